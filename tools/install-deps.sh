@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every distribution package the build, the game and the tests need.
+# Idempotent: only what is missing is installed, and nothing at all when all is present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-image-formats-plugins qt6-qpa-plugins
+  libgl-dev
+  fonts-ipafont-gothic
+  libsdl2-mixer-dev timgm6mb-soundfont
+  libcurl4-openssl-dev
+  python3 python3-pyftpdlib
+  clang libclang-rt-14-dev
+  xvfb xauth imagemagick
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -eq 0 ]; then
+  exit 0
+fi
+
+echo "install-deps: installing ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
