@@ -9,7 +9,7 @@ packages=(
   libgl-dev
   fonts-ipafont-gothic
   libsdl2-mixer-dev timgm6mb-soundfont
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev nlohmann-json3-dev
   python3 python3-pyftpdlib
   clang libclang-rt-14-dev
   xvfb xauth imagemagick

@@ -1,0 +1,37 @@
+#pragma once
+// The program folder and the data paths below it. Data paths are written with "\" and were
+// made for a case-insensitive file system: every component is matched case-insensitively.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "vexmora/data/result.h"
+
+namespace vex {
+
+namespace fs = std::filesystem;
+
+// The folder all game data lives below: --home DIR, else $VEXMORA_HOME, else the
+// executable's folder. `argv0` is used only when /proc/self/exe cannot be read.
+fs::path chooseProgramFolder(std::string_view homeArgument, const char* argv0);
+void setProgramFolder(const fs::path& folder);
+const fs::path& programFolder();
+
+// A "\"-separated data path joined to a base folder, each existing component matched
+// case-insensitively; components that do not exist yet are kept as written.
+fs::path resolveIn(const fs::path& base, std::string_view dataPath);
+fs::path resolve(std::string_view dataPath);
+
+// The part of a path after its last "\" or "/"; the whole text when there is none.
+std::string nameOf(std::string_view path);
+// A name from outside reduced to a plain file name: no folders, no "..", no control bytes.
+std::string safeFileName(std::string_view name);
+
+// Reads a whole file, refusing one larger than maxBytes.
+Result<std::string> readWholeFile(const fs::path& path, size_t maxBytes);
+// Replaces a file as a whole: a temporary file in the same folder, flushed, then renamed over
+// the target. A crash or a full disk never leaves the target half-written or deleted.
+Status atomicWrite(const fs::path& path, std::string_view bytes);
+
+}  // namespace vex
