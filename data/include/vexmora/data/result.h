@@ -10,6 +10,7 @@ namespace vex {
 struct Error {
     std::string title;    // the message box title, e.g. "読み込みエラー"
     std::string message;  // the text shown to the user
+    bool endsGame = false;  // the game ends once the message is closed
 };
 
 template <class T>
