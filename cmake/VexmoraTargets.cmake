@@ -2,13 +2,18 @@
 
 include(GoogleTest)
 
-# vexmora_test(NAME name SOURCES ... LIBS ... [PROPERTIES key value ...])
+# vexmora_test(NAME name SOURCES ... LIBS ... [OWN_MAIN] [PROPERTIES key value ...])
+# OWN_MAIN: the sources bring their own main() (e.g. one that makes a QApplication).
 # A GoogleTest program, kept out of the program folder, registered test by test with CTest.
 function(vexmora_test)
-  cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "NAME" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   set(name ${ARG_NAME})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main vexmora_warnings)
+  if(ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest vexmora_warnings)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main vexmora_warnings)
+  endif()
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     VEXMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
