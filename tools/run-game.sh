@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts the game from a build's program folder. Until the desktop program exists it shows
-# the command-line tool: its help and the technique catalogue.
+# Starts the game from a build's program folder; a build without the desktop program shows
+# the command-line tool instead: its help and the technique catalogue.
 set -euo pipefail
 game=$1
 if [ -x "$game/vexmora" ]; then

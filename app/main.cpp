@@ -1,0 +1,137 @@
+// vexmora: the desktop program. Start-up follows the title's load order: the program folder,
+// the system options, the version on the title, the technique catalogue; then the title shows.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <unistd.h>
+
+#include "vexmora/data/paths.h"
+#include "vexmora/data/technique_catalogue.h"
+#include "vexmora/ui/shell.h"
+#include "vexmora/ui/sound.h"
+#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/title_window.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: vexmora [--home DIR]\n"
+    "  --home DIR   the program folder: the game's data lives below it\n"
+    "               (default: $VEXMORA_HOME, else the folder of this program)\n";
+
+struct Arguments {
+    std::string home;
+    bool help = false;
+    std::string unknown;
+};
+
+Arguments readArguments(const QStringList& arguments) {
+    Arguments read;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--home") && i + 1 < arguments.size())
+            read.home = arguments[++i].toStdString();
+        else if (argument.startsWith(QLatin1String("--home=")))
+            read.home = argument.mid(7).toStdString();
+        else if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            read.help = true;
+        else if (read.unknown.empty())
+            read.unknown = argument.toStdString();
+    }
+    return read;
+}
+
+// True when a file can be created in the folder (permissions and read-only mounts alike).
+bool folderWritable(const vex::fs::path& folder) {
+    std::string probe = (folder / ".vexmora-write-test.XXXXXX").string();
+    const int fd = mkstemp(probe.data());
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+// Start-up problems go to stderr and, where a person can see it, into a message box too. A box
+// on a platform with no screen would wait for ever.
+bool messageBoxesSeen() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+// For tools/measure-startup.sh and the tests: the wall clock when the title has been painted,
+// and the program folder in use.
+void reportStartupAndQuit() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::printf("vexmora-startup-probe %lld %s\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                vex::programFolder().c_str());
+    std::fflush(stdout);
+    QCoreApplication::quit();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const Arguments arguments = readArguments(QCoreApplication::arguments());
+    if (arguments.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (!arguments.unknown.empty()) {
+        std::fprintf(stderr, "vexmora: unknown argument %s\n%s", arguments.unknown.c_str(), kUsage);
+        return 2;
+    }
+    vex::ui::installGameFont();
+
+    // 1. The program folder.
+    const vex::fs::path folder = vex::chooseProgramFolder(arguments.home, argv[0]);
+    std::error_code ec;
+    if (!vex::fs::is_directory(folder, ec)) {
+        std::fprintf(stderr, "vexmora: the program folder %s does not exist\n", folder.c_str());
+        if (messageBoxesSeen())
+            QMessageBox::critical(nullptr, QStringLiteral("エラー"),
+                                  QStringLiteral("フォルダが見つかりません: ") + vex::ui::qtPath(folder));
+        return 1;
+    }
+    vex::setProgramFolder(folder);
+    const bool writable = folderWritable(folder);
+    if (!writable)
+        std::fprintf(stderr, "vexmora: the program folder %s is read-only: options and monsters cannot be saved\n",
+                     folder.c_str());
+
+    // 2. The system options; all 0 without the file.
+    const vex::ui::LoadedOptions loaded = vex::ui::loadSystemOptions(folder);
+    if (!loaded.problem.empty())
+        std::fprintf(stderr, "vexmora: %s; the options start at 0\n", loaded.problem.c_str());
+    vex::ui::systemOptions() = loaded.options;
+
+    // 3. The title with the version (battle mode 0).
+    vex::ui::TitleWindow title;
+    QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);
+
+    // 4-5. The technique catalogue with its element tables and stage names.
+    vex::TechniqueCatalogue::instance();
+
+    const bool probe = std::getenv("VEXMORA_STARTUP_PROBE") != nullptr;
+    if (probe) QObject::connect(&title, &vex::ui::TitleWindow::firstPainted, &app, reportStartupAndQuit);
+    title.show();
+
+    // The audio device opens once the title is up, so it never delays the first picture.
+    QTimer::singleShot(0, &app, [] { vex::ui::sound().openOutput(); });
+    if (!writable && !probe && messageBoxesSeen())
+        QTimer::singleShot(0, &title, [&title, folder] {
+            QMessageBox::warning(&title, QStringLiteral("注意"),
+                                 QStringLiteral("このフォルダには書き込めません: ") + vex::ui::qtPath(folder) +
+                                     QStringLiteral("\n設定やモンスターは保存できません"));
+        });
+
+    const int status = app.exec();
+    vex::ui::sound().closeOutput();
+    return status;
+}

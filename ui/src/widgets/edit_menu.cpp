@@ -1,0 +1,30 @@
+#include "vexmora/ui/edit_menu.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vex::ui {
+
+EditMenu::EditMenu(EditMenuScreens screens, QWidget* parent) : QDialog(parent), screens_(std::move(screens)) {
+    setObjectName(QStringLiteral("EDITmenu"));
+    setWindowTitle(QStringLiteral("エディット"));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(addEntry(QStringLiteral("新規キャラ作成"), screens_.newMonster));
+    layout->addWidget(addEntry(QStringLiteral("データ読み込み"), screens_.loadMonster));
+    layout->addWidget(addEntry(QStringLiteral("シナリオ作成"), screens_.scenarioEditor));
+    auto* close = new QPushButton(QStringLiteral("終了"));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(close);
+    setFixedSize(QSize(240, sizeHint().height()));
+}
+
+QPushButton* EditMenu::addEntry(const QString& caption, const std::function<void(QWidget*)>& open) {
+    auto* button = new QPushButton(caption);
+    button->setMinimumHeight(32);
+    button->setEnabled(static_cast<bool>(open));
+    connect(button, &QPushButton::clicked, this, [this, &open] { open(this); });
+    return button;
+}
+
+}  // namespace vex::ui
