@@ -1,0 +1,257 @@
+#pragma once
+// Battle: the rules of one battle between two fighters.
+//
+// A battle is a deterministic function of its settings, the two monster records, the
+// generator's state and the commands. Every random decision of a turn is one battleRandom()
+// draw through the RandomSource given here; the number and order of the draws is part of the
+// rules (two networked programs compare them turn by turn). Everything visible goes to the
+// BattleView, every statistic to BattleStatistics; neither may touch the battle.
+//
+// Typical use:
+//   Battle battle(settings, monsterA, monsterB, rng, view);
+//   seedBattleGenerator(rng, seed);            // the battle start seeds the generator
+//   battle.startBattle(stageCount);
+//   while (!battle.state().ended) battle.runTurn(commandA, commandB);
+//
+// A draw r written in a rule's list of conditions is drawn only when the conditions written
+// before it hold ("if A holds 73 and r > 0.92": no draw without 73); a rule that begins with
+// "draw r" draws whatever its conditions turn out to be.
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "vexmora/battle/battle_settings.h"
+#include "vexmora/battle/battle_state.h"
+#include "vexmora/battle/battle_stats.h"
+#include "vexmora/battle/battle_view.h"
+#include "vexmora/battle/technique_ids.h"
+#include "vexmora/data/monster_record.h"
+#include "vexmora/data/rng.h"
+#include "vexmora/data/technique_catalogue.h"
+
+namespace vex {
+
+namespace detail {
+
+// The catalogue's category and specialness of every id, copied once: the rules ask for them
+// many times a turn.
+struct TechniqueTraits {
+    int8_t category = kCategoryAttack;
+    bool special = false;
+    int16_t emotionSelf = 0;
+};
+struct TraitsTable {
+    std::array<TechniqueTraits, TechniqueCatalogue::kMaxId + 1> traits{};
+    std::array<std::array<int8_t, kElementCount>, kElementCount> affinity{};  // [attacker][met]
+    bool ready = false;
+};
+extern TraitsTable traitsTable;
+[[gnu::noinline]] void fillTraits();
+
+inline TechniqueTraits traitsOf(int id) {
+    if (id < 0 || id > TechniqueCatalogue::kMaxId) return {};
+    if (!traitsTable.ready) fillTraits();
+    return traitsTable.traits[static_cast<size_t>(id)];
+}
+
+inline int affinityOf(int attacker, int met) {
+    if (!traitsTable.ready) fillTraits();
+    return traitsTable.affinity[static_cast<size_t>(attacker)][static_cast<size_t>(met)];
+}
+
+}  // namespace detail
+
+// The seeding of a battle start: with a shared seed (network mode, a replay, `--seed`) the
+// generator is reset and seeded with it, so that both programs draw the same numbers;
+// otherwise it is seeded from the clock.
+void seedBattleGenerator(Rng& rng, std::optional<int32_t> sharedSeed);
+
+// Whether a fighter's unlock codes hold the code of a special technique.
+bool isUnlocked(const std::string& unlockCodes, int id);
+// Whether one of the slot usability rules names the technique (beyond the rules for all).
+bool hasOwnUsabilityRule(int id);
+
+// The element of a technique slot, 0-6; a code outside the table counts as none.
+int slotElement(const MonsterRecord& record, int slot);
+
+class Battle {
+public:
+    Battle(const BattleSettings& settings, const MonsterRecord& fighter0, const MonsterRecord& fighter1,
+           RandomSource& random, BattleView& view, BattleStatistics& statistics);
+    Battle(const BattleSettings& settings, const MonsterRecord& fighter0, const MonsterRecord& fighter1,
+           RandomSource& random, BattleView& view);
+    Battle(const Battle&) = delete;
+    Battle& operator=(const Battle&) = delete;
+
+    // --- The controller -----------------------------------------------------------------
+    // Puts a monster into a fighter (a load, or the restore before a rematch).
+    void setFighter(int side, const MonsterRecord& record);
+    // The per-battle reset of both fighters: statuses, HP, SP, emotion and every per-fighter
+    // value back to its start. The constructor runs it; a rematch runs it again.
+    void resetFighters();
+    // Chooses the stage among `stageCount` stages, gives both fighters their starting values,
+    // makes the opening announcements and shows "TURN 1". The caller seeds the generator
+    // first (seedBattleGenerator).
+    void startBattle(int stageCount);
+    // Plays one whole turn. The commands of fighters the computer plays in this mode
+    // (BattleSettings::computerPlays) are chosen by chooseCommand instead.
+    void runTurn(Command fighter0, Command fighter1);
+    // The computer's command for a side. Not built yet: the side does nothing, and the log
+    // says so.
+    void chooseCommand(int side);
+
+    // Slot usability, as the status windows show it: recomputed when the screen is drawn
+    // before commands are read (the battle start, the end of a turn, the start of its
+    // actions) and when a status is put on a fighter. The screen's other redraws within a
+    // turn would recompute it too, but nothing reads it before one of these points.
+    // Read by the command input, confusion and the computer.
+    void computeSlotUsability();
+    bool slotUsable(int side, int slot) const;
+    // The command a player's choice of `slot` (0-4, 5 = do nothing) gives this turn; a slot
+    // that is not usable now gives doing nothing.
+    Command commandForSlot(int side, int slot) const;
+
+    // One battle draw: the generator's next value to four decimals, counted.
+    Fix4 battleRandom();
+
+    // --- Action resolution --------------------------------------------------------------
+    void executeAction(int attacker);
+    // After every action, also a failed one: surfacing, landing, the jump, tripping.
+    void commonTail(int attacker);
+    void attackHit(int attacker, int power);
+    void hitCheck(int attacker);
+    double elementFactor(int attacker) const;
+    void computeDamage(int attacker, int power);
+    // How strongly a fighter holds a technique: its slots holding the id, plus the bonuses of
+    // its unlock codes.
+    int abilityCount(int side, int id) const;
+    // The last slot holding the id, or -1.
+    int abilitySlot(int side, int id) const;
+    bool holds(int side, int id) const {
+        // タフネス, リバイブ and ﾃｸﾆｼｬﾝ also count unlock codes.
+        if (id == tech::kRevive || id == tech::kToughness || id == tech::kTechnician) return abilityCount(side, id) > 0;
+        if (id < 0 || id > TechniqueCatalogue::kMaxId) return false;
+        return heldTechniques(side).held.test(static_cast<size_t>(id));
+    }
+    void applyStatus(int side, int status, int turns);
+    void endOfTurnStatusPass();
+    // q > 0 loses HP, q < 0 gains it.
+    void changeHp(int side, int q);
+
+    // --- Commands and emotion -----------------------------------------------------------
+    void useTechnique(int side, int spChange);
+    // amount 9999 asks for the ガッツ halving.
+    void changeSp(int side, int amount);
+    void showCaption(int side, std::string_view text, Rgb colour, int emotionChange);
+    // Moves the emotion gauge by `delta` in `steps` steps (the personality factor applied).
+    void moveEmotion(int side, double delta, int steps, int msPerStep);
+
+    // --- State --------------------------------------------------------------------------
+    BattleState& state() { return state_; }
+    const BattleState& state() const { return state_; }
+    FighterState& fighter(int side) { return state_.fighter[static_cast<size_t>(side)]; }
+    const FighterState& fighter(int side) const { return state_.fighter[static_cast<size_t>(side)]; }
+    BattleSettings& settings() { return settings_; }
+    const BattleSettings& settings() const { return settings_; }
+    BattleView& view() { return *view_; }
+    BattleStatistics& statistics() { return *statistics_; }
+
+    // Fighter 0 then 1, or 1 then 0 on the client of a network battle.
+    std::array<int, 2> fighterOrder() const;
+    // The level of the technique in the fighter's current slot (0 without a slot).
+    int techLevel(int side) const;
+    // The element of the fighter's command this turn (0 when it does nothing).
+    int elementOf(int side) const;
+    static int category(int id) { return detail::traitsOf(id).category; }
+    // A special technique: usable only with its unlock code, never on the tournament stage.
+    static bool isSpecialTechnique(int id) { return detail::traitsOf(id).special; }
+    // The SP cost factor of the fighter: 奇跡 halves, 呪縛 doubles.
+    double costFactor(int side) const;
+    // Replaces the technique of a slot in the fighter's in-battle record.
+    void setSlotTechnique(int side, int slot, int id);
+    void replaceTechnique(int side, int fromId, int toId);
+    // A slot's cost after its technique changed in battle (the slot-cost rule).
+    void recomputeSlotCost(int side, int slot);
+    // Redraws the battle screen.
+    void redrawScreen();
+    // The fighter announces the technique it holds in its last slot holding `id`.
+    void announceHeld(int side, int id);
+    void notImplemented(int side, int id, std::string_view what);
+    // Rare: makerVersion with the numeric value 0. System data: "9.99".
+    bool isRare(int side) const;
+    bool isSystemVersion(int side) const;
+    // The boss guard that divides damage by 2.5.
+    bool hasBossGuard(int side) const;
+    // A confused fighter's technique drawn at random among its usable slots.
+    void redrawConfusedCommand(int side);
+    // The attacker surfaces from underground / comes down from a jump before it strikes.
+    void surface(int side);
+    void comeDown(int side);
+    // ﾌｨﾆｯｼｭ after a landed pursuit hit.
+    void finishingTechnique(int attacker);
+    // The turns of the poison of 毒撃: 4 + Int(3·r), 5 more with ヴェノム on either side.
+    int poisonStrikeTurns();
+
+private:
+    void prepareFighter(int side);
+    int chooseStage(int stageCount);
+    void startingValues(int side);
+    void openingAnnouncements(int side);
+    void startOfTurnAbilities();
+    void confusionOverride();
+    void orderOfAction();
+    void limiterStarts();
+    void limiterEnds();
+    void drawLucky();
+    bool knockOutCheck();
+    void endBattle(int winner, EndReason reason);
+    void endOfTurn();
+    bool timeUp();
+    void turnBanner();
+    void regenerateSp();
+    void battleLines();
+    void stageEvents();
+    void spentTechniques();
+    void growChances();
+    void emitTurnEnded();
+    bool slotUsableNow(int side, int slot);
+
+    // x^1.03 of the last attack and y^0.9 of the last defence, per fighter: a pure function
+    // that the damage asks for with the same values hit after hit.
+    struct PowerMemo {
+        int input = -1;
+        double value = 0;
+    };
+    double memoPower(PowerMemo& memo, int base, double exponent);
+    std::array<PowerMemo, 2> attackPower_{};
+    std::array<PowerMemo, 2> defencePower_{};
+    // Which ids each fighter's slots hold, rebuilt whenever the slots differ from the last
+    // time they were read: holds() is asked dozens of times a turn.
+    struct HeldTechniques {
+        std::array<int16_t, kSlotCount> ids{-1, -1, -1, -1, -1};
+        std::bitset<TechniqueCatalogue::kMaxId + 1> held;
+        // Per slot, what slot usability needs of its technique.
+        std::array<int8_t, kSlotCount> category{};
+        std::array<bool, kSlotCount> ownRule{};   // one of the usability rules names it
+        std::array<bool, kSlotCount> locked{};    // a special technique without its unlock code
+    };
+    const HeldTechniques& heldTechniques(int side) const {
+        HeldTechniques& cache = held_[static_cast<size_t>(side)];
+        if (cache.ids != state_.fighter[static_cast<size_t>(side)].record.techId) rebuildHeld(side);
+        return cache;
+    }
+    void rebuildHeld(int side) const;
+    mutable std::array<HeldTechniques, 2> held_{};
+
+    BattleSettings settings_;
+    BattleState state_;
+    RandomSource* random_;
+    BattleView* view_;
+    BattleStatistics* statistics_;
+};
+
+}  // namespace vex

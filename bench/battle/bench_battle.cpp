@@ -1,0 +1,76 @@
+// The cost of whole battles with the null view: a battle that runs its full 50 turns (high
+// HP, decided by time-up) and one fought to a knock-out at the default HP.
+
+#include <benchmark/benchmark.h>
+
+#include "vexmora/battle/battle.h"
+#include "vexmora/data/monster_record.h"
+#include "vexmora/data/technique_catalogue.h"
+
+namespace {
+
+using namespace vex;
+
+MonsterRecord sampleMonster(const char* name, int atk, int def, int spd, int personality,
+                            std::array<int16_t, 5> ids, std::array<int16_t, 5> levels) {
+    MonsterRecord m = newMonster(name, atk, def, spd, personality);
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const auto s = static_cast<size_t>(slot);
+        m.techId[s] = ids[s];
+        m.techLevel[s] = levels[s];
+        const TechniqueEntry& e = techniqueEntry(ids[s]);
+        m.techName[s] = std::string(e.techTitle);
+        m.techCost[s] = e.category == kCategorySkill ? 0 : static_cast<int16_t>(TechniqueCatalogue::instance().spCost(ids[s], levels[s] < 1 ? 1 : levels[s]));
+    }
+    return m;
+}
+
+// Two monsters with attacks, a multi-hit, follow-up statuses and passive abilities (反撃,
+// 追撃, ガッツ, アタック), so that the follow-up rules run too.
+const MonsterRecord& monsterA() {
+    static const MonsterRecord m = sampleMonster("ねこ", 400, 300, 300, 1, {0, 1, 30, 41, 63}, {1, 3, 1, 0, 0});
+    return m;
+}
+const MonsterRecord& monsterB() {
+    static const MonsterRecord m = sampleMonster("いぬ", 350, 350, 300, 2, {0, 20, 66, 49, 37}, {1, 2, 2, 0, 0});
+    return m;
+}
+
+void playBattles(benchmark::State& state, int16_t initialHp) {
+    BattleSettings settings;
+    settings.battleMode = kModeTwoPlayers;
+    settings.initialHp = initialHp;
+    settings.turnLimit = 50;
+    NullView view;
+    Rng rng;
+    int64_t turns = 0;
+    int64_t draws = 0;
+    int32_t seed = 1;
+    const int slots[3] = {0, 1, 2};
+    for (auto _ : state) {
+        Battle battle(settings, monsterA(), monsterB(), rng, view);
+        seedBattleGenerator(rng, seed++);
+        battle.startBattle(18);
+        for (int turn = 0; !battle.state().ended && turn < 200; ++turn) {
+            int slot = slots[turn % 3];
+            battle.runTurn(battle.commandForSlot(0, slot), battle.commandForSlot(1, slot));
+        }
+        turns += battle.state().turnCount;
+        draws += battle.state().drawCounter;
+        benchmark::DoNotOptimize(battle.state().winner);
+    }
+    state.counters["turns_per_battle"] = benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kAvgIterations);
+    state.counters["draws_per_turn"] = static_cast<double>(draws) / static_cast<double>(turns > 0 ? turns : 1);
+    state.counters["time_per_turn"] =
+        benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_Battle50Turns(benchmark::State& state) { playBattles(state, 30000); }
+void BM_BattleToKnockOut(benchmark::State& state) { playBattles(state, 1000); }
+
+BENCHMARK(BM_Battle50Turns)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BattleToKnockOut)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+
+}  // namespace
+
+BENCHMARK_MAIN();

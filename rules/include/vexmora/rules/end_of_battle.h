@@ -1,0 +1,66 @@
+#pragma once
+// The end of a battle, as rules: how the result is presented, which statistics it adds, and
+// how the fighters' stored records change. The battle screen plays the presentation; the
+// command-line tool applies only the record changes.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "vexmora/data/monster_record.h"
+#include "vexmora/report/statistics_table.h"
+
+namespace vex {
+
+struct SideOutcome {
+    std::string name;
+    int16_t hp = 0;
+    int16_t maxHp = 0;
+    int16_t sp = 0;
+    bool selfFelled = false;   // 切腹
+    bool fled = false;         // 逃げる
+    bool rare = false;         // makerVersion with the numeric value 0
+    std::string lineWin;
+    std::string lineLose;
+};
+
+struct EndOfBattle {
+    int winner = 0;
+    int16_t mode = 0;
+    bool spectator = false;
+    int turnCount = 0;
+    std::array<SideOutcome, 2> side;
+    int winCount = 0;          // of the elimination or scenario run, this battle included
+    bool network = false;
+    bool peerDiffers = false;  // the network peer's address is not our own
+};
+
+struct ResultPresentation {
+    std::string label;        // "ＷＩＮ！！", "3ＷＩＮ！！", "ＬＯＳＥ・・・", "大敗北！！"
+    uint32_t colour = 0;      // 0xRRGGBB of the label and the name
+    std::string music;        // data path of the result music
+    std::string name;         // the name shown with the label
+    bool crushing = false;
+    std::optional<std::string> winnerLine;  // shown in the winner's speech bubble
+    std::optional<std::string> loserLine;
+};
+
+inline constexpr uint32_t kWinColour = 0x2850FA;   // RGB(40, 80, 250)
+inline constexpr uint32_t kLoseColour = 0xFA0028;  // RGB(250, 0, 40)
+
+// A defeat is crushing unless the winner is not "もげげ" or "メタルもげげ", the battle reached
+// turn 4, and the winner has 800 HP or less left.
+bool crushingDefeat(const EndOfBattle& end);
+ResultPresentation presentResult(const EndOfBattle& end);
+
+// The statistics every battle adds at its end.
+void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end);
+
+// The player's (fighter 0's) record after the battle: wins, losses, network counters and,
+// after a network battle against another machine, the history text.
+void updatePlayerRecord(MonsterRecord& player, const EndOfBattle& end, const StatisticsTable& stats);
+// Two players at one keyboard: the second player's record.
+void updateSecondPlayerRecord(MonsterRecord& second, const EndOfBattle& end);
+
+}  // namespace vex

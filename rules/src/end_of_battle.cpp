@@ -1,0 +1,90 @@
+#include "vexmora/rules/end_of_battle.h"
+
+#include "vexmora/battle/battle_settings.h"
+#include "vexmora/data/numbers.h"
+
+namespace vex {
+
+namespace {
+
+bool shownAsWin(const EndOfBattle& end) {
+    return end.winner == 0 || end.mode == kModeTwoPlayers || end.spectator;
+}
+
+void addToText(std::string& counter, int delta) {
+    counter = std::to_string(int64_t{sat16(leadingNumber(counter) + delta)});
+}
+
+std::optional<std::string> spokenLine(const std::string& line) {
+    if (line.empty() || line == "0") return std::nullopt;
+    return line;
+}
+
+}  // namespace
+
+bool crushingDefeat(const EndOfBattle& end) {
+    const SideOutcome& w = end.side[static_cast<size_t>(end.winner)];
+    const bool ordinaryWinner = w.name != "もげげ" && w.name != "メタルもげげ";
+    return !(ordinaryWinner && end.turnCount >= 4 && w.hp <= 800);
+}
+
+ResultPresentation presentResult(const EndOfBattle& end) {
+    ResultPresentation p;
+    const SideOutcome& winner = end.side[static_cast<size_t>(end.winner)];
+    const SideOutcome& loser = end.side[static_cast<size_t>(1 - end.winner)];
+    if (shownAsWin(end)) {
+        p.label = "ＷＩＮ！！";
+        if (end.mode == kModeElimination && end.winCount > 1) p.label = std::to_string(end.winCount) + p.label;
+        p.colour = kWinColour;
+        p.music = "midi\\勝利.mid";
+        p.name = winner.name;
+    } else {
+        p.crushing = crushingDefeat(end);
+        p.label = p.crushing ? "大敗北！！" : "ＬＯＳＥ・・・";
+        p.colour = kLoseColour;
+        p.music = p.crushing ? "midi\\敗北2.mid" : "midi\\敗北.mid";
+        p.name = end.side[0].name;
+    }
+    p.winnerLine = spokenLine(winner.lineWin);
+    p.loserLine = spokenLine(loser.lineLose);
+    return p;
+}
+
+void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end) {
+    const int loser = 1 - end.winner;
+    for (int s = 0; s < 2; ++s) {
+        const SideOutcome& o = end.side[static_cast<size_t>(s)];
+        stats.record(s, kStatBattles, 1);
+        stats.record(s, kStatTurns, end.turnCount);
+        stats.record(s, kStatSpLeft, o.sp);
+        stats.record(s, kStatHpPercent, o.maxHp > 0 ? cint(o.hp * 100.0 / o.maxHp) : 0);
+        if (o.hp >= o.maxHp) stats.record(s, kStatPerfect, 1);
+    }
+    const auto keepShortest = [&](int side, int code) {
+        const int32_t stored = stats.get(side, code);
+        if (stored == 0 || end.turnCount < stored) stats.set(side, code, end.turnCount);
+    };
+    keepShortest(end.winner, kStatShortestWin);
+    keepShortest(loser, kStatShortestLoss);
+    stats.record(loser, kStatDefeats, 1);
+    if (end.network && end.winner == 0 && end.side[1].rare) stats.record(0, kStatRareBeaten, 1);
+}
+
+void updatePlayerRecord(MonsterRecord& player, const EndOfBattle& end, const StatisticsTable& stats) {
+    const bool againstOther = end.network && end.peerDiffers;
+    if (end.winner == 0 && !end.side[1].fled) {
+        player.wins = sat16(int64_t{player.wins} + 1);
+        if (againstOther) addToText(player.extra[kNetWins], 1);
+    } else if (end.winner == 1 && !end.side[0].fled && !end.side[0].selfFelled) {
+        player.losses = sat16(int64_t{player.losses} + 1);
+        if (againstOther) addToText(player.extra[kNetLosses], 1);
+    }
+    if (againstOther && !end.side[0].selfFelled) player.history() = historyText(stats.counters(0));
+}
+
+void updateSecondPlayerRecord(MonsterRecord& second, const EndOfBattle& end) {
+    if (end.winner == 1) second.wins = sat16(int64_t{second.wins} + 1);
+    else if (!end.side[1].selfFelled) second.losses = sat16(int64_t{second.losses} + 1);
+}
+
+}  // namespace vex

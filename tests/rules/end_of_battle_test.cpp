@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "vexmora/battle/battle_settings.h"
+#include "vexmora/rules/battle_config.h"
+#include "vexmora/rules/end_of_battle.h"
+
+namespace vex {
+namespace {
+
+EndOfBattle battle(int winner, int turns, int winnerHp, const char* winnerName = "ねこ") {
+    EndOfBattle e;
+    e.winner = winner;
+    e.turnCount = turns;
+    e.mode = kModeFree;
+    e.side[0] = {"ドラゴン", 500, 1000, 30, false, false, false, "勝ったぞ", "無念…"};
+    e.side[1] = {"ねこ", 500, 1000, 12, false, false, false, "", "0"};
+    e.side[static_cast<size_t>(winner)].hp = static_cast<int16_t>(winnerHp);
+    e.side[static_cast<size_t>(winner)].name = winnerName;
+    e.side[static_cast<size_t>(1 - winner)].hp = 0;
+    return e;
+}
+
+TEST(ResultPresentation, WinsDefeatsAndCrushingDefeats) {
+    const ResultPresentation win = presentResult(battle(0, 20, 300, "ドラゴン"));
+    EXPECT_EQ(win.label, "ＷＩＮ！！");
+    EXPECT_EQ(win.colour, kWinColour);
+    EXPECT_EQ(win.music, "midi\\勝利.mid");
+    EXPECT_EQ(win.name, "ドラゴン");
+    EXPECT_EQ(win.winnerLine, "勝ったぞ");
+    EXPECT_FALSE(win.loserLine);  // "0" is no line
+
+    const ResultPresentation lose = presentResult(battle(1, 20, 300));
+    EXPECT_EQ(lose.label, "ＬＯＳＥ・・・");
+    EXPECT_EQ(lose.name, "ドラゴン");  // the player's name on a defeat
+    EXPECT_EQ(lose.music, "midi\\敗北.mid");
+    EXPECT_EQ(presentResult(battle(1, 3, 300)).label, "大敗北！！");
+    EXPECT_EQ(presentResult(battle(1, 20, 801)).label, "大敗北！！");
+    EXPECT_EQ(presentResult(battle(1, 4, 800)).label, "ＬＯＳＥ・・・");
+    const ResultPresentation mogege = presentResult(battle(1, 10, 100, "もげげ"));
+    EXPECT_TRUE(mogege.crushing);
+    EXPECT_EQ(mogege.music, "midi\\敗北2.mid");
+    EXPECT_TRUE(presentResult(battle(1, 10, 100, "メタルもげげ")).crushing);
+}
+
+TEST(ResultPresentation, SpectatorTwoPlayersAndEliminationCounts) {
+    EndOfBattle spectator = battle(1, 20, 300);
+    spectator.spectator = true;
+    EXPECT_EQ(presentResult(spectator).label, "ＷＩＮ！！");
+    EXPECT_EQ(presentResult(spectator).name, "ねこ");
+    EndOfBattle twoPlayers = battle(1, 20, 300);
+    twoPlayers.mode = kModeTwoPlayers;
+    EXPECT_EQ(presentResult(twoPlayers).label, "ＷＩＮ！！");
+    EndOfBattle elimination = battle(0, 20, 300);
+    elimination.mode = kModeElimination;
+    elimination.winCount = 1;
+    EXPECT_EQ(presentResult(elimination).label, "ＷＩＮ！！");
+    elimination.winCount = 3;
+    EXPECT_EQ(presentResult(elimination).label, "3ＷＩＮ！！");
+}
+
+TEST(EndStatistics, EveryBattleAddsItsCounters) {
+    StatisticsTable stats;
+    EndOfBattle e = battle(0, 12, 1000);
+    recordEndStatistics(stats, e);
+    EXPECT_EQ(stats.get(0, kStatBattles), 1);
+    EXPECT_EQ(stats.get(1, kStatTurns), 12);
+    EXPECT_EQ(stats.get(0, kStatSpLeft), 30);
+    EXPECT_EQ(stats.get(0, kStatHpPercent), 100);
+    EXPECT_EQ(stats.get(0, kStatPerfect), 1);
+    EXPECT_EQ(stats.get(1, kStatPerfect), 0);
+    EXPECT_EQ(stats.get(1, kStatDefeats), 1);
+    EXPECT_EQ(stats.get(0, kStatShortestWin), 12);
+    EXPECT_EQ(stats.get(1, kStatShortestLoss), 12);
+    e.turnCount = 20;
+    recordEndStatistics(stats, e);
+    EXPECT_EQ(stats.get(0, kStatShortestWin), 12);  // only a shorter battle replaces it
+    e.turnCount = 5;
+    recordEndStatistics(stats, e);
+    EXPECT_EQ(stats.get(0, kStatShortestWin), 5);
+}
+
+TEST(PlayerRecord, WinsLossesAndTheNetworkCounters) {
+    StatisticsTable stats;
+    MonsterRecord m = newMonster("ドラゴン", 300, 300, 300);
+    updatePlayerRecord(m, battle(0, 10, 300), stats);
+    EXPECT_EQ(m.wins, 1);
+    updatePlayerRecord(m, battle(1, 10, 300), stats);
+    EXPECT_EQ(m.losses, 1);
+    EndOfBattle felled = battle(1, 10, 300);
+    felled.side[0].selfFelled = true;
+    updatePlayerRecord(m, felled, stats);
+    EXPECT_EQ(m.losses, 1);
+    EndOfBattle fledOpponent = battle(0, 10, 300);
+    fledOpponent.side[1].fled = true;
+    updatePlayerRecord(m, fledOpponent, stats);
+    EXPECT_EQ(m.wins, 1);
+
+    EndOfBattle net = battle(0, 10, 300);
+    net.network = true;
+    net.peerDiffers = true;
+    stats.record(0, kStatBattles, 7);
+    updatePlayerRecord(m, net, stats);
+    EXPECT_EQ(m.extra[kNetWins], "1");
+    EXPECT_EQ(parseHistory(m.history())[kStatBattles], 7);
+    // Against the own address the network counters and the history stay.
+    MonsterRecord local = newMonster("ドラゴン", 300, 300, 300);
+    net.peerDiffers = false;
+    updatePlayerRecord(local, net, stats);
+    EXPECT_EQ(local.wins, 1);
+    EXPECT_TRUE(local.extra[kNetWins].empty());
+    EXPECT_TRUE(local.history().empty());
+}
+
+TEST(TournamentRules, TickingForcesAndLocksTheSettings) {
+    BattleSettings s;
+    s.initialHp = 2000;
+    s.initialSp = 100;
+    s.turnLimit = 0;
+    s.stageIndex = 3;
+    EXPECT_FALSE(tickTournamentRules(s, false));
+    EXPECT_EQ(s.initialHp, 1000);
+    EXPECT_EQ(s.initialSp, 10);
+    EXPECT_EQ(s.turnLimit, 50);
+    EXPECT_EQ(s.stageIndex, kTournamentStage);
+    EXPECT_TRUE(tournamentLocks(s));
+    untickTournamentRules(s);
+    EXPECT_FALSE(tournamentLocks(s));
+
+    BattleSettings refused;
+    const auto message = tickTournamentRules(refused, true);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->title, "設定不可");
+    EXPECT_FALSE(tournamentLocks(refused));
+}
+
+TEST(TournamentRules, SpecialTechniquesLeaveOnTheTournamentStage) {
+    MonsterRecord m = newMonster("x", 300, 300, 300);
+    m.techId = {94, 1, 527, 43, 95};
+    MonsterRecord elsewhere = m;
+    applyTournamentRestriction(m, kTournamentStage);
+    EXPECT_EQ(m.techId, (std::array<int16_t, 5>{99, 1, 99, 43, 99}));
+    applyTournamentRestriction(elsewhere, 3);
+    EXPECT_EQ(elsewhere.techId[0], 94);
+    BattleSettings s;
+    EXPECT_EQ(displayedHp(s, &m), 1200);
+    EXPECT_EQ(displayedHp(s, nullptr), 1000);
+}
+
+}  // namespace
+}  // namespace vex
