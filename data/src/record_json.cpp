@@ -63,6 +63,17 @@ private:
     std::string failed_;
 };
 
+json containerJson(const ContainerInfo& c) {
+    json j = {{"offset", c.offset}, {"formatByte", c.formatByte}, {"keyRow", c.keyRow}, {"lastIndex", c.lastIndex}};
+    if (c.saltByte >= 0) j["saltByte"] = c.saltByte;
+    return j;
+}
+
+void addContainers(json& j, const DoubleContainerInfo& info) {
+    j["fileLength"] = info.fileLength;
+    j["containers"] = json::array({containerJson(info.salted), containerJson(info.ordinary)});
+}
+
 Error badKey(const std::string& key) { return Error{"エラー", "JSON field has the wrong type: " + key}; }
 
 }  // namespace
@@ -157,15 +168,7 @@ json scenarioToJson(const ScenarioRecord& r, const ScenarioFileInfo* info) {
     j["bossUrl"] = arrayOf(r.bossUrl);
     j["bossSpare"] = arrayOf(r.bossSpare);
     j["specialIntrusion"] = r.specialIntrusion;
-    if (info) {
-        j["fileLength"] = info->fileLength;
-        j["containers"] = json::array({
-            {{"offset", 0}, {"formatByte", info->saltedFormatByte}, {"saltByte", info->saltByte},
-             {"keyRow", info->saltedKeyRow}, {"lastIndex", info->saltedLastIndex}},
-            {{"offset", info->secondOffset}, {"formatByte", info->formatByte}, {"keyRow", info->keyRow},
-             {"lastIndex", info->lastIndex}},
-        });
-    }
+    if (info) addContainers(j, *info);
     return j;
 }
 
@@ -198,15 +201,7 @@ json serverToJson(const ServerRecord& r, const ServerFileInfo* info) {
     j["pageName"] = r.pageName;
     j["listName"] = r.listName;
     j["listLimit"] = r.listLimit;
-    if (info) {
-        j["fileLength"] = info->fileLength;
-        j["containers"] = json::array({
-            {{"offset", 0}, {"formatByte", 4}, {"saltByte", info->saltByte}, {"keyRow", info->saltedKeyRow},
-             {"lastIndex", info->saltedLastIndex}},
-            {{"offset", info->secondOffset}, {"formatByte", info->formatByte}, {"keyRow", info->keyRow},
-             {"lastIndex", info->lastIndex}},
-        });
-    }
+    if (info) addContainers(j, *info);
     return j;
 }
 

@@ -68,8 +68,7 @@ std::string scenarioRecordBytes(const ScenarioRecord& record) {
 
 Result<ScenarioRecord> decodeScenario(std::string_view fileBytes, std::string_view fileName, ScenarioFileInfo* info) {
     std::string payload;
-    ContainerInfo salted, ordinary;
-    const ReadCode code = readDoubleContainer(fileBytes, fileName, payload, &salted, &ordinary);
+    const ReadCode code = readDoubleContainer(fileBytes, fileName, payload, info);
     const std::string name = nameOf(fileName);
     if (code != kReadOk || payload.size() < kScenarioRecordLength)
         return Error{kTitle, "シナリオファイルを読み込めません。ファイルが壊れています。\r\n" + name};
@@ -84,17 +83,6 @@ Result<ScenarioRecord> decodeScenario(std::string_view fileBytes, std::string_vi
     });
     if (!plausible)
         return Error{kTitle, "シナリオファイルを読み込めません。ファイル名が変更されたか、ファイルが壊れています。\r\n" + name};
-    if (info) {
-        info->fileLength = fileBytes.size();
-        info->saltedFormatByte = salted.formatByte;
-        info->saltByte = salted.saltByte;
-        info->saltedKeyRow = salted.keyRow;
-        info->saltedLastIndex = salted.lastIndex;
-        info->formatByte = ordinary.formatByte;
-        info->keyRow = ordinary.keyRow;
-        info->lastIndex = ordinary.lastIndex;
-        info->secondOffset = ordinary.offset;
-    }
     return record;
 }
 

@@ -121,18 +121,21 @@ void setLastFormatByte(int value) { lastFormatByteStorage() = value; }
 namespace vex {
 
 ReadCode readDoubleContainer(std::string_view file, std::string_view fileName, std::string& payload,
-                             ContainerInfo* salted, ContainerInfo* ordinary) {
+                             DoubleContainerInfo* info) {
     if (file.empty()) return kReadTruncated;
     const std::string name = nameOf(fileName);
     const int limit = static_cast<int>(std::min<size_t>(file.size() - 1, kMaxPayload - 1));
     size_t pos = 0;
     std::string first;
-    ReadCode code = readScrambled(file, pos, keyFromName(name), limit, first, salted, fileName);
+    DoubleContainerInfo found;
+    found.fileLength = file.size();
+    ReadCode code = readScrambled(file, pos, keyFromName(name), limit, first, &found.salted, fileName);
     if (code != kReadOk) return code;
     std::string second;
-    code = readScrambled(file, pos, keyFromName(name), limit, second, ordinary, fileName);
+    code = readScrambled(file, pos, keyFromName(name), limit, second, &found.ordinary, fileName);
     if (code != kReadOk) return code;
     payload = std::move(second);
+    if (info) *info = found;
     return kReadOk;
 }
 

@@ -46,8 +46,7 @@ std::vector<std::string> readItems(std::string_view text) {
 
 Result<ServerRecord> decodeServer(std::string_view fileBytes, std::string_view fileName, ServerFileInfo* info) {
     std::string payload;
-    ContainerInfo salted, ordinary;
-    const ReadCode code = readDoubleContainer(fileBytes, fileName, payload, &salted, &ordinary);
+    const ReadCode code = readDoubleContainer(fileBytes, fileName, payload, info);
     const std::string name = nameOf(fileName);
     const auto broken = [&] {
         return Error{"読み込みエラー", "サーバ設定ファイルを読み込めません。ファイル名が変更されたか、ファイルが壊れています。\r\n" + name};
@@ -64,16 +63,6 @@ Result<ServerRecord> decodeServer(std::string_view fileBytes, std::string_view f
     r.pageName = fromCp932(items[3]);
     r.listName = fromCp932(items[4]);
     r.listLimit = fromCp932(items[5]);
-    if (info) {
-        info->fileLength = fileBytes.size();
-        info->saltByte = salted.saltByte;
-        info->saltedKeyRow = salted.keyRow;
-        info->saltedLastIndex = salted.lastIndex;
-        info->formatByte = ordinary.formatByte;
-        info->keyRow = ordinary.keyRow;
-        info->lastIndex = ordinary.lastIndex;
-        info->secondOffset = ordinary.offset;
-    }
     return r;
 }
 

@@ -8,6 +8,7 @@
 
 #include "vexmora/data/paths.h"
 #include "vexmora/data/result.h"
+#include "vexmora/data/scrambled_file.h"
 
 namespace vex {
 
@@ -40,12 +41,7 @@ ScenarioRecord emptyScenario();
 // "name.b01" … "name.b10" for boss index 1-10.
 std::string bossFileName(std::string_view scenarioName, int bossIndex);
 
-struct ScenarioFileInfo {
-    size_t fileLength = 0;
-    int saltedFormatByte = 0, saltByte = 0, saltedKeyRow = 0, saltedLastIndex = 0;
-    int formatByte = 0, keyRow = 0, lastIndex = 0;
-    size_t secondOffset = 0;
-};
+using ScenarioFileInfo = DoubleContainerInfo;
 
 Result<ScenarioRecord> decodeScenario(std::string_view fileBytes, std::string_view fileName,
                                       ScenarioFileInfo* info = nullptr);

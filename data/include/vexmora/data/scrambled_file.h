@@ -78,8 +78,13 @@ namespace vex {
 
 // Scenario and server files hold their payload twice: a salted container, which readers
 // skip, then an ordinary one keyed from the file's name, which carries the data.
+struct DoubleContainerInfo {
+    size_t fileLength = 0;
+    ContainerInfo salted;
+    ContainerInfo ordinary;
+};
 ReadCode readDoubleContainer(std::string_view file, std::string_view fileName, std::string& payload,
-                             ContainerInfo* salted = nullptr, ContainerInfo* ordinary = nullptr);
+                             DoubleContainerInfo* info = nullptr);
 std::string writeDoubleContainer(std::string_view payload, std::string_view fileName, Rng& rng = processRng());
 
 }  // namespace vex

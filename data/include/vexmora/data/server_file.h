@@ -8,6 +8,7 @@
 
 #include "vexmora/data/paths.h"
 #include "vexmora/data/result.h"
+#include "vexmora/data/scrambled_file.h"
 
 namespace vex {
 
@@ -22,12 +23,7 @@ struct ServerRecord {
     bool operator==(const ServerRecord&) const = default;
 };
 
-struct ServerFileInfo {
-    size_t fileLength = 0;
-    int saltByte = 0, saltedKeyRow = 0, saltedLastIndex = 0;
-    int formatByte = 0, keyRow = 0, lastIndex = 0;
-    size_t secondOffset = 0;
-};
+using ServerFileInfo = DoubleContainerInfo;
 
 // The "write" form: every item in double quotes, lines ended by CR LF.
 std::string writeItems(const std::vector<std::string>& itemsCp932);
