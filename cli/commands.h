@@ -13,5 +13,8 @@ int inspectCommand(const Args& args);
 int makeMonsterCommand(const Args& args);
 int catalogueCommand(const Args& args);
 int battleCommand(const Args& args);
+int simCommand(const Args& args);
+int eliminationCommand(const Args& args);
+int scenarioCommand(const Args& args);
 
 }  // namespace vex::cli

@@ -19,6 +19,12 @@ commands:
                                        standard input) as a monster file
   catalogue                            print the technique catalogue as JSON
   battle A.tvx B.tvx [options]         play one battle headless (see docs/cli.md)
+  sim A.tvx B.tvx --battles N [--seed S] [--jobs J] [--json]
+                                       many computer-against-computer battles: win rates
+  elimination PLAYER.tvx [--seed N] [--max-battles K] [--json]
+                                       an elimination run through the Data folder
+  scenario FILE.sce PLAYER.tvx [--seed N] [--json]
+                                       a scenario played to its end
 
   --home DIR      the program folder (default: $VEXMORA_HOME, else this program's folder)
   --help          this text
@@ -54,6 +60,9 @@ int main(int argc, char** argv) {
     if (command == "make-monster") return vex::cli::makeMonsterCommand(args);
     if (command == "catalogue") return vex::cli::catalogueCommand(args);
     if (command == "battle") return vex::cli::battleCommand(args);
+    if (command == "sim") return vex::cli::simCommand(args);
+    if (command == "elimination") return vex::cli::eliminationCommand(args);
+    if (command == "scenario") return vex::cli::scenarioCommand(args);
     std::cerr << "vexmora-cli: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
 }
