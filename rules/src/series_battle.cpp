@@ -1,0 +1,76 @@
+#include "vexmora/rules/series_battle.h"
+
+#include <algorithm>
+
+#include "vexmora/battle/stage_list.h"
+#include "vexmora/data/numbers.h"
+
+namespace vex {
+
+void StatisticsRecorder::recordStat(int side, StatCode code, int32_t value) {
+    const int c = static_cast<int>(code);
+    if (code == StatCode::LargestHit) {
+        if (value > table_.get(side, c)) table_.set(side, c, value);
+        return;
+    }
+    table_.record(side, c, value);
+}
+
+int stageCountIn(const fs::path& programFolder) {
+    const fs::path list = resolveIn(programFolder, "Image\\Background\\stagelist.txt");
+    auto text = readWholeFile(list, 1 << 20);
+    if (!text) return kStageCountWithoutList;
+    const int n = countStages(*text);
+    return n > 0 ? n : kStageCountWithoutList;
+}
+
+EndOfBattle endOfBattleFrom(const Battle& battle, int winCount) {
+    const BattleState& s = battle.state();
+    EndOfBattle end;
+    end.winner = s.winner < 0 ? 0 : s.winner;
+    end.mode = battle.settings().battleMode;
+    end.spectator = battle.settings().spectatorMode != 0;
+    end.turnCount = s.turnCount;
+    end.winCount = winCount;
+    end.network = battle.settings().battleMode == kModeNetwork;
+    for (int side = 0; side < 2; ++side) {
+        const FighterState& f = battle.fighter(side);
+        SideOutcome& o = end.side[static_cast<size_t>(side)];
+        o.name = f.record.name;
+        o.hp = f.hp;
+        o.maxHp = f.maxHp;
+        o.sp = f.sp;
+        o.selfFelled = f.selfFelled != 0;
+        o.fled = f.fled != 0;
+        o.rare = leadingNumber(f.record.makerVersion()) == 0;
+        o.lineWin = f.record.extra[kLineWin];
+        o.lineLose = f.record.extra[kLineLose];
+    }
+    return end;
+}
+
+EndOfBattle playComputerBattle(const ComputerBattle& setup, const MonsterRecord& player, const OpponentChoice& opponent,
+                               Rng& rng, StatisticsTable& statistics, BattleView& view) {
+    // A battle nobody can win (both fighters only wait, no turn limit) is stopped here.
+    constexpr int kTurnCap = 10000;
+    BattleSettings settings = setup.settings;
+    settings.spectatorMode = -1;
+    settings.stageIndex = opponent.stage.value_or(settings.stageIndex);
+    StatisticsRecorder recorder(statistics);
+    Battle battle(settings, player, opponent.record, rng, view, recorder);
+    if (opponent.hp) {
+        battle.fighter(1).hp = *opponent.hp;
+        battle.fighter(1).maxHp = *opponent.hp;
+    }
+    seedBattleGenerator(rng, setup.seed);
+    battle.startBattle(setup.stageCount);
+    for (int turn = 0; !battle.state().ended && turn < kTurnCap; ++turn)
+        battle.runTurn(Command::nothing(), Command::nothing());
+    EndOfBattle end = endOfBattleFrom(battle, setup.winCount);
+    if (!battle.state().ended) end.winner = battle.fighter(0).hp >= battle.fighter(1).hp ? 0 : 1;
+    end.spectator = false;  // the runs stand in for a player, whose records count
+    recordEndStatistics(statistics, end);
+    return end;
+}
+
+}  // namespace vex
