@@ -50,6 +50,16 @@ ResultPresentation presentResult(const EndOfBattle& end) {
     return p;
 }
 
+std::array<int, 6> loserFadeLevels(int start) {
+    std::array<int, 6> levels{};
+    for (int step = 0; step < 6; ++step) levels[static_cast<size_t>(step)] = start + (250 - start) * (2 * step) / 10;
+    return levels;
+}
+
+SlideFrame nameSlideFrame(int k, int width) {
+    return {195 - width / 2 - (120 - 20 * k), 192 - width / 2 + (120 - 20 * k)};
+}
+
 void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end) {
     const int loser = 1 - end.winner;
     for (int s = 0; s < 2; ++s) {

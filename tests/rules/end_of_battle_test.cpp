@@ -148,3 +148,21 @@ TEST(TournamentRules, SpecialTechniquesLeaveOnTheTournamentStage) {
 
 }  // namespace
 }  // namespace vex
+
+namespace vex {
+namespace {
+
+TEST(ResultAnimation, TheLoserFadesToTheTraceLevelAndTheNameArrivesCentred) {
+    EXPECT_EQ(loserFadeLevels(0), (std::array<int, 6>{0, 50, 100, 150, 200, 250}));
+    EXPECT_EQ(loserFadeLevels(100), (std::array<int, 6>{100, 130, 160, 190, 220, 250}));
+    EXPECT_EQ(loserFadeLevels(7).back(), 250);
+    const SlideFrame first = nameSlideFrame(1, 100);
+    EXPECT_EQ(first.shadowX, 195 - 50 - 100);
+    EXPECT_EQ(first.textX, 192 - 50 + 100);
+    const SlideFrame last = nameSlideFrame(6, 100);
+    EXPECT_EQ(last.shadowX, 145);
+    EXPECT_EQ(last.textX, 142);
+}
+
+}  // namespace
+}  // namespace vex

@@ -54,6 +54,17 @@ inline constexpr uint32_t kLoseColour = 0xFA0028;  // RGB(250, 0, 40)
 bool crushingDefeat(const EndOfBattle& end);
 ResultPresentation presentResult(const EndOfBattle& end);
 
+// The loser fades into the stage: its blend level from `start` to 250 in six steps.
+std::array<int, 6> loserFadeLevels(int start);
+
+// The name and the label slide in from both sides in six frames (k = 1-6) and stand centred
+// in the last; x of the text's shadow and of the text for a text `width` pixels wide.
+struct SlideFrame {
+    int shadowX = 0;
+    int textX = 0;
+};
+SlideFrame nameSlideFrame(int k, int width);
+
 // The statistics every battle adds at its end.
 void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end);
 
