@@ -183,6 +183,16 @@ bool checksumMatches(const MonsterRecord& record) {
     return trimRight(recordChecksum(record)) == trimRight(record.checksum());
 }
 
+std::string displayMakerName(const LoadedMonster& monster) {
+    const std::string& name = monster.record.makerName();
+    if (monster.picture.empty() || toCp932Lossy(name).size() < 20) return name;
+    std::string bytes = toCp932Lossy(name);
+    bytes.pop_back();
+    // A double-byte character cut by the picture byte goes with it.
+    if (!isValidCp932(bytes)) bytes.pop_back();
+    return fromCp932(trimRight(bytes));
+}
+
 std::string iconNameFor(std::string_view imagePath) {
     return "ICON" + std::string(imagePath.size() > 4 ? imagePath.substr(imagePath.size() - 4) : imagePath);
 }

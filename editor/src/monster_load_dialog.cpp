@@ -197,7 +197,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
         techs_[k]->setStyleSheet(techniqueNameColour(m.techId[k]) ? "color: rgb(255,0,0);" : "color: black;");
     }
     if (!m.password().empty()) {
-        maker_->setText("製作者名: " + q(m.makerName()));
+        maker_->setText("製作者名: " + q(displayMakerName(*loaded)));
         passwordFrame_->show();
     }
     QString details;
@@ -209,7 +209,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
         details += QString("%1  Lv%2  SP%3  %4\n").arg(q(std::string(e.techTitle))).arg(m.techLevel[k]).arg(m.techCost[k])
                        .arg(q(std::string(elementName(m.elementOf(k)))));
     }
-    details += "\n製作者名: " + q(m.makerName());
+    details += "\n製作者名: " + q(displayMakerName(*loaded));
     details_->setText(details);
     selected_ = MonsterChoice{path, std::move(*loaded)};
     loadButton_->setEnabled(true);

@@ -116,6 +116,18 @@ TEST_F(MonsterFileTest, SaveThenLoadReproducesEveryStoredField) {
     EXPECT_EQ(back->record, m);
 }
 
+TEST_F(MonsterFileTest, DisplayedMakerNameLeavesOutThePictureByte) {
+    MonsterRecord m = sample();
+    m.imageFile = "ICON.bmp";
+    LoadedMonster back = roundTrip(m, "BM picture");
+    EXPECT_EQ(back.record.makerName().back(), 'B');  // the stored field, as the file holds it
+    EXPECT_EQ(displayMakerName(back), "作者");
+    back.picture.clear();
+    EXPECT_EQ(displayMakerName(back), back.record.makerName());
+    auto dragon = decodeMonster(test::fixtureBytes("monsters/ドラゴン.tvx"), "ドラゴン.tvx");
+    EXPECT_EQ(displayMakerName(*dragon), "作者Ａ");
+}
+
 TEST_F(MonsterFileTest, PictureSurvivesRepeatedSavesByteForByte) {
     MonsterRecord m = sample();
     m.imageFile = "ICON.gif";

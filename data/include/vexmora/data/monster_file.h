@@ -51,6 +51,10 @@ Status saveMonster(const fs::path& path, MonsterRecord& record, std::string_view
 // The scrambled file bytes for a record (keyed from `fileName`).
 Result<std::string> encodeMonster(MonsterRecord& record, std::string_view picture, std::string_view fileName);
 
+// The maker name as a person should see it: with a picture, the field's last byte is the
+// picture's first (a "B", "\x89" …), which is not part of the name.
+std::string displayMakerName(const LoadedMonster& monster);
+
 // The picture name stored for a picture taken from an image file: "ICON" + the last four
 // characters of its path ("ICON.png", "ICONjpeg").
 std::string iconNameFor(std::string_view imagePath);
