@@ -31,4 +31,23 @@ std::optional<DialogRequest> refuseFighter(int16_t mode, int side, const Monster
     return std::nullopt;
 }
 
+Result<LoadedMonster> loadFighterFile(int16_t mode, int side, const fs::path& path) {
+    const bool scenarioBoss = mode == kModeScenario && side == 1;
+    auto loaded = loadMonster(path);
+    if (!loaded) {
+        return Error{"エラー", "\r\nエラーが発生しました\r\n" + loaded.error().message, scenarioBoss};
+    }
+    if (loaded->integrity == Integrity::SystemTampered) return Error{kTamperedTitle, kTamperedMessage, true};
+    if (mode == kModeScenario && loaded->record.checksum().empty()) {
+        return Error{"エラー", loaded->record.name + "\r\nは不正に改造されたデータです。\r\n正規のデータを使用してください。",
+                     scenarioBoss};
+    }
+    if (auto refused = refuseFighter(mode, side, loaded->record)) return Error{refused->title, refused->text, false};
+    return loaded;
+}
+
+bool reseedsAfterLoad(int16_t mode, const MonsterRecord& record) {
+    return mode != kModeNetwork && !isOrdinaryMonster(record);
+}
+
 }  // namespace vex

@@ -45,3 +45,35 @@ TEST(FighterChecks, RareMonstersAreRefusedAsThePlayersSeriesMonster) {
 
 }  // namespace
 }  // namespace vex
+
+#include "temp_folder.h"
+#include "vexmora/data/monster_file.h"
+
+namespace vex {
+namespace {
+
+TEST(LoadFighterFile, ReadErrorsRefusalsAndTheEndOfTheGame) {
+    test::TempFolder home;
+    const auto save = [&](const char* file, MonsterRecord m) { EXPECT_TRUE(saveMonster(home / file, m, "").ok()); };
+    save("ok.tvx", monster(300, 300, 300));
+    save("boss.b01", monster(700, 700, 300, "9.99", "ぬし"));
+    EXPECT_TRUE(loadFighterFile(kModeFree, 0, home / "ok.tvx").ok());
+
+    auto missing = loadFighterFile(kModeFree, 1, home / "none.tvx");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().title, "エラー");
+    EXPECT_NE(missing.error().message.find("エラーが発生しました"), std::string::npos);
+    EXPECT_FALSE(missing.error().endsGame);
+    EXPECT_TRUE(loadFighterFile(kModeScenario, 1, home / "none.b01").error().endsGame);
+
+    auto refused = loadFighterFile(kModeFree, 1, home / "boss.b01");
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().message, "このデータは使用できません");
+    EXPECT_TRUE(loadFighterFile(kModeScenario, 1, home / "boss.b01").ok());
+    EXPECT_TRUE(reseedsAfterLoad(kModeScenario, loadFighterFile(kModeScenario, 1, home / "boss.b01")->record));
+    EXPECT_FALSE(reseedsAfterLoad(kModeNetwork, monster(0, 0, 0, "0")));
+    EXPECT_FALSE(reseedsAfterLoad(kModeFree, monster(0, 0, 0)));
+}
+
+}  // namespace
+}  // namespace vex
