@@ -4,9 +4,10 @@ include(GoogleTest)
 
 # vexmora_test(NAME name SOURCES ... LIBS ... [OWN_MAIN] [PROPERTIES key value ...])
 # OWN_MAIN: the sources bring their own main() (e.g. one that makes a QApplication).
+# ENVIRONMENT A=1 B=2: variables set for every test of the program.
 # A GoogleTest program, kept out of the program folder, registered test by test with CTest.
 function(vexmora_test)
-  cmake_parse_arguments(ARG "OWN_MAIN" "NAME" "SOURCES;LIBS;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "NAME" "SOURCES;LIBS;PROPERTIES;ENVIRONMENT" ${ARGN})
   set(name ${ARG_NAME})
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_OWN_MAIN)
@@ -18,6 +19,12 @@ function(vexmora_test)
   target_compile_definitions(${name} PRIVATE
     VEXMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     VEXMORA_GAME_DIR="${VEXMORA_GAME_DIR}")
+  if(ARG_ENVIRONMENT)
+    # Set by the program itself before main(), so test discovery sees them too.
+    list(JOIN ARG_ENVIRONMENT "|" environment)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/test_environment.cpp)
+    target_compile_definitions(${name} PRIVATE VEXMORA_TEST_ENVIRONMENT="${environment}")
+  endif()
   if(ARG_PROPERTIES)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${ARG_PROPERTIES})
   else()
