@@ -1,4 +1,5 @@
-// vexmora-cli battle A.tvx B.tvx: one battle played headless, commands from the command line.
+// vexmora-cli battle A.tvx B.tvx: one battle played headless. The computer chooses for both
+// sides (spectator mode) unless --commands scripts a side.
 
 #include <charconv>
 #include <iostream>
@@ -21,16 +22,20 @@ namespace {
 
 constexpr const char* kBattleUsage =
     "usage: vexmora-cli battle A.tvx B.tvx [--seed N] [--hp N] [--sp N] [--turns N] [--stage N]\n"
-    "                                      [--commands S0:S1,S0:S1,...] [--log json]\n";
+    "                                      [--commands S0:S1,S0:S1,...] [--log json]\n"
+    "  a slot S is 0-4, 5 to do nothing, or c for the computer's choice\n";
 
 // A battle with no limit that nobody can win (both fighters only wait) would never end.
 constexpr int kTurnCap = 10000;
+
+// A side's command of one turn: a slot 0-5, or the computer's choice.
+constexpr int kComputer = -1;
 
 struct Options {
     std::string pathA, pathB;
     std::optional<int32_t> seed;
     BattleSettings settings;
-    std::vector<std::pair<int, int>> commands{{0, 0}};
+    std::vector<std::pair<int, int>> commands{{kComputer, kComputer}};
     bool jsonLog = false;
 };
 
@@ -54,10 +59,16 @@ std::optional<std::vector<std::pair<int, int>>> parseCommands(const std::string&
         std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         size_t colon = item.find(':');
         if (colon == std::string::npos) return std::nullopt;
-        auto first = parseInteger(item.substr(0, colon));
-        auto second = parseInteger(item.substr(colon + 1));
-        if (!first || !second || *first < 0 || *first > 5 || *second < 0 || *second > 5) return std::nullopt;
-        pairs.emplace_back(static_cast<int>(*first), static_cast<int>(*second));
+        auto side = [](const std::string& text) -> std::optional<int> {
+            if (text == "c") return kComputer;
+            auto slot = parseInteger(text);
+            if (!slot || *slot < 0 || *slot > 5) return std::nullopt;
+            return static_cast<int>(*slot);
+        };
+        auto first = side(item.substr(0, colon));
+        auto second = side(item.substr(colon + 1));
+        if (!first || !second) return std::nullopt;
+        pairs.emplace_back(*first, *second);
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
@@ -68,7 +79,6 @@ std::optional<std::vector<std::pair<int, int>>> parseCommands(const std::string&
 // Parses the arguments; returns an exit status when they are refused.
 std::optional<int> parseOptions(const Args& args, Options& options) {
     std::vector<std::string> files;
-    options.settings.battleMode = kModeTwoPlayers;  // both commands come from the command line
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.rfind("--", 0) != 0) {
@@ -104,7 +114,7 @@ std::optional<int> parseOptions(const Args& args, Options& options) {
             options.settings.stageIndex = static_cast<int16_t>(*n);
         } else if (arg == "--commands") {
             auto pairs = parseCommands(value);
-            if (!pairs) return usageError("--commands takes pairs of slots 0-5 such as 0:1,2:5");
+            if (!pairs) return usageError("--commands takes pairs of slots 0-5 or c such as 0:1,2:c");
             options.commands = std::move(*pairs);
         } else if (arg == "--log") {
             if (value != "json") return usageError("--log takes json");
@@ -132,15 +142,6 @@ std::optional<MonsterRecord> loadFighter(const std::string& path) {
     return loaded->record;
 }
 
-int stageCount() {
-    const fs::path list = resolve("Image\\Background\\stagelist.txt");
-    std::error_code error;
-    if (!fs::is_regular_file(list, error)) return kStageCountWithoutList;
-    auto text = readWholeFile(list, 1 << 20);
-    if (!text) return kStageCountWithoutList;
-    return countStages(*text);
-}
-
 }  // namespace
 
 int battleCommand(const Args& args) {
@@ -154,13 +155,22 @@ int battleCommand(const Args& args) {
     JsonLinesView jsonView(std::cout);
     BattleView& view = options.jsonLog ? static_cast<BattleView&>(jsonView) : static_cast<BattleView&>(nullView);
     Rng& rng = processRng();
+    const auto& opening = options.commands.front();
+    options.settings.spectatorMode = opening.first == kComputer ? -1 : 0;
+    options.settings.battleMode = opening.second == kComputer ? kModeFree : kModeTwoPlayers;
     Battle battle(options.settings, *a, *b, rng, view);
     seedBattleGenerator(rng, options.seed);
-    battle.startBattle(stageCount());
+    battle.startBattle(programStageCount());
 
     for (int turn = 0; !battle.state().ended && turn < kTurnCap; ++turn) {
         const auto& pair = options.commands[std::min(static_cast<size_t>(turn), options.commands.size() - 1)];
-        battle.runTurn(battle.commandForSlot(0, pair.first), battle.commandForSlot(1, pair.second));
+        // The modes that let the computer play the turn's computer sides: spectator mode for
+        // fighter 0, the free battle for fighter 1; two players when both are scripted.
+        BattleSettings& settings = battle.settings();
+        settings.spectatorMode = pair.first == kComputer ? -1 : 0;
+        settings.battleMode = pair.second == kComputer ? kModeFree : kModeTwoPlayers;
+        battle.runTurn(pair.first == kComputer ? Command::nothing() : battle.commandForSlot(0, pair.first),
+                       pair.second == kComputer ? Command::nothing() : battle.commandForSlot(1, pair.second));
     }
 
     const BattleState& s = battle.state();

@@ -41,12 +41,12 @@ void followUpAttack(Battle& battle, int attacker, const TechniqueRule& rule) {
     if (battle.state().missFlag != kFalse) return;
     Fix4 r = battle.battleRandom();
     if (r > rule.threshold && !battle.fighter(defender).has(kStatusGuard))
-        battle.applyStatus(defender, rule.status, rule.turns(battle));
+        battle.applyStatus(defender, rule.status, rule.turns(battle, attacker));
 }
 
-int impactTurns(Battle& battle) { return static_cast<int>(intOf(0.6_fx, battle.battleRandom(), 1.8_fx)); }
-int heavyBlowTurns(Battle& battle) { return static_cast<int>(intOf(0.6_fx, battle.battleRandom(), 2.8_fx)); }
-int poisonStrikeTurns(Battle& battle) { return battle.poisonStrikeTurns(); }
+int impactTurns(Battle& battle, int) { return static_cast<int>(intOf(0.6_fx, battle.battleRandom(), 1.8_fx)); }
+int heavyBlowTurns(Battle& battle, int) { return static_cast<int>(intOf(0.6_fx, battle.battleRandom(), 2.8_fx)); }
+int poisonStrikeTurns(Battle& battle, int) { return battle.poisonStrikeTurns(); }
 
 void fixedHits(Battle& battle, int attacker, const TechniqueRule& rule) {
     hits(battle, attacker, rule.hits, rule.power);

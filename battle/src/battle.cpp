@@ -4,6 +4,7 @@
 #include "vexmora/battle/battle.h"
 
 #include <cmath>
+#include <mutex>
 #include <string>
 
 #include "vexmora/battle/technique_ids.h"
@@ -107,16 +108,6 @@ void Battle::resetFighters() {
     s.endReason = EndReason::None;
 }
 
-Fix4 Battle::battleRandom() {
-    double r = static_cast<double>(random_->draw());
-    if (!(r >= 0.0)) r = 0.0;  // also catches NaN from a faulty source
-    if (r > 1.0) r = 1.0;
-    // A float times 10000 is exact in a double, so this is the nearest 1/10000, ties to even.
-    Fix4 value = Fix4::fromUnits(static_cast<int64_t>(roundHalfEven(r * 10000.0)));
-    if (state_.drawCounter < INT16_MAX) ++state_.drawCounter;
-    return value;
-}
-
 std::array<int, 2> Battle::fighterOrder() const {
     if (settings_.mirrored()) return {1, 0};
     return {0, 1};
@@ -151,17 +142,20 @@ namespace detail {
 TraitsTable traitsTable;
 
 void fillTraits() {
-    for (int i = 0; i <= TechniqueCatalogue::kMaxId; ++i) {
-        const TechniqueEntry& entry = techniqueEntry(i);
-        traitsTable.traits[static_cast<size_t>(i)] = {static_cast<int8_t>(entry.category), entry.isSpecial(),
-                                                      entry.emotionSelf};
-    }
-    const TechniqueCatalogue& catalogue = TechniqueCatalogue::instance();
-    for (int a = 0; a < kElementCount; ++a)
-        for (int m = 0; m < kElementCount; ++m)
-            traitsTable.affinity[static_cast<size_t>(a)][static_cast<size_t>(m)] =
-                static_cast<int8_t>(catalogue.elementAffinity(a, m));
-    traitsTable.ready = true;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int i = 0; i <= TechniqueCatalogue::kMaxId; ++i) {
+            const TechniqueEntry& entry = techniqueEntry(i);
+            traitsTable.traits[static_cast<size_t>(i)] = {static_cast<int8_t>(entry.category), entry.isSpecial(),
+                                                          entry.emotionSelf};
+        }
+        const TechniqueCatalogue& catalogue = TechniqueCatalogue::instance();
+        for (int a = 0; a < kElementCount; ++a)
+            for (int m = 0; m < kElementCount; ++m)
+                traitsTable.affinity[static_cast<size_t>(a)][static_cast<size_t>(m)] =
+                    static_cast<int8_t>(catalogue.elementAffinity(a, m));
+        traitsTable.ready.store(true, std::memory_order_release);
+    });
 }
 
 }  // namespace detail

@@ -23,6 +23,7 @@ std::string_view pictureName(int property) {
     case PictureProperty::OffsetY: return "offsetY";
     case PictureProperty::SinkPercent: return "sink";
     case PictureProperty::Fade: return "fade";
+    case PictureProperty::Size: return "size";
     }
     return "picture";
 }

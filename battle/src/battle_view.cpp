@@ -13,6 +13,7 @@ std::string_view motionName(Motion kind) {
     case Motion::Fall: return "fall";
     case Motion::SelfStrike: return "selfStrike";
     case Motion::ScreenFlash: return "screenFlash";
+    case Motion::Flee: return "flee";
     }
     return "motion";
 }

@@ -17,9 +17,9 @@ void Battle::changeHp(int side, int q) {
     std::string_view text = number.text;
     Rgb colour = q < 0 ? Rgb{0, 255, 255} : Rgb{255, 0, 255};
 
-    // A fighter's own costs (チャージ, 格闘) are not damage the opponent dealt.
+    // A fighter's own costs (チャージ, 格闘, its own 切腹) are not damage the opponent dealt.
     if (q >= 0 && f.currentTech != tech::kSpCharge && f.currentTech != tech::kBrawl &&
-        fighter(other).currentTech != tech::kSelfFell) {
+        f.currentTech != tech::kSelfFell && fighter(other).currentTech != tech::kSelfFell) {
         statistics_->recordStat(other, StatCode::DamageDealt, q);
         statistics_->recordStat(other, StatCode::HitsDealt, 1);
         statistics_->recordStat(other, StatCode::LargestHit, q);

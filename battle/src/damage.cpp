@@ -29,6 +29,20 @@ double Battle::memoPower(PowerMemo& memo, int base, double exponent) {
     return memo.value;
 }
 
+int16_t Battle::baseDamage(int striker, int target, int powerValue) {
+    const FighterState& a = fighter(striker);
+    const FighterState& d = fighter(target);
+    Fix4 r = battleRandom();
+    const int attack = a.record.atk + a.atkMod;
+    const int defence = d.record.def + d.defMod;
+    double x = memoPower(attackPower_[static_cast<size_t>(striker)], attack, 1.03);
+    double y = memoPower(defencePower_[static_cast<size_t>(target)], defence, 0.9);
+    int64_t e = cintFix(fix4Fast(x - y) + mulFix(r, 100));
+    if (a.turns(kStatusGather) == 1) e += 260;
+    e += 700;
+    return sat16(cint(power(power(e / 1000.0, 0.7) * powerValue, 0.8)));
+}
+
 void Battle::computeDamage(int attacker, int powerValue) {
     const int A = attacker;
     const int D = 1 - attacker;
@@ -40,15 +54,8 @@ void Battle::computeDamage(int attacker, int powerValue) {
 
     // A clone's hit keeps the main hit's damage.
     if (t != tech::kCloneAttack) {
-        Fix4 r = battleRandom();
+        damage = baseDamage(A, D, powerValue);
         const int attack = a.record.atk + a.atkMod;
-        const int defence = d.record.def + d.defMod;
-        double x = memoPower(attackPower_[static_cast<size_t>(A)], attack, 1.03);
-        double y = memoPower(defencePower_[static_cast<size_t>(D)], defence, 0.9);
-        int64_t e = cintFix(fix4Fast(x - y) + mulFix(r, 100));
-        if (a.turns(kStatusGather) == 1) e += 260;
-        e += 700;
-        damage = sat16(cint(power(power(e / 1000.0, 0.7) * powerValue, 0.8)));
 
         if (t == tech::kIgnoreDefence && !state_.followUpRunning && !state_.strikeBackRunning) {
             Fix4 r5 = battleRandom();

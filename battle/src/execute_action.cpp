@@ -21,10 +21,7 @@ void Battle::executeAction(int attacker) {
     const int D = 1 - attacker;
     FighterState& a = fighter(A);
     FighterState& d = fighter(D);
-    auto fail = [&] {
-        a.noAction = kTrue;
-        a.currentTech = tech::kNone;
-    };
+    auto fail = [&] { failAction(A); };
     auto cost = [&] {
         const int slot = a.currentSlot;
         if (slot < 0 || slot >= kSlotCount) return 0.0;
@@ -39,6 +36,7 @@ void Battle::executeAction(int attacker) {
         return fromSlot && a.sp >= cost() && !sealed;
     };
 
+    state_.action[static_cast<size_t>(A)] = ActionOutcome{};
     const int t = a.currentTech;
     if (a.has(kStatusParalysis) && t != tech::kCureStatus && t != tech::kFullCure && t != tech::kParalysisReturn) {
         view_->sound(32);
@@ -84,12 +82,16 @@ void Battle::executeAction(int attacker) {
     statistics_->recordStat(A, band, 1);
 
     useTechnique(A, -static_cast<int>(std::floor(cost())));
+    ActionOutcome& outcome = state_.action[static_cast<size_t>(A)];
+    outcome.technique = a.currentTech;
+    outcome.carriedOut = true;
 
     if (a.currentTech == tech::kCopy && d.noAction == kFalse && d.currentTech != tech::kAbsorbSpecial) {
         a.currentTech = d.currentTech;
         if (a.currentSlot >= 0 && a.currentSlot < kSlotCount && d.currentSlot >= 0 && d.currentSlot < kSlotCount)
             a.record.techLevel[static_cast<size_t>(a.currentSlot)] = d.record.techLevel[static_cast<size_t>(d.currentSlot)];
-        if (a.currentTech == tech::kLimiter) {
+        if (a.currentTech == tech::kLimiter && !a.limited) {
+            a.limited = true;
             a.record.atk = sat16(cint(a.record.atk * 0.2));
             a.record.def = sat16(cint(a.record.def * 0.2));
             a.record.spd = sat16(cint(a.record.spd * 0.2));
@@ -98,6 +100,13 @@ void Battle::executeAction(int attacker) {
 
     performTechnique(*this, A);
     commonTail(A);
+}
+
+void Battle::failAction(int side) {
+    FighterState& f = fighter(side);
+    f.noAction = kTrue;
+    f.currentTech = tech::kNone;
+    state_.action[static_cast<size_t>(side)].carriedOut = false;
 }
 
 void Battle::commonTail(int attacker) {

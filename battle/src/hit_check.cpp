@@ -100,6 +100,12 @@ void Battle::hitCheck(int attacker) {
 
     if (t == tech::kFinalAttack) state_.missFlag = kFalse;
 
+    if (!state_.followUpRunning && !state_.strikeBackRunning) {
+        ActionOutcome& outcome = state_.action[static_cast<size_t>(A)];
+        outcome.hitChecks = sat16(static_cast<int64_t>(outcome.hitChecks) + 1);
+        if (state_.missFlag == kFalse) outcome.hitsLanded = sat16(static_cast<int64_t>(outcome.hitsLanded) + 1);
+    }
+
     if (state_.missFlag == kTrue) {
         showCaption(D, "MISS!", {0, 0, 255}, 0);
         statistics_->recordStat(A, StatCode::Misses, 1);

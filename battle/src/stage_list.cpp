@@ -1,5 +1,10 @@
 #include "vexmora/battle/stage_list.h"
 
+#include <system_error>
+
+#include "vexmora/battle/battle_settings.h"
+#include "vexmora/data/paths.h"
+
 namespace vex {
 
 namespace {
@@ -49,6 +54,15 @@ int countStages(std::string_view listText) {
         if (counter > 3) ++stages;
     }
     return stages;
+}
+
+int programStageCount() {
+    const fs::path list = resolve("Image\\Background\\stagelist.txt");
+    std::error_code error;
+    if (!fs::is_regular_file(list, error)) return kStageCountWithoutList;
+    auto text = readWholeFile(list, 1 << 20);
+    if (!text) return kStageCountWithoutList;
+    return countStages(*text);
 }
 
 }  // namespace vex

@@ -45,15 +45,48 @@ TechniqueRule multiHit(int16_t id, TechniqueHandler handler, int16_t power, int1
     return rule;
 }
 
-// A technique whose behaviour is still to be built.
-TechniqueRule pending(int16_t id, TechniqueGroup group) {
+TechniqueRule rowOf(int16_t id, TechniqueGroup group, TechniqueHandler handler) {
     TechniqueRule rule;
     rule.id = id;
     rule.group = group;
+    rule.perform = handler;
+    return rule;
+}
+
+// A status put on the user or the opponent for a drawn number of turns.
+TechniqueRule statusOn(int16_t id, Target target, StatusKind status, TurnsRule turns, bool hitCheckFirst = false,
+                       int useCounter = -1, TechniqueHandler handler = statusTechnique) {
+    TechniqueRule rule = rowOf(id, G::Status, handler);
+    rule.target = target;
+    rule.status = static_cast<int16_t>(status);
+    rule.turns = turns;
+    rule.hitCheckFirst = hitCheckFirst;
+    rule.useCounter = static_cast<int8_t>(useCounter);
+    return rule;
+}
+
+// A technique whose row only names the use counter it spends (and a trap its kind).
+TechniqueRule usesOnly(int16_t id, TechniqueGroup group, int useCounter, TechniqueHandler handler, int trapKind = 0) {
+    TechniqueRule rule = rowOf(id, group, handler);
+    rule.useCounter = static_cast<int8_t>(useCounter);
+    rule.trapKind = static_cast<int8_t>(trapKind);
+    return rule;
+}
+
+TechniqueRule statStep(int16_t id, Stat stat, TechniqueHandler handler) {
+    TechniqueRule rule = rowOf(id, G::StatChange, handler);
+    rule.stat = stat;
+    return rule;
+}
+
+TechniqueRule withPower(TechniqueRule rule, int16_t power, int16_t perLevel = 0) {
+    rule.power = power;
+    rule.powerPerLevel = perLevel;
     return rule;
 }
 
 const std::vector<TechniqueRule>& rows() {
+    using T = Target;
     static const std::vector<TechniqueRule> table{
         // Plain attacks: one hit of power + perLevel·L.
         plain(tech::kNormalAttack, 200),
@@ -86,41 +119,81 @@ const std::vector<TechniqueRule>& rows() {
         multiHit(tech::kGatlingAttack, gatlingAttack, 100, 10),
         multiHit(tech::kFinalAttack, finalAttack, 0, 7),
 
-        // Still to be built.
-        pending(tech::kGatherPower, G::Status), pending(tech::kParalyse, G::Status), pending(tech::kPoison, G::Status),
-        pending(tech::kConfuse, G::Status), pending(tech::kAttackSeal, G::Status),
-        pending(tech::kSupportSeal, G::Status), pending(tech::kSpecialSeal, G::Status),
-        pending(tech::kAllSeal, G::Status), pending(tech::kAccuracyUp, G::Status),
-        pending(tech::kStatusGuard, G::Status), pending(tech::kNaturalRecovery, G::Status),
-        pending(tech::kSpStop, G::Status), pending(tech::kFocus, G::Status), pending(tech::kMiracle, G::Status),
-        pending(tech::kBind, G::Status), pending(tech::kIllusion, G::Status), pending(tech::kPanic, G::Status),
-        pending(tech::kCloak, G::Status), pending(tech::kForesight, G::Status),
-        pending(tech::kTrapAttack, G::Status), pending(tech::kTrapSupport, G::Status),
-        pending(tech::kTrapSpecial, G::Status), pending(tech::kTaunt, G::Status),
+        // Status techniques: target, status, duration, hit check first, use counter.
+        statusOn(tech::kGatherPower, T::Self, kStatusGather, twoTurns),
+        statusOn(tech::kParalyse, T::Opponent, kStatusParalysis, paralysisTurns, true, kUsesParalysis),
+        statusOn(tech::kPoison, T::Opponent, kStatusPoison, poisonTurns, true),
+        statusOn(tech::kConfuse, T::Opponent, kStatusConfusion, confusionTurns, true),
+        statusOn(tech::kAttackSeal, T::Opponent, kStatusAttackSeal, sealTurns, true, kUsesSeals),
+        statusOn(tech::kSupportSeal, T::Opponent, kStatusSupportSeal, sealTurns, true, kUsesSeals),
+        statusOn(tech::kSpecialSeal, T::Opponent, kStatusSpecialSeal, sealTurns, true, kUsesSeals),
+        statusOn(tech::kAllSeal, T::Opponent, kStatusAllSeal, sealTurns, true, kUsesSeals),
+        statusOn(tech::kAccuracyUp, T::Self, kStatusAccuracyUp, accuracyUpTurns),
+        statusOn(tech::kStatusGuard, T::Self, kStatusGuard, statusGuardTurns),
+        statusOn(tech::kNaturalRecovery, T::Self, kStatusRecovery, naturalRecoveryTurns, false, kUsesRecovery),
+        statusOn(tech::kSpStop, T::Opponent, kStatusSpStop, spStopTurns, true, kUsesSpStop, spStop),
+        statusOn(tech::kFocus, T::Self, kStatusFocus, twoTurns),
+        statusOn(tech::kMiracle, T::Self, kStatusMiracle, fourTurns),
+        statusOn(tech::kBind, T::Opponent, kStatusBind, fourTurns),
+        statusOn(tech::kIllusion, T::Opponent, kStatusIllusion, illusionTurns, true),
+        statusOn(tech::kPanic, T::Opponent, kStatusPanic, eightTurns),  // the status strikes both
+        statusOn(tech::kCloak, T::Opponent, kStatusCloak, threeTurns, true, -1, cloak),
+        usesOnly(tech::kForesight, G::Status, kUsesForesight, foresight),  // the dodge is in the hit check
+        usesOnly(tech::kTrapAttack, G::Status, kUsesTraps, trap, kCategoryAttack),
+        usesOnly(tech::kTrapSupport, G::Status, kUsesTraps, trap, kCategorySupport),
+        usesOnly(tech::kTrapSpecial, G::Status, kUsesTraps, trap, kCategorySpecial),
+        rowOf(tech::kTaunt, G::Status, taunt),
 
-        pending(tech::kAttackUp, G::StatChange), pending(tech::kDefenceUp, G::StatChange),
-        pending(tech::kSpeedUp, G::StatChange), pending(tech::kAttackDown, G::StatChange),
-        pending(tech::kDefenceDown, G::StatChange), pending(tech::kSpeedDown, G::StatChange),
-        pending(tech::kCrossSign, G::StatChange), pending(tech::kExchange, G::StatChange),
-        pending(tech::kGrow, G::StatChange), pending(tech::kShrink, G::StatChange),
-        pending(tech::kChange, G::StatChange), pending(tech::kDispel, G::StatChange),
+        // Stat changes: 200 + 200·L up to 1500 (raises) or down to 0 (falls).
+        statStep(tech::kAttackUp, Stat::Attack, raiseStat),
+        statStep(tech::kDefenceUp, Stat::Defence, raiseStat),
+        statStep(tech::kSpeedUp, Stat::Speed, raiseStat),
+        statStep(tech::kAttackDown, Stat::Attack, lowerStat),
+        statStep(tech::kDefenceDown, Stat::Defence, lowerStat),
+        statStep(tech::kSpeedDown, Stat::Speed, lowerStat),
+        withPower(rowOf(tech::kCrossSign, G::StatChange, crossSign), 50),  // the hit on an undead
+        rowOf(tech::kExchange, G::StatChange, exchange),
+        rowOf(tech::kGrow, G::StatChange, grow),
+        rowOf(tech::kShrink, G::StatChange, shrink),
+        rowOf(tech::kChange, G::StatChange, change),
+        rowOf(tech::kDispel, G::StatChange, dispel),
 
-        pending(tech::kHeal, G::Recovery), pending(tech::kSpirit, G::Recovery),
-        pending(tech::kCureStatus, G::Recovery), pending(tech::kFullCure, G::Recovery),
-        pending(tech::kHpDrain, G::Recovery), pending(tech::kPrayer, G::Recovery),
+        // Recovery.
+        usesOnly(tech::kHeal, G::Recovery, kUsesRecovery, heal),
+        rowOf(tech::kSpirit, G::Recovery, spirit),
+        rowOf(tech::kCureStatus, G::Recovery, cureStatus),
+        rowOf(tech::kFullCure, G::Recovery, fullCure),
+        withPower(rowOf(tech::kHpDrain, G::Recovery, hpDrain), 0, 100),
+        rowOf(tech::kPrayer, G::Recovery, prayer),
 
-        pending(tech::kSpDrain, G::SkillPoints), pending(tech::kSpAttack, G::SkillPoints),
-        pending(tech::kSpCharge, G::SkillPoints), pending(tech::kSpBlast, G::SkillPoints),
-        pending(tech::kLimitBreak, G::SkillPoints), pending(tech::kLimitCharge, G::SkillPoints),
+        // SP techniques.
+        rowOf(tech::kSpDrain, G::SkillPoints, spDrain),
+        rowOf(tech::kSpAttack, G::SkillPoints, spAttack),
+        rowOf(tech::kSpCharge, G::SkillPoints, spCharge),
+        rowOf(tech::kSpBlast, G::SkillPoints, spBlast),
+        withPower(rowOf(tech::kLimitBreak, G::SkillPoints, limitBreak), 450, 350),  // per use beyond the first
+        rowOf(tech::kLimitCharge, G::SkillPoints, limitCharge),
 
-        pending(tech::kSecretArt, G::Special), pending(tech::kBrawl, G::Special), pending(tech::kShoot, G::Special),
-        pending(tech::kReload, G::Special), pending(tech::kAbsorbSpecial, G::Special), pending(tech::kSpy, G::Special),
-        pending(tech::kPurifyingFlame, G::Special), pending(tech::kCurse, G::Special),
-        pending(tech::kSelfFell, G::Special), pending(tech::kFlee, G::Special), pending(tech::kGatling, G::Special),
-        pending(tech::kClone, G::Special),
+        // Special techniques.
+        withPower(rowOf(tech::kSecretArt, G::Special, secretArt), 1000),  // 1500 as 最終奥義
+        withPower(rowOf(tech::kBrawl, G::Special, brawl), 130),            // + 4 per point of strength
+        withPower(rowOf(tech::kShoot, G::Special, shoot), 100, 100),
+        rowOf(tech::kReload, G::Special, reload),
+        rowOf(tech::kAbsorbSpecial, G::Special, absorbSpecial),
+        rowOf(tech::kSpy, G::Special, spy),
+        withPower(rowOf(tech::kPurifyingFlame, G::Special, purifyingFlame), 200),  // + what it burnt
+        rowOf(tech::kCurse, G::Special, curse),
+        rowOf(tech::kSelfFell, G::Special, selfFell),
+        rowOf(tech::kFlee, G::Special, flee),
+        rowOf(tech::kGatling, G::Special, windGatling),
+        rowOf(tech::kClone, G::Special, clone),
 
-        pending(tech::kJump, G::Movement), pending(tech::kFly, G::Movement), pending(tech::kLand, G::Movement),
-        pending(tech::kBurrow, G::Movement), pending(tech::kSurface, G::Movement),
+        // Movement.
+        rowOf(tech::kJump, G::Movement, jump),
+        rowOf(tech::kFly, G::Movement, fly),
+        rowOf(tech::kLand, G::Movement, land),
+        rowOf(tech::kBurrow, G::Movement, burrow),
+        rowOf(tech::kSurface, G::Movement, surfaceFromBurrow),
     };
     return table;
 }
@@ -134,21 +207,6 @@ const std::array<const TechniqueRule*, TechniqueCatalogue::kMaxId + 1>& byId() {
     return index;
 }
 
-std::string_view groupName(TechniqueGroup group) {
-    switch (group) {
-    case G::PlainAttack:
-    case G::FollowUpAttack:
-    case G::MultiHitAttack: return "attack technique";
-    case G::Status: return "status technique";
-    case G::StatChange: return "stat technique";
-    case G::Recovery: return "recovery technique";
-    case G::SkillPoints: return "SP technique";
-    case G::Special: return "special technique";
-    case G::Movement: return "movement technique";
-    }
-    return "technique";
-}
-
 }  // namespace
 
 const TechniqueRule* techniqueRule(int id) {
@@ -160,10 +218,6 @@ void performTechnique(Battle& battle, int attacker) {
     const int id = battle.fighter(attacker).currentTech;
     const TechniqueRule* rule = techniqueRule(id);
     if (rule == nullptr) return;
-    if (rule->perform == nullptr) {
-        battle.notImplemented(attacker, id, groupName(rule->group));
-        return;
-    }
     rule->perform(battle, attacker, *rule);
 }
 

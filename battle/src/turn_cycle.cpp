@@ -31,6 +31,7 @@ void Battle::runTurn(Command fighter0, Command fighter1) {
     computeSlotUsability();
     if (settings_.computerPlays(1)) chooseCommand(1);
     state_.input = {f0.command(), f1.command()};
+    state_.action = {};
 
     if (state_.stageIndex != kTournamentStage) startOfTurnAbilities();
     confusionOverride();
@@ -97,12 +98,15 @@ void Battle::limiterStarts() {
 
 // The stats come back for every fighter they were cut for, also when its action failed or
 // was replaced after the cut (paralysis, a seal, confusion): otherwise they would stay at a
-// fifth for the rest of the battle. The gauge counts the uses that happened.
+// fifth for the rest of the battle. They come back only where they were cut: a fighter whose
+// command became リミッター in the middle of the turn (confusion drew it) fought at full
+// stats, and five times them would stay with it for the rest of the battle. The gauge counts
+// the uses that happened.
 void Battle::limiterEnds() {
     for (int side : {0, 1}) {
         FighterState& f = fighter(side);
         const bool used = f.currentTech == tech::kLimiter;  // also when copied with コピー
-        if (used || f.limited) {
+        if (f.limited) {
             f.record.atk = sat16(cint(f.record.atk / 0.2));
             f.record.def = sat16(cint(f.record.def / 0.2));
             f.record.spd = sat16(cint(f.record.spd / 0.2));

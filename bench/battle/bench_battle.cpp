@@ -1,9 +1,11 @@
 // The cost of whole battles with the null view: a battle that runs its full 50 turns (high
-// HP, decided by time-up) and one fought to a knock-out at the default HP.
+// HP, decided by time-up), one fought to a knock-out at the default HP, the same monsters with
+// the computer choosing for both sides, and the balance simulator on one and on two threads.
 
 #include <benchmark/benchmark.h>
 
 #include "vexmora/battle/battle.h"
+#include "vexmora/battle/simulation.h"
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/technique_catalogue.h"
 
@@ -68,8 +70,47 @@ void playBattles(benchmark::State& state, int16_t initialHp) {
 void BM_Battle50Turns(benchmark::State& state) { playBattles(state, 30000); }
 void BM_BattleToKnockOut(benchmark::State& state) { playBattles(state, 1000); }
 
+// The computer against the computer (spectator mode), as the simulator plays them.
+void BM_ComputerBattle(benchmark::State& state) {
+    BattleSettings settings;
+    settings.battleMode = kModeFree;
+    settings.spectatorMode = -1;
+    settings.initialHp = static_cast<int16_t>(state.range(0));
+    NullView view;
+    Rng rng;
+    int64_t turns = 0;
+    int32_t seed = 1;
+    for (auto _ : state) {
+        Battle battle(settings, monsterA(), monsterB(), rng, view);
+        seedBattleGenerator(rng, seed++);
+        battle.startBattle(18);
+        for (int turn = 0; !battle.state().ended && turn < 200; ++turn) battle.runTurn(Command::nothing(), Command::nothing());
+        turns += battle.state().turnCount;
+        benchmark::DoNotOptimize(battle.state().winner);
+    }
+    state.counters["turns_per_battle"] = benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kAvgIterations);
+}
+
+// The simulator: 2000 battles a run on one or two worker threads.
+void BM_Simulate(benchmark::State& state) {
+    SimulationSetup setup;
+    setup.battles = 2000;
+    setup.jobs = static_cast<int>(state.range(0));
+    setup.stageCount = 18;
+    uint64_t seed = 1;
+    for (auto _ : state) {
+        setup.seed = seed++;
+        SimulationResult result = simulate(monsterA(), monsterB(), setup);
+        benchmark::DoNotOptimize(result.wins);
+    }
+    state.counters["battles_per_second"] =
+        benchmark::Counter(static_cast<double>(setup.battles), benchmark::Counter::kIsIterationInvariantRate);
+}
+
 BENCHMARK(BM_Battle50Turns)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_BattleToKnockOut)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComputerBattle)->Arg(1000)->Arg(30000)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Simulate)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

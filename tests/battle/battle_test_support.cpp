@@ -80,4 +80,20 @@ void useSlot(TestBattle& t, int side, int slot) {
     t.fighter(side).setCommand(Command::fromSlot(t.fighter(side).record, slot));
 }
 
+std::unique_ptr<TestBattle> aboutToUse(const MonsterRecord& a, const MonsterRecord& d, int sp) {
+    auto t = makeBattle(a, d);
+    t->start();
+    t->fighter(0).sp = static_cast<int16_t>(sp);
+    useSlot(*t, 0, 0);
+    t->fighter(1).setCommand(Command::nothing());
+    return t;
+}
+
+int hpChanges(const TestBattle& t, int fighter) {
+    int n = 0;
+    for (const BattleEvent& e : t.view.events())
+        if (e.type == EventType::Gauge && e.run.gauge == Gauge::Hp && e.run.fighter == fighter) ++n;
+    return n;
+}
+
 }  // namespace vex::test

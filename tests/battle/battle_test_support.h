@@ -21,6 +21,10 @@ public:
     ScriptedRandom& repeat(double value, int times);
     float draw() override;
     void setFallback(double value) { fallback_ = value; }
+    // The three draws of a hit check (the hit, then the two reading draws) that land it, or
+    // that miss it.
+    ScriptedRandom& hitCheckLands() { return then({0.0, 0.99, 0.99}); }
+    ScriptedRandom& hitCheckMisses() { return then({0.9999, 0.99, 0.99}); }
     size_t remaining() const { return script_.size(); }
     int drawn() const { return drawn_; }
     int overrun() const { return overrun_; }
@@ -63,5 +67,12 @@ std::unique_ptr<TestBattle> makeBattle(const MonsterRecord& a, const MonsterReco
 
 // Sets a fighter's command for the turn from one of its slots.
 void useSlot(TestBattle& t, int side, int slot);
+
+// A started battle in which fighter 0, with `sp` SP, is about to use its slot 0 while
+// fighter 1 does nothing.
+std::unique_ptr<TestBattle> aboutToUse(const MonsterRecord& a, const MonsterRecord& d = monster("d", 300, 300, 300),
+                                       int sp = 100);
+// How many times a fighter's HP gauge ran (one per change of HP).
+int hpChanges(const TestBattle& t, int fighter);
 
 }  // namespace vex::test

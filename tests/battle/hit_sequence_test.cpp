@@ -22,12 +22,6 @@ std::unique_ptr<TestBattle> duel(MonsterRecord a, MonsterRecord d, int defenderS
     return t;
 }
 
-int hpChanges(const TestBattle& t, int fighter) {
-    return static_cast<int>(std::count_if(t.view.events().begin(), t.view.events().end(), [&](const BattleEvent& e) {
-        return e.type == EventType::Gauge && e.run.gauge == Gauge::Hp && e.run.fighter == fighter;
-    }));
-}
-
 TEST(Counter, TurnsTheAttackBackBelowSixtyFivePercent) {
     auto t = duel(monster("a", 300, 300, 300, {0}), monster("d", 300, 300, 300, {tech::kCounter}), 0);
     t->random.then({0.5, 0.9, 0.9, 0.6499});

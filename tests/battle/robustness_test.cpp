@@ -41,6 +41,10 @@ TEST(Robustness, StrangeMonstersFightToAnEndWithinTheirRanges) {
         settings.stageIndex = kRandomStage;
         settings.turnLimit = 30;
         settings.initialSp = 100;
+        if (battleNumber % 2 == 1) {  // every other battle the computer plays both sides
+            settings.battleMode = kModeFree;
+            settings.spectatorMode = -1;
+        }
         NullView view;
         Battle battle(settings, strangeMonster(gen), strangeMonster(gen), rng, view);
         seedBattleGenerator(rng, battleNumber);

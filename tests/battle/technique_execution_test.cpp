@@ -12,18 +12,7 @@ namespace vex::test {
 namespace {
 
 std::unique_ptr<TestBattle> acting(MonsterRecord a, MonsterRecord d = monster("d", 300, 300, 300), int sp = 100) {
-    auto t = makeBattle(a, d);
-    t->start();
-    t->fighter(0).sp = static_cast<int16_t>(sp);
-    useSlot(*t, 0, 0);
-    t->fighter(1).setCommand(Command::nothing());
-    return t;
-}
-
-int hpChanges(const TestBattle& t, int fighter) {
-    return static_cast<int>(std::count_if(t.view.events().begin(), t.view.events().end(), [&](const BattleEvent& e) {
-        return e.type == EventType::Gauge && e.run.gauge == Gauge::Hp && e.run.fighter == fighter;
-    }));
+    return aboutToUse(a, d, sp);
 }
 
 TEST(BeforeTheTechnique, AParalysedFighterCannotAct) {
@@ -155,23 +144,6 @@ TEST(Copy, TakesTheOpponentsTechniqueAndLevel) {
     EXPECT_EQ(t->fighter(0).currentTech, tech::kAttack);
     EXPECT_EQ(t->fighter(0).record.techLevel[0], 3);
     EXPECT_LT(t->fighter(1).hp, 1000);
-}
-
-TEST(NotYetBuilt, TechniquesOfTheNextGroupsAreReportedNotSkipped) {
-    auto t = acting(monster("a", 300, 300, 300, {tech::kHeal}));
-    t->battle->executeAction(0);
-    ASSERT_EQ(t->view.count(EventType::NotImplemented), 1);
-    auto it = std::find_if(t->view.events().begin(), t->view.events().end(),
-                           [](const BattleEvent& e) { return e.type == EventType::NotImplemented; });
-    EXPECT_EQ(it->value, tech::kHeal);
-    EXPECT_EQ(it->text, "recovery technique");
-    EXPECT_EQ(t->fighter(0).sp, 70);  // the cost is still paid
-    for (int id : {tech::kGatherPower, tech::kAttackUp, tech::kSpDrain, tech::kSecretArt, tech::kJump}) {
-        ASSERT_NE(techniqueRule(id), nullptr) << id;
-        EXPECT_EQ(techniqueRule(id)->perform, nullptr) << id;
-    }
-    EXPECT_EQ(techniqueRule(tech::kDefend), nullptr);  // 防御 acts through the damage rules
-    EXPECT_NE(techniqueRule(tech::kPoisonStrike)->perform, nullptr);
 }
 
 TEST(CommonTail, EvadingWithQuickMayTrip) {

@@ -172,20 +172,6 @@ TEST(Commands, AnUnusableSlotIsPlayedAsDoingNothing) {
     EXPECT_EQ(click->battle->commandForSlot(0, 5), Command::nothingFromClick());
 }
 
-TEST(Commands, TheComputersTurnIsReportedUntilItsChoiceIsBuilt) {
-    BattleSettings free = testSettings();
-    free.battleMode = kModeFree;
-    auto t = makeBattle(monster("a", 300, 300, 300), monster("b", 300, 300, 300, {0}), free);
-    t->start();
-    t->battle->runTurn(Command::nothingFromClick(), Command::fromSlot(t->fighter(1).record, 0));
-    ASSERT_EQ(t->view.count(EventType::NotImplemented), 1);
-    auto it = std::find_if(t->view.events().begin(), t->view.events().end(),
-                           [](const BattleEvent& e) { return e.type == EventType::NotImplemented; });
-    EXPECT_EQ(it->text, "chooseCommand");
-    EXPECT_EQ(it->fighter, 1);
-    EXPECT_EQ(t->battle->state().input[1], Command::nothing());
-}
-
 TEST(Commands, NoTurnIsPlayedBeforeTheStartOrAfterTheEnd) {
     auto t = makeBattle(monster("a", 300, 300, 300), monster("b", 300, 300, 300));
     t->turn(5, 5);

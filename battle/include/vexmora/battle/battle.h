@@ -18,6 +18,7 @@
 // "draw r" draws whatever its conditions turn out to be.
 
 #include <array>
+#include <atomic>
 #include <bitset>
 #include <cstdint>
 #include <optional>
@@ -28,6 +29,7 @@
 #include "vexmora/battle/battle_state.h"
 #include "vexmora/battle/battle_stats.h"
 #include "vexmora/battle/battle_view.h"
+#include "vexmora/battle/fixed_point.h"
 #include "vexmora/battle/technique_ids.h"
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/rng.h"
@@ -38,7 +40,8 @@ namespace vex {
 namespace detail {
 
 // The catalogue's category and specialness of every id, copied once: the rules ask for them
-// many times a turn.
+// many times a turn. Filled on first use, once, whichever thread gets there first (the
+// simulator runs battles on several threads); read-only afterwards.
 struct TechniqueTraits {
     int8_t category = kCategoryAttack;
     bool special = false;
@@ -47,19 +50,19 @@ struct TechniqueTraits {
 struct TraitsTable {
     std::array<TechniqueTraits, TechniqueCatalogue::kMaxId + 1> traits{};
     std::array<std::array<int8_t, kElementCount>, kElementCount> affinity{};  // [attacker][met]
-    bool ready = false;
+    std::atomic<bool> ready{false};
 };
 extern TraitsTable traitsTable;
 [[gnu::noinline]] void fillTraits();
 
 inline TechniqueTraits traitsOf(int id) {
     if (id < 0 || id > TechniqueCatalogue::kMaxId) return {};
-    if (!traitsTable.ready) fillTraits();
+    if (!traitsTable.ready.load(std::memory_order_acquire)) fillTraits();
     return traitsTable.traits[static_cast<size_t>(id)];
 }
 
 inline int affinityOf(int attacker, int met) {
-    if (!traitsTable.ready) fillTraits();
+    if (!traitsTable.ready.load(std::memory_order_acquire)) fillTraits();
     return traitsTable.affinity[static_cast<size_t>(attacker)][static_cast<size_t>(met)];
 }
 
@@ -100,8 +103,8 @@ public:
     // Plays one whole turn. The commands of fighters the computer plays in this mode
     // (BattleSettings::computerPlays) are chosen by chooseCommand instead.
     void runTurn(Command fighter0, Command fighter1);
-    // The computer's command for a side. Not built yet: the side does nothing, and the log
-    // says so.
+    // The computer's command for a side, by the rule of each technique it holds (it may read
+    // the other side's command of this turn). Reads the slot usability as last computed.
     void chooseCommand(int side);
 
     // Slot usability, as the status windows show it: recomputed when the screen is drawn
@@ -115,17 +118,31 @@ public:
     // that is not usable now gives doing nothing.
     Command commandForSlot(int side, int slot) const;
 
-    // One battle draw: the generator's next value to four decimals, counted.
-    Fix4 battleRandom();
+    // One battle draw: the generator's next value to four decimals, counted. Inline: the
+    // computer's choice alone makes dozens of draws a turn.
+    Fix4 battleRandom() {
+        double r = static_cast<double>(random_->draw());
+        if (!(r >= 0.0)) r = 0.0;  // also catches NaN from a faulty source
+        if (r > 1.0) r = 1.0;
+        // A float times 10000 is exact in a double, so this is the nearest 1/10000, ties to even.
+        Fix4 value = Fix4::fromUnits(static_cast<int64_t>(roundHalfEven(r * 10000.0)));
+        if (state_.drawCounter < INT16_MAX) ++state_.drawCounter;
+        return value;
+    }
 
     // --- Action resolution --------------------------------------------------------------
     void executeAction(int attacker);
+    // The action fails: the fighter does nothing (technique 99) and the common tail follows.
+    void failAction(int side);
     // After every action, also a failed one: surfacing, landing, the jump, tripping.
     void commonTail(int attacker);
     void attackHit(int attacker, int power);
     void hitCheck(int attacker);
     double elementFactor(int attacker) const;
     void computeDamage(int attacker, int power);
+    // The first steps of the damage: the striker's attack against the target's defence and
+    // the power (one draw). 格闘 also works out a strike on the striker itself with it.
+    int16_t baseDamage(int striker, int target, int power);
     // How strongly a fighter holds a technique: its slots holding the id, plus the bonuses of
     // its unlock codes.
     int abilityCount(int side, int id) const;
@@ -219,6 +236,9 @@ private:
     void growChances();
     void emitTurnEnded();
     bool slotUsableNow(int side, int slot);
+    void backyardBossChoice(int side);
+    bool choiceRule(int side, int id, int slot, int attackSlots);
+    void normalAttackRule(int side, int slot);
 
     // x^1.03 of the last attack and y^0.9 of the last defence, per fighter: a pure function
     // that the damage asks for with the same values hit after hit.

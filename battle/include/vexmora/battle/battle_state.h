@@ -117,7 +117,7 @@ struct FighterState {
     int16_t selfFelled = kFalse;
     int16_t fled = kFalse;
     int16_t limitGauge = 0;
-    bool limited = false;         // リミッター cut the stats at the start of this turn
+    bool limited = false;         // リミッター cut the stats this turn (at its start, or copied)
     int16_t firstMark = kFalse;   // the ファースト mark
     int16_t abilityMark = 0;      // 1 after an ability rise, -1 after a fall
     int16_t weakMark = 0;         // 100 while weakened
@@ -146,6 +146,18 @@ struct FighterState {
 
 enum class EndReason { None, KnockOut, TimeUp };
 
+// What one fighter's action of the turn came to, for the simulator's counts: whether the
+// technique was paid for and performed, and how its own hit checks went (the follow-up hits
+// of either side aside).
+struct ActionOutcome {
+    int16_t technique = 99;   // the technique paid for (before コピー); 99 when nothing was
+    bool carriedOut = false;
+    int16_t hitChecks = 0;
+    int16_t hitsLanded = 0;
+    // Carried out, and landed when it needed a hit check.
+    bool landed() const { return carriedOut && (hitChecks == 0 || hitsLanded > 0); }
+};
+
 struct BattleState {
     std::array<FighterState, 2> fighter;
 
@@ -166,6 +178,7 @@ struct BattleState {
 
     // The commands as they were given for the turn being played (before any override).
     std::array<Command, 2> input{};
+    std::array<ActionOutcome, 2> action{};
 
     bool started = false;
     bool ended = false;

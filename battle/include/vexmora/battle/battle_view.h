@@ -18,7 +18,8 @@
 //   sound(n)                        effect sound n (0-43).
 //   motion(f, kind)                 a short picture motion of fighter f.
 //   picture(f, property, value)     a lasting change of fighter f's picture: its height offset,
-//                                   its sinking into the ground, its fade.
+//                                   its sinking into the ground, its fade, its size (the
+//                                   record's picture size; the picture is rebuilt at it).
 //   announce(f, text)               the technique announcement: a battle message for fighter f.
 //   elementFlash(f, element)        the flash of a technique's element after its use.
 //   banner(text)                    the turn banner ("TURN 2", "LAST 3", "LAST TURN").
@@ -27,7 +28,8 @@
 //   redraw(what)                    the screen, the status windows, or the stage picture.
 //   commandList(mode)               fighter 0's command list is offered or taken away.
 //   speech(f, text)                 fighter f says its battle line.
-//   notImplemented(f, id, what)     the turn met a rule this build does not have yet.
+//   notImplemented(f, id, what)     the turn met a rule this build does not have (kept for
+//                                   views of older builds; every rule is built now).
 //   turnEnded(state)                the turn is over (also the last turn of a battle).
 //   battleEnded(winner, reason)     a fighter won; the results take over from here.
 
@@ -45,8 +47,8 @@ struct Rgb {
 
 enum class TextKind { Caption, HpNumber, SpNumber };
 enum class Gauge { Hp, Sp, Emotion };
-enum class Motion { Hit, StrongHit, Dodge, Taunt, KnockBack, Shift, Fall, SelfStrike, ScreenFlash };
-enum class PictureProperty { OffsetY, SinkPercent, Fade };
+enum class Motion { Hit, StrongHit, Dodge, Taunt, KnockBack, Shift, Fall, SelfStrike, ScreenFlash, Flee };
+enum class PictureProperty { OffsetY, SinkPercent, Fade, Size };
 enum class Wait { Scaled, Plain };
 enum class RedrawTarget { Screen, StatusWindows, Stage };
 enum class CommandListMode { Offer, Taken };

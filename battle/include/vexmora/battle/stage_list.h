@@ -12,5 +12,8 @@
 namespace vex {
 
 int countStages(std::string_view listText);
+// The stages of the program folder's list, or kStageCountWithoutList when there is no list
+// to read.
+int programStageCount();
 
 }  // namespace vex

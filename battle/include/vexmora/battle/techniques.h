@@ -10,8 +10,12 @@
 // fighter D = 1 - A; techLevel(A) is the level L of A's current slot.
 //
 // An id without a row does nothing when used (passive abilities, 防御, ｶｳﾝﾀｰ, 回避 and the
-// rest: their effect lies in the hit, damage and status rules). A row without a handler is
-// a technique still to be built: using it is reported as not implemented.
+// rest: their effect lies in the hit, damage and status rules). Every row has a handler; the
+// numbers a handler shares with its group (powers, statuses, durations, use counters) sit in
+// the row, the rest in the handler.
+//
+// Draws: a handler draws only what its rule writes, in the order written, and only once the
+// conditions written before a draw hold (a duration is drawn only after the hit check landed).
 
 #include <cstdint>
 
@@ -22,7 +26,11 @@ namespace vex {
 class Battle;
 struct TechniqueRule;
 using TechniqueHandler = void (*)(Battle& battle, int attacker, const TechniqueRule& rule);
-using TurnsRule = int (*)(Battle& battle);
+// A duration (or amount) drawn for the attacker's technique: its draws happen when it is asked.
+using TurnsRule = int (*)(Battle& battle, int attacker);
+
+enum class Target : int8_t { Self, Opponent };
+enum class Stat : int8_t { Attack, Defence, Speed };
 
 enum class TechniqueGroup {
     PlainAttack,      // one hit of power + powerPerLevel·L
@@ -39,19 +47,31 @@ enum class TechniqueGroup {
 struct TechniqueRule {
     int16_t id = 0;
     TechniqueGroup group = TechniqueGroup::PlainAttack;
-    TechniqueHandler perform = nullptr;  // nullptr: not built yet
+    TechniqueHandler perform = nullptr;
     int16_t power = 0;
     int16_t powerPerLevel = 0;
     int16_t soundBefore = -1;            // an effect sound played before the hit
     Fix4 threshold{};                    // follow-up attacks: the status needs r > threshold
-    int16_t status = 0;                  // follow-up attacks: the status put on D
-    TurnsRule turns = nullptr;           // follow-up attacks: its duration
+    int16_t status = 0;                  // follow-up attacks and status techniques: the status
+    TurnsRule turns = nullptr;           // ... and its duration
     int16_t hits = 1;                    // multi-hit attacks with a fixed count
+    // Status techniques: who gets the status, whether a hit check comes first, and the use
+    // counter that one use spends (-1: none), spent before the check.
+    Target target = Target::Opponent;
+    bool hitCheckFirst = false;
+    int8_t useCounter = -1;
+    Stat stat = Stat::Attack;            // stat changes: the stat raised or lowered
+    int8_t trapKind = 0;                 // traps: the kind of technique that springs it
 };
 
 // The row of a technique id, or nullptr when using it does nothing here.
 const TechniqueRule* techniqueRule(int id);
 // Performs the attacker's current technique by its row.
 void performTechnique(Battle& battle, int attacker);
+
+// The power of SPﾌﾞﾗｽﾄ spending s SP (s >= 6), before CInt: s^2.6 up to 10 SP, then
+// 10^2.6 + 11.125·s up to 50, then (4·s)^0.99 + 761: a large store of SP makes a strong hit,
+// never an extreme one.
+double spBlastPower(int sp);
 
 }  // namespace vex

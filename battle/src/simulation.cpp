@@ -1,0 +1,240 @@
+// The balance simulator: battles handed out to worker threads in small blocks, each battle
+// with its own generator and view, the counts summed at the end.
+
+#include "vexmora/battle/simulation.h"
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <memory>
+#include <system_error>
+#include <thread>
+
+#include "vexmora/battle/battle.h"
+#include "vexmora/battle/battle_log.h"
+#include "vexmora/battle/technique_ids.h"
+#include "vexmora/battle/techniques.h"
+#include "vexmora/data/rng.h"
+#include "vexmora/data/technique_catalogue.h"
+
+namespace vex {
+
+namespace {
+
+constexpr int kIds = TechniqueCatalogue::kMaxId + 1;
+constexpr int64_t kBlock = 64;  // battles a worker takes at a time
+
+struct Counts {
+    std::array<int64_t, 2> wins{};
+    int64_t knockouts = 0, timeUps = 0, unfinished = 0, turns = 0;
+    // [side][id]
+    std::array<std::array<int64_t, kIds>, 2> chosen{}, used{}, landed{};
+
+    void add(const Counts& o) {
+        for (size_t s = 0; s < 2; ++s) {
+            wins[s] += o.wins[s];
+            for (size_t id = 0; id < kIds; ++id) {
+                chosen[s][id] += o.chosen[s][id];
+                used[s][id] += o.used[s][id];
+                landed[s][id] += o.landed[s][id];
+            }
+        }
+        knockouts += o.knockouts;
+        timeUps += o.timeUps;
+        unfinished += o.unfinished;
+        turns += o.turns;
+    }
+};
+
+size_t idIndex(int id) { return static_cast<size_t>(std::clamp(id, 0, kIds - 1)); }
+
+// Discards everything but the end of each turn, where it counts the commands and actions.
+class TallyView final : public BattleView {
+public:
+    explicit TallyView(Counts& counts) : counts_(counts) {}
+    void caption(int, std::string_view, Rgb, TextKind) override {}
+    void gauge(const GaugeRun&) override {}
+    void sound(int) override {}
+    void motion(int, Motion) override {}
+    void picture(int, PictureProperty, int) override {}
+    void announce(int, std::string_view) override {}
+    void elementFlash(int, int) override {}
+    void banner(std::string_view) override {}
+    void timeUp() override {}
+    void pause(int, Wait) override {}
+    void redraw(RedrawTarget) override {}
+    void commandList(CommandListMode) override {}
+    void speech(int, std::string_view) override {}
+    void notImplemented(int, int, std::string_view) override {}
+    void battleEnded(int, EndReason) override {}
+    void turnEnded(const BattleState& state) override {
+        for (size_t side = 0; side < 2; ++side) {
+            const Command& input = state.input[side];
+            counts_.chosen[side][idIndex(input.noAction == kTrue ? int{tech::kNone} : int{input.tech})] += 1;
+            const ActionOutcome& action = state.action[side];
+            if (!action.carriedOut) continue;
+            counts_.used[side][idIndex(action.technique)] += 1;
+            if (action.landed()) counts_.landed[side][idIndex(action.technique)] += 1;
+        }
+    }
+
+private:
+    Counts& counts_;
+};
+
+void playBattle(const MonsterRecord& a, const MonsterRecord& b, const SimulationSetup& setup, int64_t index,
+                Counts& counts) {
+    Rng rng;
+    rng.setState(simulationGeneratorState(setup.seed, index));
+    TallyView view(counts);
+    Battle battle(setup.settings, a, b, rng, view);
+    battle.startBattle(setup.stageCount);
+    for (int turn = 0; !battle.state().ended && turn < setup.turnCap; ++turn)
+        battle.runTurn(Command::nothing(), Command::nothing());
+    const BattleState& s = battle.state();
+    counts.turns += s.turnCount;
+    if (!s.ended) {
+        counts.unfinished += 1;
+        return;
+    }
+    counts.wins[static_cast<size_t>(s.winner == 1 ? 1 : 0)] += 1;
+    if (s.endReason == EndReason::TimeUp)
+        counts.timeUps += 1;
+    else
+        counts.knockouts += 1;
+}
+
+// The name a side gives a technique: its slot's name when it holds it under one, else the
+// catalogue's.
+std::string techniqueName(const MonsterRecord& record, int id) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const auto s = static_cast<size_t>(slot);
+        if (record.techId[s] == id && !record.techName[s].empty()) return record.techName[s];
+    }
+    return std::string(techniqueEntry(static_cast<int>(idIndex(id))).techTitle);
+}
+
+std::string number(double value) {
+    char buffer[32];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, static_cast<size_t>(result.ptr - buffer));
+}
+
+}  // namespace
+
+Proportion proportionOf(int64_t successes, int64_t trials) {
+    if (trials <= 0) return {};
+    constexpr double z = 1.959963984540054;
+    const double n = static_cast<double>(trials);
+    const double p = static_cast<double>(successes) / n;
+    const double z2 = z * z;
+    const double denominator = 1 + z2 / n;
+    const double centre = (p + z2 / (2 * n)) / denominator;
+    const double half = z * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n)) / denominator;
+    return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+uint32_t simulationGeneratorState(uint64_t seed, int64_t battle) {
+    // splitmix64 of the seed picks the start; an odd step walks through all 2^24 states.
+    uint64_t z = seed + 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    z ^= z >> 31;
+    return static_cast<uint32_t>((z + static_cast<uint64_t>(battle) * 0x9E3779ULL) & 0xFFFFFFULL);
+}
+
+SimulationResult simulate(const MonsterRecord& fighter0, const MonsterRecord& fighter1, const SimulationSetup& input) {
+    SimulationSetup setup = input;
+    setup.settings.spectatorMode = -1;
+    setup.settings.battleMode = kModeFree;
+    const int64_t battles = std::max<int64_t>(0, setup.battles);
+    int jobs = setup.jobs > 0 ? setup.jobs : static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    jobs = static_cast<int>(std::clamp<int64_t>((battles + kBlock - 1) / kBlock, 1, jobs));
+
+    // Built before the threads start, so that no worker fills them.
+    detail::traitsOf(0);
+    techniqueRule(0);
+
+    const auto started = std::chrono::steady_clock::now();
+    std::atomic<int64_t> next{0};
+    std::vector<std::unique_ptr<Counts>> counts;
+    for (int j = 0; j < jobs; ++j) counts.push_back(std::make_unique<Counts>());
+    auto work = [&](Counts& mine) {
+        for (;;) {
+            const int64_t first = next.fetch_add(kBlock);
+            if (first >= battles) return;
+            const int64_t last = std::min(battles, first + kBlock);
+            for (int64_t i = first; i < last; ++i) playBattle(fighter0, fighter1, setup, i, mine);
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int j = 1; j < jobs; ++j) {
+        try {
+            workers.emplace_back(work, std::ref(*counts[static_cast<size_t>(j)]));
+        } catch (const std::system_error&) {
+            break;  // fewer threads: the others share the work, the result is the same
+        }
+    }
+    work(*counts[0]);
+    for (std::thread& worker : workers) worker.join();
+    const auto finished = std::chrono::steady_clock::now();
+
+    Counts total;
+    for (const auto& c : counts) total.add(*c);
+
+    SimulationResult result;
+    result.battles = battles;
+    result.wins = total.wins;
+    result.knockouts = total.knockouts;
+    result.timeUps = total.timeUps;
+    result.unfinished = total.unfinished;
+    result.turns = total.turns;
+    result.seed = setup.seed;
+    result.seconds = std::chrono::duration<double>(finished - started).count();
+    result.jobs = static_cast<int>(workers.size()) + 1;
+    const std::array<const MonsterRecord*, 2> records{&fighter0, &fighter1};
+    for (size_t side = 0; side < 2; ++side) {
+        for (size_t id = 0; id < kIds; ++id) {
+            if (total.chosen[side][id] == 0 && total.used[side][id] == 0) continue;
+            TechniqueTally tally;
+            tally.side = static_cast<int>(side);
+            tally.id = static_cast<int16_t>(id);
+            tally.name = techniqueName(*records[side], static_cast<int>(id));
+            tally.chosen = total.chosen[side][id];
+            tally.used = total.used[side][id];
+            tally.landed = total.landed[side][id];
+            result.techniques.push_back(std::move(tally));
+        }
+    }
+    return result;
+}
+
+std::string simulationJson(const SimulationResult& r) {
+    std::string out = "{\"type\":\"sim\",\"battles\":" + std::to_string(r.battles) + ",\"wins\":[" +
+                      std::to_string(r.wins[0]) + "," + std::to_string(r.wins[1]) +
+                      "],\"knockouts\":" + std::to_string(r.knockouts) + ",\"timeups\":" + std::to_string(r.timeUps) +
+                      ",\"unfinished\":" + std::to_string(r.unfinished) + ",\"meanTurns\":" + number(r.meanTurns()) +
+                      ",\"seed\":" + std::to_string(r.seed) + ",\"winRate\":[";
+    for (size_t side = 0; side < 2; ++side) {
+        const Proportion p = proportionOf(r.wins[side], r.battles);
+        if (side > 0) out += ',';
+        out += "{\"rate\":" + number(p.rate) + ",\"low\":" + number(p.low) + ",\"high\":" + number(p.high) + "}";
+    }
+    out += "],\"techniques\":[";
+    bool first = true;
+    for (const TechniqueTally& t : r.techniques) {
+        if (!first) out += ',';
+        first = false;
+        out += "{\"side\":" + std::to_string(t.side) + ",\"id\":" + std::to_string(t.id) +
+               ",\"name\":" + jsonString(t.name) + ",\"chosen\":" + std::to_string(t.chosen) +
+               ",\"used\":" + std::to_string(t.used) + ",\"landed\":" + std::to_string(t.landed) + "}";
+    }
+    const double rate = r.seconds > 0 ? static_cast<double>(r.battles) / r.seconds : 0.0;
+    out += "],\"timing\":{\"seconds\":" + number(r.seconds) + ",\"jobs\":" + std::to_string(r.jobs) +
+           ",\"battlesPerSecond\":" + number(rate) + "}}";
+    return out;
+}
+
+}  // namespace vex
