@@ -12,6 +12,8 @@
 
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
+#include "vexmora/editor/qt_dialogs.h"
+#include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
 #include "vexmora/ui/system_options.h"
@@ -111,8 +113,29 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vexmora: %s; the options start at 0\n", loaded.problem.c_str());
     vex::ui::systemOptions() = loaded.options;
 
-    // 3. The title with the version (battle mode 0).
-    vex::ui::TitleWindow title;
+    // 3. The title with the version (battle mode 0). The battle screen replaces it while it is
+    // open; without the pixel library it cannot open, and the title stays.
+    vex::QtDialogs dialogs;
+    vex::ui::TitleWindow* titleWindow = nullptr;
+    vex::ui::TitleScreens screens;
+    screens.openBattleScreen = [&dialogs, &titleWindow](int mode, const QString& caption) {
+        auto* screen = new vex::ui::BattleScreen(static_cast<int16_t>(mode), caption, dialogs);
+        screen->setAttribute(Qt::WA_DeleteOnClose);
+        if (!screen->ready()) {
+            std::fprintf(stderr, "vexmora: %s\n", screen->error().c_str());
+            QString text = vex::ui::qtText(screen->error());
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            QMessageBox::critical(titleWindow, QStringLiteral("エラー"), text);
+            delete screen;
+            titleWindow->returnToTitle();
+            return;
+        }
+        QObject::connect(screen, &vex::ui::BattleScreen::closed, titleWindow,
+                         [&titleWindow] { titleWindow->returnToTitle(); });
+        screen->show();
+    };
+    vex::ui::TitleWindow title(screens);
+    titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);
 
     // 4-5. The technique catalogue with its element tables and stage names.

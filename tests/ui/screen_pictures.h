@@ -1,0 +1,37 @@
+#pragma once
+// Small pictures, stage lists and monster files for the battle screen's tests, written into a
+// temporary program folder.
+
+#include <QColor>
+#include <QImage>
+#include <string>
+#include <vector>
+
+#include "vexmora/data/monster_record.h"
+#include "vexmora/data/paths.h"
+
+namespace vex::test {
+
+// The bytes of a picture in a format QImage writes ("BMP", "PNG").
+std::string imageBytes(const QImage& image, const char* format);
+// A GIF with a four-colour palette; `indices` holds one palette index a pixel, row by row,
+// and pixels of `transparentIndex` are transparent.
+std::string gifBytes(int width, int height, const std::vector<QColor>& palette, const std::vector<uint8_t>& indices,
+                     int transparentIndex);
+
+// A picture of one colour, saved as a 24-bit BMP below the program folder.
+void writeSolidBmp(const fs::path& file, int width, int height, QColor colour);
+
+// "Image\Background\stagelist.txt" with three rare stages and `ordinary` ordinary ones,
+// each a solid picture: the rare stages in rareColour(i), the ordinary in stageColour(i).
+void writeStages(const fs::path& programFolder, int ordinary);
+QColor rareColour(int index);
+QColor stageColour(int index);
+
+// A monster that fights with 通常攻撃 (slot 0); slot 1 holds 攻撃 at a cost no one can pay,
+// and slot 4 what `slot4` says (99 for none).
+MonsterRecord testMonster(const std::string& name, int16_t slot4 = 99);
+// A monster file in the program folder's "Data", with a small BMP picture.
+fs::path writeMonsterFile(const fs::path& programFolder, const MonsterRecord& record);
+
+}  // namespace vex::test

@@ -1,0 +1,115 @@
+#pragma once
+// MAIN: the battle screen. It paints the frame the composer makes of the session's display
+// model, and forwards clicks on the command rows, the two-player keys, the spectator button
+// and the menu commands (スタート, 1Ｐロード, 2Ｐロード, 設定, ヘルプ) to the session.
+//
+// The pelkit library is loaded when the screen is made; without it the screen is not ready
+// (error() says why) and must not be shown.
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "vexmora/data/dialogs.h"
+#include "vexmora/ui/battle_session.h"
+#include "vexmora/ui/frame_composer.h"
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace vex::ui {
+
+inline constexpr int kScreenScale = 2;  // the 384 x 248 frame is shown twice its size
+
+class BattleCanvas : public QWidget {
+    Q_OBJECT
+public:
+    BattleCanvas(FrameComposer& composer, BattleSession& session, QWidget* parent = nullptr);
+    // A point of the widget on the frame.
+    // (QPoint's own division rounds; a frame pixel covers kScreenScale widget pixels.)
+    static QPoint framePoint(QPoint widgetPoint) {
+        auto down = [](int v) { return v >= 0 ? v / kScreenScale : -((-v + kScreenScale - 1) / kScreenScale); };
+        return QPoint(down(widgetPoint.x()), down(widgetPoint.y()));
+    }
+    static QPoint widgetPoint(QPoint framePoint) {
+        return framePoint * kScreenScale + QPoint(kScreenScale / 2, kScreenScale / 2);
+    }
+    void refresh();
+    // Shows the help of the row under the mouse, as moving the mouse there would.
+    void hoverAt(QPoint framePoint);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    FrameComposer& composer_;
+    BattleSession& session_;
+    QTimer animation_;  // keeps redrawing while something floats by
+};
+
+struct BattleScreenOptions {
+    SessionHooks hooks;                       // the game's sound and messages unless set
+    std::vector<fs::path> libraryFolders;     // where libpelkit.so is looked for; the defaults if empty
+    // The loading dialog; the game's MonsterLoadDialog unless set (tests choose files here).
+    std::function<std::optional<LoadedFighter>(QWidget* parent, int side)> chooseMonster;
+};
+
+class BattleScreen : public QMainWindow {
+    Q_OBJECT
+public:
+    BattleScreen(int16_t battleMode, const QString& caption, Dialogs& dialogs, BattleScreenOptions options = {},
+                 QWidget* parent = nullptr);
+    ~BattleScreen() override;
+
+    bool ready() const { return composer_ != nullptr; }
+    const std::string& error() const { return error_; }
+
+    BattleSession& session() { return *session_; }
+    FrameComposer& composer() { return *composer_; }
+    BattleCanvas* canvas() const { return canvas_; }
+    QLabel* helpLabel() const { return help_; }
+    QPushButton* clockButton() const { return clk_; }
+    QAction* startAction() const { return start_; }
+    QAction* loadAction(int side) const { return side == 0 ? load1_ : load2_; }
+    QAction* settingsAction() const { return settings_; }
+
+    // The menu commands.
+    void startBattle();
+    void loadFighter(int side);
+    void openSettings();
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildMenu();
+    void updateMenu();
+    void updateLabels();
+
+    Dialogs& dialogs_;
+    BattleScreenOptions options_;
+    std::string error_;
+    std::shared_ptr<PelkitLibrary> library_;
+    std::unique_ptr<FrameComposer> composer_;
+    std::unique_ptr<BattleSession> session_;
+    BattleCanvas* canvas_ = nullptr;
+    QLabel* help_ = nullptr;
+    QLabel* drawCounter_ = nullptr;
+    QPushButton* clk_ = nullptr;
+    QAction* start_ = nullptr;
+    QAction* load1_ = nullptr;
+    QAction* load2_ = nullptr;
+    QAction* settings_ = nullptr;
+    QString baseCaption_;
+    bool closing_ = false;
+};
+
+}  // namespace vex::ui

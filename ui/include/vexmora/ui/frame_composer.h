@@ -1,0 +1,160 @@
+#pragma once
+// The battle frame, composed in pelkit buffers as the display model describes it.
+//
+// One ordinary frame (redraw mode 0):
+//   1. the stage buffer is copied into the work buffer;
+//   2. each monster is drawn into it as a transparent sprite (mask with AND, picture with OR),
+//      only as far as it stands above the ground;
+//   3. a monster with a blend level above 0 has the stage blended back over it (mBlend), which
+//      fades it into the background;
+//   4. a technique effect darkens its outline (mSubBlend of its mask) and adds its light
+//      (mAddBlend);
+//   5. the work buffer is kept in the spare buffer;
+//   6. a fighter that asks for it is darkened (mSubBlend of its darkening picture);
+//   7. the status windows (their shading subtracted first), status icons, ability markers,
+//      emotion gauges, command row strips and speech bubbles are drawn in;
+//   8. the work buffer is copied to the screen surface, and the texts are written on it.
+// The result frame (mode 2) starts from the spare buffer instead of steps 1-5, so the result
+// stands over the last frame of the battle.
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vexmora/ui/display_model.h"
+#include "vexmora/ui/pelkit_library.h"
+#include "vexmora/ui/sprite.h"
+#include "vexmora/ui/stage_pictures.h"
+#include "vexmora/ui/status_layout.h"
+
+class QPainter;
+
+namespace vex::ui {
+
+// A monster's picture as the monster file holds it.
+struct MonsterPictureSource {
+    std::string bytes;      // the picture file's bytes
+    std::string imageFile;  // its name: the extension tells the format
+    int imageSize = 50;
+    int flipSide = 0;       // 1 mirrored on side 0, 2 mirrored on side 1
+    int imageOffsetY = 0;
+};
+
+// Whether a picture keeps its own transparency ("ico" and "gif", in any case) instead of
+// taking its top-left colour as the transparent one.
+bool keepsOwnTransparency(const std::string& imageFile);
+
+// A monster's sprite at its display size on a side.
+Sprite monsterSprite(const MonsterPictureSource& source, int side);
+
+enum class FrameMode { Ordinary = 0, Result = 2 };
+
+class FrameComposer {
+public:
+    FrameComposer(std::shared_ptr<PelkitLibrary> library, fs::path programFolder);
+    ~FrameComposer();
+
+    // Reads the status layout, the stage list and the fixed pictures below "Image". What is
+    // missing is drawn as nothing; problems() says what.
+    void loadContent();
+    const std::vector<std::string>& problems() const { return problems_; }
+    const StageList& stages() const { return stages_; }
+    const StatusLayout& layout() const { return layout_; }
+
+    // `load stage`: 99 keeps the picture shown; other numbers show their picture (a plain
+    // dark ground when the list has none). The stage, work and spare buffers are loaded again.
+    void loadStage(int stage);
+    int loadedStage() const { return loadedStage_; }
+
+    void setMonster(int side, const MonsterPictureSource& source);
+    void clearMonster(int side);
+    bool hasMonster(int side) const { return !monster_[static_cast<size_t>(side)].sprite.empty(); }
+    int monsterWidth(int side) const { return monster_[static_cast<size_t>(side)].sprite.width; }
+
+    // Composes one frame and returns the screen surface (384 x 248).
+    const QImage& compose(const DisplayModel& model, int64_t now, FrameMode mode = FrameMode::Ordinary);
+    const QImage& frame() const { return screen_; }
+
+    // The drawn width of each command row of a side (0 for a row that is not drawn), as the
+    // clicks are tested against it.
+    std::array<int, kCommandRows> rowWidths(const DisplayModel& model, int side) const;
+
+private:
+    struct MonsterSlot {
+        MonsterPictureSource source;
+        int builtSize = 0;  // the picture size the sprite was made at
+        Sprite sprite;
+        PelkitBufferHandle darkening;
+        int imageOffsetY = 0;
+    };
+    void buildMonster(int side, int imageSize);
+    struct TextKey {
+        QString text;
+        int pixelSize;
+        uint32_t colour;
+        int style;
+        bool operator==(const TextKey&) const = default;
+    };
+    friend size_t qHash(const TextKey& key, size_t seed) noexcept {
+        return qHashMulti(seed, key.text, key.pixelSize, key.colour, key.style);
+    }
+
+    PixelView workView();
+    void reloadFrameBuffers();
+    void drawMonsters(const DisplayModel& model);
+    void blendMonsters(const DisplayModel& model);
+    void drawEffects(const DisplayModel& model, int64_t now);
+    void darken(const DisplayModel& model);
+    void drawStatusWindows(const DisplayModel& model, int64_t now);
+    void drawCommandStrips(const DisplayModel& model);
+    void drawBubbles(const DisplayModel& model, int64_t now);
+    void writeTexts(QPainter& painter, const DisplayModel& model, int64_t now);
+    void writeCommandTexts(QPainter& painter, const DisplayModel& model);
+    void writeResult(QPainter& painter, const DisplayModel& model);
+
+    // Where a side's monster stands this frame.
+    struct Placement {
+        int x = 0, y = 0, w = 0, h = 0, rows = 0, top = 0;
+    };
+    Placement placement(const DisplayModel& model, int side) const;
+    int rowLeft(const DisplayModel& model, int side, int row) const;
+    int bubbleTop(int side, const Placement& p, int kind) const;
+
+    // Pre-rendered texts with an outline, kept while they are used.
+    enum TextStyle { kPlain = 0, kOutlined = 1, kBoldItalic = 2, kBold = 4 };
+    const QImage& text(const QString& text, int pixelSize, uint32_t colour, int style) const;
+    int textWidth(const QString& text, int pixelSize, int style) const;
+
+    QImage loadPicture(std::string_view dataPath);
+    bool loadIntoBuffer(PelkitBufferHandle& buffer, const QImage& picture);
+    Sprite spriteFrom(const QImage& picture, uint32_t transparentColour) const;
+
+    std::shared_ptr<PelkitLibrary> library_;
+    fs::path programFolder_;
+    std::vector<std::string> problems_;
+    StatusLayout layout_;
+    StageList stages_;
+    int loadedStage_ = -1;
+
+    PelkitBufferHandle stage_, work_, spare_;
+    PelkitBufferHandle effects_, effectMasks_;  // image02.bmp and the outline it darkens
+    PelkitBufferHandle rowStrip_;               // image02Mask.bmp
+    PelkitBufferHandle bubbleShadow_[2];        // image04Mask.bmp, and mirrored for side 1
+    Sprite bubbles_[2];                         // image04.bmp, and mirrored
+    Sprite icons_;                              // image03.bmp
+    Sprite conditions_;                         // condition.bmp (cells are copied, markers masked)
+    Sprite emotionGauge_;                       // kanjo.bmp
+    std::array<Sprite, 2> windows_;
+    std::array<PelkitBufferHandle, 2> shading_;
+    std::array<MonsterSlot, 2> monster_;
+
+    QImage screen_;
+    PelkitSurface screenSurface_{};
+    mutable QHash<TextKey, QImage> texts_;
+};
+
+}  // namespace vex::ui

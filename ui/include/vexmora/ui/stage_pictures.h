@@ -1,0 +1,39 @@
+#pragma once
+// The stage list "Image\Background\stagelist.txt" as the battle screen reads it: pairs of a
+// picture file (in "Image\Background") and the stage's display name.
+//
+// The first three pairs are the rare stages. Every later pair is an ordinary stage in stage
+// order, except that the counter positions 9 and 11 take the first and the second rare picture
+// without reading a pair, so stage 5 (the tournament) and stage 7 (the mystery opponents)
+// show those. The number of stages is the number of ordinary pictures.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vex::ui {
+
+inline constexpr std::string_view kStageListPath = "Image\\Background\\stagelist.txt";
+inline constexpr std::string_view kStageFolder = "Image\\Background";
+
+struct StagePicture {
+    std::string file;  // in "Image\Background"
+    std::string name;  // the display name (the image list's tag)
+    bool operator==(const StagePicture&) const = default;
+};
+
+struct StageList {
+    std::vector<StagePicture> rare;      // rareSTAGE
+    std::vector<StagePicture> ordinary;  // STAGEpic: stage s is ordinary[s]
+
+    int stageCount() const { return static_cast<int>(ordinary.size()); }
+    // The picture `load stage` shows for a stage number: below 96 the ordinary picture of that
+    // stage, 96-98 the last three rare pictures (98 the last). Nothing for 99 (the random stage
+    // is resolved at battle start), for negative numbers and for stages the list lacks.
+    std::optional<StagePicture> pictureFor(int stage) const;
+};
+
+StageList parseStageList(std::string_view cp932Text);
+
+}  // namespace vex::ui

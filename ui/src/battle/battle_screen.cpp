@@ -1,0 +1,295 @@
+#include "vexmora/ui/battle_screen.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "vexmora/editor/monster_listing.h"
+#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/ui/battle_geometry.h"
+#include "vexmora/ui/command_rows.h"
+#include "vexmora/ui/config_dialog.h"
+#include "vexmora/ui/shell.h"
+#include "vexmora/ui/sound_table.h"
+
+namespace vex::ui {
+
+namespace {
+
+const char* const kScreenStyle = R"(
+QMainWindow#MAIN, QWidget#screenBody { background: #12131c; }
+QLabel#HELP {
+    color: #f0ecd8; background: #1c2036; border: 1px solid #3a4068; border-radius: 4px;
+    padding: 3px 8px; font-size: 10pt;
+}
+QLabel#Label3 { color: #7d84a8; font-size: 8pt; }
+QPushButton#CLK {
+    color: #f6f0dc; background: #2a3158; border: 1px solid #5a66a8; border-radius: 4px; padding: 4px 12px;
+}
+QPushButton#CLK:disabled { color: #6a6e88; background: #1c2036; border-color: #30344e; }
+QMenuBar { background: #1c2036; color: #f0ecd8; }
+QMenuBar::item:selected { background: #3a4378; }
+QMenuBar::item:disabled { color: #5c6080; }
+)";
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// The canvas
+
+BattleCanvas::BattleCanvas(FrameComposer& composer, BattleSession& session, QWidget* parent)
+    : QWidget(parent), composer_(composer), session_(session) {
+    setObjectName(QStringLiteral("BACK"));
+    setFixedSize(kFrameWidth * kScreenScale, kFrameHeight * kScreenScale);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    animation_.setInterval(16);
+    animation_.setTimerType(Qt::PreciseTimer);
+    connect(&animation_, &QTimer::timeout, this, &BattleCanvas::refresh);
+}
+
+void BattleCanvas::refresh() {
+    update();
+    const int64_t now = session_.now();
+    session_.model().expire(now);
+    if (session_.model().animatingAt(now)) {
+        if (!animation_.isActive()) animation_.start();
+    } else {
+        animation_.stop();
+    }
+}
+
+void BattleCanvas::paintEvent(QPaintEvent*) {
+    const int64_t now = session_.now();
+    DisplayModel& model = session_.model();
+    model.expire(now);
+    const QImage& frame = composer_.compose(model, now, model.result.shown ? FrameMode::Result : FrameMode::Ordinary);
+    QPainter painter(this);
+    painter.drawImage(rect(), frame);
+}
+
+void BattleCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (session_.battleMode() == kModeTwoPlayers) return;
+    const QPoint p = framePoint(event->position().toPoint());
+    const int row = commandRowAt(p.x(), p.y(), kListLeft, composer_.rowWidths(session_.model(), 0));
+    if (row >= 0) session_.clickRow(row);
+}
+
+void BattleCanvas::hoverAt(QPoint p) {
+    if (!session_.acceptInput()) return;
+    const bool twoPlayers = session_.battleMode() == kModeTwoPlayers;
+    for (int side = 0; side < (twoPlayers ? 2 : 1); ++side) {
+        const int row = commandRowAt(p.x(), p.y(), listLeft(side, twoPlayers), composer_.rowWidths(session_.model(), side));
+        if (row >= 0) {
+            session_.hoverRow(side, row);
+            return;
+        }
+    }
+    session_.hoverRow(0, -1);
+}
+
+void BattleCanvas::mouseMoveEvent(QMouseEvent* event) { hoverAt(framePoint(event->position().toPoint())); }
+
+void BattleCanvas::leaveEvent(QEvent*) {
+    if (session_.acceptInput()) session_.hoverRow(0, -1);
+}
+
+// ---------------------------------------------------------------------------------------
+// The screen
+
+BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& dialogs, BattleScreenOptions options,
+                           QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), options_(std::move(options)), baseCaption_(caption) {
+    setObjectName(QStringLiteral("MAIN"));
+    setWindowTitle(caption);
+    setStyleSheet(kScreenStyle);
+
+    auto opened = PelkitLibrary::open(options_.libraryFolders.empty() ? PelkitLibrary::defaultFolders()
+                                                                      : options_.libraryFolders);
+    if (!opened) {
+        error_ = opened.error().message;
+        return;
+    }
+    library_ = *opened;
+    const fs::path folder = programFolder();
+    composer_ = std::make_unique<FrameComposer>(library_, folder);
+    composer_->loadContent();
+    if (!composer_->problems().empty()) {
+        std::string all;
+        for (const std::string& problem : composer_->problems()) all += (all.empty() ? "" : "; ") + problem;
+        std::fprintf(stderr, "vexmora: battle screen: %s\n", all.c_str());
+    }
+
+    if (!options_.hooks.dialogs) options_.hooks = SessionHooks::game(dialogs_);
+    const int stages = composer_->stages().stageCount() > 0 ? composer_->stages().stageCount() : kStageCountWithoutList;
+    session_ = std::make_unique<BattleSession>(battleMode, folder, stages, options_.hooks);
+
+    auto* body = new QWidget;
+    body->setObjectName(QStringLiteral("screenBody"));
+    canvas_ = new BattleCanvas(*composer_, *session_, body);
+    help_ = new QLabel;
+    help_->setObjectName(QStringLiteral("HELP"));
+    help_->setMinimumHeight(44);
+    help_->setWordWrap(true);
+    help_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    drawCounter_ = new QLabel(QStringLiteral("0R:"));
+    drawCounter_->setObjectName(QStringLiteral("Label3"));
+    clk_ = new QPushButton(QStringLiteral("次のターン"));
+    clk_->setObjectName(QStringLiteral("CLK"));
+    clk_->setFocusPolicy(Qt::NoFocus);
+    connect(clk_, &QPushButton::clicked, session_.get(), &BattleSession::clockTick);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(help_, 1);
+    auto* side = new QVBoxLayout;
+    side->addWidget(clk_);
+    side->addWidget(drawCounter_, 0, Qt::AlignRight);
+    bar->addLayout(side);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(canvas_);
+    layout->addLayout(bar);
+    setCentralWidget(body);
+    buildMenu();
+
+    connect(session_.get(), &BattleSession::changed, this, [this] {
+        canvas_->refresh();
+        updateLabels();
+    });
+    connect(session_.get(), &BattleSession::pictureChanged, this, [this](int side) {
+        if (session_->hasFighter(side))
+            composer_->setMonster(side, session_->pictureOf(side));
+        else
+            composer_->clearMonster(side);
+        canvas_->refresh();
+    });
+    connect(session_.get(), &BattleSession::helpChanged, this, [this](const QString& text) {
+        QString shown = text;
+        shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        help_->setText(shown);
+    });
+    connect(session_.get(), &BattleSession::captionChanged, this, [this](const QString& text) {
+        setWindowTitle(text.isEmpty() ? baseCaption_ : text);
+    });
+    connect(session_.get(), &BattleSession::menuChanged, this, &BattleScreen::updateMenu);
+    connect(session_.get(), &BattleSession::inputOpened, this, [this] {
+        updateMenu();
+        if (canvas_->underMouse()) canvas_->hoverAt(BattleCanvas::framePoint(canvas_->mapFromGlobal(QCursor::pos())));
+    });
+    connect(session_.get(), &BattleSession::turnFinished, this, &BattleScreen::updateMenu);
+    updateMenu();
+    updateLabels();
+    canvas_->setFocus();
+}
+
+BattleScreen::~BattleScreen() {
+    // The session plays through the composer's buffers until it stops; then all are released.
+    if (session_) session_->shutdown();
+    session_.reset();
+    composer_.reset();
+}
+
+void BattleScreen::buildMenu() {
+    start_ = menuBar()->addAction(QStringLiteral("スタート"), this, &BattleScreen::startBattle);
+    load1_ = menuBar()->addAction(QStringLiteral("1Ｐロード"), this, [this] { loadFighter(0); });
+    load2_ = menuBar()->addAction(QStringLiteral("2Ｐロード"), this, [this] { loadFighter(1); });
+    settings_ = menuBar()->addAction(QStringLiteral("設定"), this, &BattleScreen::openSettings);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    connect(help, &QMenu::aboutToShow, this, [this] {
+        if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
+    });
+    help->addAction(makeHelpAction(help));
+}
+
+void BattleScreen::updateMenu() {
+    if (!session_) return;
+    start_->setEnabled(session_->canStart());
+    load1_->setEnabled(session_->canLoad(0));
+    load2_->setEnabled(session_->canLoad(1));
+    settings_->setEnabled(session_->canConfigure());
+    const bool spectator = session_->settings().spectatorMode == kTrue;
+    clk_->setVisible(spectator);
+    clk_->setEnabled(spectator && session_->battleRunning() && !session_->battleEnded());
+}
+
+void BattleScreen::updateLabels() {
+    drawCounter_->setText(QString::number(session_->model().drawCounter) + QStringLiteral("R:"));
+    clk_->setEnabled(session_->settings().spectatorMode == kTrue && session_->battleRunning() && !session_->battleEnded());
+}
+
+void BattleScreen::startBattle() {
+    if (!session_->canStart()) return;
+    session_->start();
+    canvas_->setFocus();
+}
+
+void BattleScreen::loadFighter(int side) {
+    if (!session_->canLoad(side)) return;
+    if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
+    std::optional<LoadedFighter> chosen;
+    if (options_.chooseMonster) {
+        chosen = options_.chooseMonster(this, side);
+    } else {
+        // A password protects editing only: picking a fighter for a battle does not ask it.
+        const ListingContext context{debugFilePresent(programFolder()), session_->battleMode(), -1};
+        MonsterLoadDialog dialog(resolve("Data"), context, dialogs_, this);
+        dialog.exec();
+        if (dialog.gameMustEnd()) {
+            if (options_.hooks.endGame) options_.hooks.endGame();
+            return;
+        }
+        if (dialog.choice()) chosen = LoadedFighter{dialog.choice()->path, dialog.choice()->monster};
+    }
+    // Read again from its file with every check of the mode.
+    if (chosen) session_->loadFighterFile(side, chosen->file);
+    canvas_->setFocus();
+}
+
+void BattleScreen::openSettings() {
+    if (!session_->canConfigure()) return;
+    if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
+    ConfigDialogOptions configOptions;
+    configOptions.playEffect = options_.hooks.playEffect;
+    ConfigDialog dialog(session_->settings(), composer_->stages(), programFolder(), dialogs_, configOptions, this);
+    dialog.setReportServer(session_->reportServer);
+    dialog.exec();
+    session_->reportServer = dialog.reportServer();
+    session_->applySettings();
+    updateMenu();
+}
+
+void BattleScreen::closeEvent(QCloseEvent* event) {
+    // Refused while a turn or the battle's set-up or result plays.
+    if (session_ && !session_->closeAllowed()) {
+        event->ignore();
+        return;
+    }
+    if (session_) session_->shutdown();
+    event->accept();
+    if (!closing_) {
+        closing_ = true;
+        emit closed();
+    }
+}
+
+void BattleScreen::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (session_ && text.size() == 1 && text[0].unicode() < 128) {
+        session_->keyPressed(text[0].unicode());
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace vex::ui
