@@ -186,6 +186,29 @@ private slots:
         QVERIFY(screen->startAction()->isEnabled());
     }
 
+    void theSpectatorButtonStartsOneTurnAndNothingWhileItPlays() {
+        setSpeed(6);
+        auto screen = makeScreen(kModeFree);
+        BattleSession& session = screen->session();
+        session.setClockInterval(60 * 60 * 1000);  // only the button moves the battle on
+        loadBoth(*screen);
+        session.settings().spectatorMode = kTrue;
+        screen->startAction()->trigger();
+        QTest::mouseClick(screen->clockButton(), Qt::LeftButton);  // during the start
+        QVERIFY(QTest::qWaitFor([&] { return session.clockArmed(); }, 30000));
+        QCOMPARE(session.turnsPlayed(), 0);
+        QVERIFY(!screen->loadAction(0)->isEnabled());  // no loading into a running battle
+        QVERIFY(!screen->settingsAction()->isEnabled());
+
+        QTest::mouseClick(screen->clockButton(), Qt::LeftButton);
+        QVERIFY(session.busy());
+        QTest::mouseClick(screen->clockButton(), Qt::LeftButton);  // during the turn
+        session.clockTick();
+        QVERIFY(QTest::qWaitFor([&] { return session.clockArmed() || !session.battleRunning(); }, 30000));
+        QCOMPARE(session.turnsPlayed(), 1);
+        QCOMPARE(session.battle()->state().turnCount, int16_t{1});
+    }
+
     void closingDuringATurnIsRefused() {
         setSpeed(6);
         auto screen = makeScreen(kModeFree);

@@ -30,9 +30,11 @@ void syncSide(SideView& view, const SideFacts& facts) {
     view.offsetY = facts.offsetY;
 }
 
+// A gauge set to where its glide is heading anyway keeps gliding there.
 void setGauge(SideView& view, Gauge gauge, int value) {
     view.gauge[index(gauge)] = value;
-    view.glide[index(gauge)].active = false;
+    GaugeGlide& glide = view.glide[index(gauge)];
+    if (glide.to != value) glide.active = false;
 }
 
 }  // namespace

@@ -66,7 +66,10 @@ public:
     TimelineView(Timeline& timeline, TimelineOptions options) : timeline_(timeline), options_(options) {}
 
     // The battle whose state the view reads when the screen is redrawn.
-    void watch(const Battle* battle) { battle_ = battle; }
+    void watch(const Battle* battle) {
+        battle_ = battle;
+        lastFacts_.reset();
+    }
     void setOptions(TimelineOptions options) { options_ = options; }
 
     void caption(int fighter, std::string_view text, Rgb colour, TextKind kind) override;
