@@ -4,12 +4,13 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-image-formats-plugins qt6-qpa-plugins
+  qt6-webengine-dev
   libgl-dev
   fonts-ipafont-gothic
   libsdl2-mixer-dev timgm6mb-soundfont
-  libcurl4-openssl-dev nlohmann-json3-dev
+  libcurl4-openssl-dev nlohmann-json3-dev libcli11-dev
   python3 python3-pyftpdlib
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
