@@ -132,7 +132,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     }
 
     if (!options_.hooks.dialogs) options_.hooks = SessionHooks::game(dialogs_);
-    const int stages = composer_->stages().stageCount() > 0 ? composer_->stages().stageCount() : kStageCountWithoutList;
+    const int stages = composer_->stages().battleStageCount();
     session_ = std::make_unique<BattleSession>(battleMode, folder, stages, options_.hooks);
 
     auto* body = new QWidget;

@@ -257,20 +257,10 @@ void BattleSession::start() {
         emit captionChanged(windowCaption());
     }
 
-    BattleSettings battleSettings = settings_;
-    if (opponent_ && opponent_->stage) battleSettings.stageIndex = *opponent_->stage;
-    MonsterRecord player = fighters_[0]->monster.record;
-    MonsterRecord other = fighters_[1]->monster.record;
-    applyTournamentRestriction(player, battleSettings.stageIndex);
-    applyTournamentRestriction(other, battleSettings.stageIndex);
-
     view_.setOptions({mode_ == kModeTwoPlayers, settings_.animationOn != 0});
     view_.watch(nullptr);
-    battle_ = std::make_unique<Battle>(battleSettings, player, other, processRng(), view_, recorder_);
-    if (opponent_ && opponent_->hp) {
-        battle_->fighter(1).hp = *opponent_->hp;
-        battle_->fighter(1).maxHp = *opponent_->hp;
-    }
+    battle_ = prepareSeriesBattle(settings_, fighters_[0]->monster.record, fighters_[1]->monster.record,
+                                  opponent_ ? &*opponent_ : nullptr, processRng(), view_, recorder_);
     seedBattleGenerator(processRng(), std::nullopt);
     chosen_ = {};
     view_.watch(battle_.get());
@@ -535,29 +525,14 @@ void BattleSession::finishRecords() {
     recordEndStatistics(statistics_, end);
     if (!checkStatistics()) return;
 
-    // The player's monster as its file holds it, with the battle's result added.
-    LoadedFighter& player = *fighters_[0];
-    if (Result<LoadedMonster> reloaded = loadMonster(player.file)) {
-        player.monster = std::move(*reloaded);
-        updatePlayerRecord(player.monster.record, end, statistics_);
-        if (settings_.spectatorMode != kTrue) {
-            const Status saved = saveMonster(player.file, player.monster.record, player.monster.picture);
-            if (!saved) message(saved.error().title, saved.error().message, DialogIcon::Error);
-        }
-    } else {
-        message(reloaded.error().title, reloaded.error().message, DialogIcon::Error);
-    }
-    if (mode_ == kModeTwoPlayers && fighters_[1]) {
-        LoadedFighter& second = *fighters_[1];
-        if (Result<LoadedMonster> reloaded = loadMonster(second.file)) {
-            second.monster = std::move(*reloaded);
-            updateSecondPlayerRecord(second.monster.record, end);
-            const Status saved = saveMonster(second.file, second.monster.record, second.monster.picture);
-            if (!saved) message(saved.error().title, saved.error().message, DialogIcon::Error);
-        } else {
-            message(reloaded.error().title, reloaded.error().message, DialogIcon::Error);
-        }
-    }
+    // The fighters' monsters as their files hold them, with the battle's result added.
+    RecordKeeping keeping;
+    keeping.countSecondPlayer = mode_ == kModeTwoPlayers;
+    keeping.save = settings_.spectatorMode != kTrue;
+    const std::array<LoadedFighter*, 2> fighters{fighters_[0] ? &*fighters_[0] : nullptr,
+                                                 fighters_[1] ? &*fighters_[1] : nullptr};
+    for (const Error& e : saveBattleRecords(fighters, end, statistics_, keeping))
+        message(e.title, e.message, DialogIcon::Error);
     if (mode_ == kModeElimination && end.winner == 1) {
         // A defeat ends the run.
         run_->reset();

@@ -22,6 +22,7 @@
 #include "vexmora/data/dialogs.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/report/statistics_table.h"
+#include "vexmora/rules/battle_records.h"
 #include "vexmora/rules/opponent_choice.h"
 #include "vexmora/rules/series_battle.h"
 #include "vexmora/ui/animation_timeline.h"
@@ -45,12 +46,6 @@ struct SessionHooks {
     static SessionHooks game(Dialogs& dialogs);
     // Silence and scripted answers, for tests and measurements.
     static SessionHooks quiet(Dialogs& dialogs);
-};
-
-// A fighter as it was loaded: where from, and the monster with its picture.
-struct LoadedFighter {
-    fs::path file;
-    LoadedMonster monster;
 };
 
 class BattleSession : public QObject {
