@@ -25,6 +25,9 @@ commands:
                                        an elimination run through the Data folder
   scenario FILE.sce PLAYER.tvx [--seed N] [--json]
                                        a scenario played to its end
+  net host MONSTER.tvx [options]       a network battle: wait for a program to join
+  net join ADDRESS MONSTER.tvx [options]
+                                       a network battle: join a waiting program
 
   --home DIR      the program folder (default: $VEXMORA_HOME, else this program's folder)
   --help          this text
@@ -63,6 +66,9 @@ int main(int argc, char** argv) {
     if (command == "sim") return vex::cli::simCommand(args);
     if (command == "elimination") return vex::cli::eliminationCommand(args);
     if (command == "scenario") return vex::cli::scenarioCommand(args);
+#ifdef VEXMORA_HAVE_NET
+    if (command == "net") return vex::cli::netCommand(args);
+#endif
     std::cerr << "vexmora-cli: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
 }
