@@ -24,4 +24,6 @@ void addScenarioCommand(CLI::App& app);
 // Hooked in with addPassThroughCommand in main.cpp.
 using Args = std::vector<std::string>;
 
+int netCommand(const Args& args);
+
 }  // namespace vex::cli

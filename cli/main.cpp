@@ -13,5 +13,9 @@ int main(int argc, char** argv) {
     addSimCommand(app);
     addEliminationCommand(app);
     addScenarioCommand(app);
+#ifdef VEXMORA_HAVE_NET
+    addPassThroughCommand(app, "net", "a network battle: `net host MONSTER.tvx` waits for a program to join, "
+                          "`net join ADDRESS MONSTER.tvx` joins one (see docs/cli.md)", netCommand);
+#endif
     return runCommandLine(app, argc, argv);
 }

@@ -1,0 +1,352 @@
+// vexmora-cli net host|join: a network battle with another program, the computer choosing the
+// commands of this side. The whole exchange runs with the real messages; with --log json the
+// battle log is printed as `battle` prints it, with records of the exchange around it.
+
+#include <QCoreApplication>
+#include <QTime>
+#include <QTimer>
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "commands.h"
+#include "vexmora/battle/battle.h"
+#include "vexmora/battle/battle_log.h"
+#include "vexmora/battle/stage_list.h"
+#include "vexmora/data/monster_file.h"
+#include "vexmora/data/rng.h"
+#include "vexmora/net/exchange.h"
+#include "vexmora/net/tcp_session.h"
+#include "vexmora/rules/battle_config.h"
+
+namespace vex::cli {
+
+namespace {
+
+constexpr const char* kNetUsage =
+    "usage: vexmora-cli net host MONSTER.tvx [--port P] [--handle H] [--hp N] [--sp N] [--turns N]\n"
+    "                                        [--stage N] [--log json]\n"
+    "       vexmora-cli net join ADDRESS MONSTER.tvx [--port P] [--handle H] [--log json]\n"
+    "  the port defaults to 1001; --port 0 lets the host take any free port (it prints it)\n";
+
+struct NetOptions {
+    net::Role role = net::Role::Host;
+    std::string address;
+    std::string monsterPath;
+    int port = net::kDefaultPort;
+    std::string handle = "vexmora-cli";
+    BattleSettings settings;
+    bool jsonLog = false;
+};
+
+int netUsageError(const std::string& message) {
+    std::cerr << "vexmora-cli net: " << message << "\n" << kNetUsage;
+    return 2;
+}
+
+std::optional<int64_t> wholeNumber(const std::string& text) {
+    int64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// The parsing of `net`'s arguments; an exit status when they are refused.
+std::optional<int> parseNetOptions(const Args& args, NetOptions& o) {
+    if (args.empty() || (args[0] != "host" && args[0] != "join")) return netUsageError("host or join is needed");
+    o.role = args[0] == "host" ? net::Role::Host : net::Role::Client;
+    std::vector<std::string> positional;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0) {
+            positional.push_back(arg);
+            continue;
+        }
+        if (i + 1 >= args.size()) return netUsageError(arg + " needs a value");
+        const std::string& value = args[++i];
+        auto number = [&](int64_t low, int64_t high) -> std::optional<int64_t> {
+            auto n = wholeNumber(value);
+            if (!n || *n < low || *n > high) return std::nullopt;
+            return n;
+        };
+        const bool hostOnly = arg == "--hp" || arg == "--sp" || arg == "--turns" || arg == "--stage";
+        if (hostOnly && o.role == net::Role::Client)
+            return netUsageError(arg + " is the host's setting; the joining side plays by the host's settings");
+        if (arg == "--port") {
+            auto n = number(0, 65535);
+            if (!n) return netUsageError("--port takes a number from 0 to 65535");
+            o.port = static_cast<int>(*n);
+        } else if (arg == "--handle") {
+            const std::string refusal = net::fieldRefusal(value, "the handle");
+            if (!refusal.empty()) return netUsageError(refusal);
+            o.handle = value;
+        } else if (arg == "--hp") {
+            auto n = number(1, 32767);
+            if (!n) return netUsageError("--hp takes a number from 1 to 32767");
+            o.settings.initialHp = static_cast<int16_t>(*n);
+        } else if (arg == "--sp") {
+            auto n = number(0, 999);
+            if (!n) return netUsageError("--sp takes a number from 0 to 999");
+            o.settings.initialSp = static_cast<int16_t>(*n);
+        } else if (arg == "--turns") {
+            auto n = number(0, 32767);
+            if (!n) return netUsageError("--turns takes a number from 0 (no limit) to 32767");
+            o.settings.turnLimit = static_cast<int16_t>(*n);
+        } else if (arg == "--stage") {
+            auto n = number(-2, 99);
+            if (!n) return netUsageError("--stage takes a stage number, 99 (random), -1 (ground) or -2 (water)");
+            o.settings.stageIndex = static_cast<int16_t>(*n);
+        } else if (arg == "--log") {
+            if (value != "json") return netUsageError("--log takes json");
+            o.jsonLog = true;
+        } else {
+            return netUsageError("unknown option " + arg);
+        }
+    }
+    const size_t want = o.role == net::Role::Host ? 1 : 2;
+    if (positional.size() != want)
+        return netUsageError(o.role == net::Role::Host ? "one monster file is needed" : "an address and a monster file are needed");
+    if (o.role == net::Role::Client) {
+        o.address = positional[0];
+        if (o.port == 0) return netUsageError("join needs the host's port");
+    }
+    o.monsterPath = positional.back();
+    return std::nullopt;
+}
+
+// A 64-bit digest of what decides the rest of the battle, the same in both programs: the
+// client holds the fighters the other way round, so they are read in the host's order.
+uint64_t stateHashOf(const Battle& battle) {
+    const BattleState& s = battle.state();
+    const bool mirrored = battle.settings().mirrored();
+    uint64_t h = 1469598103934665603ULL;
+    auto mix = [&h](int64_t v) {
+        for (int i = 0; i < 8; ++i) {
+            h ^= static_cast<uint64_t>(v >> (8 * i)) & 0xFF;
+            h *= 1099511628211ULL;
+        }
+    };
+    mix(s.turnCount);
+    mix(s.drawCounter);
+    for (int i : {0, 1}) {
+        const FighterState& f = s.fighter[static_cast<size_t>(mirrored ? 1 - i : i)];
+        mix(f.hp);
+        mix(f.sp);
+        mix(f.emotion);
+        for (int16_t t : f.statusTurns) mix(t);
+    }
+    return h;
+}
+
+// One network battle on the Qt event loop.
+class NetBattleRun {
+public:
+    explicit NetBattleRun(NetOptions options) : o_(std::move(options)) {}
+
+    int run() {
+        auto own = prepareMonster();
+        if (!own) return 2;
+
+        net::ExchangeOptions xo;
+        xo.role = o_.role;
+        xo.handle = o_.handle;
+        xo.monster = own->first;
+        xo.monsterFile = own->second;
+        xo.settings = o_.settings;
+        xo.seedNow = [] { return static_cast<int32_t>((QTime::currentTime().msecsSinceStartOfDay() + 5) / 10); };
+
+        session_ = std::make_unique<net::TcpSession>(o_.role, QString::fromStdString(o_.address),
+                                                     static_cast<quint16>(o_.port));
+        session_->setPresentationScale(0);
+        exchange_ = std::make_unique<net::Exchange>(*session_, std::move(xo), [this](const net::Event& e) { onEvent(e); });
+        session_->setExchange(exchange_.get());
+
+        QObject::connect(session_.get(), &net::TcpSession::connectionMade, [this] {
+            record("{\"type\":\"net\",\"event\":\"connected\",\"role\":\"" +
+                   std::string(o_.role == net::Role::Host ? "host" : "client") + "\"}");
+        });
+        QObject::connect(session_.get(), &net::TcpSession::connectionFailed, [this](const QString& message) {
+            std::cerr << "vexmora-cli net: " << message.toStdString() << "\n";
+            finish(1, "failed", message.toStdString());
+        });
+        if (o_.role == net::Role::Host) {
+            QString error;
+            if (!session_->listen(&error)) {
+                std::cerr << "vexmora-cli net: " << error.toStdString() << "\n";
+                return 2;
+            }
+            // Always printed: a host started with --port 0 tells its port this way.
+            std::cout << "{\"type\":\"net\",\"event\":\"listening\",\"port\":" << session_->listeningPort() << "}"
+                      << std::endl;
+        } else {
+            session_->connectToHost();
+        }
+        QCoreApplication::exec();
+        return status_;
+    }
+
+private:
+    // The own monster as it travels: encoded under the name the opponent keys it from, and
+    // read back from those very bytes, so both programs hold the same record.
+    std::optional<std::pair<MonsterRecord, std::string>> prepareMonster() {
+        auto loaded = loadMonster(fs::path(o_.monsterPath));
+        if (!loaded) {
+            std::cerr << loaded.error().title << ": " << o_.monsterPath << ": " << loaded.error().message << "\n";
+            return std::nullopt;
+        }
+        if (loaded->integrity == Integrity::SystemTampered) {
+            std::cerr << kTamperedTitle << ": " << o_.monsterPath << ": " << kTamperedMessage << "\n";
+            return std::nullopt;
+        }
+        MonsterRecord record = loaded->record;
+        const std::string refusal = net::fieldRefusal(record.name, "the monster's name");
+        if (!refusal.empty()) {
+            std::cerr << "vexmora-cli net: " << refusal << "\n";
+            return std::nullopt;
+        }
+        const std::string key = record.name + ".tvx";
+        auto bytes = encodeMonster(record, loaded->picture, key);
+        if (!bytes) {
+            std::cerr << bytes.error().title << ": " << bytes.error().message << "\n";
+            return std::nullopt;
+        }
+        auto back = decodeMonster(*bytes, key);
+        if (!back) {
+            std::cerr << back.error().title << ": " << back.error().message << "\n";
+            return std::nullopt;
+        }
+        return std::make_pair(back->record, *bytes);
+    }
+
+    void record(const std::string& line) {
+        if (o_.jsonLog) std::cout << line << "\n" << std::flush;
+    }
+
+    void onEvent(const net::Event& e) {
+        switch (e.kind) {
+            case net::EventKind::SettingsWanted: exchange_->settingsChosen(o_.settings); break;
+            case net::EventKind::SettingsReceived:
+                record("{\"type\":\"net\",\"event\":\"settings\",\"opponent\":" + jsonString(e.text) +
+                       ",\"announced\":" + (exchange_->peerAnnounced() ? "true" : "false") + "}");
+                break;
+            case net::EventKind::MonsterReceived:
+                record("{\"type\":\"net\",\"event\":\"monster received\",\"name\":" + jsonString(e.text) + "}");
+                break;
+            case net::EventKind::BattleReady: startBattle(e.setup); break;
+            case net::EventKind::TurnReady: playTurn(e.own, e.opponent); break;
+            case net::EventKind::CommandWanted: chooseOwnCommand(); break;
+            case net::EventKind::LineArrived:
+                if (battle_) battle_->fighter(e.side).battleLine = e.text;
+                break;
+            case net::EventKind::Chat:
+            case net::EventKind::Notice:
+                record("{\"type\":\"net\",\"event\":\"chat\",\"text\":" + jsonString(e.text) + "}");
+                break;
+            case net::EventKind::VersionWarning:
+            case net::EventKind::VersionRefused:
+                std::cerr << "vexmora-cli net: " << e.text << "\n";
+                record("{\"type\":\"net\",\"event\":\"version\",\"text\":" + jsonString(e.text) + "}");
+                break;
+            case net::EventKind::Resuming:
+                record("{\"type\":\"net\",\"event\":\"disconnected\",\"resuming\":true}");
+                break;
+            case net::EventKind::Resumed:
+                record("{\"type\":\"net\",\"event\":\"resumed\",\"turn\":" +
+                       std::to_string(battle_ ? battle_->state().turnCount : 0) + "}");
+                break;
+            case net::EventKind::Desync:
+                record("{\"type\":\"net\",\"event\":\"desync\",\"turn\":" + std::to_string(e.turn) + "}");
+                desynced_ = true;
+                break;
+            case net::EventKind::Finished: finish(0, "finished", {}); break;
+            case net::EventKind::Failed:
+                std::cerr << "vexmora-cli net: " << e.text << "\n";
+                record("{\"type\":\"net\",\"event\":\"disconnected\",\"message\":" + jsonString(e.text) + "}");
+                finish(1, desynced_ ? "desync" : "failed", e.text);
+                break;
+        }
+    }
+
+    void startBattle(const net::BattleSetup& setup) {
+        MonsterRecord own = setup.own, opponent = setup.opponent;
+        if (setup.tournament) {
+            applyTournamentRestriction(own, setup.settings.stageIndex);
+            applyTournamentRestriction(opponent, setup.settings.stageIndex);
+        }
+        view_ = o_.jsonLog ? static_cast<std::unique_ptr<BattleView>>(std::make_unique<JsonLinesView>(std::cout))
+                           : std::make_unique<NullView>();
+        battle_ = std::make_unique<Battle>(setup.settings, own, opponent, processRng(), *view_);
+        seedBattleGenerator(processRng(), setup.seed);
+        battle_->startBattle(programStageCount());
+        chooser_.reseedFromClock();
+        chooseOwnCommand();
+    }
+
+    // The computer's choice for this side, worked out on a copy of the battle with a generator
+    // of its own: the battle's draws stay the ones both programs make.
+    void chooseOwnCommand() {
+        NullView quiet;
+        BattleSettings settings = battle_->settings();
+        Battle shadow(settings, battle_->fighter(0).entry, battle_->fighter(1).entry, chooser_, quiet);
+        shadow.state() = battle_->state();
+        shadow.chooseCommand(0);
+        exchange_->ownCommand(net::wireNumber(shadow.fighter(0).command()));
+    }
+
+    void playTurn(int ownNumber, int opponentNumber) {
+        const Command own = net::commandFromWire(ownNumber, battle_->fighter(0).record);
+        const Command opponent = net::commandFromWire(opponentNumber, battle_->fighter(1).record);
+        battle_->runTurn(own, opponent);
+        const BattleState& s = battle_->state();
+        exchange_->turnResolved(s.turnCount, stateHashOf(*battle_), s.ended);
+    }
+
+    void finish(int status, const std::string& outcome, const std::string& message) {
+        if (done_) return;
+        done_ = true;
+        status_ = status;
+        std::string line = "{\"type\":\"result\",\"outcome\":\"" + outcome + "\"";
+        if (battle_) {
+            const BattleState& s = battle_->state();
+            line += ",\"winner\":" + (s.ended ? std::to_string(s.winner) : std::string("null"));
+            line += ",\"turns\":" + std::to_string(s.turnCount);
+            line += ",\"reason\":\"" + std::string(s.ended ? endReasonName(s.endReason) : "unfinished") + "\"";
+            line += ",\"hp\":[" + std::to_string(s.fighter[0].hp) + "," + std::to_string(s.fighter[1].hp) + "]";
+            line += ",\"draws\":" + std::to_string(s.drawCounter);
+        }
+        if (!message.empty()) line += ",\"message\":" + jsonString(message);
+        line += "}";
+        std::cout << line << std::endl;
+        session_->closeConnection();
+        // Let the last sends leave before the process ends.
+        QTimer::singleShot(200, [] { QCoreApplication::exit(); });
+    }
+
+    NetOptions o_;
+    std::unique_ptr<net::TcpSession> session_;
+    std::unique_ptr<net::Exchange> exchange_;
+    std::unique_ptr<BattleView> view_;
+    std::unique_ptr<Battle> battle_;
+    Rng chooser_;
+    bool desynced_ = false;
+    bool done_ = false;
+    int status_ = 1;
+};
+
+}  // namespace
+
+int netCommand(const Args& args) {
+    NetOptions options;
+    if (auto refused = parseNetOptions(args, options)) return *refused;
+    int argc = 1;
+    char name[] = "vexmora-cli";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    NetBattleRun run(std::move(options));
+    return run.run();
+}
+
+}  // namespace vex::cli
