@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
     addPassThroughCommand(app, "net", "a network battle: `net host MONSTER.tvx` waits for a program to join, "
                           "`net join ADDRESS MONSTER.tvx` joins one (see docs/cli.md)", netCommand);
 #endif
+    addReplayCommand(app);
     return runCommandLine(app, argc, argv);
 }

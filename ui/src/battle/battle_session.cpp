@@ -263,17 +263,16 @@ void BattleSession::start() {
         processRng().setState(*state);
     else
         seedBattleGenerator(processRng(), std::nullopt);
-    const uint32_t startState = processRng().state();
     const int stageCount = policy_->stageCount(stageCount_);
-    view_.watch(battle_.get());
-    battle_->startBattle(stageCount);
     replayRecorder_.clear();
     if (policy_->recordsReplay()) {
         const Status recording =
-            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, startState, stageCount,
-                                  opponent_ ? opponent_->hp : std::nullopt);
+            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, processRng().state(),
+                                  stageCount, opponent_ ? opponent_->hp : std::nullopt);
         if (!recording) replayRecorder_.clear();  // the battle goes on; it just cannot be kept
     }
+    view_.watch(battle_.get());
+    battle_->startBattle(stageCount);
 
     // The fighters as they enter, before the events of the start play.
     auto facts = std::make_shared<BattleFacts>(factsOf(*battle_));
