@@ -134,6 +134,8 @@ int main(int argc, char** argv) {
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
     };
+    // ネット対戦: the battle screen of mode 3, whose connection dialog shows with it.
+    screens.openNetworkBattle = [&screens] { screens.openBattleScreen(3, QStringLiteral("ネット対戦")); };
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);

@@ -15,7 +15,7 @@
 #include "commands.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/battle_log.h"
-#include "vexmora/battle/stage_list.h"
+#include "vexmora/data/stage_list.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
 #include "vexmora/net/exchange.h"
@@ -117,30 +117,6 @@ std::optional<int> parseNetOptions(const Args& args, NetOptions& o) {
     return std::nullopt;
 }
 
-// A 64-bit digest of what decides the rest of the battle, the same in both programs: the
-// client holds the fighters the other way round, so they are read in the host's order.
-uint64_t stateHashOf(const Battle& battle) {
-    const BattleState& s = battle.state();
-    const bool mirrored = battle.settings().mirrored();
-    uint64_t h = 1469598103934665603ULL;
-    auto mix = [&h](int64_t v) {
-        for (int i = 0; i < 8; ++i) {
-            h ^= static_cast<uint64_t>(v >> (8 * i)) & 0xFF;
-            h *= 1099511628211ULL;
-        }
-    };
-    mix(s.turnCount);
-    mix(s.drawCounter);
-    for (int i : {0, 1}) {
-        const FighterState& f = s.fighter[static_cast<size_t>(mirrored ? 1 - i : i)];
-        mix(f.hp);
-        mix(f.sp);
-        mix(f.emotion);
-        for (int16_t t : f.statusTurns) mix(t);
-    }
-    return h;
-}
-
 // One network battle on the Qt event loop.
 class NetBattleRun {
 public:
@@ -232,6 +208,8 @@ private:
                 record("{\"type\":\"net\",\"event\":\"settings\",\"opponent\":" + jsonString(e.text) +
                        ",\"announced\":" + (exchange_->peerAnnounced() ? "true" : "false") + "}");
                 break;
+            case net::EventKind::TransferStarted:
+            case net::EventKind::OpponentChose: break;
             case net::EventKind::MonsterReceived:
                 record("{\"type\":\"net\",\"event\":\"monster received\",\"name\":" + jsonString(e.text) + "}");
                 break;
@@ -280,7 +258,7 @@ private:
                            : std::make_unique<NullView>();
         battle_ = std::make_unique<Battle>(setup.settings, own, opponent, processRng(), *view_);
         seedBattleGenerator(processRng(), setup.seed);
-        battle_->startBattle(programStageCount());
+        battle_->startBattle(stageCountIn(programFolder()));
         chooser_.reseedFromClock();
         chooseOwnCommand();
     }
@@ -301,7 +279,7 @@ private:
         const Command opponent = net::commandFromWire(opponentNumber, battle_->fighter(1).record);
         battle_->runTurn(own, opponent);
         const BattleState& s = battle_->state();
-        exchange_->turnResolved(s.turnCount, stateHashOf(*battle_), s.ended);
+        exchange_->turnResolved(s.turnCount, battle_->stateHash(), s.ended);
     }
 
     void finish(int status, const std::string& outcome, const std::string& message) {

@@ -47,13 +47,14 @@ void Exchange::fail(const std::string& message) {
 
 void Exchange::connected() {
     if (phase_ == Phase::Idle) {
-        if (options_.openingLimitMs > 0) driver_.startTimer(NetTimer::OpeningLimit, options_.openingLimitMs);
-        if (options_.role == Role::Client) {
+        if (options_.openingLimitMs > 0 && !options_.waitForConfirm)
+            driver_.startTimer(NetTimer::OpeningLimit, options_.openingLimitMs);
+        if (options_.role == Role::Client && options_.greet) {
             phase_ = Phase::Greeting;
             wait(Step::Greet, 1000, WaitKind::Presentation);
         } else {
             phase_ = Phase::Opening;
-            wait(Step::RareChecks, 0, WaitKind::Presentation);
+            if (!options_.waitForConfirm) wait(Step::RareChecks, 0, WaitKind::Presentation);
         }
         return;
     }
@@ -142,7 +143,8 @@ void Exchange::advance() {
         case Step::Greet:
             driver_.send(greetingMessage(options_.handle));
             phase_ = Phase::Opening;
-            wait(Step::RareChecks, 0, WaitKind::Presentation);
+            if (!options_.waitForConfirm || confirmed_) wait(Step::RareChecks, 0, WaitKind::Presentation);
+            else step_ = Step::None;
             return;
         case Step::LetEventsRun:
         case Step::RareChecks:
@@ -226,6 +228,17 @@ void Exchange::advance() {
     }
 }
 
+void Exchange::confirm(const MonsterRecord& monster, const std::string& monsterFile, bool allowRare) {
+    if (confirmed_ || phase_ == Phase::Over || phase_ == Phase::Battle || phase_ == Phase::EndSync) return;
+    confirmed_ = true;
+    options_.monster = monster;
+    options_.monsterFile = monsterFile;
+    options_.allowRare = allowRare;
+    if (options_.openingLimitMs > 0) driver_.startTimer(NetTimer::OpeningLimit, options_.openingLimitMs);
+    // Before the greeting has gone the greeting step starts the exchange itself.
+    if (phase_ == Phase::Opening) wait(Step::RareChecks, 0, WaitKind::Presentation);
+}
+
 void Exchange::settingsChosen(const BattleSettings& settings) {
     if (phase_ != Phase::Opening || step_ != Step::Settings) return;
     options_.settings = settings;
@@ -247,6 +260,7 @@ void Exchange::handle(ArrivalEvent& a) {
         case Arrived::Reply: driver_.send(a.text); break;
         case Arrived::OpponentCommand:
             opponentNumber_ = a.number;
+            emitText(EventKind::OpponentChose, {});
             maybeTurnReady();
             break;
         case Arrived::Acknowledged:
@@ -277,11 +291,13 @@ void Exchange::handle(ArrivalEvent& a) {
         case Arrived::VersionWarning: emitText(EventKind::VersionWarning, std::move(a.text)); break;
         case Arrived::VersionRefused: emitText(EventKind::VersionRefused, std::move(a.text)); break;
         case Arrived::TransferStarted:
+            emitText(EventKind::TransferStarted, {});
             if (phase_ == Phase::Opening && step_ == Step::AwaitTransfer) wait(Step::BeforeFile, 150, WaitKind::Pacing);
             break;
         case Arrived::MonsterReceived: {
             opponentMonster_ = true;
             setup_.opponent = a.monster.record;
+            setup_.opponentPicture = a.monster.picture;
             Event e;
             e.kind = EventKind::MonsterReceived;
             e.text = a.monster.record.name;

@@ -92,6 +92,8 @@ bool TcpSession::listen(QString* error) {
     return true;
 }
 
+QHostAddress TcpSession::peerAddress() const { return socket_ ? socket_->peerAddress() : QHostAddress(); }
+
 quint16 TcpSession::listeningPort() const { return server_ ? server_->serverPort() : 0; }
 
 void TcpSession::connectToHost() {
@@ -124,7 +126,7 @@ void TcpSession::onClientError(QAbstractSocket::SocketError error) {
                                 .arg(address_)
                                 .arg(port_)
                           : QStringLiteral("Cannot connect to %1 port %2.").arg(address_).arg(port_);
-    emit connectionFailed(message);
+    emit connectionFailed(message, error == QAbstractSocket::ConnectionRefusedError);
 }
 
 void TcpSession::adopt(QTcpSocket* socket) {

@@ -5,6 +5,7 @@
 #include "vexmora/data/rng.h"
 #include "vexmora/rules/fighter_checks.h"
 #include "vexmora/rules/mode_policy.h"
+#include "vexmora/rules/network_policy.h"
 
 namespace vex {
 
@@ -111,6 +112,7 @@ std::unique_ptr<ModePolicy> makeModePolicy(int16_t mode, const fs::path& program
     switch (mode) {
     case kModeTwoPlayers: return std::make_unique<TwoPlayerPolicy>();
     case kModeElimination: return std::make_unique<EliminationPolicy>(programFolder);
+    case kModeNetwork: return std::make_unique<NetworkPolicy>(programFolder);
     default: return std::make_unique<FreeBattlePolicy>();
     }
 }

@@ -20,6 +20,9 @@
 #include "vexmora/ui/battle_geometry.h"
 #include "vexmora/ui/command_rows.h"
 #include "vexmora/ui/config_dialog.h"
+#include "vexmora/ui/net_battle.h"
+#include "vexmora/ui/net_dialog.h"
+#include "vexmora/ui/system_options.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound_table.h"
 
@@ -163,6 +166,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     layout->addLayout(bar);
     setCentralWidget(body);
     buildMenu();
+    if (battleMode == kModeNetwork) buildNetwork(layout);
 
     connect(session_.get(), &BattleSession::changed, this, [this] {
         canvas_->refresh();
@@ -196,6 +200,9 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
 }
 
 BattleScreen::~BattleScreen() {
+    // The network battle talks to the session: it goes first.
+    delete net_;
+    net_ = nullptr;
     // The session plays through the composer's buffers until it stops; then all are released.
     if (session_) session_->shutdown();
     session_.reset();
@@ -218,9 +225,54 @@ void BattleScreen::buildMenu() {
     openReplay_ = replay->addAction(QStringLiteral("リプレイを見る"), this, &BattleScreen::openReplay);
 }
 
+// A network battle: the chat and indicators below the screen, 決定 in place of スタート, the
+// screen usable only while a peer is connected.
+void BattleScreen::buildNetwork(QLayout* layout) {
+    NetBattleOptions netOptions;
+    netOptions.playEffect = options_.hooks.playEffect;
+    netOptions.chooseSettings = options_.chooseNetworkSettings;
+    netOptions.resumeLimitMs = options_.netResumeLimitMs;
+    net_ = new NetBattle(this, *session_, dialogs_, netOptions);
+    layout->addWidget(net_->panel());
+    confirm_ = new QAction(QStringLiteral("決定"), this);
+    confirm_->setObjectName(QStringLiteral("KETTEI"));
+    connect(confirm_, &QAction::triggered, this, [this] {
+        net_->confirm();
+        updateMenu();
+    });
+    menuBar()->insertAction(start_, confirm_);
+    start_->setVisible(false);
+    load2_->setVisible(false);
+    settings_->setVisible(false);  // the host chooses the settings when the battle is confirmed
+    connect(net_, &NetBattle::connectionChanged, this, [this](bool connected) {
+        centralWidget()->setEnabled(connected);
+        menuBar()->setEnabled(connected);
+        updateMenu();
+    });
+    connect(net_, &NetBattle::cancelled, this, [this] {
+        closeConfirmed_ = true;
+        close();
+    });
+    connect(net_, &NetBattle::stateChanged, this, &BattleScreen::updateMenu);
+    connect(net_, &NetBattle::helpText, this, [this](const QString& text) {
+        showingHint_ = false;
+        help_->setText(text);
+    });
+    setFixedHeight(networkWindowHeight(systemOptions()[kOptionScreenFit]));
+}
+
+void BattleScreen::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (net_ && !shownOnce_) {
+        shownOnce_ = true;
+        net_->open();
+    }
+}
+
 void BattleScreen::updateMenu() {
     if (!session_) return;
-    start_->setEnabled(session_->canStart());
+    if (confirm_) confirm_->setEnabled(net_->canConfirm());
+    start_->setEnabled(session_->canStart() && !net_);
     load1_->setEnabled(session_->canLoad(0));
     load2_->setEnabled(session_->canLoad(1));
     settings_->setEnabled(session_->canConfigure());
@@ -319,6 +371,11 @@ void BattleScreen::closeEvent(QCloseEvent* event) {
     if (session_ && !session_->closeAllowed()) {
         event->ignore();
         return;
+    }
+    // A network battle with a peer ends with a word to the player; before that it just closes.
+    if (net_ && net_->connected() && !closeConfirmed_) {
+        dialogs_.ask({"警告", "ネット対戦を終了します", DialogIcon::Warning, DialogButtons::Ok});
+        closeConfirmed_ = true;
     }
     if (session_) session_->shutdown();
     event->accept();

@@ -262,7 +262,7 @@ void BattleSession::start() {
     if (const std::optional<uint32_t> state = policy_->generatorState())
         processRng().setState(*state);
     else
-        seedBattleGenerator(processRng(), std::nullopt);
+        seedBattleGenerator(processRng(), policy_->sharedSeed());
     const int stageCount = policy_->stageCount(stageCount_);
     replayRecorder_.clear();
     if (policy_->recordsReplay()) {
@@ -462,7 +462,8 @@ void BattleSession::beginResult(int winner) {
     musicLoop_.stop();
     if (hooks_.closeMusic) hooks_.closeMusic();
     const int loser = 1 - winner;
-    const EndOfBattle end = endOfBattleFrom(*battle_, winCount());
+    EndOfBattle end = endOfBattleFrom(*battle_, winCount());
+    policy_->describeEnd(end);
     const ResultPresentation shown = presentResult(end);
 
     Timeline& t = timeline_;
@@ -512,7 +513,8 @@ void BattleSession::beginResult(int winner) {
 }
 
 void BattleSession::finishRecords() {
-    const EndOfBattle end = endOfBattleFrom(*battle_, winCount());
+    EndOfBattle end = endOfBattleFrom(*battle_, winCount());
+    policy_->describeEnd(end);
     recordEndStatistics(statistics_, end);
     if (!checkStatistics()) return;
 
@@ -602,6 +604,29 @@ void BattleSession::endReplay() {
     emit captionChanged(windowCaption());
     emit menuChanged();
     emit replayFinished();
+}
+
+void BattleSession::abandonBattle() {
+    if (!running_) return;
+    stepTimer_.stop();
+    inputWait_.stop();
+    musicLoop_.stop();
+    if (hooks_.closeMusic) hooks_.closeMusic();
+    playing_ = false;
+    timeline_.clear();
+    busy_ = false;
+    running_ = false;
+    acceptInput_ = false;
+    clockArmed_ = false;
+    source_.reset();
+    replayRecorder_.clear();
+    model_.commands = {};
+    emit menuChanged();
+    emit changed();
+}
+
+void BattleSession::setBattleLine(int side, const std::string& line) {
+    if (battle_ && !battle_->state().ended && (side == 0 || side == 1)) battle_->fighter(side).battleLine = line;
 }
 
 void BattleSession::shutdown() {

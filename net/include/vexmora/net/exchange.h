@@ -74,6 +74,10 @@ struct ExchangeOptions {
     int resumeLimitMs = 120000;
     // The host's seed: seconds since midnight × 100, taken just before its block is built.
     std::function<int32_t()> seedNow;
+    // The game: the opening exchange waits for the player's confirmation (confirm()) once
+    // connected, and a battle after the first on the same connection sends no greeting.
+    bool waitForConfirm = false;
+    bool greet = true;
 };
 
 // What the battle needs once both programs hold the same battle.
@@ -82,6 +86,7 @@ struct BattleSetup {
     int32_t seed = 0;
     MonsterRecord own;         // fighter 0
     MonsterRecord opponent;    // fighter 1
+    std::string opponentPicture;
     std::string opponentHandle;
     bool tournament = false;   // stage 5: the tournament restriction applies to both
 };
@@ -93,8 +98,10 @@ enum class EventKind {
     VersionRefused,   // text
     SettingsWanted,   // host: show the settings step, then call settingsChosen()
     SettingsReceived, // the opponent's block arrived
+    TransferStarted,  // "%77": the opponent's monster file comes next
     MonsterReceived,  // the opponent's monster arrived
     BattleReady,      // setup: start the battle, then give the first command
+    OpponentChose,    // the opponent's command for this turn has been accepted
     TurnReady,        // own, opponent: run the turn, then call turnResolved()
     CommandWanted,    // the next turn's own command
     LineArrived,      // side (0 own, 1 opponent), text: a battle line for the next turn start
@@ -125,6 +132,9 @@ public:
     void connectionLost();
     void timerFired(NetTimer timer);
     void settingsChosen(const BattleSettings& settings);
+    // With waitForConfirm: the player confirmed this monster; the opening exchange begins.
+    void confirm(const MonsterRecord& monster, const std::string& monsterFile, bool allowRare);
+    bool confirmed() const { return confirmed_; }
     // The own command of this turn as its wire number (wireNumber(); 1-5 a slot, 6 nothing).
     void ownCommand(int number);
     void turnResolved(int turnCount, uint64_t stateHash, bool battleEnded);
@@ -184,6 +194,7 @@ private:
     std::map<int, uint64_t> peerHashes_;
     bool finishedSent_ = false;
     bool resumeSent_ = false;
+    bool confirmed_ = false;
 };
 
 }  // namespace vex::net

@@ -26,6 +26,7 @@ enum class CommandInput {
     KeyGrid,  // two players at one keyboard
     Clock,    // the spectator clock: the computer plays both
     Replay,   // a replay file's commands, on the spectator clock
+    Network,  // fighter 0's rows clicked; fighter 1's command comes from the network peer
 };
 
 // What the screen offers once a battle and its records are done.
@@ -56,6 +57,8 @@ public:
     virtual Result<std::optional<OpponentChoice>> nextOpponent(const MonsterRecord& player);
     // The generator's state at the battle start; nothing seeds it from the clock.
     virtual std::optional<uint32_t> generatorState() const { return std::nullopt; }
+    // The seed both programs of a network battle start from; nothing seeds from the clock.
+    virtual std::optional<int32_t> sharedSeed() const { return std::nullopt; }
     // The settings a battle runs under, from those chosen in the settings dialog.
     virtual BattleSettings battleSettings(const BattleSettings& chosen) const { return chosen; }
     // The stages the battle chooses from.
@@ -66,6 +69,8 @@ public:
     // --- The end --------------------------------------------------------------------------
     // The records the battle changes; nothing for none.
     virtual std::optional<RecordKeeping> recordKeeping(const BattleSettings& settings) const;
+    // What the mode knows of the end beyond the battle itself (the network peer's address).
+    virtual void describeEnd(EndOfBattle&) const {}
     virtual AfterBattle battleFinished(const EndOfBattle& end);
     virtual std::string windowCaption() const { return {}; }
     virtual int winCount() const { return 0; }

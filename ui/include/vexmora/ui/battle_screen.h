@@ -59,7 +59,13 @@ struct BattleScreenOptions {
     // The replay file to save to or to open; a file dialog unless set.
     enum class ReplayFile { Save, Open };
     std::function<std::optional<fs::path>(QWidget* parent, ReplayFile purpose)> chooseReplayFile;
+    // Network battles: the host's settings step (the settings dialog unless set) and how long
+    // a dropped connection may take to come back.
+    std::function<void(QWidget* parent, BattleSettings& settings, bool opponentAllowsRare)> chooseNetworkSettings;
+    int netResumeLimitMs = 120000;
 };
+
+class NetBattle;
 
 class BattleScreen : public QMainWindow {
     Q_OBJECT
@@ -81,6 +87,9 @@ public:
     QAction* settingsAction() const { return settings_; }
     QAction* saveReplayAction() const { return saveReplay_; }
     QAction* openReplayAction() const { return openReplay_; }
+    QAction* confirmAction() const { return confirm_; }
+    // The network battle of mode 3 (nullptr in the other modes).
+    NetBattle* netBattle() const { return net_; }
 
     // The menu commands.
     void startBattle();
@@ -94,10 +103,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenu();
+    void buildNetwork(QLayout* layout);
     void updateMenu();
     void updateLabels();
     void updateHelp();
@@ -119,6 +130,10 @@ private:
     QAction* settings_ = nullptr;
     QAction* saveReplay_ = nullptr;
     QAction* openReplay_ = nullptr;
+    QAction* confirm_ = nullptr;
+    NetBattle* net_ = nullptr;
+    bool shownOnce_ = false;
+    bool closeConfirmed_ = false;
     QString baseCaption_;
     bool closing_ = false;
     bool showingHint_ = false;  // the help line shows what to do next, not a row's help

@@ -66,6 +66,7 @@ public:
 
     int16_t battleMode() const { return policy_->mode(); }
     const ModePolicy& policy() const { return *policy_; }
+    ModePolicy& policy() { return *policy_; }
     BattleSettings& settings() { return settings_; }
     const BattleSettings& settings() const { return settings_; }
     // The report server chosen in the settings (network battles only).
@@ -124,6 +125,11 @@ public:
     bool closeAllowed() const { return !busy_; }
     // Stops the clock, the timeline and the music; the screen is closing.
     void shutdown();
+    // Stops the battle where it is, keeping no record (the two programs of a network battle
+    // disagree, or the peer left): the screen is ready for the next battle.
+    void abandonBattle();
+    // A battle line ("/s" in the chat) the fighter speaks at the next turn start.
+    void setBattleLine(int side, const std::string& line);
 
     QString windowCaption() const;
     int winCount() const { return policy_->winCount(); }

@@ -7,6 +7,7 @@
 // (about 11 s of silence) and by a limit on unacknowledged sends.
 
 #include <QHash>
+#include <QHostAddress>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -44,12 +45,14 @@ public:
     void reconnect() override;
     void closeConnection() override;
 
+    // The address of the connected peer (null while there is none).
+    QHostAddress peerAddress() const;
     // Bytes sent and received, for the benchmark and the log.
     qint64 bytesSent() const { return bytesSent_; }
 
 signals:
     void connectionMade();
-    void connectionFailed(const QString& message);
+    void connectionFailed(const QString& message, bool refused);
 
 private:
     void adopt(QTcpSocket* socket);

@@ -1,0 +1,54 @@
+#include "vexmora/rules/net_rating.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "vexmora/data/numbers.h"
+
+namespace vex {
+
+namespace {
+
+constexpr int kStart = 1500;
+constexpr double kFactor = 32.0;
+
+int counter(const std::string& text) { return std::max(0, static_cast<int>(leadingNumber(text))); }
+
+}  // namespace
+
+int opponentRating(const MonsterRecord& opponent) {
+    const double wins = counter(opponent.extra[kNetWins]);
+    const double losses = counter(opponent.extra[kNetLosses]);
+    const double estimate = kStart + 400.0 * std::log10((wins + 1.0) / (losses + 1.0));
+    return std::clamp(static_cast<int>(std::lround(estimate)), 1000, 2000);
+}
+
+NetRating ratedAfter(NetRating before, bool won, int opponent) {
+    const double expected = 1.0 / (1.0 + std::pow(10.0, (opponent - before.rating) / 400.0));
+    const double change = kFactor * ((won ? 1.0 : 0.0) - expected);
+    before.rating = std::clamp(before.rating + static_cast<int>(std::lround(change)), 0, 9999);
+    before.battles += 1;
+    return before;
+}
+
+NetRating loadNetRating(const fs::path& programFolder) {
+    NetRating rating;
+    const Result<std::string> text = readWholeFile(resolveIn(programFolder, kNetRatingPath), 256);
+    if (!text) return rating;
+    std::istringstream in(*text);
+    long value = 0, battles = 0;
+    if (!(in >> value >> battles) || value < 0 || value > 9999 || battles < 0) return NetRating{};
+    rating.rating = static_cast<int>(value);
+    rating.battles = static_cast<int>(std::min<long>(battles, 1000000000L));
+    return rating;
+}
+
+Status saveNetRating(const fs::path& programFolder, const NetRating& rating) {
+    const fs::path file = resolveIn(programFolder, kNetRatingPath);
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+    return atomicWrite(file, std::to_string(rating.rating) + "\r\n" + std::to_string(rating.battles) + "\r\n");
+}
+
+}  // namespace vex
