@@ -257,17 +257,22 @@ void BattleSession::start() {
     source_ = makeCommandSource(policy_->commandInput(battleSettings), *policy_);
     view_.setOptions({source_->bothLists(), battleSettings.animationOn != 0});
     view_.watch(nullptr);
+    // A battle from a shared seed is reset and seeded whole, so it draws from a generator of
+    // its own: nothing else in the process (another screen's battle, a file being keyed)
+    // takes numbers from it. Every other battle continues the process's generator.
+    const std::optional<int32_t> sharedSeed = policy_->sharedSeed();
+    Rng& rng = sharedSeed ? sharedRng_ : processRng();
     battle_ = prepareSeriesBattle(battleSettings, fighters_[0]->monster.record, fighters_[1]->monster.record,
-                                  opponent_ ? &*opponent_ : nullptr, processRng(), view_, recorder_);
+                                  opponent_ ? &*opponent_ : nullptr, rng, view_, recorder_);
     if (const std::optional<uint32_t> state = policy_->generatorState())
-        processRng().setState(*state);
+        rng.setState(*state);
     else
-        seedBattleGenerator(processRng(), policy_->sharedSeed());
+        seedBattleGenerator(rng, sharedSeed);
     const int stageCount = policy_->stageCount(stageCount_);
     replayRecorder_.clear();
     if (policy_->recordsReplay()) {
         const Status recording =
-            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, processRng().state(),
+            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, rng.state(),
                                   stageCount, opponent_ ? opponent_->hp : std::nullopt);
         if (!recording) replayRecorder_.clear();  // the battle goes on; it just cannot be kept
     }

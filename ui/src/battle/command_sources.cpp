@@ -120,7 +120,6 @@ public:
                                                      : Command::fromSlot(battle.fighter(0).record, row);
         chosen_ = true;
         input.confirmSound();
-        input.display().commands.chosen[0] = true;
         input.showHelp(QStringLiteral("相手のコマンドを待っています…"));
         input.refresh();
         if (link_.sendCommand) link_.sendCommand(net::wireNumber(command));

@@ -208,6 +208,7 @@ private:
     std::array<std::optional<LoadedFighter>, 2> savedFighters_;
     std::string battleMusic_;
 
+    Rng sharedRng_;  // the generator of a battle from a shared seed
     StatisticsTable statistics_;
     StatisticsRecorder recorder_{statistics_};
     Timeline timeline_;
