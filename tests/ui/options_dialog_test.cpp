@@ -1,5 +1,6 @@
 // SYSCONFIG driven through its controls: what it stores, when, and what it says.
 
+#include <QLabel>
 #include <QGroupBox>
 #include <fstream>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 
 #include "modal_watcher.h"
 #include "temp_folder.h"
+#include "vexmora/rules/net_rating.h"
 #include "vexmora/ui/options_dialog.h"
 #include "vexmora/ui/shell.h"
 
@@ -121,6 +123,18 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("System")), qPrintable(text));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(fileText(home_->path() / "System"), "in the way");
+    }
+
+    void netRateShowsTheStoredRatingAndStartsAt1500() {
+        SystemOptions options;
+        {
+            OptionsDialog fresh(options, home_->path());
+            QCOMPARE(fresh.netRateLabel()->text(), QStringLiteral("ネットレート：1500（0戦）"));
+        }
+        QVERIFY(vex::saveNetRating(home_->path(), {1623, 9}).ok());
+        OptionsDialog dialog(options, home_->path());
+        QCOMPARE(dialog.netRateLabel()->objectName(), QStringLiteral("NETrate"));
+        QCOMPARE(dialog.netRateLabel()->text(), QStringLiteral("ネットレート：1623（9戦）"));
     }
 
     void theHelpLineExplainsTheItemUnderTheMouse() {

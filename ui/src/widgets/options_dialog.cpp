@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+
+#include "vexmora/rules/net_rating.h"
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,7 +93,15 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::saveAndClose);
+    // The player's network rating (rules/net_rating.h says how it moves).
+    const NetRating rating = loadNetRating(programFolder_);
+    netRate_ = new QLabel(netRateText(rating.rating, rating.battles));
+    netRate_->setObjectName(QStringLiteral("NETrate"));
+    helpTexts_[netRate_] = {QStringLiteral("ネット対戦のレーティングです（別のパソコンとの対戦だけで変わります）"),
+                            QStringLiteral("1500 から始まり、勝つと上がり負けると下がります")};
+    netRate_->installEventFilter(this);
     auto* okRow = new QHBoxLayout;
+    okRow->addWidget(netRate_);
     okRow->addStretch();
     okRow->addWidget(ok);
 
@@ -151,6 +161,10 @@ void OptionsDialog::saveAndClose() {
     if (Status saved = saveSystemOptions(programFolder_, options_); !saved)
         QMessageBox::critical(this, qtText(saved.error().title), qtText(saved.error().message));
     accept();
+}
+
+QString netRateText(int rating, int battles) {
+    return QStringLiteral("ネットレート：%1（%2戦）").arg(rating).arg(battles);
 }
 
 bool confirmReportServerSetup(QWidget* parent) {

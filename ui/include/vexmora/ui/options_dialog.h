@@ -35,6 +35,7 @@ public:
 
     // The two lines of the help box.
     QString helpText() const;
+    QLabel* netRateLabel() const { return netRate_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,10 +53,14 @@ private:
     fs::path programFolder_;
     OptionsDialogScreens screens_;
     QSlider* speed_ = nullptr;
+    QLabel* netRate_ = nullptr;
     QLabel* help1_ = nullptr;
     QLabel* help2_ = nullptr;
     std::map<QObject*, std::pair<QString, QString>> helpTexts_;
 };
+
+// "ネットレート：1516（3戦）": the rating and the network battles it counts.
+QString netRateText(int rating, int battles);
 
 // The warning before the report-server setup; true when the player chose OK.
 bool confirmReportServerSetup(QWidget* parent);
