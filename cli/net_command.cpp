@@ -20,6 +20,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
 #include "vexmora/net/exchange.h"
+#include "vexmora/net/outgoing_monster.h"
 #include "vexmora/net/tcp_session.h"
 #include "vexmora/rules/battle_config.h"
 
@@ -98,24 +99,12 @@ private:
             std::cerr << kTamperedTitle << ": " << o_.monsterPath << ": " << kTamperedMessage << "\n";
             return std::nullopt;
         }
-        MonsterRecord record = loaded->record;
-        const std::string refusal = net::fieldRefusal(record.name, "the monster's name");
-        if (!refusal.empty()) {
-            std::cerr << "vexmora-cli net: " << refusal << "\n";
+        auto outgoing = net::prepareOutgoingMonster(*loaded);
+        if (!outgoing) {
+            std::cerr << "vexmora-cli net: " << o_.monsterPath << ": " << outgoing.error().message << "\n";
             return std::nullopt;
         }
-        const std::string key = record.name + ".tvx";
-        auto bytes = encodeMonster(record, loaded->picture, key);
-        if (!bytes) {
-            std::cerr << bytes.error().title << ": " << bytes.error().message << "\n";
-            return std::nullopt;
-        }
-        auto back = decodeMonster(*bytes, key);
-        if (!back) {
-            std::cerr << back.error().title << ": " << back.error().message << "\n";
-            return std::nullopt;
-        }
-        return std::make_pair(back->record, *bytes);
+        return std::make_pair(outgoing->record, outgoing->file);
     }
 
     void record(const std::string& line) {
