@@ -346,7 +346,9 @@ void Exchange::sendPending() {
 }
 
 void Exchange::maybeTurnReady() {
-    if (phase_ != Phase::Battle || turnQueued_ || ownNumber_ == 0 || opponentNumber_ == 0) return;
+    // Both commands known: the turn can be played even while a dropped connection is resumed.
+    const bool battle = phase_ == Phase::Battle || (phase_ == Phase::Resuming && resumePhase_ == Phase::Battle);
+    if (!battle || turnQueued_ || ownNumber_ == 0 || opponentNumber_ == 0) return;
     turnQueued_ = true;
     driver_.startTimer(NetTimer::TurnPause, driver_.waitMs(500, WaitKind::Presentation));
 }
@@ -467,6 +469,7 @@ void Exchange::resumeFrom(const TurnHash& peer) {
     emitText(EventKind::Resumed, "The connection is back; the battle continues at turn " + std::to_string(turn_ + 1) + ".");
     if (resending_) sendPending();
     if (phase_ == Phase::EndSync) endSyncTick();
+    maybeTurnReady();
 }
 
 // --- chat --------------------------------------------------------------------------------
