@@ -14,8 +14,7 @@ int main(int argc, char** argv) {
     addEliminationCommand(app);
     addScenarioCommand(app);
 #ifdef VEXMORA_HAVE_NET
-    addPassThroughCommand(app, "net", "a network battle: `net host MONSTER.tvx` waits for a program to join, "
-                          "`net join ADDRESS MONSTER.tvx` joins one (see docs/cli.md)", netCommand);
+    addNetCommand(app);
 #endif
     addReplayCommand(app);
     return runCommandLine(app, argc, argv);

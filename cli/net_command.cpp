@@ -5,32 +5,28 @@
 #include <QCoreApplication>
 #include <QTime>
 #include <QTimer>
-#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "command_line.h"
 #include "commands.h"
+#include "settings_options.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/battle_log.h"
 #include "vexmora/data/stage_list.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
 #include "vexmora/net/exchange.h"
+#include "vexmora/net/outgoing_monster.h"
 #include "vexmora/net/tcp_session.h"
 #include "vexmora/rules/battle_config.h"
 
 namespace vex::cli {
 
 namespace {
-
-constexpr const char* kNetUsage =
-    "usage: vexmora-cli net host MONSTER.tvx [--port P] [--handle H] [--hp N] [--sp N] [--turns N]\n"
-    "                                        [--stage N] [--log json]\n"
-    "       vexmora-cli net join ADDRESS MONSTER.tvx [--port P] [--handle H] [--log json]\n"
-    "  the port defaults to 1001; --port 0 lets the host take any free port (it prints it)\n";
 
 struct NetOptions {
     net::Role role = net::Role::Host;
@@ -39,83 +35,9 @@ struct NetOptions {
     int port = net::kDefaultPort;
     std::string handle = "vexmora-cli";
     BattleSettings settings;
+    std::string log;
     bool jsonLog = false;
 };
-
-int netUsageError(const std::string& message) {
-    std::cerr << "vexmora-cli net: " << message << "\n" << kNetUsage;
-    return 2;
-}
-
-std::optional<int64_t> wholeNumber(const std::string& text) {
-    int64_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-// The parsing of `net`'s arguments; an exit status when they are refused.
-std::optional<int> parseNetOptions(const Args& args, NetOptions& o) {
-    if (args.empty() || (args[0] != "host" && args[0] != "join")) return netUsageError("host or join is needed");
-    o.role = args[0] == "host" ? net::Role::Host : net::Role::Client;
-    std::vector<std::string> positional;
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
-            positional.push_back(arg);
-            continue;
-        }
-        if (i + 1 >= args.size()) return netUsageError(arg + " needs a value");
-        const std::string& value = args[++i];
-        auto number = [&](int64_t low, int64_t high) -> std::optional<int64_t> {
-            auto n = wholeNumber(value);
-            if (!n || *n < low || *n > high) return std::nullopt;
-            return n;
-        };
-        const bool hostOnly = arg == "--hp" || arg == "--sp" || arg == "--turns" || arg == "--stage";
-        if (hostOnly && o.role == net::Role::Client)
-            return netUsageError(arg + " is the host's setting; the joining side plays by the host's settings");
-        if (arg == "--port") {
-            auto n = number(0, 65535);
-            if (!n) return netUsageError("--port takes a number from 0 to 65535");
-            o.port = static_cast<int>(*n);
-        } else if (arg == "--handle") {
-            const std::string refusal = net::fieldRefusal(value, "the handle");
-            if (!refusal.empty()) return netUsageError(refusal);
-            o.handle = value;
-        } else if (arg == "--hp") {
-            auto n = number(1, 32767);
-            if (!n) return netUsageError("--hp takes a number from 1 to 32767");
-            o.settings.initialHp = static_cast<int16_t>(*n);
-        } else if (arg == "--sp") {
-            auto n = number(0, 999);
-            if (!n) return netUsageError("--sp takes a number from 0 to 999");
-            o.settings.initialSp = static_cast<int16_t>(*n);
-        } else if (arg == "--turns") {
-            auto n = number(0, 32767);
-            if (!n) return netUsageError("--turns takes a number from 0 (no limit) to 32767");
-            o.settings.turnLimit = static_cast<int16_t>(*n);
-        } else if (arg == "--stage") {
-            auto n = number(-2, 99);
-            if (!n) return netUsageError("--stage takes a stage number, 99 (random), -1 (ground) or -2 (water)");
-            o.settings.stageIndex = static_cast<int16_t>(*n);
-        } else if (arg == "--log") {
-            if (value != "json") return netUsageError("--log takes json");
-            o.jsonLog = true;
-        } else {
-            return netUsageError("unknown option " + arg);
-        }
-    }
-    const size_t want = o.role == net::Role::Host ? 1 : 2;
-    if (positional.size() != want)
-        return netUsageError(o.role == net::Role::Host ? "one monster file is needed" : "an address and a monster file are needed");
-    if (o.role == net::Role::Client) {
-        o.address = positional[0];
-        if (o.port == 0) return netUsageError("join needs the host's port");
-    }
-    o.monsterPath = positional.back();
-    return std::nullopt;
-}
 
 // One network battle on the Qt event loop.
 class NetBattleRun {
@@ -177,24 +99,12 @@ private:
             std::cerr << kTamperedTitle << ": " << o_.monsterPath << ": " << kTamperedMessage << "\n";
             return std::nullopt;
         }
-        MonsterRecord record = loaded->record;
-        const std::string refusal = net::fieldRefusal(record.name, "the monster's name");
-        if (!refusal.empty()) {
-            std::cerr << "vexmora-cli net: " << refusal << "\n";
+        auto outgoing = net::prepareOutgoingMonster(*loaded);
+        if (!outgoing) {
+            std::cerr << "vexmora-cli net: " << o_.monsterPath << ": " << outgoing.error().message << "\n";
             return std::nullopt;
         }
-        const std::string key = record.name + ".tvx";
-        auto bytes = encodeMonster(record, loaded->picture, key);
-        if (!bytes) {
-            std::cerr << bytes.error().title << ": " << bytes.error().message << "\n";
-            return std::nullopt;
-        }
-        auto back = decodeMonster(*bytes, key);
-        if (!back) {
-            std::cerr << back.error().title << ": " << back.error().message << "\n";
-            return std::nullopt;
-        }
-        return std::make_pair(back->record, *bytes);
+        return std::make_pair(outgoing->record, outgoing->file);
     }
 
     void record(const std::string& line) {
@@ -314,17 +224,47 @@ private:
     int status_ = 1;
 };
 
-}  // namespace
-
-int netCommand(const Args& args) {
-    NetOptions options;
-    if (auto refused = parseNetOptions(args, options)) return *refused;
+int runNetBattle(const CLI::App* command, NetOptions& options) {
+    const std::string refusal = net::fieldRefusal(options.handle, "the handle");
+    if (!refusal.empty()) return usageError(command, refusal);
+    if (options.role == net::Role::Client && options.port == 0) return usageError(command, "join needs the host's port");
+    options.jsonLog = options.log == "json";
     int argc = 1;
     char name[] = "vexmora-cli";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    NetBattleRun run(std::move(options));
+    NetBattleRun run(options);
     return run.run();
+}
+
+}  // namespace
+
+void addNetCommand(CLI::App& app) {
+    static NetOptions host, join;
+    CLI::App* net = addCommand(app, "net", "a network battle with another program (see docs/cli.md)");
+    net->require_subcommand(1, 1);
+
+    CLI::App* hostCommand = addCommand(*net, "host", "wait for a program to join, then play");
+    hostCommand->add_option("MONSTER", host.monsterPath, "the own monster file")->required()->type_name("FILE");
+    hostCommand->add_option("--port", host.port, "the port to listen on (0: any free port, printed)")
+        ->check(CLI::Range(0, 65535))
+        ->type_name("P");
+    hostCommand->add_option("--handle", host.handle, "the name the other player sees")->type_name("H");
+    addSettingsOptions(hostCommand, host.settings);
+    hostCommand->add_option("--log", host.log, "print the battle log")->check(CLI::IsMember({"json"}))->type_name("json");
+
+    CLI::App* joinCommand = addCommand(*net, "join", "join a waiting program, then play");
+    joinCommand->add_option("ADDRESS", join.address, "the host's address")->required();
+    joinCommand->add_option("MONSTER", join.monsterPath, "the own monster file")->required()->type_name("FILE");
+    joinCommand->add_option("--port", join.port, "the host's port")->check(CLI::Range(1, 65535))->type_name("P");
+    joinCommand->add_option("--handle", join.handle, "the name the other player sees")->type_name("H");
+    joinCommand->add_option("--log", join.log, "print the battle log")->check(CLI::IsMember({"json"}))->type_name("json");
+    join.role = net::Role::Client;
+
+    runs(net, [hostCommand, joinCommand] {
+        if (hostCommand->parsed()) return runNetBattle(hostCommand, host);
+        return runNetBattle(joinCommand, join);
+    });
 }
 
 }  // namespace vex::cli

@@ -74,6 +74,9 @@ void Exchange::connected() {
 
 void Exchange::connectionLost() {
     if (phase_ == Phase::Over || phase_ == Phase::Idle || phase_ == Phase::Resuming) return;
+    // After the last turn a drop only matters while the opponent's hash of that turn is
+    // outstanding: once it matched, both programs played the same battle to its end.
+    if (phase_ == Phase::EndSync && hashChecks() && lastVerifiedTurn_ == turn_) return finish();
     if ((phase_ == Phase::Battle || phase_ == Phase::EndSync) && hashChecks()) {
         resumePhase_ = phase_;
         phase_ = Phase::Resuming;
@@ -212,8 +215,8 @@ void Exchange::advance() {
             setup_.tournament = setup_.settings.stageIndex == kTournamentStage;
             phase_ = Phase::Battle;
             turn_ = 0;
-            dispatcher_.setTurn(0);
-            dispatcher_.setAcceptingCommands(true);
+            ownHashes_[0] = 0;  // before the first turn both programs say 0
+            // The dispatcher has accepted the first turn's command since the file arrived.
             Event e;
             e.kind = EventKind::BattleReady;
             e.setup = setup_;
@@ -359,7 +362,9 @@ void Exchange::sendPending() {
 }
 
 void Exchange::maybeTurnReady() {
-    if (phase_ != Phase::Battle || turnQueued_ || ownNumber_ == 0 || opponentNumber_ == 0) return;
+    // Both commands known: the turn can be played even while a dropped connection is resumed.
+    const bool battle = phase_ == Phase::Battle || (phase_ == Phase::Resuming && resumePhase_ == Phase::Battle);
+    if (!battle || turnQueued_ || ownNumber_ == 0 || opponentNumber_ == 0) return;
     turnQueued_ = true;
     driver_.startTimer(NetTimer::TurnPause, driver_.waitMs(500, WaitKind::Presentation));
 }
@@ -373,7 +378,7 @@ void Exchange::turnResolved(int turnCount, uint64_t stateHash, bool battleEnded)
     turn_ = turnCount;
     const int wt = wireTurn(turn_);
     ownHashes_[wt] = stateHash;
-    ownHashes_.erase(wireTurn(turn_ - 3));
+    if (turn_ > 3) ownHashes_.erase(wireTurn(turn_ - 3));
     const bool connectedNow = phase_ != Phase::Resuming;
     if (hashChecks() && connectedNow) driver_.send(stateHashMessage(turn_, stateHash));
     compareHash(wt);
@@ -410,6 +415,7 @@ void Exchange::compareHash(int t) {
     if (own == ownHashes_.end() || peer == peerHashes_.end()) return;
     if (own->second == peer->second) {
         peerHashes_.erase(peer);
+        if (t == wireTurn(turn_)) lastVerifiedTurn_ = turn_;
         return;
     }
     const int behind = (wireTurn(turn_) - t + 1000) % 1000;
@@ -453,7 +459,6 @@ void Exchange::finish() {
 void Exchange::resumeFrom(const TurnHash& peer) {
     const int mine = wireTurn(turn_);
     auto ownHash = [this](int t) -> std::optional<uint64_t> {
-        if (t == wireTurn(0) && turn_ == 0) return 0;
         const auto it = ownHashes_.find(t);
         if (it == ownHashes_.end()) return std::nullopt;
         return it->second;
@@ -480,6 +485,7 @@ void Exchange::resumeFrom(const TurnHash& peer) {
     emitText(EventKind::Resumed, "The connection is back; the battle continues at turn " + std::to_string(turn_ + 1) + ".");
     if (resending_) sendPending();
     if (phase_ == Phase::EndSync) endSyncTick();
+    maybeTurnReady();
 }
 
 // --- chat --------------------------------------------------------------------------------

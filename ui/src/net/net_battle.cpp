@@ -12,6 +12,7 @@
 #include "vexmora/net/connection_facts.h"
 #include "vexmora/net/dispatcher.h"
 #include "vexmora/net/messages.h"
+#include "vexmora/net/outgoing_monster.h"
 #include "vexmora/net/settings_block.h"
 #include "vexmora/net/tcp_session.h"
 #include "vexmora/rules/fighter_checks.h"
@@ -329,31 +330,21 @@ void NetBattle::confirm() {
             return;
         }
     }
-    const std::string refusal = net::fieldRefusal(record.name, "モンスターの名前");
-    if (!refusal.empty()) {
-        dialogs_.ask({"注意", refusal, DialogIcon::Warning, DialogButtons::Ok});
-        return;
-    }
     // The monster as it travels, read back from those very bytes: both programs hold the same.
-    MonsterRecord travelling = record;
-    const std::string key = record.name + ".tvx";
-    Result<std::string> bytes = encodeMonster(travelling, own->monster.picture, key);
-    if (!bytes) {
-        dialogs_.ask({bytes.error().title, bytes.error().message, DialogIcon::Error, DialogButtons::Ok});
+    Result<net::OutgoingMonster> outgoing = net::prepareOutgoingMonster(own->monster);
+    if (!outgoing) {
+        dialogs_.ask({outgoing.error().title, outgoing.error().message, DialogIcon::Warning, DialogButtons::Ok});
         return;
     }
-    Result<LoadedMonster> back = decodeMonster(*bytes, key);
-    if (!back) {
-        dialogs_.ask({back.error().title, back.error().message, DialogIcon::Error, DialogButtons::Ok});
-        return;
-    }
+    LoadedMonster back = own->monster;
+    back.record = outgoing->record;
     const fs::path file = own->file;
-    const MonsterRecord sent = back->record;
-    if (!session_.putFighter(0, file, std::move(*back))) return;
+    const MonsterRecord sent = back.record;
+    if (!session_.putFighter(0, file, std::move(back))) return;
     policy()->setOpening(true);
     rules_->hide();
     emit stateChanged();
-    exchange_->confirm(sent, *bytes, rare_->isChecked());
+    exchange_->confirm(sent, outgoing->file, rare_->isChecked());
 }
 
 void NetBattle::startBattle(const net::BattleSetup& setup) {

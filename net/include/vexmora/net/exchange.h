@@ -192,6 +192,7 @@ private:
     std::string lastCommand_;              // the text of the previous turn's own command
     std::map<int, uint64_t> ownHashes_;    // by turn played, wire turn numbers
     std::map<int, uint64_t> peerHashes_;
+    int lastVerifiedTurn_ = -1;            // the last turn whose hashes matched
     bool finishedSent_ = false;
     bool resumeSent_ = false;
     bool confirmed_ = false;
