@@ -255,8 +255,6 @@ void TimelineView::speech(int fighter, std::string_view text) {
     push({step::Speech{fighter, std::string(text), step::Bubble::Said, 0, kSpeechMs}});
 }
 
-void TimelineView::notImplemented(int, int, std::string_view) { flush(); }
-
 void TimelineView::turnEnded(const BattleState& state) {
     flush();
     // The gauges end where the battle stands, whatever the runs showed on the way.
