@@ -44,8 +44,8 @@ int playReplay(const Options& options) {
         const uint64_t hash = battle->stateHash();
         if (hash != recorded.hash) {
             std::cout.flush();
-            std::cerr << "vexmora-cli replay: turn " << turn << ": the state hash is " << hashText(hash)
-                      << ", the replay says " << hashText(recorded.hash) << "\n";
+            std::cerr << "vexmora-cli replay: turn " << turn << ": the state hash is " << stateHashText(hash)
+                      << ", the replay says " << stateHashText(recorded.hash) << "\n";
             return kExitDiverged;
         }
     }

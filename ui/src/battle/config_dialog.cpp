@@ -55,7 +55,7 @@ QPixmap randomThumbnail() {
 
 }  // namespace
 
-ConfigDialog::ConfigDialog(BattleSettings& settings, const StageList& stages, fs::path programFolder, Dialogs& dialogs,
+ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stages, fs::path programFolder, Dialogs& dialogs,
                            ConfigDialogOptions options, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
@@ -137,9 +137,7 @@ ConfigDialog::ConfigDialog(BattleSettings& settings, const StageList& stages, fs
     std::error_code ec;
     const fs::path serverFolder = resolveIn(programFolder_, "Server");
     for (const auto& entry : fs::directory_iterator(serverFolder, ec)) {
-        std::string ext = entry.path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (ext == ".srv") files.push_back(entry.path().filename().string());
+        if (hasExtension(entry.path(), ".srv")) files.push_back(entry.path().filename().string());
     }
     std::sort(files.begin(), files.end());
     for (const std::string& f : files) servers_->addItem(qtText(f));

@@ -48,9 +48,6 @@ Result<Replay> parseReplay(std::string_view text);
 Result<Replay> readReplay(const fs::path& path);
 Status saveReplay(const fs::path& path, const Replay& replay);
 
-// The hash as the battle log and the replay write it: 16 lowercase hex digits.
-std::string hashText(uint64_t hash);
-
 // The two monsters of a replay, decoded and checked.
 Result<std::array<LoadedMonster, 2>> replayMonsters(const Replay& replay);
 
