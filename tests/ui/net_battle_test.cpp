@@ -17,6 +17,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 #include "screen_pictures.h"
 #include "temp_folder.h"
@@ -100,6 +101,7 @@ class NetBattleTest : public QObject {
     // A host listening on a free port and a client connected to it.
     void connectPair(BattleScreen& host, BattleScreen& client) {
         chooseRole(host, QStringLiteral("ホスト"), 0, 0);
+        shot(host.netBattle()->dialog(), "net-dialog-host.png");
         const quint16 port = host.netBattle()->listeningPort();
         QVERIFY(port != 0);
         QVERIFY(host.netBattle()->dialog()->statusLabel()->text().startsWith(QStringLiteral("接続要求受付中・・・")));
@@ -138,6 +140,15 @@ class NetBattleTest : public QObject {
                 break;
             }
         clickRow(screen, row);
+    }
+
+    // With VEXMORA_SCREENSHOTS=DIR the test keeps pictures of what it drives (run it under
+    // xvfb-run with QT_QPA_PLATFORM=xcb to see the real windows).
+    static void shot(QWidget* widget, const char* name) {
+        const QString folder = qEnvironmentVariable("VEXMORA_SCREENSHOTS");
+        if (folder.isEmpty()) return;
+        QTest::qWait(50);
+        widget->grab().save(folder + QLatin1Char('/') + QLatin1String(name));
     }
 
     static MonsterRecord reread(const fs::path& file) { return loadMonster(file)->record; }
@@ -195,6 +206,11 @@ private slots:
         QVERIFY(chatHas(*host, QStringLiteral("次ターン開始時にセリフが表示されます")));
 
         QSignalSpy hostDone(&host->session(), &BattleSession::battleFinished);
+        connect(&host->session(), &BattleSession::changed, host.get(), [&host, shown = false]() mutable {
+            if (shown || !host->session().model().result.shown) return;
+            shown = true;
+            QTimer::singleShot(600, host.get(), [&host] { shot(host.get(), "net-result.png"); });
+        });
         QSignalSpy clientDone(&client->session(), &BattleSession::battleFinished);
         int turns = 0;
         while (!host->session().battleEnded() || !client->session().battleEnded()) {
@@ -207,6 +223,7 @@ private slots:
             playOneCommand(*host);
             QVERIFY(QTest::qWaitFor([&] { return client->netBattle()->opponentChosen()->isVisible(); }, 5000));
             QVERIFY(!client->netBattle()->opponentChoosing()->isVisible());
+            if (turns == 2) shot(client.get(), "net-battle.png");
             playOneCommand(*client);
             QVERIFY(QTest::qWaitFor([&] { return host->session().turnsPlayed() > turns && client->session().turnsPlayed() > turns; }, 15000));
             ++turns;
