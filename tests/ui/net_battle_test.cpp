@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -58,6 +59,39 @@ public:
     int count(std::string_view text) const {
         return static_cast<int>(std::count(sent.begin(), sent.end(), std::string(text)));
     }
+};
+
+// Carries a connection to the host and can cut every connection it carries, as a network
+// that drops out does; a program that dials again gets a fresh connection to the host.
+class CuttingProxy : public QObject {
+public:
+    explicit CuttingProxy(quint16 target) : target_(target) {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* in = server_.nextPendingConnection()) {
+                auto* out = new QTcpSocket(this);
+                out->connectToHost(QHostAddress::LocalHost, target_);
+                connect(in, &QTcpSocket::readyRead, out, [in, out] { out->write(in->readAll()); });
+                connect(out, &QTcpSocket::readyRead, in, [in, out] { in->write(out->readAll()); });
+                connect(in, &QTcpSocket::disconnected, out, [out] { out->disconnectFromHost(); });
+                connect(out, &QTcpSocket::disconnected, in, [in] { in->disconnectFromHost(); });
+                pairs_.push_back({in, out});
+            }
+        });
+    }
+    quint16 port() const { return server_.serverPort(); }
+    void cut() {
+        for (auto& [in, out] : pairs_) {
+            if (in) in->abort();
+            if (out) out->abort();
+        }
+        pairs_.clear();
+    }
+
+private:
+    QTcpServer server_;
+    quint16 target_;
+    std::vector<std::pair<QPointer<QTcpSocket>, QPointer<QTcpSocket>>> pairs_;
 };
 
 }  // namespace
@@ -296,6 +330,51 @@ private slots:
         QCOMPARE(result["outcome"].toString(), QStringLiteral("finished"));
         QCOMPARE(result["turns"].toInt(), int(h.turnCount));
         QCOMPARE(result["winner"].toInt(), 1 - h.winner);
+    }
+
+    void aDroppedConnectionIsWaitedForAndTheBattleGoesOn() {
+        auto host = makeScreen(test::writeMonsterFile(home_->path(), test::testMonster("ホストモン")));
+        auto client = makeScreen(test::writeMonsterFile(home_->path(), test::testMonster("ゲストモン")));
+        chooseRole(*host, QStringLiteral("ホスト"), 0, 0);
+        CuttingProxy proxy(host->netBattle()->listeningPort());
+        chooseRole(*client, QStringLiteral("ゲスト"), 1, proxy.port());
+        client->netBattle()->dialog()->connectBox()->setText(QStringLiteral("127.0.0.1"));
+        client->netBattle()->dialog()->connectButton()->click();
+        QVERIFY(QTest::qWaitFor([&] { return host->centralWidget()->isEnabled() && client->centralWidget()->isEnabled(); }, 10000));
+        for (BattleScreen* s : {host.get(), client.get()}) s->loadAction(0)->trigger();
+        client->confirmAction()->trigger();
+        host->confirmAction()->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return host->session().battleRunning() && client->session().battleRunning(); }, 15000));
+
+        bool cut = false;
+        QString shownWhileAway;
+        QSignalSpy clientDone(&client->session(), &BattleSession::battleFinished);
+        connect(client->netBattle(), &NetBattle::helpText, this, [&](const QString& text) {
+            if (!text.isEmpty()) shownWhileAway = text;
+        });
+        for (int turn = 0; !host->session().battleEnded() || !client->session().battleEnded(); ++turn) {
+            QVERIFY(QTest::qWaitFor([&] {
+                return (host->session().acceptInput() && client->session().acceptInput()) ||
+                       (host->session().battleEnded() && client->session().battleEnded());
+            }, 20000));
+            if (host->session().battleEnded()) break;
+            const int before = host->session().turnsPlayed();
+            playOneCommand(*host);
+            if (turn == 1 && !cut) {
+                proxy.cut();  // the host's command may or may not have crossed
+                cut = true;
+                QVERIFY(QTest::qWaitFor([&] { return chatHas(*client, QStringLiteral("再接続を待っています…")); }, 20000));
+                QVERIFY(QTest::qWaitFor([&] { return chatHas(*client, QStringLiteral("再接続しました。対戦を続けます")); }, 20000));
+            }
+            playOneCommand(*client);
+            QVERIFY(QTest::qWaitFor([&] { return host->session().turnsPlayed() > before && client->session().turnsPlayed() > before; }, 20000));
+            QVERIFY(turn < 40);
+        }
+        QVERIFY(cut);
+        QVERIFY(shownWhileAway.startsWith(QStringLiteral("再接続を待っています… あと ")));
+        QTRY_COMPARE_WITH_TIMEOUT(clientDone.count(), 1, 30000);
+        QCOMPARE(host->session().battle()->state().winner, 1 - client->session().battle()->state().winner);
+        QCOMPARE(host->session().battle()->state().turnCount, client->session().battle()->state().turnCount);
     }
 
     void aSecondClientIsTurnedAwayWhileTheHostHasItsPeer() {
