@@ -377,6 +377,54 @@ private slots:
         QCOMPARE(host->session().battle()->state().turnCount, client->session().battle()->state().turnCount);
     }
 
+    void twoProgramsThatDisagreeStopTheBattleAndSaveNothing() {
+        const fs::path hostFile = test::writeMonsterFile(home_->path(), test::testMonster("ホストモン"));
+        const fs::path clientFile = test::writeMonsterFile(home_->path(), test::testMonster("ゲストモン"));
+        auto host = makeScreen(hostFile);
+        auto client = makeScreen(clientFile);
+        connectPair(*host, *client);
+        if (QTest::currentTestFailed()) return;
+        for (BattleScreen* s : {host.get(), client.get()}) s->loadAction(0)->trigger();
+        client->confirmAction()->trigger();
+        host->confirmAction()->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return host->session().acceptInput() && client->session().acceptInput(); }, 15000));
+        // The client's copy of the battle goes its own way.
+        const_cast<Battle*>(client->session().battle())->fighter(0).hp -= 7;
+        playOneCommand(*host);
+        playOneCommand(*client);
+        QVERIFY(QTest::qWaitFor([&] { return !host->session().battleRunning() && !client->session().battleRunning(); }, 15000));
+        bool told = false;
+        for (const DialogRequest& asked : dialogs_->asked)
+            told = told || asked.text.find("一致しなくなりました") != std::string::npos;
+        QVERIFY(told);
+        QCOMPARE(int(reread(hostFile).wins + reread(hostFile).losses), 0);
+        QCOMPARE(int(reread(clientFile).wins + reread(clientFile).losses), 0);
+        // The connection is over: the host waits for a new opponent.
+        QVERIFY(QTest::qWaitFor([&] { return host->netBattle()->dialog()->isVisible(); }, 10000));
+        QCOMPARE(host->netBattle()->dialog()->panel(), NetDialog::Panel::Host);
+    }
+
+    void aRareMonsterNeedsTheOpponentsLeave() {
+        MonsterRecord rare = test::testMonster("レアモン");
+        rare.makerVersion() = "0";
+        auto host = makeScreen(test::writeMonsterFile(home_->path(), test::testMonster("ホストモン")));
+        auto client = makeScreen(test::writeMonsterFile(home_->path(), rare));
+        connectPair(*host, *client);
+        if (QTest::currentTestFailed()) return;
+        client->loadAction(0)->trigger();
+        QVERIFY(client->session().hasFighter(0));
+        client->confirmAction()->trigger();
+        QCOMPARE(dialogs_->asked.back().text, std::string("相手がレアキャラの使用を許可していません"));
+        QVERIFY(client->confirmAction()->isEnabled());  // nothing was sent; another try is open
+
+        host->netBattle()->rareBox()->click();
+        QVERIFY(QTest::qWaitFor([&] { return chatHas(*client, QStringLiteral("相手がレアキャラの使用を有効にしました")); }, 5000));
+        client->confirmAction()->trigger();
+        QVERIFY(!client->confirmAction()->isEnabled());  // the opening exchange runs
+        QCOMPARE(dialogs_->asked.back().text, std::string("相手がレアキャラの使用を許可していません"));
+        QCOMPARE(dialogs_->asked.size(), size_t{1});
+    }
+
     void aSecondClientIsTurnedAwayWhileTheHostHasItsPeer() {
         auto host = makeScreen(test::writeMonsterFile(home_->path(), test::testMonster("ホストモン")));
         auto client = makeScreen(test::writeMonsterFile(home_->path(), test::testMonster("ゲストモン")));
