@@ -7,11 +7,15 @@
 
 namespace vex::net {
 
+std::string parseHandleText(std::string_view cp932) {
+    const std::vector<InputValue> values = readInputValues(cp932);
+    return values.empty() ? std::string() : values.front().text;
+}
+
 std::string readHandleFile(const fs::path& programFolder) {
     const Result<std::string> bytes = readWholeFile(resolveIn(programFolder, kHandlePath), 4096);
     if (!bytes) return {};
-    const std::vector<InputValue> values = readInputValues(*bytes);
-    return values.empty() ? std::string() : values.front().text;
+    return parseHandleText(*bytes);
 }
 
 Status writeHandleFile(const fs::path& programFolder, std::string_view handle) {

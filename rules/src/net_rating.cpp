@@ -32,16 +32,20 @@ NetRating ratedAfter(NetRating before, bool won, int opponent) {
     return before;
 }
 
-NetRating loadNetRating(const fs::path& programFolder) {
-    NetRating rating;
-    const Result<std::string> text = readWholeFile(resolveIn(programFolder, kNetRatingPath), 256);
-    if (!text) return rating;
-    std::istringstream in(*text);
+NetRating parseNetRating(std::string_view text) {
+    std::istringstream in{std::string(text)};
     long value = 0, battles = 0;
     if (!(in >> value >> battles) || value < 0 || value > 9999 || battles < 0) return NetRating{};
+    NetRating rating;
     rating.rating = static_cast<int>(value);
     rating.battles = static_cast<int>(std::min<long>(battles, 1000000000L));
     return rating;
+}
+
+NetRating loadNetRating(const fs::path& programFolder) {
+    const Result<std::string> text = readWholeFile(resolveIn(programFolder, kNetRatingPath), 256);
+    if (!text) return NetRating{};
+    return parseNetRating(*text);
 }
 
 Status saveNetRating(const fs::path& programFolder, const NetRating& rating) {

@@ -14,6 +14,8 @@ namespace vex::net {
 
 inline constexpr const char* kHandlePath = "System\\HANDLE.txt";
 
+// The handle in the file's bytes (CP932), as UTF-8; "" when there is none.
+std::string parseHandleText(std::string_view cp932);
 // The handle as the file holds it ("write" form: the text in double quotes, CR LF), UTF-8;
 // "" when there is no file or it does not read.
 std::string readHandleFile(const fs::path& programFolder);

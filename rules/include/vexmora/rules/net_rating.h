@@ -7,6 +7,8 @@
 // kept between 1000 and 2000. The number lives beside the system options, in
 // "System\netrate.txt" (the rating and the number of battles, one a line).
 
+#include <string_view>
+
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/data/result.h"
@@ -26,6 +28,8 @@ int opponentRating(const MonsterRecord& opponent);
 // The rating after one battle.
 NetRating ratedAfter(NetRating before, bool won, int opponent);
 
+// The file's text read back; the starting rating when it does not read.
+NetRating parseNetRating(std::string_view text);
 // The stored rating; the starting one when there is none or it does not read.
 NetRating loadNetRating(const fs::path& programFolder);
 Status saveNetRating(const fs::path& programFolder, const NetRating& rating);
