@@ -31,7 +31,7 @@ QString q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_
 
 QLabel* caption(const QString& text) {
     auto* label = new QLabel(text);
-    label->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    label->setStyleSheet(QStringLiteral("color: #1c2030; font-weight: bold;"));
     return label;
 }
 
@@ -162,7 +162,7 @@ QWidget* EditForm::buildPicturePanel() {
     }
     for (int side = 0; side < 2; ++side) {
         auto* mirror = new QCheckBox(side == 0 ? QStringLiteral("１Ｐ反転") : QStringLiteral("２Ｐ反転"));
-        mirror->setStyleSheet(QStringLiteral("color: white;"));
+        mirror->setStyleSheet(QStringLiteral("color: #1c2030;"));
         mirror_[static_cast<size_t>(side)] = mirror;
         connect(mirror, &QCheckBox::toggled, this, [this, side](bool on) { mirrorChanged(side, on); });
         moves->addWidget(mirror);
@@ -273,7 +273,7 @@ QWidget* EditForm::buildButtons() {
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
     debug_ = new QCheckBox(QStringLiteral("デバッグ"));
-    debug_->setStyleSheet(QStringLiteral("color: white;"));
+    debug_->setStyleSheet(QStringLiteral("color: #1c2030;"));
     debug_->setVisible(session_.debugFile);
     connect(debug_, &QCheckBox::toggled, this, &EditForm::debugToggled);
     row->addWidget(debug_);
@@ -300,7 +300,7 @@ QWidget* EditForm::buildButtons() {
 
 QWidget* EditForm::buildDebugPanel() {
     auto* group = new QGroupBox(QStringLiteral("デバッグ"));
-    group->setStyleSheet(QStringLiteral("QGroupBox { color: white; } QLabel { color: white; }"));
+    group->setStyleSheet(QStringLiteral("QGroupBox { color: #1c2030; font-weight: bold; } QLabel { color: #1c2030; }"));
     debugPanel_ = group;
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < 20; ++i) {
