@@ -124,6 +124,7 @@ TEST_F(EditFormTest, ShowsTheLoadedMonsterAndPreviewsItAsABattleDraws) {
     form.sizeSlider()->setValue(100);
     EXPECT_GT(monsterPixels(form.previewImage(), ground).first, small);
     EXPECT_EQ(form.sizeSlider()->toolTip(), "表示されるサイズは85×114です");
+    EXPECT_EQ(form.formValues().imageSize, 100);
 
     // ↑ lifts the monster; 戻 puts it back.
     const QImage standing = form.previewImage();
@@ -260,6 +261,20 @@ TEST_F(EditFormTest, ClearAllEmptiesALoadedMonsterWhichThenCannotBeSaved) {
     // Without a picture there is nothing to save.
     EXPECT_FALSE(form.save());
     EXPECT_EQ(dialogs.asked.back().text, kNoPictureText);
+}
+
+TEST_F(EditFormTest, SystemDataIsRefusedAndNothingOfItStays) {
+    MonsterRecord boss = loadMonster(monsterPath)->record;
+    boss.makerVersion() = "9.99";
+    const fs::path bossPath = home / "Data" / "ぬし.tvx";
+    ASSERT_TRUE(saveMonster(bossPath, boss, "").ok());
+    EditForm form(openingFor(bossPath), dialogs, hooks);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text, kSystemDataText);
+    EXPECT_TRUE(form.session().isNewMonster());
+    EXPECT_EQ(form.session().monster.name, "");
+    EXPECT_EQ(form.slotButton(0)->text(), "なし");
+    EXPECT_EQ(form.lineBox(0)->text(), "");
 }
 
 TEST_F(EditFormTest, UndeadCannotBeRemovedWhileZombieIsSet) {
