@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QBuffer>
+#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -166,6 +167,13 @@ TEST_F(EditFormTest, TextBoxesRefuseWhatDoesNotFitInCp932Bytes) {
     EXPECT_EQ(maker->text(), "");
     ASSERT_FALSE(dialogs.asked.empty());
     EXPECT_EQ(dialogs.asked.back().text, kNotEncodableText);
+
+    // A paste from the context menu goes around the keys: the text is held to the limit after it.
+    password->setText("abc");
+    QApplication::clipboard()->setText(QStringLiteral("0123456789"));
+    password->paste();
+    EXPECT_EQ(password->text(), "abc0123456");
+    EXPECT_EQ(beeps.count(), 3);
 
     EXPECT_EQ(form.slotName(0)->limitBytes(), 40u);
     EXPECT_EQ(form.lineBox(2)->limitBytes(), 40u);
