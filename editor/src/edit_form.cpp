@@ -189,6 +189,7 @@ QWidget* EditForm::buildSlots() {
         connect(w.button, &QPushButton::clicked, this, [this, k] { chooseSlotTechnique(k); });
         w.name = new LimitedLineEdit(kTechniqueNameLimit, &dialogs_);
         w.name->setObjectName(QStringLiteral("TNAME%1").arg(k));
+        w.name->setMinimumWidth(150);
         connect(w.name, &QLineEdit::textEdited, this, &EditForm::edited);
         w.element = new QComboBox;
         w.element->setObjectName(QStringLiteral("ZOKUSEI%1").arg(k));
