@@ -16,5 +16,6 @@ int battleCommand(const Args& args);
 int simCommand(const Args& args);
 int eliminationCommand(const Args& args);
 int scenarioCommand(const Args& args);
+int convertCommand(const Args& args);
 
 }  // namespace vex::cli

@@ -25,6 +25,8 @@ commands:
                                        an elimination run through the Data folder
   scenario FILE.sce PLAYER.tvx [--seed N] [--json]
                                        a scenario played to its end
+  convert FOLDER [--delete] [--overwrite] [--json]
+                                       convert the old monster files (*.tvo) of FOLDER
 
   --home DIR      the program folder (default: $VEXMORA_HOME, else this program's folder)
   --help          this text
@@ -63,6 +65,7 @@ int main(int argc, char** argv) {
     if (command == "sim") return vex::cli::simCommand(args);
     if (command == "elimination") return vex::cli::eliminationCommand(args);
     if (command == "scenario") return vex::cli::scenarioCommand(args);
+    if (command == "convert") return vex::cli::convertCommand(args);
     std::cerr << "vexmora-cli: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
 }
