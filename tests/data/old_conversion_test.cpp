@@ -78,6 +78,10 @@ TEST(OldConversionRules, RecordAndPersonalEntriesAreClearedAndSystemMonstersMark
     for (int index : {kNetWins, kNetLosses, kMakerName, kHistory, kPassword, kUnlockCodes})
         EXPECT_EQ(user.extra[index], "") << index;
     EXPECT_EQ(user.imageFile, "ICON.gif");
+    MonsterRecord japanese = oldUser();
+    japanese.imageFile = "りゅうﾀbmp";  // the last four characters, not bytes
+    applyConversionRules(japanese);
+    EXPECT_EQ(japanese.imageFile, "ICONﾀbmp");
     EXPECT_EQ(user.extra[kLineStart], oldUser().extra[kLineStart]);
 
     MonsterRecord system = oldSystem();
