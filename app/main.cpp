@@ -12,6 +12,7 @@
 
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
+#include "vexmora/editor/convert_dialog.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/shell.h"
@@ -133,6 +134,10 @@ int main(int argc, char** argv) {
         QObject::connect(screen, &vex::ui::BattleScreen::closed, titleWindow,
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
+    };
+    screens.options.convertOldData = [](QWidget* parent) {
+        vex::ConvertDialog converter(vex::resolve("Data"), nullptr, parent);
+        converter.exec();
     };
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
