@@ -135,10 +135,7 @@ int main(int argc, char** argv) {
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
     };
-    screens.options.convertOldData = [](QWidget* parent) {
-        vex::ConvertDialog converter(vex::resolve("Data"), nullptr, parent);
-        converter.exec();
-    };
+    screens.options.convertOldData = vex::showOldDataConverter;
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);

@@ -236,4 +236,9 @@ void ConvertDialog::reject() {
     QDialog::reject();
 }
 
+void showOldDataConverter(QWidget* parent) {
+    ConvertDialog converter(resolve("Data"), nullptr, parent);
+    converter.exec();
+}
+
 }  // namespace vex

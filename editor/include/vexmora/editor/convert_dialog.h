@@ -83,4 +83,7 @@ private:
     QPlainTextEdit* log_ = nullptr;
 };
 
+// "データを変換する" of the options: the converter on the program's "Data" folder, modally.
+void showOldDataConverter(QWidget* parent);
+
 }  // namespace vex
