@@ -103,6 +103,8 @@ void applyConversionRules(MonsterRecord& m) {
         if (system) {
             m.unlockCodes() += techniqueEntry(m.techId[k]).unlockCode;
         } else {
+            // The name goes too: a named empty slot would still show the technique.
+            m.techName[k].clear();
             m.techLevel[k] = 0;
             m.techId[k] = kEmptyTech;
             m.techCost[k] = 0;

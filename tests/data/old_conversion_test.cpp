@@ -16,6 +16,7 @@ MonsterRecord oldUser() {
     MonsterRecord m = newMonster("旧竜", 400, 300, 300, 1);
     m.imageFile = "dragon.gif";
     m.techId = {95, 1, 99, 99, 99};
+    m.techName = {"ラッキー", "かみつき", "", "", ""};
     m.techLevel = {1, 3, 0, 0, 0};
     m.techCost = {5, 14, 0, 0, 0};
     m.techElement(0) = "3";
@@ -43,6 +44,7 @@ TEST(OldConversionRules, LuckyIsRemovedFromAUserMonsterAndUnlockedForAFormerSyst
     EXPECT_EQ(user.techLevel[0], 0);
     EXPECT_EQ(user.techCost[0], 0);
     EXPECT_EQ(user.techElement(0), "0");
+    EXPECT_EQ(user.techName[0], "");
     EXPECT_EQ(user.techId[1], 1);  // ordinary techniques stay
     EXPECT_EQ(user.unlockCodes(), "");
 
@@ -52,6 +54,7 @@ TEST(OldConversionRules, LuckyIsRemovedFromAUserMonsterAndUnlockedForAFormerSyst
     EXPECT_EQ(system.techId[0], 95);
     EXPECT_EQ(system.techLevel[0], 1);
     EXPECT_EQ(system.techElement(0), "3");
+    EXPECT_EQ(system.techName[0], "ラッキー");
     EXPECT_EQ(system.unlockCodes(), "OLDversionLJ");
 }
 
