@@ -3,9 +3,8 @@
 // logs it.
 
 #include <iostream>
-#include <optional>
 
-#include "commands.h"
+#include "command_line.h"
 #include "vexmora/data/old_conversion.h"
 #include "vexmora/data/record_json.h"
 
@@ -13,30 +12,12 @@ namespace vex::cli {
 
 namespace {
 
-constexpr const char* kConvertUsage = "usage: vexmora-cli convert FOLDER [--delete] [--overwrite] [--json]\n";
-
 struct ConvertOptions {
-    fs::path folder;
+    std::string folder;
     bool deleteOld = false;
     bool overwrite = false;
     bool json = false;
 };
-
-std::optional<ConvertOptions> parseConvertArgs(const Args& args) {
-    ConvertOptions options;
-    bool haveFolder = false;
-    for (const std::string& arg : args) {
-        if (arg == "--delete") options.deleteOld = true;
-        else if (arg == "--overwrite") options.overwrite = true;
-        else if (arg == "--json") options.json = true;
-        else if (!haveFolder && !arg.starts_with("--")) {
-            options.folder = arg;
-            haveFolder = true;
-        } else return std::nullopt;
-    }
-    if (!haveFolder) return std::nullopt;
-    return options;
-}
 
 std::string_view statusKey(ConversionStatus status) {
     switch (status) {
@@ -47,22 +28,15 @@ std::string_view statusKey(ConversionStatus status) {
     return "failed";
 }
 
-}  // namespace
-
-int convertCommand(const Args& args) {
-    const auto options = parseConvertArgs(args);
-    if (!options) {
-        std::cerr << kConvertUsage;
-        return 2;
-    }
-    auto files = listOldFiles(options->folder);
+int convert(const ConvertOptions& options) {
+    auto files = listOldFiles(options.folder);
     if (!files) {
         std::cerr << files.error().title << ": " << files.error().message << "\n";
-        return 2;
+        return kExitUsage;
     }
     ConversionChoices choices;
-    choices.deleteOld = options->deleteOld;
-    const bool overwrite = options->overwrite;
+    choices.deleteOld = options.deleteOld;
+    const bool overwrite = options.overwrite;
     choices.mayReplace = [overwrite](const fs::path&) { return overwrite; };
 
     bool allConverted = true;
@@ -70,7 +44,7 @@ int convertCommand(const Args& args) {
         const ConversionResult result = convertOldFile(file, choices);
         allConverted = allConverted && result.status == ConversionStatus::Converted;
         const std::string name = file.filename().string();
-        if (options->json) {
+        if (options.json) {
             nlohmann::json line = {{"file", name},
                                    {"result", result.text},
                                    {"status", statusKey(result.status)},
@@ -82,7 +56,20 @@ int convertCommand(const Args& args) {
             std::cout << conversionLogLine(name, result) << "\n";
         }
     }
-    return allConverted ? 0 : 1;
+    return allConverted ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+void addConvertCommand(CLI::App& app) {
+    static ConvertOptions options;
+    CLI::App* command = addCommand(app, "convert", "convert the old monster files (*.tvo) of a folder into monster files");
+    command->add_option("FOLDER", options.folder, "the folder of the old files; the new ones are written there")
+        ->required();
+    command->add_flag("--delete", options.deleteOld, "delete each old file once it is converted");
+    command->add_flag("--overwrite", options.overwrite, "replace a monster file of the same name");
+    command->add_flag("--json", options.json, "one JSON object per file instead of the log lines");
+    runs(command, [] { return convert(options); });
 }
 
 }  // namespace vex::cli
