@@ -12,6 +12,7 @@
 
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
+#include "vexmora/editor/convert_dialog.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/shell.h"
@@ -134,6 +135,7 @@ int main(int argc, char** argv) {
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
     };
+    screens.options.convertOldData = vex::showOldDataConverter;
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);
