@@ -16,5 +16,7 @@ int battleCommand(const Args& args);
 int simCommand(const Args& args);
 int eliminationCommand(const Args& args);
 int scenarioCommand(const Args& args);
+int makeServerCommand(const Args& args);
+int reportCommand(const Args& args);
 
 }  // namespace vex::cli

@@ -25,6 +25,10 @@ commands:
                                        an elimination run through the Data folder
   scenario FILE.sce PLAYER.tvx [--seed N] [--json]
                                        a scenario played to its end
+  make-server JSON OUT.srv             save a report-server file (keys host, user, password,
+                                       pageName, listName, listLimit)
+  report SERVER.srv RESULT.json        report one battle result to a server; prints the
+                                       chat lines, exit 0 when the report is complete
 
   --home DIR      the program folder (default: $VEXMORA_HOME, else this program's folder)
   --help          this text
@@ -63,6 +67,8 @@ int main(int argc, char** argv) {
     if (command == "sim") return vex::cli::simCommand(args);
     if (command == "elimination") return vex::cli::eliminationCommand(args);
     if (command == "scenario") return vex::cli::scenarioCommand(args);
+    if (command == "make-server") return vex::cli::makeServerCommand(args);
+    if (command == "report") return vex::cli::reportCommand(args);
     std::cerr << "vexmora-cli: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
 }
