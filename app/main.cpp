@@ -14,6 +14,7 @@
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/ui/battle_screen.h"
+#include "vexmora/ui/make_server_form.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
 #include "vexmora/ui/system_options.h"
@@ -133,6 +134,10 @@ int main(int argc, char** argv) {
         QObject::connect(screen, &vex::ui::BattleScreen::closed, titleWindow,
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
+    };
+    screens.options.makeReportServer = [&dialogs](QWidget* parent) {
+        vex::ui::MakeServerForm form(vex::programFolder(), dialogs, parent);
+        form.exec();
     };
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;

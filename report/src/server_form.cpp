@@ -85,7 +85,7 @@ Result<fs::path> makeServerFile(const fs::path& programFolder, const ServerForm&
 std::string serverMadeMessage(const fs::path& programFolder, std::string_view settingsName) {
     std::string folder = programFolder.string();
     while (!folder.empty() && folder.back() == '/') folder.pop_back();
-    return folder + "/" + std::string(kServerFolder) + " に\n\n" + std::string(settingsName) + ".srv を作成しました";
+    return folder + "/" + std::string(kServerFolder) + " に\r\n\r\n" + std::string(settingsName) + ".srv を作成しました";
 }
 
 std::vector<std::string> listServerNames(const fs::path& programFolder) {

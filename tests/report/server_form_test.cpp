@@ -83,7 +83,7 @@ TEST(ServerForm, TheFileReadsBackAndIsOfferedInTheSettings) {
     std::ofstream(home / "Server" / "notes.txt") << "x";
     EXPECT_EQ(listServerNames(home.path()), (std::vector<std::string>{"other", "サーバ"}));
     EXPECT_EQ(serverFilePath(home.path(), "other"), home / "Server" / "other.srv");
-    EXPECT_EQ(serverMadeMessage("/games/vx/", "サーバ"), "/games/vx/Server に\n\nサーバ.srv を作成しました");
+    EXPECT_EQ(serverMadeMessage("/games/vx/", "サーバ"), "/games/vx/Server に\r\n\r\nサーバ.srv を作成しました");
 
     ServerForm bad = filled();
     bad.server.listLimit = "99";
