@@ -1,6 +1,11 @@
 // The whole report against a real FTP server on loopback.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <fstream>
 #include <sstream>
@@ -139,6 +144,26 @@ TEST_F(ReportOverFtp, AStoppedServerFailsAtOnce) {
     // Refused on loopback: well inside the connect time-out.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     expectNoLocalFiles();
+}
+
+TEST(FtpTimeouts, ASilentServerIsGivenUpAfterTheTimeout) {
+    // Accepts connections (the backlog does) but never greets.
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 4), 0);
+    socklen_t length = sizeof address;
+    getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+    const FtpLogin login{"127.0.0.1:" + std::to_string(ntohs(address.sin_port)), "u", "p"};
+
+    CurlFtpClient impatient(FtpTimeouts{1, 1});
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(impatient.get(login, "result.txt", 1000).status, FtpGetStatus::Failed);
+    EXPECT_FALSE(impatient.put(login, {FtpFile{"result.html", "x"}}).ok);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(8));
+    close(listener);
 }
 
 TEST(FtpHost, PortsAndRefusedHosts) {

@@ -10,6 +10,7 @@
 #include "ftp_test_server.h"
 #include "temp_folder.h"
 #include "vexmora/report/server_form.h"
+#include "vexmora/ui/config_dialog.h"
 #include "vexmora/ui/make_server_form.h"
 #include "vexmora/ui/report_task.h"
 #include "vexmora/ui/server_list.h"
@@ -102,6 +103,28 @@ private slots:
         QCOMPARE(list->currentRow(), 1);
         chooseServerFile(list.get(), "gone.srv");
         QCOMPARE(list->currentRow(), 0);
+    }
+
+    void theBattleSettingsKeepTheChosenServerFile() {
+        test::TempFolder home;
+        ServerForm a;
+        a.server = {"h", "u", "p", "result", "result", "30"};
+        a.settingsName = "mysite";
+        QVERIFY(makeServerFile(home.path(), a).ok());
+        BattleSettings settings;
+        const StageList stages;
+        ScriptedDialogs dialogs;
+        const std::string file = (home / "Server" / "mysite.srv").string();
+        {
+            ConfigDialog dialog(settings, stages, home.path(), dialogs, {false, [](int) {}});
+            QCOMPARE(dialog.serverList()->currentItem()->text(), QStringLiteral("報告しない"));
+            QCOMPARE(dialog.reportServer(), std::string());
+            dialog.serverList()->setCurrentRow(1);
+            QCOMPARE(dialog.reportServer(), file);
+        }
+        ConfigDialog again(settings, stages, home.path(), dialogs, {false, [](int) {}});
+        again.setReportServer(file);
+        QCOMPARE(again.serverList()->currentItem()->text(), QStringLiteral("mysite"));
     }
 
     void noReportChosenMeansNoTransferAndNoChat() {
