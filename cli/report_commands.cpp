@@ -3,7 +3,7 @@
 #include <iostream>
 #include <iterator>
 
-#include "commands.h"
+#include "command_line.h"
 #include "vexmora/data/record_json.h"
 #include "vexmora/report/curl_ftp_client.h"
 #include "vexmora/report/report_run.h"
@@ -14,9 +14,6 @@ namespace vex::cli {
 namespace {
 
 using nlohmann::json;
-
-constexpr const char* kMakeServerUsage = "usage: vexmora-cli make-server JSON OUT.srv\n";
-constexpr const char* kReportUsage = "usage: vexmora-cli report SERVER.srv RESULT.json\n";
 
 // A JSON object from a file, or from standard input for "-".
 Result<json> readJsonObject(const std::string& path) {
@@ -33,25 +30,15 @@ Result<json> readJsonObject(const std::string& path) {
     return j;
 }
 
-struct MakeServerArgs {
+struct MakeServerOptions {
     std::string jsonPath;
-    fs::path out;
+    std::string out;
 };
 
-std::optional<MakeServerArgs> parseMakeServerArgs(const Args& args) {
-    if (args.size() != 2) return std::nullopt;
-    return MakeServerArgs{args[0], args[1]};
-}
-
-struct ReportArgs {
-    fs::path serverFile;
+struct ReportOptions {
+    std::string serverFile;
     std::string resultPath;
 };
-
-std::optional<ReportArgs> parseReportArgs(const Args& args) {
-    if (args.size() != 2) return std::nullopt;
-    return ReportArgs{args[0], args[1]};
-}
 
 Result<ReportedResult> resultFromJson(const json& j) {
     ReportedResult r;
@@ -80,42 +67,52 @@ int failWith(const Error& e, int status) {
     return status;
 }
 
-}  // namespace
 
-int makeServerCommand(const Args& args) {
-    const std::optional<MakeServerArgs> parsed = parseMakeServerArgs(args);
-    if (!parsed) {
-        std::cerr << kMakeServerUsage;
-        return 2;
-    }
-    auto j = readJsonObject(parsed->jsonPath);
-    if (!j) return failWith(j.error(), 2);
+int makeServer(const MakeServerOptions& o) {
+    auto j = readJsonObject(o.jsonPath);
+    if (!j) return failWith(j.error(), kExitUsage);
     auto server = serverFromJson(*j);
-    if (!server) return failWith(server.error(), 2);
+    if (!server) return failWith(server.error(), kExitUsage);
+    const fs::path out = o.out;
     ServerForm form;
-    form.settingsName = parsed->out.stem().string();
+    form.settingsName = out.stem().string();
     form.server = *server;
-    if (std::optional<Error> complaint = checkServerForm(form)) return failWith(*complaint, 2);
-    if (Status written = writeServer(parsed->out, form.server); !written) return failWith(written.error(), 1);
-    std::cout << parsed->out.filename().string() << " を作成しました\n";
-    return 0;
+    if (std::optional<Error> complaint = checkServerForm(form)) return failWith(*complaint, kExitUsage);
+    if (Status written = writeServer(out, form.server); !written) return failWith(written.error(), kExitFailure);
+    std::cout << out.filename().string() << " を作成しました\n";
+    return kExitOk;
 }
 
-int reportCommand(const Args& args) {
-    const std::optional<ReportArgs> parsed = parseReportArgs(args);
-    if (!parsed) {
-        std::cerr << kReportUsage;
-        return 2;
-    }
-    auto j = readJsonObject(parsed->resultPath);
-    if (!j) return failWith(j.error(), 2);
+int report(const ReportOptions& o) {
+    auto j = readJsonObject(o.resultPath);
+    if (!j) return failWith(j.error(), kExitUsage);
     auto result = resultFromJson(*j);
-    if (!result) return failWith(result.error(), 2);
+    if (!result) return failWith(result.error(), kExitUsage);
     CurlFtpClient client;
-    const ReportOutcome outcome = runReport(parsed->serverFile, *result, client);
+    const ReportOutcome outcome = runReport(fs::path(o.serverFile), *result, client);
     for (const std::string& line : outcome.chatLines) std::cout << line << "\n";
     if (!outcome.detail.empty()) std::cerr << outcome.detail << "\n";
-    return outcome.reported ? 0 : 1;
+    return outcome.reported ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+void addMakeServerCommand(CLI::App& app) {
+    static MakeServerOptions options;
+    CLI::App* command = addCommand(app, "make-server", "save a report-server file described by a JSON file");
+    command->add_option("JSON", options.jsonPath,
+                        "host, user, password, pageName, listName, listLimit (\"-\" for standard input)")
+        ->required();
+    command->add_option("OUT", options.out, "the server file to write (OUT.srv)")->required();
+    runs(command, [] { return makeServer(options); });
+}
+
+void addReportCommand(CLI::App& app) {
+    static ReportOptions options;
+    CLI::App* command = addCommand(app, "report", "report one battle result to a report server");
+    command->add_option("SERVER", options.serverFile, "the server file (.srv)")->required();
+    command->add_option("RESULT", options.resultPath, "the result as JSON (\"-\" for standard input)")->required();
+    runs(command, [] { return report(options); });
 }
 
 }  // namespace vex::cli
