@@ -159,10 +159,18 @@ TEST(FtpTimeouts, ASilentServerIsGivenUpAfterTheTimeout) {
     const FtpLogin login{"127.0.0.1:" + std::to_string(ntohs(address.sin_port)), "u", "p"};
 
     CurlFtpClient impatient(FtpTimeouts{1, 1});
-    const auto start = std::chrono::steady_clock::now();
+    auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(impatient.get(login, "result.txt", 1000).status, FtpGetStatus::Failed);
     EXPECT_FALSE(impatient.put(login, {FtpFile{"result.html", "x"}}).ok);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(8));
+
+    // A cancelled client (the program quits) does not wait for the time-outs.
+    auto cancel = std::make_shared<std::atomic<bool>>(true);
+    CurlFtpClient cancelled(FtpTimeouts{}, cancel);
+    start = std::chrono::steady_clock::now();
+    const FtpGetResult got = cancelled.get(login, "result.txt", 1000);
+    EXPECT_EQ(got.status, FtpGetStatus::Failed);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << got.detail;
     close(listener);
 }
 

@@ -65,14 +65,20 @@ std::string describe(CURLcode code) {
         case CURLE_LOGIN_DENIED: what = "ログインできません（ユーザ名かパスワードが違います）"; break;
         case CURLE_REMOTE_ACCESS_DENIED: what = "サーバが書き込みを許しません"; break;
         case CURLE_UPLOAD_FAILED: what = "アップロードできません"; break;
+        case CURLE_ABORTED_BY_CALLBACK: what = "中止しました"; break;
         default: what = "転送できません"; break;
     }
     return what + " (" + std::to_string(static_cast<int>(code)) + ": " + curl_easy_strerror(code) + ")";
 }
 
+int checkCancel(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const std::atomic<bool>*>(cancel)->load() ? 1 : 0;
+}
+
 // A handle for one login: host, credentials, passive mode, time-outs. Nothing when the host
 // cannot be used.
-EasyHandle openHandle(const FtpLogin& login, const FtpTimeouts& timeouts, std::string& baseUrl, std::string& error) {
+EasyHandle openHandle(const FtpLogin& login, const FtpTimeouts& timeouts, const std::atomic<bool>* cancel,
+                      std::string& baseUrl, std::string& error) {
     initialiseCurlOnce();
     EasyHandle curl(nullptr, curl_easy_cleanup);
     const std::optional<FtpEndpoint> endpoint = parseFtpHost(login.host);
@@ -97,6 +103,11 @@ EasyHandle openHandle(const FtpLogin& login, const FtpTimeouts& timeouts, std::s
     curl_easy_setopt(h, CURLOPT_TIMEOUT, timeouts.transferSeconds);
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
+    if (cancel) {
+        curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, checkCancel);
+        curl_easy_setopt(h, CURLOPT_XFERINFODATA, cancel);
+    }
     return curl;
 }
 
@@ -140,12 +151,13 @@ std::optional<FtpEndpoint> parseFtpHost(std::string_view text) {
     return e;
 }
 
-CurlFtpClient::CurlFtpClient(FtpTimeouts timeouts) : timeouts_(timeouts) {}
+CurlFtpClient::CurlFtpClient(FtpTimeouts timeouts, std::shared_ptr<const std::atomic<bool>> cancel)
+    : timeouts_(timeouts), cancel_(std::move(cancel)) {}
 
 FtpGetResult CurlFtpClient::get(const FtpLogin& login, const std::string& remoteName, size_t maxBytes) {
     FtpGetResult result;
     std::string baseUrl;
-    EasyHandle curl = openHandle(login, timeouts_, baseUrl, result.detail);
+    EasyHandle curl = openHandle(login, timeouts_, cancel_.get(), baseUrl, result.detail);
     if (!curl) return result;
     CURL* h = curl.get();
     Download download;
@@ -169,7 +181,7 @@ FtpGetResult CurlFtpClient::get(const FtpLogin& login, const std::string& remote
 FtpPutResult CurlFtpClient::put(const FtpLogin& login, const std::vector<FtpFile>& files) {
     FtpPutResult result;
     std::string baseUrl;
-    EasyHandle curl = openHandle(login, timeouts_, baseUrl, result.detail);
+    EasyHandle curl = openHandle(login, timeouts_, cancel_.get(), baseUrl, result.detail);
     if (!curl) return result;
     CURL* h = curl.get();
     curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);

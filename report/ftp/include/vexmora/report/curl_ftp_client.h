@@ -3,6 +3,8 @@
 // the host says "name:port", the login folder as the remote folder. A dead or silent server
 // ends a transfer after the time-outs, never later.
 
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,12 +29,14 @@ struct FtpTimeouts {
 
 class CurlFtpClient : public FtpClient {
 public:
-    explicit CurlFtpClient(FtpTimeouts timeouts = {});
+    // Setting `cancel` ends a running transfer within about a second (the program quits).
+    explicit CurlFtpClient(FtpTimeouts timeouts = {}, std::shared_ptr<const std::atomic<bool>> cancel = {});
     FtpGetResult get(const FtpLogin& login, const std::string& remoteName, size_t maxBytes) override;
     FtpPutResult put(const FtpLogin& login, const std::vector<FtpFile>& files) override;
 
 private:
     FtpTimeouts timeouts_;
+    std::shared_ptr<const std::atomic<bool>> cancel_;
 };
 
 }  // namespace vex
