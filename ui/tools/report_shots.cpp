@@ -1,11 +1,12 @@
 // Pictures for the documentation: MAKEsrv filled in, and a results page as a browser shows
 // it (Qt WebEngine, Shift_JIS as the page's default encoding). Run under xvfb-run:
 //   report_shots OUT_FOLDER
-// writes OUT_FOLDER/make-server.png and OUT_FOLDER/results-page.png.
+// writes OUT_FOLDER/make-server.png, OUT_FOLDER/results-page.png and OUT_FOLDER/config-servers.png.
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -13,7 +14,10 @@
 #include <fstream>
 
 #include "vexmora/data/dialogs.h"
+#include "vexmora/battle/battle_settings.h"
 #include "vexmora/report/results_page.h"
+#include "vexmora/report/server_form.h"
+#include "vexmora/ui/config_dialog.h"
 #include "vexmora/ui/make_server_form.h"
 #include "vexmora/ui/shell.h"
 
@@ -47,6 +51,20 @@ int main(int argc, char** argv) {
     form.field("password")->setText(QStringLiteral("secret"));
     form.show();
 
+    // The battle settings of a program folder with two server files.
+    const vex::fs::path home = vex::fs::temp_directory_path() / "vexmora-report-shots";
+    for (const char* name : {"mysite", "SERVERinfo"}) {
+        vex::ServerForm server;
+        server.settingsName = name;
+        server.server = {"ftp.example.org", "player", "secret", "result", "result", "30"};
+        (void)vex::makeServerFile(home, server);
+    }
+    vex::BattleSettings settings;
+    const vex::ui::StageList stages;
+    vex::ui::ConfigDialog config(settings, stages, home, dialogs, {false, [](int) {}});
+    config.serverList()->setCurrentRow(1);
+    config.show();
+
     const std::string page = vex::buildResultsPage(sampleEntries());
     const QString pagePath = QDir(out).filePath(QStringLiteral("result.html"));
     std::ofstream(pagePath.toStdString(), std::ios::binary) << page;
@@ -60,6 +78,9 @@ int main(int argc, char** argv) {
         QTimer::singleShot(1500, &app, [&] {
             form.grab().save(QDir(out).filePath(QStringLiteral("make-server.png")));
             view.grab().save(QDir(out).filePath(QStringLiteral("results-page.png")));
+            config.grab().save(QDir(out).filePath(QStringLiteral("config-servers.png")));
+            std::error_code ec;
+            vex::fs::remove_all(home, ec);
             QFile::remove(pagePath);
             app.quit();
         });
