@@ -12,6 +12,7 @@
 
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
+#include "vexmora/editor/convert_dialog.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/make_server_form.h"
@@ -139,6 +140,7 @@ int main(int argc, char** argv) {
         vex::ui::MakeServerForm form(vex::programFolder(), dialogs, parent);
         form.exec();
     };
+    screens.options.convertOldData = vex::showOldDataConverter;
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);

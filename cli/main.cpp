@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
     addScenarioCommand(app);
     addMakeServerCommand(app);
     addReportCommand(app);
+    addConvertCommand(app);
     return runCommandLine(app, argc, argv);
 }
