@@ -15,6 +15,7 @@
 #include "vexmora/editor/convert_dialog.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/ui/battle_screen.h"
+#include "vexmora/ui/make_server_form.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
 #include "vexmora/ui/system_options.h"
@@ -134,6 +135,10 @@ int main(int argc, char** argv) {
         QObject::connect(screen, &vex::ui::BattleScreen::closed, titleWindow,
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
+    };
+    screens.options.makeReportServer = [&dialogs](QWidget* parent) {
+        vex::ui::MakeServerForm form(vex::programFolder(), dialogs, parent);
+        form.exec();
     };
     screens.options.convertOldData = vex::showOldDataConverter;
     vex::ui::TitleWindow title(screens);
