@@ -227,7 +227,7 @@ void BalanceLabDialog::fillOpponents() {
         opponents_->setItem(row, kColTurns, new NumberItem(QString::number(r.meanTurns(), 'f', 1), r.meanTurns()));
     }
     opponents_->setSortingEnabled(true);
-    opponents_->sortItems(kColRate, Qt::AscendingOrder);
+    opponents_->sortByColumn(kColRate, Qt::AscendingOrder);
     opponents_->resizeColumnsToContents();
 }
 
