@@ -80,7 +80,7 @@ BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path&
     opponents_->setSelectionMode(QAbstractItemView::SingleSelection);
     opponents_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     opponents_->verticalHeader()->setVisible(false);
-    opponents_->horizontalHeader()->setStretchLastSection(true);
+    opponents_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     opponents_->setSortingEnabled(true);
     layout->addWidget(opponents_, 3);
 
@@ -90,7 +90,7 @@ BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path&
     slots_->setHorizontalHeaderLabels({"スロット", "技", "選択", "使用", "命中", "命中率"});
     slots_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     slots_->verticalHeader()->setVisible(false);
-    slots_->horizontalHeader()->setStretchLastSection(true);
+    slots_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     layout->addWidget(slots_, 2);
 
     auto* bottom = new QHBoxLayout;
@@ -229,6 +229,7 @@ void BalanceLabDialog::fillOpponents() {
     opponents_->setSortingEnabled(true);
     opponents_->sortByColumn(kColRate, Qt::AscendingOrder);
     opponents_->resizeColumnsToContents();
+    opponents_->horizontalHeader()->setSectionResizeMode(kColName, QHeaderView::Stretch);
 }
 
 void BalanceLabDialog::fillSlots() {
@@ -259,6 +260,7 @@ void BalanceLabDialog::fillSlots() {
         slots_->setItem(row, 5, new NumberItem(t.used > 0 ? percent(share) : QString("―"), share));
     }
     slots_->resizeColumnsToContents();
+    slots_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 }
 
 void BalanceLabDialog::closeEvent(QCloseEvent* event) {

@@ -27,7 +27,7 @@ SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scen
     ticks_ = takeOwnedAbilities(otherCodes_);
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    // Two columns, as the table of abilities reads: the dearest and newest at the top.
+    // Two columns in the game's order of the abilities, the highest index first.
     for (int row = 0; row < kSpecialAbilityCount; ++row) {
         const int index = kSpecialAbilityCount - 1 - row;
         const SpecialAbility& a = specialAbilities()[static_cast<size_t>(index)];
