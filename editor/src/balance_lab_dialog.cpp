@@ -165,10 +165,11 @@ void BalanceLabDialog::start() {
         SimulationControl control;
         control.cancel = &cancel_flag_;
         control.progress = [this](int64_t done, int64_t) { done_ = done; };
-        auto result = std::make_unique<FolderSimulation>(simulateAgainst(monster_, std::move(opponents), setup, control));
+        auto result = std::make_shared<FolderSimulation>(simulateAgainst(monster_, std::move(opponents), setup, control));
+        // Dropped with the dialog when it goes first (the destructor joins this thread).
         QMetaObject::invokeMethod(
-            this, [this, r = result.release()] {
-                pending_.reset(r);
+            this, [this, result] {
+                pending_ = result;
                 finished();
             },
             Qt::QueuedConnection);
@@ -181,7 +182,7 @@ void BalanceLabDialog::finished() {
     if (worker_.joinable()) worker_.join();
     poll_->stop();
     setRunning(false);
-    std::unique_ptr<FolderSimulation> result = std::move(pending_);
+    std::shared_ptr<FolderSimulation> result = std::move(pending_);
     if (!result || result->series.cancelled) {
         progress_->setValue(0);
         status_->setText("中止しました");

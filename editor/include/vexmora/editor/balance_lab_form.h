@@ -63,7 +63,7 @@ private:
     std::atomic<bool> cancel_flag_{false};
     std::atomic<int64_t> done_{0};
     std::atomic<int64_t> total_{0};
-    std::unique_ptr<FolderSimulation> pending_;  // written by the worker, taken in finished()
+    std::shared_ptr<FolderSimulation> pending_;  // handed over by the worker, taken in finished()
     std::optional<FolderSimulation> run_;
 
     QLineEdit* folder_ = nullptr;
