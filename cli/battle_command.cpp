@@ -8,7 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "commands.h"
+#include "command_line.h"
+#include "settings_options.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/battle_log.h"
 #include "vexmora/battle/stage_list.h"
@@ -20,11 +21,6 @@ namespace vex::cli {
 
 namespace {
 
-constexpr const char* kBattleUsage =
-    "usage: vexmora-cli battle A.tvx B.tvx [--seed N] [--hp N] [--sp N] [--turns N] [--stage N]\n"
-    "                                      [--commands S0:S1,S0:S1,...] [--log json]\n"
-    "  a slot S is 0-4, 5 to do nothing, or c for the computer's choice\n";
-
 // A battle with no limit that nobody can win (both fighters only wait) would never end.
 constexpr int kTurnCap = 10000;
 
@@ -32,17 +28,14 @@ constexpr int kTurnCap = 10000;
 constexpr int kComputer = -1;
 
 struct Options {
-    std::string pathA, pathB;
-    std::optional<int32_t> seed;
+    std::vector<std::string> files;
+    int64_t seed = 0;
+    bool seedGiven = false;
     BattleSettings settings;
+    std::string commandText;
     std::vector<std::pair<int, int>> commands{{kComputer, kComputer}};
-    bool jsonLog = false;
+    std::string log;
 };
-
-int usageError(const std::string& message) {
-    std::cerr << "vexmora-cli battle: " << message << "\n" << kBattleUsage;
-    return 2;
-}
 
 std::optional<int64_t> parseInteger(const std::string& text) {
     int64_t value = 0;
@@ -76,59 +69,6 @@ std::optional<std::vector<std::pair<int, int>>> parseCommands(const std::string&
     return pairs;
 }
 
-// Parses the arguments; returns an exit status when they are refused.
-std::optional<int> parseOptions(const Args& args, Options& options) {
-    std::vector<std::string> files;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
-            files.push_back(arg);
-            continue;
-        }
-        if (i + 1 >= args.size()) return usageError(arg + " needs a value");
-        const std::string& value = args[++i];
-        auto number = [&](int64_t low, int64_t high) -> std::optional<int64_t> {
-            auto n = parseInteger(value);
-            if (!n || *n < low || *n > high) return std::nullopt;
-            return n;
-        };
-        if (arg == "--seed") {
-            auto n = number(INT32_MIN, INT32_MAX);
-            if (!n) return usageError("--seed takes a whole number");
-            options.seed = static_cast<int32_t>(*n);
-        } else if (arg == "--hp") {
-            auto n = number(1, 32767);
-            if (!n) return usageError("--hp takes a number from 1 to 32767");
-            options.settings.initialHp = static_cast<int16_t>(*n);
-        } else if (arg == "--sp") {
-            auto n = number(0, 999);
-            if (!n) return usageError("--sp takes a number from 0 to 999");
-            options.settings.initialSp = static_cast<int16_t>(*n);
-        } else if (arg == "--turns") {
-            auto n = number(0, 32767);
-            if (!n) return usageError("--turns takes a number from 0 (no limit) to 32767");
-            options.settings.turnLimit = static_cast<int16_t>(*n);
-        } else if (arg == "--stage") {
-            auto n = number(-2, 99);
-            if (!n) return usageError("--stage takes a stage number, 99 (random), -1 (ground) or -2 (water)");
-            options.settings.stageIndex = static_cast<int16_t>(*n);
-        } else if (arg == "--commands") {
-            auto pairs = parseCommands(value);
-            if (!pairs) return usageError("--commands takes pairs of slots 0-5 or c such as 0:1,2:c");
-            options.commands = std::move(*pairs);
-        } else if (arg == "--log") {
-            if (value != "json") return usageError("--log takes json");
-            options.jsonLog = true;
-        } else {
-            return usageError("unknown option " + arg);
-        }
-    }
-    if (files.size() != 2) return usageError("two monster files are needed");
-    options.pathA = files[0];
-    options.pathB = files[1];
-    return std::nullopt;
-}
-
 std::optional<MonsterRecord> loadFighter(const std::string& path) {
     auto loaded = loadMonster(fs::path(path));
     if (!loaded) {
@@ -142,24 +82,26 @@ std::optional<MonsterRecord> loadFighter(const std::string& path) {
     return loaded->record;
 }
 
-}  // namespace
-
-int battleCommand(const Args& args) {
-    Options options;
-    if (auto refused = parseOptions(args, options)) return *refused;
-    auto a = loadFighter(options.pathA);
-    auto b = loadFighter(options.pathB);
-    if (!a || !b) return 2;
+int playBattle(const CLI::App* command, Options& options) {
+    if (options.files.size() != 2) return usageError(command, "two monster files are needed");
+    if (!options.commandText.empty()) {
+        auto pairs = parseCommands(options.commandText);
+        if (!pairs) return usageError(command, "--commands takes pairs of slots 0-5 or c such as 0:1,2:c");
+        options.commands = std::move(*pairs);
+    }
+    auto a = loadFighter(options.files[0]);
+    auto b = loadFighter(options.files[1]);
+    if (!a || !b) return kExitUsage;
 
     NullView nullView;
     JsonLinesView jsonView(std::cout);
-    BattleView& view = options.jsonLog ? static_cast<BattleView&>(jsonView) : static_cast<BattleView&>(nullView);
+    BattleView& view = options.log == "json" ? static_cast<BattleView&>(jsonView) : static_cast<BattleView&>(nullView);
     Rng& rng = processRng();
     const auto& opening = options.commands.front();
     options.settings.spectatorMode = opening.first == kComputer ? -1 : 0;
     options.settings.battleMode = opening.second == kComputer ? kModeFree : kModeTwoPlayers;
     Battle battle(options.settings, *a, *b, rng, view);
-    seedBattleGenerator(rng, options.seed);
+    seedBattleGenerator(rng, options.seedGiven ? std::optional<int32_t>(static_cast<int32_t>(options.seed)) : std::nullopt);
     battle.startBattle(programStageCount());
 
     for (int turn = 0; !battle.state().ended && turn < kTurnCap; ++turn) {
@@ -179,7 +121,25 @@ int battleCommand(const Args& args) {
     std::cout << "{\"type\":\"result\",\"winner\":" << winner << ",\"turns\":" << s.turnCount << ",\"reason\":\""
               << reason << "\",\"hp\":[" << s.fighter[0].hp << "," << s.fighter[1].hp << "],\"sp\":["
               << s.fighter[0].sp << "," << s.fighter[1].sp << "],\"draws\":" << s.drawCounter << "}\n";
-    return 0;
+    return kExitOk;
+}
+
+}  // namespace
+
+void addBattleCommand(CLI::App& app) {
+    static Options options;
+    CLI::App* command = addCommand(app, "battle", "play one battle headless (see docs/cli.md)");
+    command->add_option("FILES", options.files, "the two monster files, A.tvx B.tvx");
+    command->add_option("--seed", options.seed, "the battle's seed (else the clock)")
+        ->check(CLI::Range(static_cast<int64_t>(INT32_MIN), static_cast<int64_t>(INT32_MAX)))
+        ->type_name("N")
+        ->each([](const std::string&) { options.seedGiven = true; });
+    addSettingsOptions(command, options.settings);
+    command->add_option("--commands", options.commandText,
+                        "each turn's slots S0:S1,S0:S1,... (0-4, 5 to do nothing, c for the computer)")
+        ->type_name("LIST");
+    command->add_option("--log", options.log, "print the battle log")->check(CLI::IsMember({"json"}))->type_name("json");
+    runs(command, [command] { return playBattle(command, options); });
 }
 
 }  // namespace vex::cli

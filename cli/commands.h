@@ -1,20 +1,27 @@
 #pragma once
-// The subcommands of vexmora-cli. Each takes its arguments after the subcommand's name and
-// returns the process exit status (0 ok, 1 failure, 2 bad input or a file that does not decode).
+// The commands of vexmora-cli. Each lives in its own file and registers itself with the command
+// line (see command_line.h); main.cpp lists them. A command returns the process exit status:
+// 0 ok, 1 failure, 2 bad input or a file that does not decode.
 
 #include <string>
 #include <vector>
 
+namespace CLI {
+class App;
+}
+
 namespace vex::cli {
 
-using Args = std::vector<std::string>;
+void addInspectCommand(CLI::App& app);
+void addMakeMonsterCommand(CLI::App& app);
+void addCatalogueCommand(CLI::App& app);
+void addBattleCommand(CLI::App& app);
+void addSimCommand(CLI::App& app);
+void addEliminationCommand(CLI::App& app);
+void addScenarioCommand(CLI::App& app);
 
-int inspectCommand(const Args& args);
-int makeMonsterCommand(const Args& args);
-int catalogueCommand(const Args& args);
-int battleCommand(const Args& args);
-int simCommand(const Args& args);
-int eliminationCommand(const Args& args);
-int scenarioCommand(const Args& args);
+// Commands that read their own arguments: everything after the command's name but --home DIR.
+// Hooked in with addPassThroughCommand in main.cpp.
+using Args = std::vector<std::string>;
 
 }  // namespace vex::cli

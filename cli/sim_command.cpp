@@ -3,7 +3,6 @@
 // win rates with their confidence intervals, how the battles ended and what each side chose.
 // vexmora-cli sim A.tvx --against FOLDER: the balance lab, A against every monster of FOLDER.
 
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -11,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
+#include "command_line.h"
+#include "settings_options.h"
 #include "vexmora/battle/battle_log.h"
 #include "vexmora/battle/simulation.h"
 #include "vexmora/battle/stage_list.h"
@@ -23,100 +23,13 @@ namespace vex::cli {
 
 namespace {
 
-constexpr const char* kSimUsage =
-    "usage: vexmora-cli sim A.tvx B.tvx --battles N [--seed S] [--jobs J] [--json]\n"
-    "                                   [--hp N] [--sp N] [--turns N] [--stage N]\n"
-    "       vexmora-cli sim A.tvx --against FOLDER [--battles N] [--seed S] [--jobs J] [--json]\n";
-
 struct Options {
-    std::string pathA, pathB;
+    std::vector<std::string> files;
     std::string against;  // the balance lab's folder, "" for a match of two files
     SimulationSetup setup;
     bool seedGiven = false;
     bool json = false;
 };
-
-int usageError(const std::string& message) {
-    std::cerr << "vexmora-cli sim: " << message << "\n" << kSimUsage;
-    return 2;
-}
-
-std::optional<int64_t> parseInteger(const std::string& text) {
-    int64_t value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-std::optional<int> parseOptions(const Args& args, Options& options) {
-    std::vector<std::string> files;
-    bool battlesGiven = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
-            files.push_back(arg);
-            continue;
-        }
-        if (arg == "--json") {
-            options.json = true;
-            continue;
-        }
-        if (i + 1 >= args.size()) return usageError(arg + " needs a value");
-        const std::string& value = args[++i];
-        auto number = [&](int64_t low, int64_t high) -> std::optional<int64_t> {
-            auto n = parseInteger(value);
-            if (!n || *n < low || *n > high) return std::nullopt;
-            return n;
-        };
-        SimulationSetup& setup = options.setup;
-        if (arg == "--battles") {
-            auto n = number(1, 100000000);
-            if (!n) return usageError("--battles takes a number from 1 to 100000000");
-            setup.battles = *n;
-            battlesGiven = true;
-        } else if (arg == "--seed") {
-            auto n = number(0, INT64_MAX);
-            if (!n) return usageError("--seed takes a whole number from 0");
-            setup.seed = static_cast<uint64_t>(*n);
-            options.seedGiven = true;
-        } else if (arg == "--jobs") {
-            auto n = number(1, 256);
-            if (!n) return usageError("--jobs takes a number from 1 to 256");
-            setup.jobs = static_cast<int>(*n);
-        } else if (arg == "--hp") {
-            auto n = number(1, 32767);
-            if (!n) return usageError("--hp takes a number from 1 to 32767");
-            setup.settings.initialHp = static_cast<int16_t>(*n);
-        } else if (arg == "--sp") {
-            auto n = number(0, 999);
-            if (!n) return usageError("--sp takes a number from 0 to 999");
-            setup.settings.initialSp = static_cast<int16_t>(*n);
-        } else if (arg == "--turns") {
-            auto n = number(0, 32767);
-            if (!n) return usageError("--turns takes a number from 0 (no limit) to 32767");
-            setup.settings.turnLimit = static_cast<int16_t>(*n);
-        } else if (arg == "--against") {
-            options.against = value;
-        } else if (arg == "--stage") {
-            auto n = number(-2, 99);
-            if (!n) return usageError("--stage takes a stage number, 99 (random), -1 (ground) or -2 (water)");
-            setup.settings.stageIndex = static_cast<int16_t>(*n);
-        } else {
-            return usageError("unknown option " + arg);
-        }
-    }
-    if (!options.against.empty()) {
-        if (files.size() != 1) return usageError("one monster file is needed with --against");
-        if (!battlesGiven) options.setup.battles = kDefaultLabBattles;
-        options.pathA = files[0];
-        return std::nullopt;
-    }
-    if (files.size() != 2) return usageError("two monster files are needed");
-    if (!battlesGiven) return usageError("--battles is needed");
-    options.pathA = files[0];
-    options.pathB = files[1];
-    return std::nullopt;
-}
 
 std::optional<MonsterRecord> loadFighter(const std::string& path) {
     auto loaded = loadMonster(fs::path(path));
@@ -215,26 +128,30 @@ std::string folderJson(const FolderSimulation& run, const MonsterRecord& monster
 }
 
 int againstFolder(const Options& options) {
-    auto a = loadFighter(options.pathA);
-    if (!a) return 2;
+    // The monster and then the opponents are read before any worker starts.
+    auto a = loadFighter(options.files[0]);
+    if (!a) return kExitUsage;
     auto run = simulateAgainstFolder(*a, fs::path(options.against), options.setup);
     if (!run) {
         std::cerr << "vexmora-cli sim: " << run.error().message << "\n";
-        return 2;
+        return kExitUsage;
     }
     if (options.json)
         std::cout << folderJson(*run, *a) << "\n";
     else
         printFolderText(*run, *a);
-    return 0;
+    return kExitOk;
 }
 
-}  // namespace
-
-int simCommand(const Args& args) {
-    Options options;
-    if (auto refused = parseOptions(args, options)) return *refused;
-    // Keying the files uses the process generator: both are read before any worker starts.
+int runSimulation(const CLI::App* command, Options& options) {
+    const bool battlesGiven = command->count("--battles") > 0;
+    if (!options.against.empty()) {
+        if (options.files.size() != 1) return usageError(command, "one monster file is needed with --against");
+        if (!battlesGiven) options.setup.battles = kDefaultLabBattles;
+    } else {
+        if (options.files.size() != 2) return usageError(command, "two monster files are needed");
+        if (!battlesGiven) return usageError(command, "--battles is needed for a match of two monsters");
+    }
     options.setup.stageCount = programStageCount();
     if (!options.seedGiven) {
         // A run without a seed takes the clock's, and says which it was, so it can be repeated.
@@ -242,16 +159,42 @@ int simCommand(const Args& args) {
         options.setup.seed = static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
     }
     if (!options.against.empty()) return againstFolder(options);
-    auto a = loadFighter(options.pathA);
-    auto b = loadFighter(options.pathB);
-    if (!a || !b) return 2;
+    // Keying the files uses the process generator: both are read before any worker starts.
+    auto a = loadFighter(options.files[0]);
+    auto b = loadFighter(options.files[1]);
+    if (!a || !b) return kExitUsage;
 
     const SimulationResult result = simulate(*a, *b, options.setup);
     if (options.json)
         std::cout << simulationJson(result) << "\n";
     else
         printText(result, *a, *b);
-    return 0;
+    return kExitOk;
+}
+
+}  // namespace
+
+void addSimCommand(CLI::App& app) {
+    static Options options;
+    CLI::App* command =
+        addCommand(app, "sim",
+                   "many computer-against-computer battles: win rates; --against FOLDER for the balance lab "
+                   "(see docs/sim.md)");
+    command->add_option("FILES", options.files, "the two monster files, A.tvx B.tvx (one with --against)");
+    command->add_option("--against", options.against,
+                        "play A against every monster of this folder (the balance lab)")
+        ->type_name("FOLDER");
+    command->add_option("--battles", options.setup.battles, "how many battles (per opponent with --against, default 1000)")
+        ->check(CLI::Range(static_cast<int64_t>(1), static_cast<int64_t>(100000000)))
+        ->type_name("N");
+    command->add_option("--seed", options.setup.seed, "the first battle's seed (else the clock)")
+        ->check(CLI::Range(static_cast<uint64_t>(0), static_cast<uint64_t>(INT64_MAX)))
+        ->type_name("S")
+        ->each([](const std::string&) { options.seedGiven = true; });
+    command->add_option("--jobs", options.setup.jobs, "worker threads")->check(CLI::Range(1, 256))->type_name("J");
+    command->add_flag("--json", options.json, "print the result as one JSON object");
+    addSettingsOptions(command, options.setup.settings);
+    runs(command, [command] { return runSimulation(command, options); });
 }
 
 }  // namespace vex::cli

@@ -105,6 +105,12 @@ std::string jsonString(std::string_view text) {
     return out + "\"";
 }
 
+std::string stateHashText(uint64_t hash) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
 std::string toJsonLine(const BattleEvent& e) {
     switch (e.type) {
     case EventType::Caption:
@@ -142,7 +148,8 @@ std::string toJsonLine(const BattleEvent& e) {
             .key("commands").raw("[" + commandJson(t.commands[0]) + "," + commandJson(t.commands[1]) + "]")
             .key("input").raw("[" + commandJson(t.input[0]) + "," + commandJson(t.input[1]) + "]")
             .key("hp").raw(jsonArray(t.hp)).key("sp").raw(jsonArray(t.sp)).key("emotion").raw(jsonArray(t.emotion))
-            .key("statusTurns").raw(statuses).field("drawCounter", t.drawCounter).field("stage", t.stage).done();
+            .key("statusTurns").raw(statuses).field("drawCounter", t.drawCounter).field("stage", t.stage)
+            .field("hash", stateHashText(t.hash)).done();
     }
     case EventType::End:
         return Json("end").field("winner", e.value).field("reason", endReasonName(static_cast<EndReason>(e.kind))).done();
@@ -269,6 +276,7 @@ void EventRecorder::turnEnded(const BattleState& state) {
     t.firstSide = state.firstSide;
     t.stage = state.stageIndex;
     t.drawCounter = state.drawCounter;
+    t.hash = state.turnHash;
     t.input = state.input;
     for (size_t f = 0; f < 2; ++f) {
         const FighterState& fighter = state.fighter[f];

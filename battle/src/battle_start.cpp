@@ -21,6 +21,7 @@ void Battle::startBattle(int stageCount) {
     view_->redraw(RedrawTarget::Stage);
 
     for (int side : fighterOrder()) startingValues(side);
+    startBattleHash();
     for (int side : fighterOrder()) openingAnnouncements(side);
 
     state_.turnCount = 0;

@@ -149,6 +149,9 @@ void Battle::endBattle(int winner, EndReason reason) {
     state_.endReason = reason;
 }
 
-void Battle::emitTurnEnded() { view_->turnEnded(state_); }
+void Battle::emitTurnEnded() {
+    if (view_->wantsStateHash()) state_.turnHash = stateHash();
+    view_->turnEnded(state_);
+}
 
 }  // namespace vex

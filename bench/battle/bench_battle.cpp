@@ -38,7 +38,9 @@ const MonsterRecord& monsterB() {
     return m;
 }
 
-void playBattles(benchmark::State& state, int16_t initialHp) {
+enum class Hash { Off, EveryTurn };
+
+void playBattles(benchmark::State& state, int16_t initialHp, Hash hash = Hash::Off) {
     BattleSettings settings;
     settings.battleMode = kModeTwoPlayers;
     settings.initialHp = initialHp;
@@ -49,6 +51,7 @@ void playBattles(benchmark::State& state, int16_t initialHp) {
     int64_t draws = 0;
     int32_t seed = 1;
     const int slots[3] = {0, 1, 2};
+    uint64_t hashes = 0;
     for (auto _ : state) {
         Battle battle(settings, monsterA(), monsterB(), rng, view);
         seedBattleGenerator(rng, seed++);
@@ -56,11 +59,13 @@ void playBattles(benchmark::State& state, int16_t initialHp) {
         for (int turn = 0; !battle.state().ended && turn < 200; ++turn) {
             int slot = slots[turn % 3];
             battle.runTurn(battle.commandForSlot(0, slot), battle.commandForSlot(1, slot));
+            if (hash == Hash::EveryTurn) hashes ^= battle.stateHash();
         }
         turns += battle.state().turnCount;
         draws += battle.state().drawCounter;
         benchmark::DoNotOptimize(battle.state().winner);
     }
+    benchmark::DoNotOptimize(hashes);
     state.counters["turns_per_battle"] = benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kAvgIterations);
     state.counters["draws_per_turn"] = static_cast<double>(draws) / static_cast<double>(turns > 0 ? turns : 1);
     state.counters["time_per_turn"] =
@@ -69,9 +74,26 @@ void playBattles(benchmark::State& state, int16_t initialHp) {
 
 void BM_Battle50Turns(benchmark::State& state) { playBattles(state, 30000); }
 void BM_BattleToKnockOut(benchmark::State& state) { playBattles(state, 1000); }
+// The same 50-turn battles with the state hash taken after every turn, as the battle log, a
+// replay and a network battle take it: compare with BM_Battle50Turns.
+void BM_Battle50TurnsHashed(benchmark::State& state) { playBattles(state, 30000, Hash::EveryTurn); }
+
+// One state hash of a battle in its tenth turn.
+void BM_StateHash(benchmark::State& state) {
+    BattleSettings settings;
+    settings.battleMode = kModeTwoPlayers;
+    settings.initialHp = 30000;
+    NullView view;
+    Rng rng;
+    Battle battle(settings, monsterA(), monsterB(), rng, view);
+    seedBattleGenerator(rng, 1);
+    battle.startBattle(18);
+    for (int turn = 0; turn < 10; ++turn) battle.runTurn(battle.commandForSlot(0, turn % 3), battle.commandForSlot(1, 1));
+    for (auto _ : state) benchmark::DoNotOptimize(battle.stateHash());
+}
 
 // The computer against the computer (spectator mode), as the simulator plays them.
-void BM_ComputerBattle(benchmark::State& state) {
+void computerBattles(benchmark::State& state, Hash hash) {
     BattleSettings settings;
     settings.battleMode = kModeFree;
     settings.spectatorMode = -1;
@@ -80,16 +102,25 @@ void BM_ComputerBattle(benchmark::State& state) {
     Rng rng;
     int64_t turns = 0;
     int32_t seed = 1;
+    uint64_t hashes = 0;
     for (auto _ : state) {
         Battle battle(settings, monsterA(), monsterB(), rng, view);
         seedBattleGenerator(rng, seed++);
         battle.startBattle(18);
-        for (int turn = 0; !battle.state().ended && turn < 200; ++turn) battle.runTurn(Command::nothing(), Command::nothing());
+        for (int turn = 0; !battle.state().ended && turn < 200; ++turn) {
+            battle.runTurn(Command::nothing(), Command::nothing());
+            if (hash == Hash::EveryTurn) hashes ^= battle.stateHash();
+        }
         turns += battle.state().turnCount;
         benchmark::DoNotOptimize(battle.state().winner);
     }
+    benchmark::DoNotOptimize(hashes);
     state.counters["turns_per_battle"] = benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kAvgIterations);
+    state.counters["time_per_turn"] =
+        benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
+void BM_ComputerBattle(benchmark::State& state) { computerBattles(state, Hash::Off); }
+void BM_ComputerBattleHashed(benchmark::State& state) { computerBattles(state, Hash::EveryTurn); }
 
 // The simulator: 2000 battles a run on one or two worker threads.
 void BM_Simulate(benchmark::State& state) {
@@ -108,8 +139,11 @@ void BM_Simulate(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Battle50Turns)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Battle50TurnsHashed)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_StateHash)->Unit(benchmark::kNanosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_BattleToKnockOut)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ComputerBattle)->Arg(1000)->Arg(30000)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComputerBattleHashed)->Arg(30000)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Simulate)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -132,6 +132,7 @@ TEST(NetworkMirroring, HostAndClientComputeTheSameBattle) {
             ASSERT_EQ(hs.fighter[0].statusTurns, cs.fighter[1].statusTurns);
             ASSERT_EQ(hs.firstSide, 1 - cs.firstSide);
             ASSERT_EQ(hs.ended, cs.ended);
+            ASSERT_EQ(h.stateHash(), c.stateHash()) << "seed " << seed << " turn " << turn + 1;
         }
         ASSERT_TRUE(h.state().ended) << seed;
         EXPECT_EQ(h.state().winner, 1 - c.state().winner);

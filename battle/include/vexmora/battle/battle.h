@@ -167,6 +167,14 @@ public:
     // Moves the emotion gauge by `delta` in `steps` steps (the personality factor applied).
     void moveEmotion(int side, double delta, int steps, int msPerStep);
 
+    // A 64-bit hash of everything that decides the rest of the battle: both fighters as they
+    // stand (records, HP, SP, emotion, statuses, chances, marks, commands), the turn fields,
+    // the stage, the settings that still matter, the generator's state and the draw counter.
+    // The same on every machine and in every process for the same battle; on the client of
+    // a network battle the fighters are taken in the host's order, so both programs agree.
+    // Presentation (busy, acceptInput, waiting battle lines, key-grid choices) is left out.
+    uint64_t stateHash() const;
+
     // --- State --------------------------------------------------------------------------
     BattleState& state() { return state_; }
     const BattleState& state() const { return state_; }
@@ -265,6 +273,10 @@ private:
         return cache;
     }
     void rebuildHeld(int side) const;
+    // The hash of both fighters' records as they entered the battle (set by startBattle):
+    // those parts of a record no rule changes are hashed once, not every turn.
+    uint64_t entryHash_ = 0;
+    void startBattleHash();
     mutable std::array<HeldTechniques, 2> held_{};
 
     BattleSettings settings_;

@@ -22,6 +22,7 @@ struct TurnRecord {
     int firstSide = 0;
     int stage = 0;
     int drawCounter = 0;
+    uint64_t hash = 0;                  // Battle::stateHash() after the turn
     std::array<Command, 2> commands{};  // as carried out (after confusion, failures, copies)
     std::array<Command, 2> input{};     // as given to the turn
     std::array<int, 2> hp{}, sp{}, emotion{};
@@ -41,6 +42,7 @@ struct BattleEvent {
 
 std::string toJsonLine(const BattleEvent& event);  // without the line break
 std::string jsonString(std::string_view text);     // a quoted, escaped JSON string
+std::string stateHashText(uint64_t hash);          // 16 lowercase hexadecimal digits
 
 class EventRecorder : public BattleView {
 public:
@@ -58,6 +60,7 @@ public:
     void commandList(CommandListMode mode) override;
     void speech(int fighter, std::string_view text) override;
     void notImplemented(int fighter, int id, std::string_view what) override;
+    bool wantsStateHash() const override { return true; }
     void turnEnded(const BattleState& state) override;
     void battleEnded(int winner, EndReason reason) override;
 

@@ -180,6 +180,9 @@ struct BattleState {
     std::array<Command, 2> input{};
     std::array<ActionOutcome, 2> action{};
 
+    // Battle::stateHash() after the last turn, when the view asked for it (0 otherwise).
+    uint64_t turnHash = 0;
+
     bool started = false;
     bool ended = false;
     int16_t winner = -1;

@@ -83,6 +83,9 @@ public:
     virtual void notImplemented(int fighter, int id, std::string_view what) = 0;
     virtual void turnEnded(const BattleState& state) = 0;
     virtual void battleEnded(int winner, EndReason reason) = 0;
+    // A view that shows the state hash of every turn (the battle log) asks for it here: the
+    // battle then computes it before turnEnded (BattleState::turnHash). Others cost nothing.
+    virtual bool wantsStateHash() const { return false; }
 };
 
 // Discards everything: for simulations and benchmarks.

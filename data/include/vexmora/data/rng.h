@@ -17,6 +17,9 @@ class RandomSource {
 public:
     virtual ~RandomSource() = default;
     virtual float draw() = 0;
+    // What decides the draws to come, for the battle's state hash. A source whose future
+    // cannot be summed up in a number (a script of draws) gives 0.
+    virtual uint64_t stateForHash() const { return 0; }
 };
 
 class Rng final : public RandomSource {
@@ -24,6 +27,7 @@ public:
     static constexpr uint32_t kInitialState = 0x50000;
 
     float draw() override;
+    uint64_t stateForHash() const override { return state_; }
     void reset(double negative);
     void reseed(double value);
     // Reseeds with the seconds since midnight, as a float.

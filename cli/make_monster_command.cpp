@@ -1,0 +1,73 @@
+// vexmora-cli make-monster JSON OUT.tvx: a monster described in JSON saved as a monster file.
+
+#include <iostream>
+#include <iterator>
+
+#include "command_line.h"
+#include "vexmora/data/monster_file.h"
+#include "vexmora/data/record_json.h"
+
+namespace vex::cli {
+
+namespace {
+
+using nlohmann::json;
+
+struct Options {
+    std::string jsonPath, outPath, picturePath;
+};
+
+int failWith(const Error& e) {
+    std::cerr << e.title << ": " << e.message << "\n";
+    return kExitUsage;
+}
+
+int makeMonster(const Options& o) {
+    std::string text;
+    if (o.jsonPath == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else {
+        auto bytes = readWholeFile(o.jsonPath, 1 << 20);
+        if (!bytes) return failWith(bytes.error());
+        text = *bytes;
+    }
+    const json j = json::parse(text, nullptr, false);
+    if (j.is_discarded()) {
+        std::cerr << "エラー: " << o.jsonPath << " is not valid JSON\n";
+        return kExitUsage;
+    }
+    auto record = monsterFromJson(j);
+    if (!record) return failWith(record.error());
+    std::string picture;
+    if (!o.picturePath.empty()) {
+        auto bytes = readWholeFile(o.picturePath, kMaxPictureBytes);
+        if (!bytes) {
+            std::cerr << "エラー: 画像ファイルを読み込めません（" << kMaxPictureBytes
+                      << "バイトまで）: " << o.picturePath << "\n";
+            return kExitUsage;
+        }
+        picture = *bytes;
+        if (!j.contains("imageFile")) record->imageFile = iconNameFor(o.picturePath);
+    } else if (!record->imageFile.empty()) {
+        std::cerr << "エラー: imageFile is set but no --picture was given\n";
+        return kExitUsage;
+    }
+    const Status saved = saveMonster(o.outPath, *record, picture);
+    if (!saved) return failWith(saved.error());
+    return kExitOk;
+}
+
+}  // namespace
+
+void addMakeMonsterCommand(CLI::App& app) {
+    static Options options;
+    CLI::App* command =
+        addCommand(app, "make-monster", "save a monster described by a JSON file as a monster file");
+    command->add_option("JSON", options.jsonPath, "the monster as JSON (\"-\" for standard input)")->required();
+    command->add_option("OUT", options.outPath, "the monster file to write (OUT.tvx)")->required();
+    command->add_option("--picture", options.picturePath, "a picture to embed (at most 31874 bytes)")
+        ->type_name("FILE");
+    runs(command, [] { return makeMonster(options); });
+}
+
+}  // namespace vex::cli

@@ -1,0 +1,82 @@
+// vexmora-cli scenario FILE.sce PLAYER.tvx: a scenario played to its end, the computer playing
+// both sides, the player's monster saved after every battle as the game saves it.
+
+#include <iostream>
+
+#include "command_line.h"
+#include "series_run.h"
+#include "vexmora/battle/battle_view.h"
+#include "vexmora/data/record_json.h"
+#include "vexmora/scenario/scenario_run.h"
+
+namespace vex::cli {
+
+namespace {
+
+int runScenario(const CLI::App* command, const SeriesOptions* o) {
+    if (o->files.size() != 2) return usageError(command, "a scenario file and the player's monster file are needed");
+    fs::path base = o->files[0];
+    base.replace_extension();
+    const fs::path playerPath = o->files[1];
+    auto player = loadPlayer(playerPath, kModeScenario);
+    if (!player) return 2;
+
+    ScenarioRun run(base, programFolder());
+    ScriptedDialogs yes({DialogAnswer::Yes});
+    Rng rng;
+    NullView view;
+    StatisticsTable stats;
+    stats.load(0, parseHistory(player->record.history()));
+    ComputerBattle setup;
+    setup.settings.battleMode = kModeScenario;
+    setup.stageCount = stageCountIn(programFolder());
+    int battles = 0, wins = 0, mysteries = 0;
+    std::string outcome = "over";
+    for (int i = 0; i < o->maxBattles; ++i) {
+        seedChoice(rng, *o, i);
+        auto step = run.nextBattle(rng, player->record.unlockCodes());
+        if (!step) {
+            std::cerr << step.error().title << ": " << step.error().message << "\n";
+            return 1;
+        }
+        if (std::holds_alternative<ScenarioCleared>(*step)) {
+            outcome = "cleared";
+            break;
+        }
+        const ScenarioBattle& b = std::get<ScenarioBattle>(*step);
+        setup.seed = battleSeed(*o, i);
+        setup.winCount = run.winCount();
+        const EndOfBattle end = playComputerBattle(setup, player->record, b.opponent, rng, stats, view);
+        ++battles;
+        if (b.opponent.mystery) ++mysteries;
+        if (end.winner == 0) ++wins;
+        printBattle(*o, i, b.opponent, end);
+        if (!savePlayer(playerPath, end, stats)) return 1;
+        const ScenarioNext next = run.afterBattle(end.winner, end.side[0].selfFelled, yes);
+        if (next == ScenarioNext::RunOver) break;
+        if (next == ScenarioNext::EndingFirst || next == ScenarioNext::EndingSecond) {
+            outcome = next == ScenarioNext::EndingSecond ? "cleared" : "ending";
+            break;
+        }
+    }
+    if (o->json) {
+        std::cout << jsonLine({{"type", "run"}, {"battles", battles}, {"wins", wins}, {"mysteries", mysteries},
+                               {"outcome", outcome}})
+                  << "\n";
+    } else {
+        std::cout << battles << " battles, " << wins << " won: " << outcome << "\n";
+    }
+    return 0;
+}
+
+}  // namespace
+
+void addScenarioCommand(CLI::App& app) {
+    static SeriesOptions options;
+    CLI::App* command = addCommand(app, "scenario", "a scenario played to its end");
+    command->add_option("FILES", options.files, "the scenario file FILE.sce and the player's monster file");
+    addSeriesOptions(command, options);
+    runs(command, [command] { return runScenario(command, &options); });
+}
+
+}  // namespace vex::cli
