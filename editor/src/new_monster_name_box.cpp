@@ -11,7 +11,11 @@ namespace vex {
 
 Cp932LineEdit::Cp932LineEdit(size_t maxBytes, std::string refusedCharacters, QWidget* parent)
     : QLineEdit(parent), maxBytes_(maxBytes), refusedCharacters_(std::move(refusedCharacters)) {
-    connect(this, &QLineEdit::textChanged, this, &Cp932LineEdit::guard);
+    // Only the user's edits are checked: text the program sets is taken as it is.
+    connect(this, &QLineEdit::textEdited, this, &Cp932LineEdit::guard);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (checkBoxText(text().toStdString(), maxBytes_, refusedCharacters_) == TextRefusal::None) lastGood_ = text();
+    });
 }
 
 std::string Cp932LineEdit::textAfterInserting(const QString& insert) const {
@@ -70,10 +74,7 @@ void Cp932LineEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void Cp932LineEdit::guard() {
     const TextRefusal r = checkBoxText(text().toStdString(), maxBytes_, refusedCharacters_);
-    if (r == TextRefusal::None) {
-        lastGood_ = text();
-        return;
-    }
+    if (r == TextRefusal::None) return;
     refuse(static_cast<int>(r));
     setText(lastGood_);
 }

@@ -81,6 +81,9 @@ TEST(NameBoxTest, KeysCommitsAndPastesAreLimited) {
 
     box.insert("a|b");  // a paste or drop that breaks the rules is taken back
     EXPECT_EQ(box.text(), "竜");
+    box.selectAll();
+    box.insert("あいうえおかきくけこさしす");
+    EXPECT_EQ(box.text(), "竜");
 }
 
 TEST(NewMonsterDialogTest, SlidersNameAndPersonalityMakeTheMonster) {

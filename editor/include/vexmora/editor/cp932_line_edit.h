@@ -2,6 +2,7 @@
 // A text box that holds at most a number of code page 932 bytes and refuses some characters.
 // Keys that would break the limit are refused with a beep; an input method's commit is cut to
 // the whole characters that fit; pasted or dropped text that does not fit is taken back.
+// Text the program sets with setText is not checked.
 
 #include <QLineEdit>
 #include <string>
