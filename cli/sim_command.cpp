@@ -90,7 +90,9 @@ void printFolderText(const FolderSimulation& run, const MonsterRecord& monster) 
         const Proportion p = proportionOf(r.wins[0], r.battles);
         std::cout << "    " << run.opponents[i].file.filename().string() << " (" << run.opponents[i].record.name
                   << "): " << percent(p.rate) << " (" << percent(p.low) << " - " << percent(p.high) << "), "
-                  << r.knockouts << " / " << r.timeUps << ", " << fixed(r.meanTurns(), 2) << "\n";
+                  << r.knockouts << " / " << r.timeUps << ", " << fixed(r.meanTurns(), 2);
+        if (r.unfinished > 0) std::cout << ", " << r.unfinished << " unfinished";
+        std::cout << "\n";
     }
     std::cout << "  slots (chosen / used / landed, all opponents)\n";
     for (const TechniqueTally& t : slotTallies(monster, s.perOpponent))

@@ -39,7 +39,7 @@ public:
 QString percent(double share) { return QString::number(100.0 * share, 'f', 1) + " %"; }
 
 enum OpponentColumn { kColName, kColFile, kColRate, kColInterval, kColWins, kColLosses, kColKnockouts, kColTimeUps,
-                      kColTurns, kOpponentColumns };
+                      kColUnfinished, kColTurns, kOpponentColumns };
 
 }  // namespace
 
@@ -75,7 +75,7 @@ BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path&
 
     opponents_ = new QTableWidget(0, kOpponentColumns, this);
     opponents_->setHorizontalHeaderLabels(
-        {"相手", "ファイル", "勝率", "95 % 区間", "勝ち", "負け", "KO", "時間切れ", "平均ターン"});
+        {"相手", "ファイル", "勝率", "95 % 区間", "勝ち", "負け", "KO", "時間切れ", "決着なし", "平均ターン"});
     opponents_->setSelectionBehavior(QAbstractItemView::SelectRows);
     opponents_->setSelectionMode(QAbstractItemView::SingleSelection);
     opponents_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -225,6 +225,8 @@ void BalanceLabDialog::fillOpponents() {
         opponents_->setItem(row, kColKnockouts,
                             new NumberItem(QString::number(r.knockouts), static_cast<double>(r.knockouts)));
         opponents_->setItem(row, kColTimeUps, new NumberItem(QString::number(r.timeUps), static_cast<double>(r.timeUps)));
+        opponents_->setItem(row, kColUnfinished,
+                            new NumberItem(QString::number(r.unfinished), static_cast<double>(r.unfinished)));
         opponents_->setItem(row, kColTurns, new NumberItem(QString::number(r.meanTurns(), 'f', 1), r.meanTurns()));
     }
     opponents_->setSortingEnabled(true);

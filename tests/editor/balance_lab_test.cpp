@@ -64,9 +64,10 @@ TEST_F(BalanceLabTest, ARunFillsASortableTableAndTheSlotsOfTheChosenOpponent) {
     for (int row = 1; row < 6; ++row) EXPECT_GE(rate(row - 1), rate(row));
     for (int row = 0; row < 6; ++row) {
         const int wins = table->item(row, 4)->text().toInt(), losses = table->item(row, 5)->text().toInt();
-        const int endings = table->item(row, 6)->text().toInt() + table->item(row, 7)->text().toInt();
-        EXPECT_LE(wins + losses, 60);
-        EXPECT_LE(endings, 60);
+        const int endings = table->item(row, 6)->text().toInt() + table->item(row, 7)->text().toInt() +
+                            table->item(row, 8)->text().toInt();
+        EXPECT_EQ(wins + losses + table->item(row, 8)->text().toInt(), 60);
+        EXPECT_EQ(endings, 60);
     }
 
     ASSERT_EQ(d.slotTable()->rowCount(), 5);
