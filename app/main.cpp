@@ -13,6 +13,7 @@
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/convert_dialog.h"
+#include "vexmora/editor/editor_effects.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/make_server_form.h"
@@ -154,6 +155,7 @@ int main(int argc, char** argv) {
 
     // The audio device opens once the title is up, so it never delays the first picture.
     QTimer::singleShot(0, &app, [] { vex::ui::sound().openOutput(); });
+    vex::setEditorEffectPlayer(vex::ui::playEffect);
     if (!writable && !probe && messageBoxesSeen())
         QTimer::singleShot(0, &title, [&title, folder] {
             QMessageBox::warning(&title, QStringLiteral("注意"),
