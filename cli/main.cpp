@@ -13,5 +13,8 @@ int main(int argc, char** argv) {
     addSimCommand(app);
     addEliminationCommand(app);
     addScenarioCommand(app);
+    addMakeServerCommand(app);
+    addReportCommand(app);
+    addConvertCommand(app);
     return runCommandLine(app, argc, argv);
 }
