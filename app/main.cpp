@@ -142,6 +142,7 @@ int main(int argc, char** argv) {
         form.exec();
     };
     screens.options.convertOldData = vex::showOldDataConverter;
+    screens.editMenu = vex::ui::monsterEditorEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);
