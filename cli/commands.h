@@ -19,6 +19,9 @@ void addBattleCommand(CLI::App& app);
 void addSimCommand(CLI::App& app);
 void addEliminationCommand(CLI::App& app);
 void addScenarioCommand(CLI::App& app);
+void addMakeServerCommand(CLI::App& app);
+void addReportCommand(CLI::App& app);
+void addConvertCommand(CLI::App& app);
 void addNetCommand(CLI::App& app);
 
 // Commands that read their own arguments: everything after the command's name but --home DIR.

@@ -16,7 +16,7 @@
 #include "settings_options.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/battle_log.h"
-#include "vexmora/battle/stage_list.h"
+#include "vexmora/data/stage_list.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
 #include "vexmora/net/exchange.h"
@@ -166,7 +166,7 @@ private:
                            : std::make_unique<NullView>();
         battle_ = std::make_unique<Battle>(setup.settings, own, opponent, processRng(), *view_);
         seedBattleGenerator(processRng(), setup.seed);
-        battle_->startBattle(programStageCount());
+        battle_->startBattle(stageCountIn(programFolder()));
         chooser_.reseedFromClock();
         chooseOwnCommand();
     }

@@ -1,7 +1,6 @@
 #include "two_programs.h"
 
 
-#include "vexmora/battle/stage_list.h"
 #include "vexmora/net/outgoing_monster.h"
 
 namespace vex::test {

@@ -11,7 +11,7 @@
 #include "vexmora/battle/battle_settings.h"
 #include "vexmora/data/dialogs.h"
 #include "vexmora/data/paths.h"
-#include "vexmora/ui/stage_pictures.h"
+#include "vexmora/data/stage_list.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -37,7 +37,7 @@ public:
     ConfigDialog(BattleSettings& settings, const StageList& stages, fs::path programFolder, Dialogs& dialogs,
                  ConfigDialogOptions options = {}, QWidget* parent = nullptr);
 
-    // The ".srv" file chosen for reports, "" for none.
+    // The path of the ".srv" file chosen for reports, "" for none (報告しない).
     std::string reportServer() const;
     void setReportServer(const std::string& file);
 
