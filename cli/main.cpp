@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     addSimCommand(app);
     addEliminationCommand(app);
     addScenarioCommand(app);
+    addMakeServerCommand(app);
+    addReportCommand(app);
+    addConvertCommand(app);
 #ifdef VEXMORA_HAVE_NET
     addNetCommand(app);
 #endif

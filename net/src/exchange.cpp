@@ -149,7 +149,6 @@ void Exchange::advance() {
             if (!options_.waitForConfirm || confirmed_) wait(Step::RareChecks, 0, WaitKind::Presentation);
             else step_ = Step::None;
             return;
-        case Step::LetEventsRun:
         case Step::RareChecks:
             if (isRareMonster(options_.monster)) {
                 if (options_.settings.stageIndex == kTournamentStage) return fail(std::string(kTournamentRareRefused));
