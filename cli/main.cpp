@@ -14,5 +14,11 @@ int main(int argc, char** argv) {
     addEliminationCommand(app);
     addScenarioCommand(app);
     addReplayCommand(app);
+    addMakeServerCommand(app);
+    addReportCommand(app);
+    addConvertCommand(app);
+#ifdef VEXMORA_HAVE_NET
+    addNetCommand(app);
+#endif
     return runCommandLine(app, argc, argv);
 }

@@ -93,7 +93,7 @@ void BM_StateHash(benchmark::State& state) {
 }
 
 // The computer against the computer (spectator mode), as the simulator plays them.
-void BM_ComputerBattle(benchmark::State& state) {
+void computerBattles(benchmark::State& state, Hash hash) {
     BattleSettings settings;
     settings.battleMode = kModeFree;
     settings.spectatorMode = -1;
@@ -102,16 +102,25 @@ void BM_ComputerBattle(benchmark::State& state) {
     Rng rng;
     int64_t turns = 0;
     int32_t seed = 1;
+    uint64_t hashes = 0;
     for (auto _ : state) {
         Battle battle(settings, monsterA(), monsterB(), rng, view);
         seedBattleGenerator(rng, seed++);
         battle.startBattle(18);
-        for (int turn = 0; !battle.state().ended && turn < 200; ++turn) battle.runTurn(Command::nothing(), Command::nothing());
+        for (int turn = 0; !battle.state().ended && turn < 200; ++turn) {
+            battle.runTurn(Command::nothing(), Command::nothing());
+            if (hash == Hash::EveryTurn) hashes ^= battle.stateHash();
+        }
         turns += battle.state().turnCount;
         benchmark::DoNotOptimize(battle.state().winner);
     }
+    benchmark::DoNotOptimize(hashes);
     state.counters["turns_per_battle"] = benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kAvgIterations);
+    state.counters["time_per_turn"] =
+        benchmark::Counter(static_cast<double>(turns), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
+void BM_ComputerBattle(benchmark::State& state) { computerBattles(state, Hash::Off); }
+void BM_ComputerBattleHashed(benchmark::State& state) { computerBattles(state, Hash::EveryTurn); }
 
 // The simulator: 2000 battles a run on one or two worker threads.
 void BM_Simulate(benchmark::State& state) {
@@ -134,6 +143,7 @@ BENCHMARK(BM_Battle50TurnsHashed)->Unit(benchmark::kMicrosecond)->Repetitions(7)
 BENCHMARK(BM_StateHash)->Unit(benchmark::kNanosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_BattleToKnockOut)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ComputerBattle)->Arg(1000)->Arg(30000)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ComputerBattleHashed)->Arg(30000)->Unit(benchmark::kMicrosecond)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Simulate)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

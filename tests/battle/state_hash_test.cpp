@@ -76,7 +76,7 @@ TEST(StateHash, AnythingThatDecidesTheBattleChangesIt) {
 TEST(StateHash, IsPinned) {
     SeededBattle battle(1234);
     for (int n = 0; n < 3; ++n) battle.turn(n);
-    EXPECT_EQ(stateHashText(battle.battle.stateHash()), "1bd32db2cba01962");
+    EXPECT_EQ(stateHashText(battle.battle.stateHash()), "f7309b4d485393bf");
 }
 
 TEST(StateHash, EveryTurnRecordOfTheLogCarriesIt) {

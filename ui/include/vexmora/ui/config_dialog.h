@@ -40,7 +40,7 @@ public:
     // The settings as chosen so far (the window's close box keeps them too).
     const BattleSettings& settings() const { return settings_; }
 
-    // The ".srv" file chosen for reports, "" for none.
+    // The path of the ".srv" file chosen for reports, "" for none (報告しない).
     std::string reportServer() const;
     void setReportServer(const std::string& file);
 
