@@ -175,7 +175,7 @@ private:
     void endReplay();
     void play();
     void playSteps();
-    void control(const Step& step);
+    bool control(const Step& step);
     void startDone();
     void turnDone();
     void beginResult(int winner);
