@@ -26,7 +26,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/edit_form.h"
-#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_load_dialog.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/battle_session.h"
