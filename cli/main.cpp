@@ -13,12 +13,12 @@ int main(int argc, char** argv) {
     addSimCommand(app);
     addEliminationCommand(app);
     addScenarioCommand(app);
+    addReplayCommand(app);
     addMakeServerCommand(app);
     addReportCommand(app);
     addConvertCommand(app);
 #ifdef VEXMORA_HAVE_NET
     addNetCommand(app);
 #endif
-    addReplayCommand(app);
     return runCommandLine(app, argc, argv);
 }
