@@ -24,6 +24,9 @@
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/net/connection_facts.h"
+#include "vexmora/report/ftp_client.h"
+#include "vexmora/report/report_run.h"
+#include "vexmora/report/server_form.h"
 #include "vexmora/net/exchange.h"
 #include "vexmora/net/messages.h"
 #include "vexmora/rules/network_policy.h"
@@ -94,6 +97,21 @@ private:
     std::vector<std::pair<QPointer<QTcpSocket>, QPointer<QTcpSocket>>> pairs_;
 };
 
+// Takes the report's transfers without a server: the results list is missing, every put works.
+class RecordingFtp final : public FtpClient {
+public:
+    std::vector<std::string> stored;
+    FtpGetResult get(const FtpLogin&, const std::string&, size_t) override {
+        FtpGetResult r;
+        r.status = FtpGetStatus::Missing;
+        return r;
+    }
+    FtpPutResult put(const FtpLogin&, const std::vector<FtpFile>& files) override {
+        for (const FtpFile& f : files) stored.push_back(f.name);
+        return {true, {}};
+    }
+};
+
 }  // namespace
 
 class NetBattleTest : public QObject {
@@ -101,7 +119,7 @@ class NetBattleTest : public QObject {
 
     std::unique_ptr<test::TempFolder> home_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
-    std::map<BattleScreen*, fs::path> monsters_;
+    std::shared_ptr<RecordingFtp> ftp_;
     int settingsAsked_ = 0;
 
     std::unique_ptr<BattleScreen> makeScreen(const fs::path& monster) {
@@ -118,6 +136,7 @@ class NetBattleTest : public QObject {
             s.stageIndex = kRandomStage;
         };
         options.netResumeLimitMs = 3000;
+        options.reportFtpClient = ftp_;
         auto screen = std::make_unique<BattleScreen>(kModeNetwork, QStringLiteral("ネット対戦"), *dialogs_, options);
         if (!screen->ready()) qFatal("%s", screen->error().c_str());
         screen->show();
@@ -198,6 +217,7 @@ private slots:
         systemOptions() = {};
         systemOptions()[kOptionGameSpeed] = 7;  // every scaled wait at no length at all
         settingsAsked_ = 0;
+        ftp_ = std::make_shared<RecordingFtp>();
     }
 
     void twoScreensPlayAWholeBattleByClicks() {
@@ -214,6 +234,14 @@ private slots:
         chat(*client, QStringLiteral("よろしく"));
         QVERIFY(chatHas(*client, QStringLiteral("ゲスト ＞よろしく")));
         QVERIFY(QTest::qWaitFor([&] { return chatHas(*host, QStringLiteral("ゲスト ＞よろしく")); }, 5000));
+
+        // The host reports to a server of its choice; the client never does.
+        ServerForm form;
+        form.server = {"ftp.example.org", "user", "secret", "result", "result", "30"};
+        const Result<fs::path> server = makeServerFile(home_->path(), form);
+        QVERIFY(server.ok());
+        host->session().reportServer = server->string();
+        client->session().reportServer = server->string();
 
         // Both load by 1Ｐロード and confirm with 決定; the host chooses the settings.
         for (BattleScreen* s : {host.get(), client.get()}) {
@@ -284,6 +312,11 @@ private slots:
         QVERIFY(hostAfter.extra[kNetWins].empty() || hostAfter.extra[kNetWins] == "0");
         QVERIFY(!fs::exists(home_->path() / "結果.txt"));
         QVERIFY(!fs::exists(home_->path() / "System" / "netrate.txt"));
+
+        QVERIFY(QTest::qWaitFor([&] { return chatHas(*host, qtText(kReportDone)); }, 10000));
+        QVERIFY(chatHas(*host, qtText(kReportStarting)));
+        QVERIFY(!ftp_->stored.empty());
+        QVERIFY(!chatHas(*client, qtText(kReportStarting)));
 
         // The connection stays: a rematch is one 決定 away on each side.
         QVERIFY(host->netBattle()->connected());

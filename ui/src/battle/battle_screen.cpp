@@ -234,6 +234,7 @@ void BattleScreen::buildNetwork(QLayout* layout) {
     netOptions.playEffect = options_.hooks.playEffect;
     netOptions.chooseSettings = options_.chooseNetworkSettings;
     netOptions.resumeLimitMs = options_.netResumeLimitMs;
+    netOptions.ftpClient = options_.reportFtpClient;
     net_ = new NetBattle(this, *session_, dialogs_, netOptions);
     layout->addWidget(net_->panel());
     confirm_ = new QAction(QStringLiteral("決定"), this);

@@ -15,11 +15,15 @@
 #include "vexmora/net/outgoing_monster.h"
 #include "vexmora/net/settings_block.h"
 #include "vexmora/net/tcp_session.h"
+#include "vexmora/report/result_record.h"
 #include "vexmora/rules/fighter_checks.h"
+#include "vexmora/rules/reported_result.h"
+#include "vexmora/rules/series_battle.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/battle_session.h"
 #include "vexmora/ui/config_dialog.h"
 #include "vexmora/ui/net_dialog.h"
+#include "vexmora/ui/report_task.h"
 #include "vexmora/ui/scaled_time.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound_table.h"
@@ -117,6 +121,7 @@ NetBattle::NetBattle(QWidget* screen, BattleSession& session, Dialogs& dialogs, 
     connect(&session_, &BattleSession::battleFinished, this, [this] {
         if (NetworkPolicy* p = policy()) p->setOpening(false);
         rules_->show();
+        reportToServer();
         emit stateChanged();
     });
     if (NetworkPolicy* p = policy()) {
@@ -482,6 +487,25 @@ void NetBattle::onEvent(const net::Event& e) {
     }
     }
     emit stateChanged();
+}
+
+// The host reports the finished battle to the server chosen in the settings; the transfers run
+// beside the window and say how they went in the chat.
+void NetBattle::reportToServer() {
+    const NetworkPolicy* p = policy();
+    const Battle* battle = session_.battle();
+    if (role_ != net::Role::Host || session_.reportServer.empty() || !p || !p->battle() || !battle ||
+        !battle->state().ended)
+        return;
+    EndOfBattle end = endOfBattleFrom(*battle, 0);
+    p->describeEnd(end);
+    const BattleSettings& s = battle->settings();
+    const bool tournament = s.tournamentRules != 0 || s.stageIndex == kTournamentStage;
+    const ReportedResult result = reportedResultOf(end, {p->battle()->ownHandle, p->battle()->opponentHandle},
+                                                   tournament, shortDateNow(), timeNow());
+    ReportCallbacks callbacks;
+    callbacks.chatLine = [this](const std::string& line) { addChat(qtText(line)); };
+    reportResult(session_.reportServer, result, this, std::move(callbacks), options_.ftpClient);
 }
 
 void NetBattle::updateResumeCountdown() {

@@ -18,6 +18,10 @@ class QAction;
 class QLabel;
 class QPushButton;
 
+namespace vex {
+class FtpClient;
+}
+
 namespace vex::ui {
 
 inline constexpr int kScreenScale = 2;  // the 384 x 248 frame is shown twice its size
@@ -63,6 +67,8 @@ struct BattleScreenOptions {
     // a dropped connection may take to come back.
     std::function<void(QWidget* parent, BattleSettings& settings, bool opponentAllowsRare)> chooseNetworkSettings;
     int netResumeLimitMs = 120000;
+    // The FTP client of a hosted network battle's report; the real one unless set.
+    std::shared_ptr<FtpClient> reportFtpClient;
 };
 
 class NetBattle;

@@ -28,6 +28,9 @@ class QLineEdit;
 class QListWidget;
 class QWidget;
 
+namespace vex {
+class FtpClient;
+}
 namespace vex::net {
 class TcpSession;
 }
@@ -42,6 +45,8 @@ struct NetBattleOptions {
     // The host's settings step; the settings dialog CONFIG unless set. False: unchanged.
     std::function<void(QWidget* parent, BattleSettings& settings, bool opponentAllowsRare)> chooseSettings;
     int resumeLimitMs = 120000;
+    // The FTP client of the host's report (tests); the real one unless set.
+    std::shared_ptr<FtpClient> ftpClient;
 };
 
 // The window height of a network battle for the screen-fit option (0 or 1).
@@ -102,6 +107,7 @@ private:
     void showLook(Look look);
     void showChoosing(bool shown);
     void updateResumeCountdown();
+    void reportToServer();
     NetworkPolicy* policy() const;
 
     QWidget* screen_;
