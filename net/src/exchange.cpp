@@ -233,6 +233,8 @@ void Exchange::advance() {
 void Exchange::confirm(const MonsterRecord& monster, const std::string& monsterFile, bool allowRare) {
     if (confirmed_ || phase_ == Phase::Over || phase_ == Phase::Battle || phase_ == Phase::EndSync) return;
     confirmed_ = true;
+    // A "%55" resent for the previous battle on this connection says nothing about this one.
+    dispatcher_.clearOpponentFinished();
     options_.monster = monster;
     options_.monsterFile = monsterFile;
     options_.allowRare = allowRare;
