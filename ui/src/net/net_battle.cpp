@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QTime>
 #include <QVBoxLayout>
+#include <cstdio>
 
 #include "vexmora/data/paths.h"
 #include "vexmora/net/connection_facts.h"
@@ -269,7 +270,7 @@ void NetBattle::onConnectFailed(const QString& message, bool refused) {
 
 // The peer is gone for good (or the two programs parted): the battle stops, the host listens
 // again and the client may connect again from its address entry.
-void NetBattle::connectionOver(const std::string& why) {
+void NetBattle::connectionOver() {
     const bool battle = session_.battleRunning() && !session_.battleEnded();
     if (battle) {
         addChat(qtText(net::kPeerLeftLine));
@@ -306,8 +307,8 @@ void NetBattle::connectionOver(const std::string& why) {
     dialog_->raise();
     if (role_ == net::Role::Client)
         dialogs_.ask({"ネット対戦", std::string(net::kServerLeftMessage), DialogIcon::Warning, DialogButtons::Ok});
-    else if (!why.empty() && !battle)
-        addChat(qtText(why));
+    else if (!battle)
+        addChat(qtText(net::kPeerLeftLine));
     emit stateChanged();
 }
 
@@ -481,8 +482,10 @@ void NetBattle::onEvent(const net::Event& e) {
         });
         break;
     case EventKind::Failed: {
-        const std::string why = e.text;
-        QTimer::singleShot(0, this, [this, why] { connectionOver(why); });
+        // The exchange's own words (a refusal, a hostile peer) go to the terminal; the player
+        // reads the game's.
+        std::fprintf(stderr, "vexmora: network battle: %s\n", e.text.c_str());
+        QTimer::singleShot(0, this, [this] { connectionOver(); });
         break;
     }
     }

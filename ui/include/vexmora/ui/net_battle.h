@@ -99,7 +99,7 @@ private:
     void onConnectFailed(const QString& message, bool refused);
     void onEvent(const net::Event& e);
     void startBattle(const net::BattleSetup& setup);
-    void connectionOver(const std::string& why);
+    void connectionOver();
     void freshExchange(bool greet);
     void sendChat();
     void rareToggled(bool on);
