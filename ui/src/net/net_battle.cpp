@@ -198,6 +198,11 @@ void NetBattle::chooseRole(int index) {
 
 void NetBattle::connectToHost() {
     if (options_.playEffect) options_.playEffect(kEffectConfirm);
+    if (port_ == 0) {
+        // Port 0 lets a host take any free port; a client must know which one it took.
+        dialog_->setStatus(QStringLiteral("サーバーのポート番号がわかりません。ｷｬﾝｾﾙして、相手と同じポート番号を入力してください"));
+        return;
+    }
     dialog_->setAddressEntryEnabled(false);
     dropConnection();
     address_ = dialog_->connectBox()->text().trimmed();
