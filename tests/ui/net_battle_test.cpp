@@ -322,6 +322,15 @@ private slots:
         QVERIFY(host->netBattle()->connected());
         QVERIFY(QTest::qWaitFor([&] { return host->confirmAction()->isEnabled() && client->confirmAction()->isEnabled(); }, 5000));
         QVERIFY(host->loadAction(0)->isEnabled());
+        host->confirmAction()->trigger();
+        client->confirmAction()->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return host->session().acceptInput() && client->session().acceptInput(); }, 15000));
+        QCOMPARE(settingsAsked_, 2);
+        QCOMPARE(host->session().battle()->state().turnCount, int16_t{0});
+        playOneCommand(*host);
+        playOneCommand(*client);
+        QVERIFY(QTest::qWaitFor([&] { return host->session().battle()->state().turnCount == 1 && client->session().battle()->state().turnCount == 1; }, 15000));
+        QCOMPARE(host->session().battle()->stateHash(), client->session().battle()->stateHash());
     }
 
     void theCommandLineToolJoinsTheDesktopHost() {

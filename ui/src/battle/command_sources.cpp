@@ -106,8 +106,14 @@ class NetworkPeer final : public CommandSource {
 public:
     explicit NetworkPeer(NetworkTurnLink& link) : link_(link) {
         link_.playTurn = [this](int own, int opponent) { play(own, opponent); };
+        link_.playTurnOwner = this;
     }
-    ~NetworkPeer() override { link_.playTurn = nullptr; }
+    // The next battle's source is made before this one goes: it keeps the link.
+    ~NetworkPeer() override {
+        if (link_.playTurnOwner != this) return;
+        link_.playTurn = nullptr;
+        link_.playTurnOwner = nullptr;
+    }
     void open(TurnInput& input) override {
         input_ = &input;
         chosen_ = false;

@@ -31,6 +31,7 @@ struct NetworkTurnLink {
     std::function<void(int wireNumber)> sendCommand;                     // set by the connection
     std::function<void(int turnCount, uint64_t hash, bool ended)> turnPlayed;  // set by the connection
     std::function<void(int own, int opponent)> playTurn;                 // set by the command source
+    const void* playTurnOwner = nullptr;  // the source that set playTurn (a new one replaces it)
 };
 
 class NetworkPolicy final : public ModePolicy {
