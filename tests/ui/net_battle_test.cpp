@@ -122,6 +122,15 @@ class NetBattleTest : public QObject {
     std::shared_ptr<RecordingFtp> ftp_;
     int settingsAsked_ = 0;
 
+    // With VEXMORA_SCREENSHOTS=DIR the test keeps pictures of what it drives (run it under
+    // xvfb-run with QT_QPA_PLATFORM=xcb to see the real windows).
+    static void shot(QWidget* widget, const char* name) {
+        const QString folder = qEnvironmentVariable("VEXMORA_SCREENSHOTS");
+        if (folder.isEmpty()) return;
+        QTest::qWait(50);
+        widget->grab().save(folder + QLatin1Char('/') + QLatin1String(name));
+    }
+
     std::unique_ptr<BattleScreen> makeScreen(const fs::path& monster) {
         BattleScreenOptions options;
         options.libraryFolders = {fs::path(VEXMORA_GAME_DIR)};
@@ -147,6 +156,7 @@ class NetBattleTest : public QObject {
         NetDialog* dialog = screen.netBattle()->dialog();
         QVERIFY(dialog->isVisible());
         dialog->handleEdit()->setText(handle);
+        if (role == 0) shot(dialog, "net-dialog-role.png");  // the port as a player first sees it
         dialog->portBox()->setValue(port);
         dialog->roleButton(role)->click();
     }
@@ -161,6 +171,7 @@ class NetBattleTest : public QObject {
         chooseRole(client, QStringLiteral("ゲスト"), 1, port);
         QCOMPARE(client.netBattle()->dialog()->statusLabel()->text(), QStringLiteral("接続先ＩＰを入力してください"));
         client.netBattle()->dialog()->connectBox()->setText(QStringLiteral("127.0.0.1"));
+        shot(client.netBattle()->dialog(), "net-dialog-client.png");
         client.netBattle()->dialog()->connectButton()->click();
         QVERIFY(QTest::qWaitFor([&] { return host.netBattle()->connected() && client.netBattle()->connected(); }, 10000));
         QVERIFY(QTest::qWaitFor([&] { return !host.netBattle()->dialog()->isVisible() && !client.netBattle()->dialog()->isVisible(); }, 10000));
@@ -193,15 +204,6 @@ class NetBattleTest : public QObject {
                 break;
             }
         clickRow(screen, row);
-    }
-
-    // With VEXMORA_SCREENSHOTS=DIR the test keeps pictures of what it drives (run it under
-    // xvfb-run with QT_QPA_PLATFORM=xcb to see the real windows).
-    static void shot(QWidget* widget, const char* name) {
-        const QString folder = qEnvironmentVariable("VEXMORA_SCREENSHOTS");
-        if (folder.isEmpty()) return;
-        QTest::qWait(50);
-        widget->grab().save(folder + QLatin1Char('/') + QLatin1String(name));
     }
 
     static MonsterRecord reread(const fs::path& file) { return loadMonster(file)->record; }
