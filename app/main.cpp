@@ -134,6 +134,7 @@ int main(int argc, char** argv) {
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
     };
+    screens.editMenu = vex::ui::monsterEditorEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);

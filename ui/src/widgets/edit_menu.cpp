@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "vexmora/ui/sound.h"
+
 namespace vex::ui {
 
 EditMenu::EditMenu(EditMenuScreens screens, QWidget* parent) : QDialog(parent), screens_(std::move(screens)) {
@@ -23,8 +25,24 @@ QPushButton* EditMenu::addEntry(const QString& caption, const std::function<void
     auto* button = new QPushButton(caption);
     button->setMinimumHeight(32);
     button->setEnabled(static_cast<bool>(open));
+    button->setObjectName(caption);
     connect(button, &QPushButton::clicked, this, [this, &open] { open(this); });
     return button;
+}
+
+EditorHooks gameEditorHooks(Dialogs& dialogs) {
+    EditorHooks hooks = standardEditorHooks(dialogs);
+    hooks.startMusic = [] { sound().startMusic("Midi\\編集.mid"); };
+    hooks.stopMusic = [] { sound().stopMusic(); };
+    hooks.checkMusicLoop = [] { sound().checkMusicLoop(); };
+    return hooks;
+}
+
+EditMenuScreens monsterEditorEntries(Dialogs& dialogs, EditorHooks hooks) {
+    EditMenuScreens screens;
+    screens.newMonster = [&dialogs, hooks](QWidget* parent) { openNewMonsterEditor(parent, dialogs, hooks); };
+    screens.loadMonster = [&dialogs, hooks](QWidget* parent) { openMonsterEditorWithFile(parent, dialogs, hooks); };
+    return screens;
 }
 
 }  // namespace vex::ui

@@ -4,6 +4,9 @@
 #include <QDialog>
 #include <functional>
 
+#include "vexmora/data/dialogs.h"
+#include "vexmora/editor/edit_form.h"
+
 class QPushButton;
 
 namespace vex::ui {
@@ -25,5 +28,12 @@ private:
 
     EditMenuScreens screens_;
 };
+
+// The game's way of asking the editor's questions (file, folder and monster dialogs) with the
+// editor music "Midi\編集.mid".
+EditorHooks gameEditorHooks(Dialogs& dialogs);
+
+// The menu's monster-editor entries: 新規キャラ作成 and データ読み込み. シナリオ作成 stays unset.
+EditMenuScreens monsterEditorEntries(Dialogs& dialogs, EditorHooks hooks);
 
 }  // namespace vex::ui

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "vexmora/ui/display_model.h"
+#include "vexmora/ui/monster_sprite.h"
 #include "vexmora/ui/pelkit_library.h"
 #include "vexmora/ui/sprite.h"
 #include "vexmora/ui/stage_pictures.h"
@@ -34,22 +35,6 @@
 class QPainter;
 
 namespace vex::ui {
-
-// A monster's picture as the monster file holds it.
-struct MonsterPictureSource {
-    std::string bytes;      // the picture file's bytes
-    std::string imageFile;  // its name: the extension tells the format
-    int imageSize = 50;
-    int flipSide = 0;       // 1 mirrored on side 0, 2 mirrored on side 1
-    int imageOffsetY = 0;
-};
-
-// Whether a picture keeps its own transparency ("ico" and "gif", in any case) instead of
-// taking its top-left colour as the transparent one.
-bool keepsOwnTransparency(const std::string& imageFile);
-
-// A monster's sprite at its display size on a side.
-Sprite monsterSprite(const MonsterPictureSource& source, int side);
 
 enum class FrameMode { Ordinary = 0, Result = 2 };
 

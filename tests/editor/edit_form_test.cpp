@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QBuffer>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <fstream>
+
+#include "temp_folder.h"
+#include "vexmora/data/monster_file.h"
+#include "vexmora/data/technique_catalogue.h"
+#include "vexmora/editor/edit_form.h"
+#include "vexmora/editor/editor_rules.h"
+#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/monster_listing.h"
+
+namespace vex {
+namespace {
+
+// A picture with a plain background (its top-left colour is transparent) and a shape that is
+// not symmetric, so that mirroring shows.
+QByteArray creaturePng(int width = 60, int height = 80) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 255));
+    QPainter p(&image);
+    p.fillRect(5, 10, width / 2, height - 20, QColor(40, 160, 60));
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void writeFile(const fs::path& path, const QByteArray& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.constData(), bytes.size());
+}
+
+// Counts the pixels of the preview that differ from the empty ground, per half.
+std::pair<int, int> monsterPixels(const QImage& withMonster, const QImage& empty) {
+    int left = 0, right = 0;
+    for (int y = 0; y < withMonster.height(); ++y)
+        for (int x = 0; x < withMonster.width(); ++x)
+            if (withMonster.pixel(x, y) != empty.pixel(x, y)) (x < withMonster.width() / 2 ? left : right)++;
+    return {left, right};
+}
+
+// Types text key by key, as a keyboard with any layout would.
+void type(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
+class EditFormTest : public ::testing::Test {
+protected:
+    test::TempFolder home;
+    ScriptedDialogs dialogs{{DialogAnswer::Ok}};
+    fs::path picture;
+    fs::path monsterPath;
+    std::string chosenPicture;
+    EditorHooks hooks;
+
+    void SetUp() override {
+        setProgramFolder(home.path());
+        fs::create_directories(home / "Data");
+        picture = home / "neko.png";
+        writeFile(picture, creaturePng());
+        MonsterRecord m = newMonster("ねこ", 300, 300, 300);
+        m.imageFile = iconNameFor(picture.string());
+        m.techId[0] = 1;
+        m.techLevel[0] = 2;
+        m.techCost[0] = 9;
+        m.extra[kLineStart] = "いくぞ";
+        m.makerName() = "わたし";
+        monsterPath = home / "Data" / "ねこ.tvx";
+        const QByteArray png = creaturePng();
+        ASSERT_TRUE(saveMonster(monsterPath, m, std::string(png.constData(), static_cast<size_t>(png.size()))).ok());
+        hooks.choosePictureFile = [this](QWidget*) { return chosenPicture; };
+    }
+
+    EditorOpening openingFor(const fs::path& path) {
+        EditorOpening o;
+        o.currentMonsterPath = path.string();
+        return o;
+    }
+};
+
+TEST_F(EditFormTest, ShowsTheLoadedMonsterAndPreviewsItAsABattleDraws) {
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    EXPECT_EQ(form.slotButton(0)->text().toStdString(), std::string(techniqueEntry(1).techTitle));
+    EXPECT_EQ(form.slotButton(1)->text(), "なし");
+    EXPECT_EQ(form.lineBox(0)->text(), "いくぞ");
+    EXPECT_EQ(form.makerNameBox()->text(), "わたし");
+    EXPECT_EQ(form.recordLabel(0)->text(), "0");
+    EXPECT_FALSE(form.hasUnsavedEdits());
+    EXPECT_FALSE(form.button("消去")->isVisible());
+
+    EditorOpening empty;
+    EditForm blank(empty, dialogs, hooks);
+    const QImage ground = blank.previewImage();
+    const auto [left, right] = monsterPixels(form.previewImage(), ground);
+    EXPECT_GT(left, 100);
+    EXPECT_EQ(left, right);  // the same sprite on both sides
+
+    // Mirroring on side 1 moves the left fighter's shape but not the right one's pixel count.
+    const QImage before = form.previewImage();
+    form.mirrorBox(0)->setChecked(true);
+    EXPECT_NE(form.previewImage(), before);
+    EXPECT_EQ(form.session().monster.extraNumber(kFlipSide), 1);
+    form.mirrorBox(1)->setChecked(true);
+    EXPECT_FALSE(form.mirrorBox(0)->isChecked());
+    EXPECT_EQ(form.session().monster.extraNumber(kFlipSide), 2);
+
+    // The size slider grows the sprite; its tip names the shown size.
+    const int small = monsterPixels(form.previewImage(), ground).first;
+    form.sizeSlider()->setValue(100);
+    EXPECT_GT(monsterPixels(form.previewImage(), ground).first, small);
+    EXPECT_EQ(form.sizeSlider()->toolTip(), "表示されるサイズは85×114です");
+
+    // ↑ lifts the monster; 戻 puts it back.
+    const QImage standing = form.previewImage();
+    form.button("↑")->click();
+    EXPECT_EQ(form.session().monster.extraNumber(kImageOffsetY), -1);
+    EXPECT_NE(form.previewImage(), standing);
+    form.button("戻")->click();
+    EXPECT_EQ(form.previewImage(), standing);
+    EXPECT_TRUE(form.hasUnsavedEdits());
+}
+
+TEST_F(EditFormTest, TextBoxesRefuseWhatDoesNotFitInCp932Bytes) {
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    LimitedLineEdit* password = form.passwordBox();
+    QSignalSpy beeps(password, &LimitedLineEdit::refused);
+    password->setText("");
+    QTest::keyClicks(password, "abcdefgh");
+    type(password, QStringLiteral("あ"));  // 10 bytes now
+    EXPECT_EQ(password->text(), "abcdefghあ");
+    QTest::keyClicks(password, "x");
+    EXPECT_EQ(password->text(), "abcdefghあ");
+    EXPECT_EQ(beeps.count(), 1);
+    QTest::keyClick(password, Qt::Key_Backspace);
+    EXPECT_EQ(password->text(), "abcdefgh");
+
+    // A composition is limited when it is committed: whole characters only.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("ねこいぬ"));
+    QApplication::sendEvent(password, &commit);
+    EXPECT_EQ(password->text(), "abcdefghね");
+    EXPECT_EQ(beeps.count(), 2);
+
+    // Text with no CP932 form is refused with a message.
+    LimitedLineEdit* maker = form.makerNameBox();
+    maker->setText("");
+    QInputMethodEvent emoji;
+    emoji.setCommitString(QString::fromUtf8("😀"));
+    QApplication::sendEvent(maker, &emoji);
+    EXPECT_EQ(maker->text(), "");
+    ASSERT_FALSE(dialogs.asked.empty());
+    EXPECT_EQ(dialogs.asked.back().text, kNotEncodableText);
+
+    EXPECT_EQ(form.slotName(0)->limitBytes(), 40u);
+    EXPECT_EQ(form.lineBox(2)->limitBytes(), 40u);
+    EXPECT_EQ(maker->limitBytes(), 20u);
+}
+
+TEST_F(EditFormTest, PictureImportRefusesWhatAMonsterFileCannotHold) {
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    const std::string before = form.session().monster.imageFile;
+
+    // A valid picture padded to exactly the limit is taken; one byte more is refused.
+    QByteArray png = creaturePng(30, 30);
+    QByteArray exact = png + QByteArray(static_cast<qsizetype>(maxPictureBytes()) - png.size(), '\0');
+    writeFile(home / "exact.png", exact);
+    writeFile(home / "over.png", exact + QByteArray(1, '\0'));
+    writeFile(home / "text.bmp", QByteArray("this is not a picture"));
+
+    chosenPicture = (home / "over.png").string();
+    form.choosePicture();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text.rfind("このファイルのサイズは31875バイトです", 0), 0u);
+    EXPECT_EQ(dialogs.asked[0].icon, DialogIcon::Error);
+    EXPECT_EQ(form.session().sourcePaths[1], "");
+    EXPECT_EQ(form.session().monster.imageFile, before);  // the previous picture stays
+
+    chosenPicture = (home / "text.bmp").string();
+    form.choosePicture();
+    EXPECT_EQ(dialogs.asked.back().text, kNotAPictureText);
+
+    chosenPicture = (home / "missing.png").string();
+    form.choosePicture();
+    EXPECT_EQ(dialogs.asked.back().text, missingPictureText(chosenPicture));
+
+    chosenPicture = (home / "exact.png").string();
+    form.choosePicture();
+    EXPECT_EQ(dialogs.asked.size(), 3u);
+    EXPECT_EQ(form.session().sourcePaths[1], chosenPicture);
+    EXPECT_EQ(form.session().monster.imageFile, "ICON.png");
+
+    // And the save takes it from the picture file.
+    ScriptedDialogs yes{{DialogAnswer::Yes}};
+    EditForm again(openingFor(monsterPath), yes, hooks);
+    chosenPicture = (home / "exact.png").string();
+    again.choosePicture();
+    ASSERT_TRUE(again.save());
+    auto back = loadMonster(monsterPath);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back->picture.size(), maxPictureBytes());
+}
+
+TEST_F(EditFormTest, UnsavedEditsAreNeverLostSilently) {
+    ScriptedDialogs cancel{{DialogAnswer::Cancel}};
+    int chooserOpened = 0;
+    hooks.chooseMonsterFile = [&](QWidget*, int) { ++chooserOpened; return std::string(); };
+    EditForm form(openingFor(monsterPath), cancel, hooks);
+    form.show();
+
+    // Unchanged: closing asks the plain question, 読み込み asks nothing.
+    form.button("終了")->click();
+    ASSERT_EQ(cancel.asked.size(), 1u);
+    EXPECT_EQ(cancel.asked[0].text, kCloseText);
+    form.button("読み込み")->click();
+    EXPECT_EQ(cancel.asked.size(), 1u);
+    EXPECT_EQ(chooserOpened, 1);
+
+    type(form.lineBox(1), QStringLiteral("やった"));
+    ASSERT_TRUE(form.hasUnsavedEdits());
+    form.button("終了")->click();
+    form.close();
+    form.button("読み込み")->click();
+    form.button("ＡＬＬ ＣＬＥＡＲ")->click();
+    ASSERT_EQ(cancel.asked.size(), 5u);
+    EXPECT_EQ(cancel.asked[1].text, kUnsavedCloseText);
+    EXPECT_EQ(cancel.asked[2].text, kUnsavedCloseText);  // the window's close box too
+    EXPECT_EQ(cancel.asked[3].text, kUnsavedLoadText);
+    EXPECT_EQ(cancel.asked[4].text, kUnsavedClearText);
+    EXPECT_EQ(chooserOpened, 1);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.lineBox(1)->text(), "やった");
+}
+
+TEST_F(EditFormTest, ClearAllEmptiesALoadedMonsterWhichThenCannotBeSaved) {
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    form.clearAll();
+    EXPECT_EQ(dialogs.asked.back().text, kClearAllText);
+    EXPECT_EQ(form.slotButton(0)->text(), "なし");
+    EXPECT_EQ(form.session().monster.name, "");
+    EXPECT_EQ(form.session().monster.imageFile, "");
+    EXPECT_EQ(form.session().monster.makerVersion(), "1.0");
+    EXPECT_EQ(form.recordLabel(2)->text(), "999");
+    EXPECT_EQ(form.makerNameBox()->text(), "");
+
+    // Without a picture there is nothing to save.
+    EXPECT_FALSE(form.save());
+    EXPECT_EQ(dialogs.asked.back().text, kNoPictureText);
+}
+
+TEST_F(EditFormTest, UndeadCannotBeRemovedWhileZombieIsSet) {
+    MonsterRecord m = loadMonster(monsterPath)->record;
+    m.techId[1] = kTechUndead;
+    m.techId[2] = kTechZombie;
+    ASSERT_TRUE(saveMonster(monsterPath, m, "").ok());
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    form.slotButton(1)->click();  // refused before any dialog opens
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text, removalRefusalText(kTechZombie));
+    EXPECT_EQ(form.session().monster.techId[1], kTechUndead);
+    // A skill hides its level, element and cost.
+    EXPECT_FALSE(form.slotLevel(1)->isVisibleTo(&form));
+    EXPECT_FALSE(form.slotCost(1)->isVisibleTo(&form));
+    EXPECT_TRUE(form.slotLevel(0)->isVisibleTo(&form));
+}
+
+TEST_F(EditFormTest, DebugModeNeedsTheDebugFile) {
+    {
+        EditForm form(openingFor(monsterPath), dialogs, hooks);
+        EXPECT_FALSE(form.debugBox()->isVisibleTo(&form));
+    }
+    std::ofstream(home / kDebugFileName) << "";
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    ASSERT_TRUE(form.debugBox()->isVisibleTo(&form));
+    form.debugBox()->setChecked(true);
+    EXPECT_TRUE(form.debugPanel()->isVisibleTo(&form));
+    EXPECT_EQ(form.debugExtraBox(kLineStart)->text(), "いくぞ");
+    form.debugBox()->setChecked(false);
+}
+
+TEST_F(EditFormTest, ScenarioBossIsHandedBackAndCanBeDeleted) {
+    fs::create_directories(home / "Scenario");
+    EditorOpening o = openingFor(monsterPath);
+    o.scenarioEditMode = 2;
+    o.scenarioFolder = home / "Scenario";
+    o.scenarioName = "城";
+    EditForm form(o, dialogs, hooks);
+    EXPECT_TRUE(form.button("消去")->isVisibleTo(&form));
+    form.deleteBoss();
+    EXPECT_EQ(dialogs.asked.back().text, kDeleteBossText);
+    EXPECT_EQ(form.outcome().boss, BossChange::Deleted);
+    ASSERT_TRUE(form.save());
+    EXPECT_EQ(form.outcome().boss, BossChange::Saved);
+    EXPECT_EQ(form.outcome().bossName, "ねこ");
+    auto boss = loadMonster(home / "Scenario" / "城.b02", ChecksumCheck::Skip);
+    ASSERT_TRUE(boss.ok());
+    EXPECT_EQ(boss->record.makerVersion(), "9.99");
+    EXPECT_EQ(form.outcome().bossChecksum, boss->record.checksum());
+}
+
+}  // namespace
+}  // namespace vex
