@@ -19,6 +19,7 @@ void addBattleCommand(CLI::App& app);
 void addSimCommand(CLI::App& app);
 void addEliminationCommand(CLI::App& app);
 void addScenarioCommand(CLI::App& app);
+void addMakeScenarioCommand(CLI::App& app);
 
 // Commands that read their own arguments: everything after the command's name but --home DIR.
 // Hooked in with addPassThroughCommand in main.cpp.

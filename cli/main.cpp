@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
     addSimCommand(app);
     addEliminationCommand(app);
     addScenarioCommand(app);
+    addMakeScenarioCommand(app);
     return runCommandLine(app, argc, argv);
 }
