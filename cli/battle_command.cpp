@@ -12,7 +12,6 @@
 #include "settings_options.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/battle_log.h"
-#include "vexmora/battle/stage_list.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/data/rng.h"
@@ -102,7 +101,7 @@ int playBattle(const CLI::App* command, Options& options) {
     options.settings.battleMode = opening.second == kComputer ? kModeFree : kModeTwoPlayers;
     Battle battle(options.settings, *a, *b, rng, view);
     seedBattleGenerator(rng, options.seedGiven ? std::optional<int32_t>(static_cast<int32_t>(options.seed)) : std::nullopt);
-    battle.startBattle(programStageCount());
+    battle.startBattle(stageCountIn(programFolder()));
 
     for (int turn = 0; !battle.state().ended && turn < kTurnCap; ++turn) {
         const auto& pair = options.commands[std::min(static_cast<size_t>(turn), options.commands.size() - 1)];

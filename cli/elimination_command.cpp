@@ -23,26 +23,26 @@ int runElimination(const CLI::App* command, const SeriesOptions* o) {
     Rng rng;
     NullView view;
     StatisticsTable stats;
-    stats.load(0, parseHistory(player->record.history()));
+    stats.load(0, parseHistory(player->monster.record.history()));
     ComputerBattle setup;
     setup.settings.battleMode = kModeElimination;
     setup.stageCount = stageCountIn(programFolder());
     int battles = 0, wins = 0, mysteries = 0;
     for (int i = 0; i < std::min<int64_t>(o->maxBattles, 1000000); ++i) {
         seedChoice(rng, *o, i);
-        auto opponent = run.nextOpponent(rng, player->record.unlockCodes());
+        auto opponent = run.nextOpponent(rng, player->monster.record.unlockCodes());
         if (!opponent) {
             std::cerr << opponent.error().title << ": " << opponent.error().message << "\n";
             return 1;
         }
         setup.seed = battleSeed(*o, i);
         setup.winCount = run.winCount();
-        const EndOfBattle end = playComputerBattle(setup, player->record, *opponent, rng, stats, view);
+        const EndOfBattle end = playComputerBattle(setup, player->monster.record, *opponent, rng, stats, view);
         ++battles;
         if (opponent->mystery) ++mysteries;
         if (end.winner == 0) ++wins;
         printBattle(*o, i, *opponent, end);
-        if (!savePlayer(playerPath, end, stats)) return 1;
+        if (!savePlayer(*player, end, stats)) return 1;
         if (end.winner != 0) break;
     }
     if (o->json) {

@@ -59,7 +59,7 @@ int runScenario(const CLI::App* command, const SeriesOptions* o, int runs) {
     Rng rng;
     NullView view;
     StatisticsTable stats;
-    stats.load(0, parseHistory(player->record.history()));
+    stats.load(0, parseHistory(player->monster.record.history()));
     ComputerBattle setup;
     setup.settings.battleMode = kModeScenario;
     setup.stageCount = stageCountIn(programFolder());
@@ -67,7 +67,7 @@ int runScenario(const CLI::App* command, const SeriesOptions* o, int runs) {
     std::string outcome = "over";
     for (int i = 0; i < o->maxBattles; ++i) {
         seedChoice(rng, *o, i);
-        auto step = run.nextBattle(rng, player->record.unlockCodes());
+        auto step = run.nextBattle(rng, player->monster.record.unlockCodes());
         if (!step) {
             std::cerr << step.error().title << ": " << step.error().message << "\n";
             return 1;
@@ -79,12 +79,12 @@ int runScenario(const CLI::App* command, const SeriesOptions* o, int runs) {
         const ScenarioBattle& b = std::get<ScenarioBattle>(*step);
         setup.seed = battleSeed(*o, i);
         setup.winCount = run.winCount();
-        const EndOfBattle end = playComputerBattle(setup, player->record, b.opponent, rng, stats, view);
+        const EndOfBattle end = playComputerBattle(setup, player->monster.record, b.opponent, rng, stats, view);
         ++battles;
         if (b.opponent.mystery) ++mysteries;
         if (end.winner == 0) ++wins;
         printBattle(*o, i, b.opponent, end);
-        if (!savePlayer(playerPath, end, stats)) return 1;
+        if (!savePlayer(*player, end, stats)) return 1;
         const ScenarioNext next = run.afterBattle(end.winner, end.side[0].selfFelled, yes);
         if (next == ScenarioNext::RunOver) break;
         if (next == ScenarioNext::EndingFirst || next == ScenarioNext::EndingSecond) {

@@ -31,36 +31,30 @@ std::optional<int32_t> battleSeed(const SeriesOptions& o, int battle) {
     return static_cast<int32_t>(o.seed * 7919 + battle);
 }
 
-std::optional<LoadedMonster> loadPlayer(const fs::path& path, int16_t mode) {
-    auto loaded = loadMonster(path);
-    if (!loaded) {
-        std::cerr << loaded.error().title << ": " << loaded.error().message << "\n";
-        return std::nullopt;
-    }
-    if (loaded->integrity == Integrity::SystemTampered) {
-        std::cerr << kTamperedTitle << ": " << kTamperedMessage << "\n";
-        return std::nullopt;
-    }
-    if (auto refused = refuseFighter(mode, 0, loaded->record)) {
-        std::cerr << refused->title << ": " << refused->text << "\n";
-        return std::nullopt;
-    }
-    return std::move(loaded.value());
+namespace {
+
+void printError(const Error& e) {
+    std::string text = e.message;
+    for (size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;) text.replace(at, 2, " ");
+    while (!text.empty() && text.front() == ' ') text.erase(0, 1);
+    std::cerr << e.title << ": " << text << "\n";
 }
 
-bool savePlayer(const fs::path& path, const EndOfBattle& end, const StatisticsTable& stats) {
-    auto reloaded = loadMonster(path);
-    if (!reloaded) {
-        std::cerr << reloaded.error().title << ": " << reloaded.error().message << "\n";
-        return false;
+}  // namespace
+
+std::optional<LoadedFighter> loadPlayer(const fs::path& path, int16_t mode) {
+    Result<LoadedMonster> loaded = loadFighterFile(mode, 0, path);
+    if (!loaded) {
+        printError(loaded.error());
+        return std::nullopt;
     }
-    updatePlayerRecord(reloaded->record, end, stats);
-    const Status saved = saveMonster(path, reloaded->record, reloaded->picture);
-    if (!saved) {
-        std::cerr << saved.error().title << ": " << saved.error().message << "\n";
-        return false;
-    }
-    return true;
+    return LoadedFighter{path, std::move(*loaded)};
+}
+
+bool savePlayer(LoadedFighter& player, const EndOfBattle& end, const StatisticsTable& stats) {
+    const std::vector<Error> errors = saveBattleRecords({&player, nullptr}, end, stats, RecordKeeping{});
+    for (const Error& e : errors) printError(e);
+    return errors.empty();
 }
 
 void printBattle(const SeriesOptions& o, int index, const OpponentChoice& opponent, const EndOfBattle& end) {

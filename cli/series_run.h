@@ -9,6 +9,7 @@
 
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
+#include "vexmora/rules/battle_records.h"
 #include "vexmora/rules/series_battle.h"
 
 namespace vex::cli {
@@ -29,10 +30,10 @@ void addSeriesOptions(CLI::App* command, SeriesOptions& options);
 void seedChoice(Rng& rng, const SeriesOptions& o, int battle);
 std::optional<int32_t> battleSeed(const SeriesOptions& o, int battle);
 
-// The player's monster as loaded for a run: refused monsters stop the run with their message.
-std::optional<LoadedMonster> loadPlayer(const fs::path& path, int16_t mode);
-// After a battle: reload the player's file, count the result, save it again.
-bool savePlayer(const fs::path& path, const EndOfBattle& end, const StatisticsTable& stats);
+// The player's monster as the mode loads it: a refused monster stops the run with its message.
+std::optional<LoadedFighter> loadPlayer(const fs::path& path, int16_t mode);
+// After a battle: the player's file read again, the result counted and saved.
+bool savePlayer(LoadedFighter& player, const EndOfBattle& end, const StatisticsTable& stats);
 
 void printBattle(const SeriesOptions& o, int index, const OpponentChoice& opponent, const EndOfBattle& end);
 

@@ -12,7 +12,6 @@
 #include "command_line.h"
 #include "settings_options.h"
 #include "vexmora/battle/simulation.h"
-#include "vexmora/battle/stage_list.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/paths.h"
 
@@ -75,7 +74,7 @@ int runSimulation(const CLI::App* command, Options& options) {
     auto a = loadFighter(options.files[0]);
     auto b = loadFighter(options.files[1]);
     if (!a || !b) return kExitUsage;
-    options.setup.stageCount = programStageCount();
+    options.setup.stageCount = stageCountIn(programFolder());
     if (!options.seedGiven) {
         // A run without a seed takes the clock's, and says which it was, so it can be repeated.
         const auto now = std::chrono::system_clock::now().time_since_epoch();

@@ -244,8 +244,8 @@ void Battle::chooseCommand(int side) {
     if (f.noAction != kTrue) return;  // a tentative choice stands
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int id = f.record.techId[static_cast<size_t>(slot)];
-        // An empty slot holds no technique to attack with.
-        if (f.slotUsable[static_cast<size_t>(slot)] == kTrue && id != tech::kNone && category(id) == kCategoryAttack) {
+        // なし (99) is of category 1 and costs nothing: an empty usable slot is taken too.
+        if (f.slotUsable[static_cast<size_t>(slot)] == kTrue && category(id) == kCategoryAttack) {
             f.setCommand(Command::fromSlot(f.record, slot));
             return;
         }

@@ -126,15 +126,14 @@ void grow(Battle& battle, int attacker, const TechniqueRule&) {
     battle.showCaption(attacker, "速さ↓", kLowered, 0);
 }
 
-// 縮小: the mirror of 巨大化. Without ATK and DEF to give the stats stay; a stat never falls
-// below 0 (a small one simply ends at 0).
+// 縮小: the mirror of 巨大化. A stat never falls below 0 (a small one simply ends at 0); the
+// draws and the SPD rise come whatever ATK and DEF are left.
 void shrink(Battle& battle, int attacker, const TechniqueRule&) {
     MonsterRecord& r = battle.fighter(attacker).record;
     battle.view().sound(27);
     if (r.imageSize < 12) return;
     resizePicture(battle, attacker, [](int64_t size, int i) { return size < 100 ? size - 7 + i : cint(size * 0.93); });
 
-    if (r.atk <= 0 && r.def <= 0) return;
     auto lower = [&](int16_t& stat) {
         const int64_t cut = drawnAmount(battle, 70_fx, 40_fx);
         if (stat > 0) stat = sat16(std::max<int64_t>(0, stat - cut));

@@ -117,12 +117,9 @@ std::string readMakerName(RecordReader& r, bool hasPicture) {
     // A double-byte character cut by the picture byte leaves a lone lead byte.
     if (!checked.empty() && !isValidCp932(checked)) checked.remove_suffix(1);
     if (!RecordReader::plausibleText(checked)) r.markImplausible();
-    const unsigned char last = static_cast<unsigned char>(r.raw(kMakerNameAt + 19, 1)[0]);
-    std::string all(r.raw(kMakerNameAt, 20));
-    if (last < 0x20 || last == 0x7F) all.back() = '\x7F';  // shown as U+FFFD below
-    std::string out = fromCp932(trimRight(all));
-    if (out.size() >= 1 && out.back() == '\x7F') out.replace(out.size() - 1, 1, "\xEF\xBF\xBD");
-    return out;
+    // The picture's first byte reads as whatever CP932 makes of it: a control character such
+    // as 0x01 or 0x1A as itself, a lone lead byte (a PNG's 0x89) as U+FFFD.
+    return fromCp932(trimRight(r.raw(kMakerNameAt, 20)));
 }
 
 bool endsWithGif(std::string_view imageFile) {

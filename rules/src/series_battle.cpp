@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "vexmora/battle/stage_list.h"
 #include "vexmora/data/numbers.h"
+#include "vexmora/rules/battle_config.h"
 
 namespace vex {
 
@@ -16,12 +16,21 @@ void StatisticsRecorder::recordStat(int side, StatCode code, int32_t value) {
     table_.record(side, c, value);
 }
 
-int stageCountIn(const fs::path& programFolder) {
-    const fs::path list = resolveIn(programFolder, "Image\\Background\\stagelist.txt");
-    auto text = readWholeFile(list, 1 << 20);
-    if (!text) return kStageCountWithoutList;
-    const int n = countStages(*text);
-    return n > 0 ? n : kStageCountWithoutList;
+std::unique_ptr<Battle> prepareSeriesBattle(const BattleSettings& settings, const MonsterRecord& player,
+                                            const MonsterRecord& other, const OpponentChoice* opponent,
+                                            RandomSource& random, BattleView& view, BattleStatistics& statistics) {
+    BattleSettings battleSettings = settings;
+    if (opponent && opponent->stage) battleSettings.stageIndex = *opponent->stage;
+    MonsterRecord fighter0 = player;
+    MonsterRecord fighter1 = other;
+    applyTournamentRestriction(fighter0, battleSettings.stageIndex);
+    applyTournamentRestriction(fighter1, battleSettings.stageIndex);
+    auto battle = std::make_unique<Battle>(battleSettings, fighter0, fighter1, random, view, statistics);
+    if (opponent && opponent->hp) {
+        battle->fighter(1).hp = *opponent->hp;
+        battle->fighter(1).maxHp = *opponent->hp;
+    }
+    return battle;
 }
 
 EndOfBattle endOfBattleFrom(const Battle& battle, int winCount) {
@@ -55,13 +64,10 @@ EndOfBattle playComputerBattle(const ComputerBattle& setup, const MonsterRecord&
     constexpr int kTurnCap = 10000;
     BattleSettings settings = setup.settings;
     settings.spectatorMode = -1;
-    settings.stageIndex = opponent.stage.value_or(settings.stageIndex);
     StatisticsRecorder recorder(statistics);
-    Battle battle(settings, player, opponent.record, rng, view, recorder);
-    if (opponent.hp) {
-        battle.fighter(1).hp = *opponent.hp;
-        battle.fighter(1).maxHp = *opponent.hp;
-    }
+    const std::unique_ptr<Battle> prepared =
+        prepareSeriesBattle(settings, player, opponent.record, &opponent, rng, view, recorder);
+    Battle& battle = *prepared;
     seedBattleGenerator(rng, setup.seed);
     battle.startBattle(setup.stageCount);
     for (int turn = 0; !battle.state().ended && turn < kTurnCap; ++turn)

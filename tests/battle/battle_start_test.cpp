@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "battle_test_support.h"
-#include "vexmora/battle/stage_list.h"
 #include "vexmora/battle/technique_ids.h"
 
 namespace vex::test {
@@ -49,20 +48,6 @@ TEST(StageChoice, AListTooShortForTheRequestTakesStageZeroInsteadOfDrawingForeve
     auto empty = makeBattle(monster("a", 1, 1, 1), monster("b", 1, 1, 1), settings);
     empty->battle->startBattle(0);
     EXPECT_EQ(empty->battle->state().stageIndex, 0);
-}
-
-TEST(StageList, CountsOrdinaryStagesAndTheTwoInsertedRareOnes) {
-    auto pairs = [](int n) {
-        std::string text = ">> stages\r\n\r\n";
-        for (int i = 0; i < n; ++i) text += "\"bg" + std::to_string(i) + ".jpg\",\"stage, " + std::to_string(i) + "\"\r\n";
-        return text;
-    };
-    EXPECT_EQ(countStages(""), 0);
-    EXPECT_EQ(countStages(pairs(3)), 0);   // only the rare stages
-    EXPECT_EQ(countStages(pairs(8)), 5);   // stages 0-4; the list ends before position 9
-    EXPECT_EQ(countStages(pairs(9)), 7);   // 0-4, the inserted 5, then one more
-    EXPECT_EQ(countStages(pairs(19)), 18);
-    EXPECT_EQ(countStages("a.jpg\nA\nb.jpg\nB\nc.jpg\nC\nd.jpg\nD\ne.jpg"), 1);  // a lone value is ignored
 }
 
 TEST(StartingValues, AbilityBonusesAndStageFactors) {

@@ -25,9 +25,10 @@ Command choose(TestBattle& t) {
     return t.fighter(1).command();
 }
 
-TEST(ComputerChoice, AFighterWithNothingButEmptySlotsDoesNothingAndDrawsNothing) {
+TEST(ComputerChoice, AFighterWithNothingButEmptySlotsTakesTheFirstAndDrawsNothing) {
+    // なし is of category 1 and costs nothing: the fallback takes it like any attack.
     auto t = computer({tech::kNone, tech::kNone, tech::kToughness});
-    EXPECT_EQ(choose(*t), Command::nothing());
+    EXPECT_EQ(choose(*t), (Command{tech::kNone, 0, kFalse}));
     EXPECT_EQ(t->random.drawn(), 0);
 }
 
@@ -56,12 +57,16 @@ TEST(ComputerChoice, NormalAttackNeverEndsTheSearchButItsChoiceStands) {
     EXPECT_EQ(none->random.drawn(), 63);
 }
 
-TEST(ComputerChoice, TheFallbackTakesTheFirstUsableAttackAndSkipsEmptySlots) {
-    auto t = computer({tech::kNone, tech::kPrayer, tech::kSecretArt, tech::kAttack}, monster("o", 300, 300, 300), 20);
+TEST(ComputerChoice, TheFallbackTakesTheFirstUsableSlotOfCategoryOneEmptyOnesIncluded) {
+    auto t = computer({tech::kPrayer, tech::kSecretArt, tech::kAttack, tech::kNone}, monster("o", 300, 300, 300), 20);
     // 祈り costs 20: usable; 奥義 (30) is not; 攻撃 (10) is. Each pass: 祈り and 攻撃 draw once.
     t->random.repeat(0.99, 42);
-    EXPECT_EQ(choose(*t), (Command{tech::kAttack, 3, kFalse}));
+    EXPECT_EQ(choose(*t), (Command{tech::kAttack, 2, kFalse}));
     EXPECT_EQ(t->random.drawn(), 42);
+
+    auto empty = computer({tech::kNone, tech::kPrayer, tech::kAttack}, monster("o", 300, 300, 300), 20);
+    empty->random.repeat(0.99, 42);
+    EXPECT_EQ(choose(*empty), (Command{tech::kNone, 0, kFalse}));  // なし comes first
 }
 
 TEST(ComputerChoice, RulesReadTheirOwnConditions) {

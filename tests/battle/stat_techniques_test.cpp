@@ -109,6 +109,16 @@ TEST(StatChanges, ShrinkingMirrorsGrowingAndStopsStatsAtZero) {
     EXPECT_EQ(t->fighter(0).record.def, 0);
     EXPECT_EQ(t->fighter(0).record.spd, 600);
 
+    // Without ATK and DEF to give, the draws are still made and SPD still rises.
+    MonsterRecord spent = monster("a", 0, 0, 300, {tech::kShrink});
+    spent.imageSize = 50;
+    auto bare = aboutToUse(spent);
+    bare->random.then({0.5, 0.5, 0.0});
+    bare->battle->executeAction(0);
+    EXPECT_EQ(bare->random.drawn(), 3);
+    EXPECT_EQ(bare->fighter(0).record.atk, 0);
+    EXPECT_EQ(bare->fighter(0).record.spd, 600);
+
     a.imageSize = 11;
     auto tiny = aboutToUse(a);
     tiny->battle->executeAction(0);

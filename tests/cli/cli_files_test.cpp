@@ -85,6 +85,17 @@ TEST_F(CliFiles, BadInputGivesAMessageAndWritesNothing) {
     EXPECT_EQ(test::runCli({"no-such-command"}).status, 2);
 }
 
+TEST_F(CliFiles, MakerNameEndsWithWhatThePicturesFirstByteDecodesTo) {
+    const auto lastOfMakerName = [&](const std::string& picture, const std::string& file) {
+        const std::string name = inspect(make(kMonster, file, picture))["makerName"];
+        EXPECT_EQ(name.substr(0, 6), "作者");
+        return name.substr(name.rfind(' ') + 1);
+    };
+    EXPECT_EQ(lastOfMakerName("\x01picture", "one.tvx"), "\x01");
+    EXPECT_EQ(lastOfMakerName("\x1Apicture", "eof.tvx"), "\x1A");
+    EXPECT_EQ(lastOfMakerName("\x89PNG", "png.tvx"), "\xEF\xBF\xBD");  // a lone lead byte
+}
+
 TEST_F(CliFiles, InspectsTheReferenceScenarioAndServer) {
     const json sce = inspect(test::fixturePath("scenario/boss.sce"));
     EXPECT_EQ(sce["bossName"][0], "裏庭のぬし");

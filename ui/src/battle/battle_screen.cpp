@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -80,7 +81,7 @@ void BattleCanvas::paintEvent(QPaintEvent*) {
 }
 
 void BattleCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (session_.battleMode() == kModeTwoPlayers) return;
+    if (session_.listsForMouse() != 1) return;  // only fighter 0's rows are clicked
     const QPoint p = framePoint(event->position().toPoint());
     const int row = commandRowAt(p.x(), p.y(), kListLeft, composer_.rowWidths(session_.model(), 0));
     if (row >= 0) session_.clickRow(row);
@@ -88,8 +89,8 @@ void BattleCanvas::mouseReleaseEvent(QMouseEvent* event) {
 
 void BattleCanvas::hoverAt(QPoint p) {
     if (!session_.acceptInput()) return;
-    const bool twoPlayers = session_.battleMode() == kModeTwoPlayers;
-    for (int side = 0; side < (twoPlayers ? 2 : 1); ++side) {
+    const bool twoPlayers = session_.listsForMouse() == 2;
+    for (int side = 0; side < session_.listsForMouse(); ++side) {
         const int row = commandRowAt(p.x(), p.y(), listLeft(side, twoPlayers), composer_.rowWidths(session_.model(), side));
         if (row >= 0) {
             session_.hoverRow(side, row);
@@ -132,7 +133,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     }
 
     if (!options_.hooks.dialogs) options_.hooks = SessionHooks::game(dialogs_);
-    const int stages = composer_->stages().stageCount() > 0 ? composer_->stages().stageCount() : kStageCountWithoutList;
+    const int stages = composer_->stages().battleStageCount();
     session_ = std::make_unique<BattleSession>(battleMode, folder, stages, options_.hooks);
 
     auto* body = new QWidget;
@@ -175,6 +176,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
         canvas_->refresh();
     });
     connect(session_.get(), &BattleSession::helpChanged, this, [this](const QString& text) {
+        showingHint_ = false;
         QString shown = text;
         shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         help_->setText(shown);
@@ -210,6 +212,10 @@ void BattleScreen::buildMenu() {
         if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
     });
     help->addAction(makeHelpAction(help));
+    QMenu* replay = menuBar()->addMenu(QStringLiteral("リプレイ"));
+    replay->setObjectName(QStringLiteral("REPLAY"));
+    saveReplay_ = replay->addAction(QStringLiteral("この対戦を保存"), this, &BattleScreen::saveReplay);
+    openReplay_ = replay->addAction(QStringLiteral("リプレイを見る"), this, &BattleScreen::openReplay);
 }
 
 void BattleScreen::updateMenu() {
@@ -218,14 +224,53 @@ void BattleScreen::updateMenu() {
     load1_->setEnabled(session_->canLoad(0));
     load2_->setEnabled(session_->canLoad(1));
     settings_->setEnabled(session_->canConfigure());
-    const bool spectator = session_->settings().spectatorMode == kTrue;
-    clk_->setVisible(spectator);
-    clk_->setEnabled(spectator && session_->battleRunning() && !session_->battleEnded());
+    saveReplay_->setEnabled(session_->canSaveReplay());
+    openReplay_->setEnabled(session_->canConfigure() && !session_->watchingReplay());
+    const bool clocked = session_->clocked();
+    clk_->setVisible(clocked);
+    clk_->setEnabled(clocked && session_->battleRunning() && !session_->battleEnded());
+    updateHelp();
 }
 
 void BattleScreen::updateLabels() {
     drawCounter_->setText(QString::number(session_->model().drawCounter) + QStringLiteral("R:"));
-    clk_->setEnabled(session_->settings().spectatorMode == kTrue && session_->battleRunning() && !session_->battleEnded());
+    clk_->setEnabled(session_->clocked() && session_->battleRunning() && !session_->battleEnded());
+}
+
+std::optional<fs::path> BattleScreen::chooseReplayFile(BattleScreenOptions::ReplayFile purpose) {
+    if (options_.chooseReplayFile) return options_.chooseReplayFile(this, purpose);
+    const QString folder = qtPath(programFolder());
+    const QString filter = QStringLiteral("リプレイ (*.vxr)");
+    QString chosen = purpose == BattleScreenOptions::ReplayFile::Save
+                         ? QFileDialog::getSaveFileName(this, QStringLiteral("リプレイを保存"), folder, filter)
+                         : QFileDialog::getOpenFileName(this, QStringLiteral("リプレイを見る"), folder, filter);
+    if (chosen.isEmpty()) return std::nullopt;
+    if (purpose == BattleScreenOptions::ReplayFile::Save && !chosen.endsWith(QStringLiteral(".vxr"), Qt::CaseInsensitive))
+        chosen += QStringLiteral(".vxr");
+    return fs::path(chosen.toStdString());
+}
+
+// Until a battle starts the help line says what to do next.
+void BattleScreen::updateHelp() {
+    if (session_->battleRunning()) {
+        if (showingHint_) help_->clear();
+        showingHint_ = false;
+        return;
+    }
+    help_->setText(qtText(session_->policy().readyHint(session_->hasFighter(0), session_->hasFighter(1))));
+    showingHint_ = true;
+}
+
+void BattleScreen::saveReplay() {
+    if (!session_->canSaveReplay()) return;
+    if (auto file = chooseReplayFile(BattleScreenOptions::ReplayFile::Save)) session_->saveReplay(*file);
+    canvas_->setFocus();
+}
+
+void BattleScreen::openReplay() {
+    if (!session_->canConfigure() || session_->watchingReplay()) return;
+    if (auto file = chooseReplayFile(BattleScreenOptions::ReplayFile::Open)) session_->openReplay(*file);
+    canvas_->setFocus();
 }
 
 void BattleScreen::startBattle() {

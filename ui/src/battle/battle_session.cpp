@@ -73,7 +73,7 @@ SessionHooks SessionHooks::quiet(Dialogs& dialogs) {
 BattleSession::BattleSession(int16_t battleMode, fs::path programFolder, int stageCount, SessionHooks hooks,
                              QObject* parent)
     : QObject(parent),
-      mode_(battleMode),
+      policy_(makeModePolicy(battleMode, programFolder)),
       programFolder_(std::move(programFolder)),
       stageCount_(stageCount),
       hooks_(std::move(hooks)) {
@@ -89,8 +89,6 @@ BattleSession::BattleSession(int16_t battleMode, fs::path programFolder, int sta
     connect(&musicLoop_, &QTimer::timeout, this, [this] {
         if (hooks_.checkMusicLoop) hooks_.checkMusicLoop();
     });
-    if (mode_ == kModeElimination)
-        run_ = std::make_unique<EliminationRun>(programFolder_, listMonsterFiles(resolveIn(programFolder_, "Data")));
     showIdle();
 }
 
@@ -136,13 +134,13 @@ bool BattleSession::putFighter(int side, const fs::path& file, LoadedMonster mon
         if (hooks_.endGame) hooks_.endGame();
         return false;
     }
-    if (const std::optional<DialogRequest> refusal = refuseFighter(mode_, side, monster.record)) {
+    if (const std::optional<DialogRequest> refusal = policy_->refusal(side, monster.record)) {
         if (hooks_.dialogs) hooks_.dialogs->ask(*refusal);
         clearFighter(side);
         return false;
     }
     // A system or rare monster reseeds the generator outside network battles.
-    if (reseedsAfterLoad(mode_, monster.record)) processRng().reseedFromClock();
+    if (policy_->reseedsAfterLoad(monster.record)) processRng().reseedFromClock();
     statistics_.load(side, parseHistory(monster.record.history()));
     fighters_[static_cast<size_t>(side)] = LoadedFighter{file, std::move(monster)};
     if (!checkStatistics()) return false;
@@ -154,7 +152,7 @@ bool BattleSession::putFighter(int side, const fs::path& file, LoadedMonster mon
 
 bool BattleSession::loadFighterFile(int side, const fs::path& file) {
     if (busy_ || running_ || side < 0 || side > 1) return false;
-    Result<LoadedMonster> loaded = vex::loadFighterFile(mode_, side, file);
+    Result<LoadedMonster> loaded = policy_->loadFighter(side, file);
     if (!loaded) {
         const Error& e = loaded.error();
         message(e.title, e.message, e.endsGame ? DialogIcon::Error : DialogIcon::Warning);
@@ -203,15 +201,18 @@ bool BattleSession::checkStatistics() {
 
 bool BattleSession::canStart() const {
     if (busy_ || running_) return false;
-    if (mode_ == kModeElimination) return hasFighter(0);
-    return hasFighter(0) && hasFighter(1);
+    return hasFighter(0) && (hasFighter(1) || !policy_->needsOpponentLoaded());
 }
 
 bool BattleSession::canLoad(int side) const {
-    if (busy_ || running_) return false;
-    // The elimination run draws the opponents, and keeps the player's monster once it began.
-    if (mode_ == kModeElimination) return side == 0 && winCount() == 0;
-    return true;
+    if (busy_ || running_ || side < 0 || side > 1) return false;
+    return policy_->canLoad(side);
+}
+
+bool BattleSession::clocked() const {
+    if (source_) return source_->clocked();
+    const CommandInput input = policy_->commandInput(settings_);
+    return input == CommandInput::Clock || input == CommandInput::Replay;
 }
 
 void BattleSession::applySettings() {
@@ -219,10 +220,7 @@ void BattleSession::applySettings() {
     showIdle();
 }
 
-QString BattleSession::windowCaption() const {
-    if (mode_ == kModeElimination && run_) return qtText(run_->windowCaption());
-    return {};
-}
+QString BattleSession::windowCaption() const { return qtText(policy_->windowCaption()); }
 
 void BattleSession::start() {
     if (!canStart()) return;
@@ -234,18 +232,16 @@ void BattleSession::start() {
     battleMusic_.clear();
     std::string announcement;
 
-    if (mode_ == kModeElimination) {
-        processRng().reseedFromClock();
-        Result<OpponentChoice> next = run_->nextOpponent(processRng(), fighters_[0]->monster.record.unlockCodes());
-        if (!next) {
-            message(next.error().title, next.error().message);
-            run_->setWinCount(std::max(0, run_->winCount() - 1));
-            busy_ = false;
-            running_ = false;
-            emit menuChanged();
-            return;
-        }
-        opponent_ = std::move(*next);
+    Result<std::optional<OpponentChoice>> next = policy_->nextOpponent(fighters_[0]->monster.record);
+    if (!next) {
+        message(next.error().title, next.error().message);
+        busy_ = false;
+        running_ = false;
+        emit menuChanged();
+        return;
+    }
+    if (*next) {
+        opponent_ = std::move(**next);
         LoadedMonster opponent;
         opponent.record = opponent_->record;
         opponent.picture = opponent_->picture;
@@ -257,24 +253,27 @@ void BattleSession::start() {
         emit captionChanged(windowCaption());
     }
 
-    BattleSettings battleSettings = settings_;
-    if (opponent_ && opponent_->stage) battleSettings.stageIndex = *opponent_->stage;
-    MonsterRecord player = fighters_[0]->monster.record;
-    MonsterRecord other = fighters_[1]->monster.record;
-    applyTournamentRestriction(player, battleSettings.stageIndex);
-    applyTournamentRestriction(other, battleSettings.stageIndex);
-
-    view_.setOptions({mode_ == kModeTwoPlayers, settings_.animationOn != 0});
+    const BattleSettings battleSettings = policy_->battleSettings(settings_);
+    source_ = makeCommandSource(policy_->commandInput(battleSettings), *policy_);
+    view_.setOptions({source_->bothLists(), battleSettings.animationOn != 0});
     view_.watch(nullptr);
-    battle_ = std::make_unique<Battle>(battleSettings, player, other, processRng(), view_, recorder_);
-    if (opponent_ && opponent_->hp) {
-        battle_->fighter(1).hp = *opponent_->hp;
-        battle_->fighter(1).maxHp = *opponent_->hp;
-    }
-    seedBattleGenerator(processRng(), std::nullopt);
-    chosen_ = {};
+    battle_ = prepareSeriesBattle(battleSettings, fighters_[0]->monster.record, fighters_[1]->monster.record,
+                                  opponent_ ? &*opponent_ : nullptr, processRng(), view_, recorder_);
+    if (const std::optional<uint32_t> state = policy_->generatorState())
+        processRng().setState(*state);
+    else
+        seedBattleGenerator(processRng(), std::nullopt);
+    const uint32_t startState = processRng().state();
+    const int stageCount = policy_->stageCount(stageCount_);
     view_.watch(battle_.get());
-    battle_->startBattle(stageCount_);
+    battle_->startBattle(stageCount);
+    replayRecorder_.clear();
+    if (policy_->recordsReplay()) {
+        const Status recording =
+            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, startState, stageCount,
+                                  opponent_ ? opponent_->hp : std::nullopt);
+        if (!recording) replayRecorder_.clear();  // the battle goes on; it just cannot be kept
+    }
 
     // The fighters as they enter, before the events of the start play.
     auto facts = std::make_shared<BattleFacts>(factsOf(*battle_));
@@ -322,73 +321,46 @@ void BattleSession::start() {
 // Input
 
 void BattleSession::clickRow(int row) {
-    if (mode_ == kModeTwoPlayers || settings_.spectatorMode == kTrue) return;
-    if (!acceptInput_ || busy_ || !battle_ || battle_->state().ended) return;
-    if (row < 0 || row > kDoNothingRow) return;
-    if (row != kDoNothingRow && !battle_->slotUsable(0, row)) return;
-    const Command command = row == kDoNothingRow ? Command::nothingFromClick()
-                                                 : Command::fromSlot(battle_->fighter(0).record, row);
-    if (hooks_.playEffect) hooks_.playEffect(kEffectConfirm);
-    runTurn(command, Command::nothing());
+    if (!acceptInput_ || busy_ || !battle_ || battle_->state().ended || !source_) return;
+    source_->clickRow(*this, row);
 }
 
 void BattleSession::keyPressed(int code) {
-    if (mode_ != kModeTwoPlayers || busy_ || !acceptInput_ || !battle_ || battle_->state().ended) return;
-    const std::optional<GridKey> key = gridKey(code);
-    if (!key) return;
-    const int f = key->player;
-    const auto fi = static_cast<size_t>(f);
-    if (chosen_[fi]) return;  // a player who has chosen keeps the choice
-    if (key->preview) {
-        const SlotFacts& row = model_.side[fi].facts.rows[static_cast<size_t>(key->row)];
-        setHelp(qtText(rowHelpText(key->row, row.info)));
-        return;
-    }
-    if (key->row == kDoNothingRow) {
-        keyCommands_[fi] = Command::nothing();
-    } else {
-        if (!battle_->slotUsable(f, key->row)) return;
-        keyCommands_[fi] = Command::fromSlot(battle_->fighter(f).record, key->row);
-    }
-    chosen_[fi] = true;
-    model_.commands.chosen[fi] = true;
-    emit changed();
-    if (chosen_[0] && chosen_[1]) {
-        chosen_ = {};
-        if (hooks_.playEffect) hooks_.playEffect(kEffectConfirm);
-        runTurn(keyCommands_[0], keyCommands_[1]);
-    }
+    if (busy_ || !acceptInput_ || !battle_ || battle_->state().ended || !source_) return;
+    source_->keyPressed(*this, code);
 }
 
 void BattleSession::clockTick() {
     // Only the armed clock starts a turn: a press of CLK while a turn plays, or before the
     // battle waits for it, would start a second turn inside the first.
-    if (!clockArmed_ || busy_ || !battle_ || battle_->state().ended) return;
+    if (!clockArmed_ || busy_ || !battle_ || battle_->state().ended || !source_) return;
     clockArmed_ = false;
     inputWait_.stop();
-    runTurn(Command::nothing(), Command::nothing());
+    source_->clockTick(*this);
 }
 
 void BattleSession::hoverRow(int side, int row) {
-    if (!acceptInput_ || busy_ || settings_.spectatorMode == kTrue) return;
+    if (!acceptInput_ || busy_ || listsForMouse() == 0) return;
     if (side < 0 || side > 1 || row < 0 || row >= kCommandRows) {
         setHelp({});
         return;
     }
-    if (mode_ == kModeTwoPlayers && chosen_[static_cast<size_t>(side)]) return;
+    if (!source_->showsHelpFor(side)) return;
     const SlotFacts& facts = model_.side[static_cast<size_t>(side)].facts.rows[static_cast<size_t>(row)];
     setHelp(qtText(rowHelpText(row, facts.info)));
 }
 
-void BattleSession::runTurn(Command fighter0, Command fighter1) {
+void BattleSession::confirmSound() {
+    if (hooks_.playEffect) hooks_.playEffect(kEffectConfirm);
+}
+
+void BattleSession::playTurn(Command fighter0, Command fighter1) {
     acceptInput_ = false;
     busy_ = true;
     setHelp({});
     timeline_.clear();
-    // The two players' lists stand aside while the turn plays (the engine takes only fighter
-    // 0's list away itself, outside the two-player mode).
-    if (mode_ == kModeTwoPlayers) model_.commands.shown = false;
     battle_->runTurn(fighter0, fighter1);
+    replayRecorder_.turnPlayed(*battle_, fighter0, fighter1);
     play();
 }
 
@@ -396,6 +368,10 @@ void BattleSession::armClock() {
     clockArmed_ = true;
     scheduledWaitMs_ += clockInterval_;
     inputWait_.start(clockInterval_);
+}
+
+void BattleSession::replayDiverged(int turn) {
+    message("リプレイ", "ターン " + std::to_string(turn) + " でリプレイと対戦が一致しなくなりました", DialogIcon::Warning);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -447,14 +423,26 @@ void BattleSession::control(const Step& step) {
     }
 }
 
-void BattleSession::startDone() {
+// The battle waits for a turn: the source takes over.
+void BattleSession::openInput() {
     busy_ = false;
-    if (settings_.spectatorMode == kTrue) {
-        armClock();
-    } else {
-        acceptInput_ = true;
-        emit inputOpened();
+    if (source_->clocked()) {
+        source_->open(*this);
+        // A replay that has no turn left (or no longer agrees) stops here.
+        if (!clockArmed_ && watchingReplay()) {
+            musicLoop_.stop();
+            if (hooks_.closeMusic) hooks_.closeMusic();
+            recordsDone();
+        }
+        return;
     }
+    acceptInput_ = true;
+    source_->open(*this);
+    emit inputOpened();
+}
+
+void BattleSession::startDone() {
+    openInput();
     emit menuChanged();
 }
 
@@ -463,13 +451,7 @@ void BattleSession::turnDone() {
     emit turnFinished(battle_ ? battle_->state().turnCount : 0);
     if (!checkStatistics()) return;
     if (!battle_ || battle_->state().ended) return;  // the result follows
-    busy_ = false;
-    if (settings_.spectatorMode == kTrue) {
-        armClock();
-    } else {
-        acceptInput_ = true;
-        emit inputOpened();
-    }
+    openInput();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -535,34 +517,15 @@ void BattleSession::finishRecords() {
     recordEndStatistics(statistics_, end);
     if (!checkStatistics()) return;
 
-    // The player's monster as its file holds it, with the battle's result added.
-    LoadedFighter& player = *fighters_[0];
-    if (Result<LoadedMonster> reloaded = loadMonster(player.file)) {
-        player.monster = std::move(*reloaded);
-        updatePlayerRecord(player.monster.record, end, statistics_);
-        if (settings_.spectatorMode != kTrue) {
-            const Status saved = saveMonster(player.file, player.monster.record, player.monster.picture);
-            if (!saved) message(saved.error().title, saved.error().message, DialogIcon::Error);
-        }
-    } else {
-        message(reloaded.error().title, reloaded.error().message, DialogIcon::Error);
+    // The fighters' monsters as their files hold them, with the battle's result added.
+    if (const std::optional<RecordKeeping> keeping = policy_->recordKeeping(battle_->settings())) {
+        const std::array<LoadedFighter*, 2> fighters{fighters_[0] ? &*fighters_[0] : nullptr,
+                                                     fighters_[1] ? &*fighters_[1] : nullptr};
+        for (const Error& e : saveBattleRecords(fighters, end, statistics_, *keeping))
+            message(e.title, e.message, DialogIcon::Error);
     }
-    if (mode_ == kModeTwoPlayers && fighters_[1]) {
-        LoadedFighter& second = *fighters_[1];
-        if (Result<LoadedMonster> reloaded = loadMonster(second.file)) {
-            second.monster = std::move(*reloaded);
-            updateSecondPlayerRecord(second.monster.record, end);
-            const Status saved = saveMonster(second.file, second.monster.record, second.monster.picture);
-            if (!saved) message(saved.error().title, saved.error().message, DialogIcon::Error);
-        } else {
-            message(reloaded.error().title, reloaded.error().message, DialogIcon::Error);
-        }
-    }
-    if (mode_ == kModeElimination && end.winner == 1) {
-        // A defeat ends the run.
-        run_->reset();
-        emit captionChanged(windowCaption());
-    }
+    policy_->battleFinished(end);
+    emit captionChanged(windowCaption());
     timeline_.push(pauseStep(300, Wait::Plain));
     timeline_.push(pauseStep(300, Wait::Plain));
     timeline_.push(pauseStep(300, Wait::Scaled));
@@ -574,8 +537,72 @@ void BattleSession::recordsDone() {
     busy_ = false;
     running_ = false;
     acceptInput_ = false;
+    clockArmed_ = false;
+    inputWait_.stop();
+    if (watchingReplay()) {
+        endReplay();
+        return;
+    }
     emit menuChanged();
     emit battleFinished();
+}
+
+// ---------------------------------------------------------------------------------------
+// Replays
+
+bool BattleSession::canSaveReplay() const {
+    return !busy_ && !running_ && battle_ && battle_->state().ended && replayRecorder_.replay().has_value();
+}
+
+bool BattleSession::saveReplay(const fs::path& file) {
+    if (!canSaveReplay()) return false;
+    const Status saved = vex::saveReplay(file, *replayRecorder_.replay());
+    if (!saved) message(saved.error().title, saved.error().message, DialogIcon::Error);
+    return saved.ok();
+}
+
+bool BattleSession::openReplay(const fs::path& file) {
+    if (busy_ || running_ || watchingReplay()) return false;
+    Result<Replay> replay = readReplay(file);
+    if (!replay) {
+        message(replay.error().title, replay.error().message);
+        return false;
+    }
+    Result<std::array<LoadedMonster, 2>> monsters = replayMonsters(*replay);
+    if (!monsters) {
+        message(monsters.error().title, monsters.error().message);
+        return false;
+    }
+    savedPolicy_ = std::move(policy_);
+    savedFighters_ = fighters_;
+    auto watching = std::make_unique<ReplayPolicy>(std::move(*replay), std::move(*monsters));
+    fighters_[0] = LoadedFighter{{}, watching->monster(0)};
+    fighters_[1] = LoadedFighter{{}, watching->monster(1)};
+    for (int side = 0; side < 2; ++side)
+        statistics_.load(side, parseHistory(fighters_[static_cast<size_t>(side)]->monster.record.history()));
+    policy_ = std::move(watching);
+    emit pictureChanged(0);
+    emit pictureChanged(1);
+    emit captionChanged(windowCaption());
+    start();
+    return true;
+}
+
+void BattleSession::endReplay() {
+    policy_ = std::move(savedPolicy_);
+    fighters_ = std::move(savedFighters_);
+    savedFighters_ = {};
+    for (int side = 0; side < 2; ++side)
+        if (const LoadedFighter* f = fighter(side)) statistics_.load(side, parseHistory(f->monster.record.history()));
+    battle_.reset();
+    source_.reset();
+    replayRecorder_.clear();
+    showIdle();
+    emit pictureChanged(0);
+    emit pictureChanged(1);
+    emit captionChanged(windowCaption());
+    emit menuChanged();
+    emit replayFinished();
 }
 
 void BattleSession::shutdown() {

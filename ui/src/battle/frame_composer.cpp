@@ -138,8 +138,8 @@ void FrameComposer::loadContent() {
     } else {
         problems_.push_back(std::string(kStatusLayoutPath) + " がありません");
     }
-    if (auto text = readWholeFile(resolveIn(programFolder_, kStageListPath), 1 << 20))
-        stages_ = parseStageList(*text);
+    if (auto list = readStageList(programFolder_))
+        stages_ = std::move(*list);
     else
         problems_.push_back(std::string(kStageListPath) + " がありません");
 

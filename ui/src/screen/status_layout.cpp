@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "vexmora/data/numbers.h"
-#include "vexmora/ui/input_form.h"
+#include "vexmora/data/input_form.h"
 
 namespace vex::ui {
 

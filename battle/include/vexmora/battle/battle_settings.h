@@ -2,6 +2,7 @@
 // The settings a battle runs under: chosen in the settings dialog, or taken from the host's
 // settings block in a network battle.
 
+#include "vexmora/data/stage_list.h"
 #include <cstdint>
 
 namespace vex {
@@ -20,7 +21,6 @@ inline constexpr int16_t kRandomGroundStage = -1;
 inline constexpr int16_t kRandomWaterStage = -2;
 inline constexpr int16_t kTournamentStage = 5;
 inline constexpr int16_t kMysteryStage = 7;
-inline constexpr int kStageCountWithoutList = 18;
 
 struct BattleSettings {
     int16_t battleMode = kModeFree;

@@ -3,6 +3,7 @@
 // engine reports into, the number of stages of a program folder, the end of a battle read off
 // the engine, and a whole computer-against-computer battle for the headless runs.
 
+#include <memory>
 #include <optional>
 
 #include "vexmora/battle/battle.h"
@@ -24,8 +25,11 @@ private:
     StatisticsTable& table_;
 };
 
-// The stages the program folder's stage list offers (18 without a list).
-int stageCountIn(const fs::path& programFolder);
+// A battle against a chosen opponent, ready to be seeded and started: the opponent's forced
+// stage, the tournament stage's restriction on both fighters, the opponent's forced HP.
+std::unique_ptr<Battle> prepareSeriesBattle(const BattleSettings& settings, const MonsterRecord& player,
+                                            const MonsterRecord& other, const OpponentChoice* opponent,
+                                            RandomSource& random, BattleView& view, BattleStatistics& statistics);
 
 // The end of a finished battle as the results read it.
 EndOfBattle endOfBattleFrom(const Battle& battle, int winCount);

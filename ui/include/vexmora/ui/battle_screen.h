@@ -1,7 +1,7 @@
 #pragma once
 // MAIN: the battle screen. It paints the frame the composer makes of the session's display
 // model, and forwards clicks on the command rows, the two-player keys, the spectator button
-// and the menu commands (スタート, 1Ｐロード, 2Ｐロード, 設定, ヘルプ) to the session.
+// and the menu commands (スタート, 1Ｐロード, 2Ｐロード, 設定, リプレイ, ヘルプ) to the session.
 //
 // The pelkit library is loaded when the screen is made; without it the screen is not ready
 // (error() says why) and must not be shown.
@@ -56,6 +56,9 @@ struct BattleScreenOptions {
     std::vector<fs::path> libraryFolders;     // where libpelkit.so is looked for; the defaults if empty
     // The loading dialog; the game's MonsterLoadDialog unless set (tests choose files here).
     std::function<std::optional<LoadedFighter>(QWidget* parent, int side)> chooseMonster;
+    // The replay file to save to or to open; a file dialog unless set.
+    enum class ReplayFile { Save, Open };
+    std::function<std::optional<fs::path>(QWidget* parent, ReplayFile purpose)> chooseReplayFile;
 };
 
 class BattleScreen : public QMainWindow {
@@ -76,11 +79,15 @@ public:
     QAction* startAction() const { return start_; }
     QAction* loadAction(int side) const { return side == 0 ? load1_ : load2_; }
     QAction* settingsAction() const { return settings_; }
+    QAction* saveReplayAction() const { return saveReplay_; }
+    QAction* openReplayAction() const { return openReplay_; }
 
     // The menu commands.
     void startBattle();
     void loadFighter(int side);
     void openSettings();
+    void saveReplay();
+    void openReplay();
 
 signals:
     void closed();
@@ -93,6 +100,8 @@ private:
     void buildMenu();
     void updateMenu();
     void updateLabels();
+    void updateHelp();
+    std::optional<fs::path> chooseReplayFile(BattleScreenOptions::ReplayFile purpose);
 
     Dialogs& dialogs_;
     BattleScreenOptions options_;
@@ -108,8 +117,11 @@ private:
     QAction* load1_ = nullptr;
     QAction* load2_ = nullptr;
     QAction* settings_ = nullptr;
+    QAction* saveReplay_ = nullptr;
+    QAction* openReplay_ = nullptr;
     QString baseCaption_;
     bool closing_ = false;
+    bool showingHint_ = false;  // the help line shows what to do next, not a row's help
 };
 
 }  // namespace vex::ui

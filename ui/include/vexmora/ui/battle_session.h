@@ -1,10 +1,16 @@
 #pragma once
 // BattleSession: one battle screen's battles. It owns the fighters, the battle and the
-// animation timeline: each command the player gives (a click on a command row, the keys of
-// the two-player grid, the spectator clock) plays one whole turn in the engine at once, whose
-// events become timeline steps; the session then plays the steps with timer-driven waits at
-// the game speed, while `busy` keeps clicks, keys and the window's close box out. At the end
-// of a battle it plays the result, updates and saves the records and gets ready for the next.
+// animation timeline, and is a small state machine with timers:
+//
+//   idle ──スタート──▶ start (busy) ──▶ waiting for a turn ──command──▶ turn (busy) ──▶ …
+//                                                   └── the battle ends ──▶ result, records ──▶ idle
+//
+// What differs between the modes is asked of a ModePolicy (rules/mode_policy.h): where the
+// opponent comes from, loading, which records change, the caption, what follows. Where the
+// turns come from is a CommandSource (command_source.h): clicks, the two-player keys, the
+// spectator clock, a replay. Each command plays one whole turn in the engine at once, whose
+// events become timeline steps; the session plays the steps with timer-driven waits at the
+// game speed, while `busy` keeps clicks, keys and the window's close box out.
 //
 // The battle screen paints the display model the timeline drives and forwards its input here;
 // it decides nothing about the battle itself.
@@ -22,9 +28,13 @@
 #include "vexmora/data/dialogs.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/report/statistics_table.h"
+#include "vexmora/rules/battle_records.h"
+#include "vexmora/rules/mode_policy.h"
+#include "vexmora/rules/replay.h"
 #include "vexmora/rules/opponent_choice.h"
 #include "vexmora/rules/series_battle.h"
 #include "vexmora/ui/animation_timeline.h"
+#include "vexmora/ui/command_source.h"
 #include "vexmora/ui/display_model.h"
 #include "vexmora/ui/frame_composer.h"
 
@@ -47,20 +57,15 @@ struct SessionHooks {
     static SessionHooks quiet(Dialogs& dialogs);
 };
 
-// A fighter as it was loaded: where from, and the monster with its picture.
-struct LoadedFighter {
-    fs::path file;
-    LoadedMonster monster;
-};
-
-class BattleSession : public QObject {
+class BattleSession : public QObject, private TurnInput {
     Q_OBJECT
 public:
     BattleSession(int16_t battleMode, fs::path programFolder, int stageCount, SessionHooks hooks,
                   QObject* parent = nullptr);
     ~BattleSession() override;
 
-    int16_t battleMode() const { return mode_; }
+    int16_t battleMode() const { return policy_->mode(); }
+    const ModePolicy& policy() const { return *policy_; }
     BattleSettings& settings() { return settings_; }
     const BattleSettings& settings() const { return settings_; }
     // The report server chosen in the settings (network battles only).
@@ -72,6 +77,10 @@ public:
     bool battleRunning() const { return running_; }
     // The spectator clock is waiting to start the next turn.
     bool clockArmed() const { return clockArmed_; }
+    // Turns come from the spectator clock (spectator mode, a replay).
+    bool clocked() const;
+    // How many command lists answer the mouse (0 while the computer or a replay plays).
+    int listsForMouse() const { return source_ ? source_->listsForMouse() : 0; }
     const Battle* battle() const { return battle_.get(); }
     bool battleEnded() const { return battle_ && battle_->state().ended; }
 
@@ -117,7 +126,16 @@ public:
     void shutdown();
 
     QString windowCaption() const;
-    int winCount() const { return run_ ? run_->winCount() : 0; }
+    int winCount() const { return policy_->winCount(); }
+
+    // --- Replays ----------------------------------------------------------------------
+    // The battle just fought can be kept as a replay once its records are done.
+    bool canSaveReplay() const;
+    bool saveReplay(const fs::path& file);
+    // Plays a replay like a spectated battle, then puts the fighters back as they were. A
+    // damaged file shows its message. Touches no monster file and no record.
+    bool openReplay(const fs::path& file);
+    bool watchingReplay() const { return savedPolicy_ != nullptr; }
 
     // The spectator clock's interval: 1000 ms in the game; tests shorten it.
     void setClockInterval(int ms) { clockInterval_ = ms; }
@@ -140,9 +158,21 @@ signals:
     void inputOpened();
     void turnFinished(int turn);
     void battleFinished();
+    void replayFinished();
 
 private:
-    void runTurn(Command fighter0, Command fighter1);
+    // TurnInput: what the command source may do.
+    Battle& battleInPlay() override { return *battle_; }
+    DisplayModel& display() override { return model_; }
+    void playTurn(Command fighter0, Command fighter1) override;
+    void confirmSound() override;
+    void showHelp(const QString& text) override { setHelp(text); }
+    void refresh() override { emit changed(); }
+    void armClock() override;
+    void replayDiverged(int turn) override;
+
+    void openInput();
+    void endReplay();
     void play();
     void playSteps();
     void control(const Step& step);
@@ -151,22 +181,25 @@ private:
     void beginResult(int winner);
     void finishRecords();
     void recordsDone();
-    void armClock();
     void showIdle();
     void message(const std::string& title, const std::string& text, DialogIcon icon = DialogIcon::Warning);
     void setHelp(const QString& text);
     bool checkStatistics();
     int gameSpeed() const;
 
-    int16_t mode_;
+    std::unique_ptr<ModePolicy> policy_;
+    std::unique_ptr<CommandSource> source_;
     fs::path programFolder_;
     int stageCount_;
     SessionHooks hooks_;
     BattleSettings settings_;
 
     std::array<std::optional<LoadedFighter>, 2> fighters_;
-    std::unique_ptr<EliminationRun> run_;
-    std::optional<OpponentChoice> opponent_;  // the elimination opponent of this battle
+    std::optional<OpponentChoice> opponent_;  // the opponent the mode chose for this battle
+    ReplayRecorder replayRecorder_;
+    // While a replay plays: the mode's own policy and fighters, back once it is over.
+    std::unique_ptr<ModePolicy> savedPolicy_;
+    std::array<std::optional<LoadedFighter>, 2> savedFighters_;
     std::string battleMusic_;
 
     StatisticsTable statistics_;
@@ -187,8 +220,6 @@ private:
     QTimer inputWait_;  // InputWAIT: 1000 ms between spectator turns
     int clockInterval_ = 1000;
     QTimer musicLoop_;
-    std::array<bool, 2> chosen_{};
-    std::array<Command, 2> keyCommands_{};
     QString help_;
     int64_t scheduledWaitMs_ = 0;
     int64_t ownWaitMs_ = 0;

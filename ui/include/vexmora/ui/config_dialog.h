@@ -11,7 +11,7 @@
 #include "vexmora/battle/battle_settings.h"
 #include "vexmora/data/dialogs.h"
 #include "vexmora/data/paths.h"
-#include "vexmora/ui/stage_pictures.h"
+#include "vexmora/data/stage_list.h"
 
 class QAbstractButton;
 class QButtonGroup;

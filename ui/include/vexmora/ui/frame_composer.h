@@ -29,7 +29,7 @@
 #include "vexmora/ui/monster_sprite.h"
 #include "vexmora/ui/pelkit_library.h"
 #include "vexmora/ui/sprite.h"
-#include "vexmora/ui/stage_pictures.h"
+#include "vexmora/data/stage_list.h"
 #include "vexmora/ui/status_layout.h"
 
 class QPainter;

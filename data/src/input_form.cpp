@@ -1,10 +1,10 @@
-#include "vexmora/ui/input_form.h"
+#include "vexmora/data/input_form.h"
 
 #include <charconv>
 
 #include "vexmora/data/text.h"
 
-namespace vex::ui {
+namespace vex {
 
 namespace {
 
@@ -75,4 +75,4 @@ std::optional<long long> inputNumber(const InputValue& value) {
     return number;
 }
 
-}  // namespace vex::ui
+}  // namespace vex

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vex::ui {
+namespace vex {
 
 struct InputValue {
     std::string text;  // UTF-8, quotes removed, surrounding blanks trimmed
@@ -21,4 +21,4 @@ std::vector<InputValue> readInputValues(std::string_view cp932Text);
 // nothing when the text is not one.
 std::optional<long long> inputNumber(const InputValue& value);
 
-}  // namespace vex::ui
+}  // namespace vex

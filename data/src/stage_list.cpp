@@ -1,14 +1,13 @@
-#include "vexmora/ui/stage_pictures.h"
+#include "vexmora/data/stage_list.h"
 
-#include "vexmora/ui/input_form.h"
+#include "vexmora/data/input_form.h"
 
-namespace vex::ui {
+namespace vex {
 
 StageList parseStageList(std::string_view cp932Text) {
     const std::vector<InputValue> values = readInputValues(cp932Text);
     StageList list;
     size_t next = 0;
-    // A last file without its name is ignored, as the engine's count of stages ignores it.
     for (int counter = 1; next + 1 < values.size(); ++counter) {
         if (counter == 9 || counter == 11) {
             const size_t rareIndex = counter == 9 ? 0 : 1;
@@ -39,4 +38,15 @@ std::optional<StagePicture> StageList::pictureFor(int stage) const {
     return rare[static_cast<size_t>(index)];
 }
 
-}  // namespace vex::ui
+Result<StageList> readStageList(const fs::path& programFolder) {
+    auto text = readWholeFile(resolveIn(programFolder, kStageListPath), 1 << 20);
+    if (!text) return text.error();
+    return parseStageList(*text);
+}
+
+int stageCountIn(const fs::path& programFolder) {
+    auto list = readStageList(programFolder);
+    return list ? list->battleStageCount() : kStageCountWithoutList;
+}
+
+}  // namespace vex

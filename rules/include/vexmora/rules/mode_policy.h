@@ -1,0 +1,115 @@
+#pragma once
+// A mode policy: what one battle mode decides around the engine. Where the next opponent comes
+// from, whether and how fighters are loaded, which command input the battles take, which
+// records a battle changes, the window caption and what follows a battle. The battle screen's
+// session asks its policy and never the mode number, so a new mode (a scenario, a network
+// battle) is a new policy — and, when its commands come from somewhere new, a new command
+// source on the screen (docs/battle-screen.md).
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "vexmora/battle/battle_settings.h"
+#include "vexmora/data/dialogs.h"
+#include "vexmora/data/monster_file.h"
+#include "vexmora/data/result.h"
+#include "vexmora/rules/battle_records.h"
+#include "vexmora/rules/opponent_choice.h"
+#include "vexmora/rules/replay.h"
+
+namespace vex {
+
+// Where a battle's commands come from.
+enum class CommandInput {
+    Rows,     // fighter 0's command rows, clicked; the computer plays fighter 1
+    KeyGrid,  // two players at one keyboard
+    Clock,    // the spectator clock: the computer plays both
+    Replay,   // a replay file's commands, on the spectator clock
+};
+
+// What the screen offers once a battle and its records are done.
+enum class AfterBattle {
+    Again,         // the same fighters may start again (a rematch), or others be loaded
+    NextOpponent,  // the run goes on: スタート draws the next opponent
+    RunOver,       // the run ended; a new one starts with スタート
+    Finished,      // nothing follows (a replay has been watched)
+};
+
+class ModePolicy {
+public:
+    virtual ~ModePolicy() = default;
+
+    virtual int16_t mode() const = 0;
+
+    // --- Loading --------------------------------------------------------------------------
+    virtual bool canLoad(int side) const = 0;
+    // Whether スタート needs fighter 1 loaded (a mode that draws opponents does not).
+    virtual bool needsOpponentLoaded() const { return true; }
+    Result<LoadedMonster> loadFighter(int side, const fs::path& file) const;
+    std::optional<DialogRequest> refusal(int side, const MonsterRecord& record) const;
+    bool reseedsAfterLoad(const MonsterRecord& record) const;
+
+    // --- The battle -----------------------------------------------------------------------
+    virtual CommandInput commandInput(const BattleSettings& settings) const;
+    // The opponent the mode chooses for the next battle; nothing keeps the loaded fighter 1.
+    virtual Result<std::optional<OpponentChoice>> nextOpponent(const MonsterRecord& player);
+    // The generator's state at the battle start; nothing seeds it from the clock.
+    virtual std::optional<uint32_t> generatorState() const { return std::nullopt; }
+    // The settings a battle runs under, from those chosen in the settings dialog.
+    virtual BattleSettings battleSettings(const BattleSettings& chosen) const { return chosen; }
+    // The stages the battle chooses from.
+    virtual int stageCount(int programStages) const { return programStages; }
+    // Whether the battle may be kept as a replay.
+    virtual bool recordsReplay() const { return true; }
+
+    // --- The end --------------------------------------------------------------------------
+    // The records the battle changes; nothing for none.
+    virtual std::optional<RecordKeeping> recordKeeping(const BattleSettings& settings) const;
+    virtual AfterBattle battleFinished(const EndOfBattle& end);
+    virtual std::string windowCaption() const { return {}; }
+    virtual int winCount() const { return 0; }
+    // What a newcomer is told to do next on the battle screen before a battle starts.
+    virtual std::string readyHint(bool hasFighter0, bool hasFighter1) const;
+};
+
+// The policy of a battle mode the title menu opens (free battles, two players, elimination).
+std::unique_ptr<ModePolicy> makeModePolicy(int16_t mode, const fs::path& programFolder);
+
+// Watching a replay: its fighters, settings and commands; no file is touched.
+class ReplayPolicy final : public ModePolicy {
+public:
+    ReplayPolicy(Replay replay, std::array<LoadedMonster, 2> monsters)
+        : replay_(std::move(replay)), monsters_(std::move(monsters)) {}
+    int16_t mode() const override { return replay_.settings.battleMode; }
+    bool canLoad(int) const override { return false; }
+    bool needsOpponentLoaded() const override { return false; }
+    // Fighter 1 as recorded, with the HP a mystery challenger brought.
+    Result<std::optional<OpponentChoice>> nextOpponent(const MonsterRecord&) override {
+        OpponentChoice recorded;
+        recorded.record = monsters_[1].record;
+        recorded.picture = monsters_[1].picture;
+        recorded.hp = replay_.opponentHp;
+        return std::optional<OpponentChoice>(std::move(recorded));
+    }
+    BattleSettings battleSettings(const BattleSettings& chosen) const override {
+        BattleSettings s = replay_.settings;
+        s.animationOn = chosen.animationOn;  // how it looks is the watcher's choice
+        return s;
+    }
+    int stageCount(int) const override { return replay_.stageCount; }
+    CommandInput commandInput(const BattleSettings&) const override { return CommandInput::Replay; }
+    std::optional<uint32_t> generatorState() const override { return replay_.generatorState; }
+    bool recordsReplay() const override { return false; }
+    std::optional<RecordKeeping> recordKeeping(const BattleSettings&) const override { return std::nullopt; }
+    AfterBattle battleFinished(const EndOfBattle&) override { return AfterBattle::Finished; }
+    std::string windowCaption() const override { return "ＴＸ（リプレイ）"; }
+    const Replay& replay() const { return replay_; }
+    const LoadedMonster& monster(int side) const { return monsters_[static_cast<size_t>(side)]; }
+
+private:
+    Replay replay_;
+    std::array<LoadedMonster, 2> monsters_;
+};
+
+}  // namespace vex
