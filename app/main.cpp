@@ -13,7 +13,9 @@
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/qt_dialogs.h"
+#include "vexmora/editor/scenario_load_dialog.h"
 #include "vexmora/ui/battle_screen.h"
+#include "vexmora/ui/scenario_play.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
 #include "vexmora/ui/system_options.h"
@@ -79,6 +81,8 @@ void reportStartupAndQuit() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The story pages' web view (loaded only when a page is shown) shares the GL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     const Arguments arguments = readArguments(QCoreApplication::arguments());
     if (arguments.help) {
@@ -118,8 +122,21 @@ int main(int argc, char** argv) {
     vex::QtDialogs dialogs;
     vex::ui::TitleWindow* titleWindow = nullptr;
     vex::ui::TitleScreens screens;
-    screens.openBattleScreen = [&dialogs, &titleWindow](int mode, const QString& caption) {
-        auto* screen = new vex::ui::BattleScreen(static_cast<int16_t>(mode), caption, dialogs);
+    // The scenario chosen in SCINARIOload: its folder and name without ".sce".
+    vex::fs::path scenarioBase;
+    screens.chooseScenario = [&dialogs, &scenarioBase](QWidget* parent) {
+        const std::optional<vex::fs::path> chosen = vex::chooseScenario(parent, dialogs);
+        scenarioBase = chosen.value_or(vex::fs::path());
+        return chosen.has_value();
+    };
+    screens.openBattleScreen = [&dialogs, &titleWindow, &scenarioBase](int mode, const QString& caption) {
+        vex::ui::BattleScreenOptions options;
+        if (mode == vex::kModeScenario && !scenarioBase.empty()) {
+            auto presenter = std::make_shared<vex::ui::ScreenScenarioPresenter>(
+                dialogs, [](const std::string& music) { vex::ui::sound().startMusic(music); });
+            options.policy = vex::ui::scenarioPolicyFor(scenarioBase, dialogs, presenter);
+        }
+        auto* screen = new vex::ui::BattleScreen(static_cast<int16_t>(mode), caption, dialogs, std::move(options));
         screen->setAttribute(Qt::WA_DeleteOnClose);
         if (!screen->ready()) {
             std::fprintf(stderr, "vexmora: %s\n", screen->error().c_str());
@@ -134,7 +151,7 @@ int main(int argc, char** argv) {
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
     };
-    screens.editMenu = vex::ui::monsterEditorEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
+    screens.editMenu = vex::ui::gameEditMenuEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);

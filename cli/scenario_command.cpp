@@ -52,7 +52,7 @@ int runScenario(const CLI::App* command, const SeriesOptions* o, int runs) {
     const fs::path playerPath = o->files[1];
     auto player = loadPlayer(playerPath, kModeScenario);
     if (!player) return 2;
-    if (runs > 0) return checkDifficultyOf(base, player->record, *o, runs);
+    if (runs > 0) return checkDifficultyOf(base, player->monster.record, *o, runs);
 
     ScenarioRun run(base, programFolder());
     ScriptedDialogs yes({DialogAnswer::Yes});

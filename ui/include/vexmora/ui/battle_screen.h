@@ -59,6 +59,8 @@ struct BattleScreenOptions {
     // The replay file to save to or to open; a file dialog unless set.
     enum class ReplayFile { Save, Open };
     std::function<std::optional<fs::path>(QWidget* parent, ReplayFile purpose)> chooseReplayFile;
+    // The mode's policy when the mode brings its own (a scenario); the title menu's modes unless set.
+    std::function<std::unique_ptr<ModePolicy>()> policy;
 };
 
 class BattleScreen : public QMainWindow {
