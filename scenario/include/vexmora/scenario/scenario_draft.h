@@ -34,6 +34,8 @@ struct BossEntry {
     std::string checksum;  // the boss file's integrity text when it was saved
     int16_t stage = 0;     // a stage number, -1 random ground stage, -2 random water stage
     std::string url;       // the story page shown before its battle
+
+    bool operator==(const BossEntry&) const = default;
 };
 
 struct ScenarioDraft {
