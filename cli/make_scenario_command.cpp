@@ -5,7 +5,9 @@
 // texts recorded, as the scenario editor does. Relative boss files are found from the JSON
 // file's folder.
 
+#include <array>
 #include <iostream>
+#include <optional>
 #include <iterator>
 
 #include "command_line.h"
@@ -30,36 +32,34 @@ int failWith(const Error& e) {
 
 int fail(const std::string& message) { return failWith(Error{"エラー", message}); }
 
-// Boss i (0-9) from its JSON entry: the monster saved as system data beside the scenario.
-int makeBoss(const json& entry, int i, const fs::path& jsonFolder, const fs::path& out, ScenarioRecord& record) {
-    const std::string where = "bosses[" + std::to_string(i) + "]";
-    if (!entry.is_object() || !entry.contains("file") || !entry["file"].is_string())
-        return fail(where + " must be null or an object with a \"file\"");
-    fs::path file = fs::path(entry["file"].get<std::string>());
-    if (file.is_relative()) file = jsonFolder / file;
+struct BossSource {
+    LoadedMonster monster;
     int16_t stage = 0;
+    std::string url;
+};
+
+// Boss i (0-9) as its JSON entry names it; nothing is written yet.
+Result<BossSource> readBoss(const json& entry, int i, const fs::path& jsonFolder) {
+    const std::string where = "bosses[" + std::to_string(i) + "]";
+    auto bad = [](const std::string& message) { return Error{"エラー", message}; };
+    if (!entry.is_object() || !entry.contains("file") || !entry["file"].is_string())
+        return bad(where + " must be null or an object with a \"file\"");
+    BossSource boss;
     if (entry.contains("stage")) {
         if (!entry["stage"].is_number_integer() || entry["stage"].get<int>() < -2 || entry["stage"].get<int>() > 999)
-            return fail(where + ".stage must be a stage number, -1 (地上系) or -2 (水中系)");
-        stage = static_cast<int16_t>(entry["stage"].get<int>());
+            return bad(where + ".stage must be a stage number, -1 (地上系) or -2 (水中系)");
+        boss.stage = static_cast<int16_t>(entry["stage"].get<int>());
     }
-    std::string url;
     if (entry.contains("url")) {
-        if (!entry["url"].is_string()) return fail(where + ".url must be text");
-        url = entry["url"].get<std::string>();
+        if (!entry["url"].is_string()) return bad(where + ".url must be text");
+        boss.url = entry["url"].get<std::string>();
     }
-    auto boss = loadMonster(file, ChecksumCheck::Skip);
-    if (!boss) return failWith(boss.error());
-    boss->record.makerVersion() = "9.99";
-    const fs::path bossPath = out.parent_path() / bossFileName(out.stem().string(), i + 1);
-    const Status saved = saveMonster(bossPath, boss->record, boss->picture);
-    if (!saved) return failWith(saved.error());
-    record.bossName[i] = boss->record.name;
-    record.bossStage[i] = std::to_string(stage);
-    record.bossChecksum[i] = boss->record.checksum();
-    record.bossUrl[i] = url;
-    record.bossSpare[i] = "0";
-    return kExitOk;
+    fs::path file = fs::path(entry["file"].get<std::string>());
+    if (file.is_relative()) file = jsonFolder / file;
+    auto monster = loadMonster(file, ChecksumCheck::Skip);
+    if (!monster) return monster.error();
+    boss.monster = std::move(*monster);
+    return boss;
 }
 
 int makeScenario(const Options& o) {
@@ -87,10 +87,18 @@ int makeScenario(const Options& o) {
     if (!bosses.is_null()) {
         if (!bosses.is_array() || bosses.size() > kScenarioBossCount)
             return fail("bosses must be an array of at most ten entries");
+        // Every boss is read before anything is written.
+        std::array<std::optional<BossSource>, kScenarioBossCount> sources;
+        for (size_t i = 0; i < bosses.size(); ++i) {
+            if (bosses[i].is_null()) continue;
+            auto boss = readBoss(bosses[i], static_cast<int>(i), jsonFolder);
+            if (!boss) return failWith(boss.error());
+            sources[i] = std::move(*boss);
+        }
         const ScenarioRecord empty = emptyScenario();
         for (int i = 0; i < kScenarioBossCount; ++i) {
-            const bool set = i < static_cast<int>(bosses.size()) && !bosses[static_cast<size_t>(i)].is_null();
-            if (!set) {
+            std::optional<BossSource>& boss = sources[static_cast<size_t>(i)];
+            if (!boss) {
                 record->bossName[i] = empty.bossName[i];
                 record->bossStage[i] = empty.bossStage[i];
                 record->bossChecksum[i] = empty.bossChecksum[i];
@@ -98,8 +106,16 @@ int makeScenario(const Options& o) {
                 record->bossSpare[i] = empty.bossSpare[i];
                 continue;
             }
-            if (const int status = makeBoss(bosses[static_cast<size_t>(i)], i, jsonFolder, out, *record))
-                return status;
+            // Saved as system data beside the scenario, as the editor saves a boss.
+            MonsterRecord& m = boss->monster.record;
+            m.makerVersion() = "9.99";
+            const Status saved = saveMonster(out.parent_path() / bossFileName(name, i + 1), m, boss->monster.picture);
+            if (!saved) return failWith(saved.error());
+            record->bossName[i] = m.name;
+            record->bossStage[i] = std::to_string(boss->stage);
+            record->bossChecksum[i] = m.checksum();
+            record->bossUrl[i] = boss->url;
+            record->bossSpare[i] = "0";
         }
     }
     const Status written = writeScenario(out, *record);
