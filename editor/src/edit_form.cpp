@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
@@ -139,7 +140,7 @@ QWidget* EditForm::buildPicturePanel() {
     sizeRow->addWidget(caption(QStringLiteral("サイズ")));
     size_ = new QSlider(Qt::Horizontal);
     size_->setObjectName(QStringLiteral("imageSize"));
-    size_->setRange(0, 100);
+    size_->setRange(0, 200);
     connect(size_, &QSlider::valueChanged, this, [this](int value) {
         session_.monster.imageSize = static_cast<int16_t>(value);
         showPictureTip();
@@ -188,6 +189,7 @@ QWidget* EditForm::buildSlots() {
         connect(w.button, &QPushButton::clicked, this, [this, k] { chooseSlotTechnique(k); });
         w.name = new LimitedLineEdit(kTechniqueNameLimit, &dialogs_);
         w.name->setObjectName(QStringLiteral("TNAME%1").arg(k));
+        w.name->setMinimumWidth(150);
         connect(w.name, &QLineEdit::textEdited, this, &EditForm::edited);
         w.element = new QComboBox;
         w.element->setObjectName(QStringLiteral("ZOKUSEI%1").arg(k));
@@ -358,6 +360,8 @@ void EditForm::fillFromMonster() {
     password_->setText(q(m.password()));
     const int figures[] = {m.wins, m.losses, m.extraNumber(kNetWins), m.extraNumber(kNetLosses)};
     for (int i = 0; i < 4; ++i) record_[static_cast<size_t>(i)]->setText(QString::number(figures[i]));
+    // A size made elsewhere is kept as it is: the slider widens rather than change it.
+    size_->setRange(std::min<int>(0, m.imageSize), std::max<int>(200, m.imageSize));
     size_->setValue(m.imageSize);
     const int flip = m.extraNumber(kFlipSide);
     mirror_[0]->setChecked(flip == 1);

@@ -57,13 +57,16 @@ void EditForm::loadIntoEditor(const std::string& chosen) {
     session_.monster.makerName() = displayMakerName(*loaded);
     if (editorRefusesSystemData(session_.monster, session_.debugFile, session_.scenarioEditMode)) {
         dialogs_.ask({kSystemDataTitle, kSystemDataText, DialogIcon::Warning, DialogButtons::Ok});
+        // Nothing of the system data stays in the editor, and nothing can be saved over it.
         session_.sourcePaths = {std::string(kNewCharacterPath), std::string()};
-        session_.monster = MonsterRecord{};
+        session_.chosenPicture.clear();
+        session_.monster = newMonster("", 0, 0, 0);
         pictureBytes_.clear();
         clearAllNow();
         return;
     }
     session_.sourcePaths = {path, std::string()};
+    session_.chosenPicture.clear();
     pictureBytes_ = loaded->picture;
     fillFromMonster();
     dirty_ = false;
@@ -93,6 +96,7 @@ void EditForm::clearAllNow() {
         for (int k = 0; k < kSlotCount; ++k) m.techElement(k) = "0";
         pictureBytes_.clear();
         session_.sourcePaths[1].clear();
+        session_.chosenPicture.clear();
     }
     m.makerName().clear();
     m.password().clear();
@@ -162,6 +166,7 @@ void EditForm::choosePicture() {
     pictureBytes_ = picture->bytes;
     session_.monster.imageFile = picture->imageFile;
     session_.sourcePaths[1] = path;
+    session_.chosenPicture = picture->bytes;
     showPictureTip();
     redrawPreview();
     edited();

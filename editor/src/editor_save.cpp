@@ -67,6 +67,7 @@ fs::path bossFilePath(const fs::path& scenarioFolder, const std::string& scenari
 }
 
 Result<std::string> pictureForSave(const EditorSession& session) {
+    if (!session.chosenPicture.empty()) return session.chosenPicture;
     if (!session.sourcePaths[1].empty()) {
         auto bytes = readWholeFile(fs::path(session.sourcePaths[1]), maxPictureBytes());
         if (!bytes) return Error{"読み込みエラー", missingPictureText(session.sourcePaths[1])};

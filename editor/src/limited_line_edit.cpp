@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "vexmora/data/text.h"
 #include "vexmora/editor/editor_rules.h"
@@ -28,6 +29,17 @@ bool typesText(const QKeyEvent* event) {
 LimitedLineEdit::LimitedLineEdit(size_t limitBytes, Dialogs* dialogs, QWidget* parent)
     : QLineEdit(parent), limit_(limitBytes), dialogs_(dialogs) {
     setAttribute(Qt::WA_InputMethodEnabled, true);
+    // Whatever else a person does to the text (the context menu's paste, a drop) is held to the
+    // limit afterwards; text set by the program is left as it is.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {
+        const std::string now = utf8(edited);
+        if (fitText(now, limit_) == TextFit::Fits) return;
+        const int cursor = cursorPosition();
+        const std::string kept = fittingStart(now, limit_);
+        setText(QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())));
+        setCursorPosition(std::min(cursor, static_cast<int>(text().size())));
+        refuse();
+    });
 }
 
 void LimitedLineEdit::refuse() {

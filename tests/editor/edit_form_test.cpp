@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QBuffer>
+#include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -124,6 +125,7 @@ TEST_F(EditFormTest, ShowsTheLoadedMonsterAndPreviewsItAsABattleDraws) {
     form.sizeSlider()->setValue(100);
     EXPECT_GT(monsterPixels(form.previewImage(), ground).first, small);
     EXPECT_EQ(form.sizeSlider()->toolTip(), "表示されるサイズは85×114です");
+    EXPECT_EQ(form.formValues().imageSize, 100);
 
     // ↑ lifts the monster; 戻 puts it back.
     const QImage standing = form.previewImage();
@@ -165,6 +167,13 @@ TEST_F(EditFormTest, TextBoxesRefuseWhatDoesNotFitInCp932Bytes) {
     EXPECT_EQ(maker->text(), "");
     ASSERT_FALSE(dialogs.asked.empty());
     EXPECT_EQ(dialogs.asked.back().text, kNotEncodableText);
+
+    // A paste from the context menu goes around the keys: the text is held to the limit after it.
+    password->setText("abc");
+    QApplication::clipboard()->setText(QStringLiteral("0123456789"));
+    password->paste();
+    EXPECT_EQ(password->text(), "abc0123456");
+    EXPECT_EQ(beeps.count(), 3);
 
     EXPECT_EQ(form.slotName(0)->limitBytes(), 40u);
     EXPECT_EQ(form.lineBox(2)->limitBytes(), 40u);
@@ -260,6 +269,20 @@ TEST_F(EditFormTest, ClearAllEmptiesALoadedMonsterWhichThenCannotBeSaved) {
     // Without a picture there is nothing to save.
     EXPECT_FALSE(form.save());
     EXPECT_EQ(dialogs.asked.back().text, kNoPictureText);
+}
+
+TEST_F(EditFormTest, SystemDataIsRefusedAndNothingOfItStays) {
+    MonsterRecord boss = loadMonster(monsterPath)->record;
+    boss.makerVersion() = "9.99";
+    const fs::path bossPath = home / "Data" / "ぬし.tvx";
+    ASSERT_TRUE(saveMonster(bossPath, boss, "").ok());
+    EditForm form(openingFor(bossPath), dialogs, hooks);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text, kSystemDataText);
+    EXPECT_TRUE(form.session().isNewMonster());
+    EXPECT_EQ(form.session().monster.name, "");
+    EXPECT_EQ(form.slotButton(0)->text(), "なし");
+    EXPECT_EQ(form.lineBox(0)->text(), "");
 }
 
 TEST_F(EditFormTest, UndeadCannotBeRemovedWhileZombieIsSet) {

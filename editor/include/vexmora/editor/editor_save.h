@@ -22,6 +22,9 @@ struct EditorSession {
     // [0] the monster file loaded into the editor (empty or kNewCharacterPath for a new one);
     // [1] the picture file chosen since then, or empty.
     std::array<std::string, 2> sourcePaths;
+    // The bytes of the picture file [1] as they were read when it was chosen: the save takes
+    // these, so a file changed or removed since cannot spoil it.
+    std::string chosenPicture;
     bool debugMode = false;  // the "デバッグ" box
     bool debugFile = false;  // "ＱＥＬＰＡＲ.DBG" is in the program folder
     int scenarioEditMode = 0;  // 1-10 while boss i of a scenario is edited
