@@ -39,6 +39,10 @@ BrowseEntry loadBrowseEntry() {
 std::optional<QUrl> storyPageUrl(std::string_view address, const fs::path& programFolder) {
     if (startsWithNoCase(address, "http://") || startsWithNoCase(address, "https://"))
         return QUrl(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())));
+    // A local page is named relative to the program folder: "\\x", "/x" and "C:\\x" are not.
+    const bool absolute = !address.empty() && (address[0] == '/' || address[0] == '\\' ||
+                                               (address.size() > 1 && address[1] == ':'));
+    if (absolute) return std::nullopt;
     const fs::path page = resolveIn(programFolder, address).lexically_normal();
     const fs::path base = programFolder.lexically_normal();
     const fs::path inside = page.lexically_relative(base);
