@@ -59,6 +59,8 @@ Result<BossSource> readBoss(const json& entry, int i, const fs::path& jsonFolder
     auto monster = loadMonster(file, ChecksumCheck::Skip);
     if (!monster) return monster.error();
     boss.monster = std::move(*monster);
+    // With a picture the maker name's last byte is the picture's first: not part of the name.
+    boss.monster.record.makerName() = displayMakerName(boss.monster);
     return boss;
 }
 
