@@ -229,6 +229,8 @@ void ScenarioMakeForm::setDraft(const ScenarioDraft& d) {
         rows_[static_cast<size_t>(i)].url->setText(q(b.url));
         showBoss(i);
     }
+    // Long texts show their beginning.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) box->home(false);
     nameTouched_ = false;
     filling_ = false;
     dirty_ = false;
