@@ -10,6 +10,8 @@
 #include <string>
 #include <unistd.h>
 
+#include "battle_probe.h"
+#include "termination.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/qt_dialogs.h"
@@ -68,14 +70,14 @@ bool messageBoxesSeen() {
 }
 
 // For tools/measure-startup.sh and the tests: the wall clock when the title has been painted,
-// and the program folder in use.
-void reportStartupAndQuit() {
+// and the program folder in use. VEXMORA_STARTUP_PROBE=stay keeps the game running afterwards.
+void reportStartup() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     std::printf("vexmora-startup-probe %lld %s\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
                 vex::programFolder().c_str());
     std::fflush(stdout);
-    QCoreApplication::quit();
+    if (std::string(std::getenv("VEXMORA_STARTUP_PROBE")) != "stay") QCoreApplication::quit();
 }
 
 }  // namespace
@@ -83,7 +85,17 @@ void reportStartupAndQuit() {
 int main(int argc, char** argv) {
     // The story pages' web view (loaded only when a page is shown) shares the GL contexts.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The audio library would turn SIGTERM and SIGINT into its own quit events, which nobody
+    // reads: the game takes them itself.
+    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
     QApplication app(argc, argv);
+    vex::app::endOnTerminationSignals([](int) {
+        // As closing the windows does, but a running battle does not hold the game: its timers
+        // and music stop, what it has saved stays saved, and the game ends.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* screen = qobject_cast<vex::ui::BattleScreen*>(window)) screen->session().shutdown();
+        QCoreApplication::quit();
+    });
     const Arguments arguments = readArguments(QCoreApplication::arguments());
     if (arguments.help) {
         std::fputs(kUsage, stdout);
@@ -160,7 +172,9 @@ int main(int argc, char** argv) {
     vex::TechniqueCatalogue::instance();
 
     const bool probe = std::getenv("VEXMORA_STARTUP_PROBE") != nullptr;
-    if (probe) QObject::connect(&title, &vex::ui::TitleWindow::firstPainted, &app, reportStartupAndQuit);
+    if (probe) QObject::connect(&title, &vex::ui::TitleWindow::firstPainted, &app, reportStartup);
+    if (const char* battle = std::getenv("VEXMORA_PROBE_BATTLE"))
+        QTimer::singleShot(0, &title, [battle, &dialogs] { vex::app::startProbeBattle(battle, dialogs); });
     title.show();
 
     // The audio device opens once the title is up, so it never delays the first picture.

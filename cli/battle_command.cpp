@@ -10,7 +10,10 @@
 
 #include "command_line.h"
 #include "settings_options.h"
+#include "battle_result.h"
 #include "vexmora/battle/battle.h"
+#include "vexmora/rules/replay.h"
+#include "vexmora/rules/series_battle.h"
 #include "vexmora/battle/battle_log.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/paths.h"
@@ -34,6 +37,7 @@ struct Options {
     std::string commandText;
     std::vector<std::pair<int, int>> commands{{kComputer, kComputer}};
     std::string log;
+    std::string replayFile;
 };
 
 std::optional<int64_t> parseInteger(const std::string& text) {
@@ -68,7 +72,7 @@ std::optional<std::vector<std::pair<int, int>>> parseCommands(const std::string&
     return pairs;
 }
 
-std::optional<MonsterRecord> loadFighter(const std::string& path) {
+std::optional<LoadedMonster> loadFighter(const std::string& path) {
     auto loaded = loadMonster(fs::path(path));
     if (!loaded) {
         std::cerr << loaded.error().title << ": " << path << ": " << loaded.error().message << "\n";
@@ -78,7 +82,7 @@ std::optional<MonsterRecord> loadFighter(const std::string& path) {
         std::cerr << kTamperedTitle << ": " << path << ": " << kTamperedMessage << "\n";
         return std::nullopt;
     }
-    return loaded->record;
+    return std::move(*loaded);
 }
 
 int playBattle(const CLI::App* command, Options& options) {
@@ -99,9 +103,19 @@ int playBattle(const CLI::App* command, Options& options) {
     const auto& opening = options.commands.front();
     options.settings.spectatorMode = opening.first == kComputer ? -1 : 0;
     options.settings.battleMode = opening.second == kComputer ? kModeFree : kModeTwoPlayers;
-    Battle battle(options.settings, *a, *b, rng, view);
+    StatisticsTable statistics;
+    StatisticsRecorder recorder(statistics);
+    const std::unique_ptr<Battle> prepared =
+        prepareSeriesBattle(options.settings, a->record, b->record, nullptr, rng, view, recorder);
+    Battle& battle = *prepared;
     seedBattleGenerator(rng, options.seedGiven ? std::optional<int32_t>(static_cast<int32_t>(options.seed)) : std::nullopt);
-    battle.startBattle(stageCountIn(programFolder()));
+    const int stageCount = stageCountIn(programFolder());
+    ReplayRecorder replay;
+    if (!options.replayFile.empty()) {
+        const Status recording = replay.begin(battle, {&*a, &*b}, rng.state(), stageCount, std::nullopt);
+        if (!recording) return failWith(recording.error(), kExitFailure);
+    }
+    battle.startBattle(stageCount);
 
     for (int turn = 0; !battle.state().ended && turn < kTurnCap; ++turn) {
         const auto& pair = options.commands[std::min(static_cast<size_t>(turn), options.commands.size() - 1)];
@@ -110,16 +124,17 @@ int playBattle(const CLI::App* command, Options& options) {
         BattleSettings& settings = battle.settings();
         settings.spectatorMode = pair.first == kComputer ? -1 : 0;
         settings.battleMode = pair.second == kComputer ? kModeFree : kModeTwoPlayers;
-        battle.runTurn(pair.first == kComputer ? Command::nothing() : battle.commandForSlot(0, pair.first),
-                       pair.second == kComputer ? Command::nothing() : battle.commandForSlot(1, pair.second));
+        const Command first = pair.first == kComputer ? Command::nothing() : battle.commandForSlot(0, pair.first);
+        const Command second = pair.second == kComputer ? Command::nothing() : battle.commandForSlot(1, pair.second);
+        battle.runTurn(first, second);
+        replay.turnPlayed(battle, first, second);
     }
 
-    const BattleState& s = battle.state();
-    std::string winner = s.ended ? std::to_string(s.winner) : "null";
-    std::string reason = s.ended ? std::string(endReasonName(s.endReason)) : "unfinished";
-    std::cout << "{\"type\":\"result\",\"winner\":" << winner << ",\"turns\":" << s.turnCount << ",\"reason\":\""
-              << reason << "\",\"hp\":[" << s.fighter[0].hp << "," << s.fighter[1].hp << "],\"sp\":["
-              << s.fighter[0].sp << "," << s.fighter[1].sp << "],\"draws\":" << s.drawCounter << "}\n";
+    printResult(battle);
+    if (replay.replay()) {
+        const Status saved = saveReplay(options.replayFile, *replay.replay());
+        if (!saved) return failWith(saved.error(), kExitFailure);
+    }
     return kExitOk;
 }
 
@@ -138,6 +153,8 @@ void addBattleCommand(CLI::App& app) {
                         "each turn's slots S0:S1,S0:S1,... (0-4, 5 to do nothing, c for the computer)")
         ->type_name("LIST");
     command->add_option("--log", options.log, "print the battle log")->check(CLI::IsMember({"json"}))->type_name("json");
+    command->add_option("--save-replay", options.replayFile, "keep the battle as a replay file (.vxr)")
+        ->type_name("FILE");
     runs(command, [command] { return playBattle(command, options); });
 }
 

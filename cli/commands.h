@@ -20,6 +20,7 @@ void addSimCommand(CLI::App& app);
 void addEliminationCommand(CLI::App& app);
 void addScenarioCommand(CLI::App& app);
 void addMakeScenarioCommand(CLI::App& app);
+void addReplayCommand(CLI::App& app);
 
 // Commands that read their own arguments: everything after the command's name but --home DIR.
 // Hooked in with addPassThroughCommand in main.cpp.

@@ -14,5 +14,6 @@ int main(int argc, char** argv) {
     addEliminationCommand(app);
     addScenarioCommand(app);
     addMakeScenarioCommand(app);
+    addReplayCommand(app);
     return runCommandLine(app, argc, argv);
 }

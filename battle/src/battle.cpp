@@ -197,7 +197,6 @@ void Battle::announceHeld(int side, int id) {
         view_->announce(side, fighter(side).record.techName[static_cast<size_t>(slot)]);
 }
 
-void Battle::notImplemented(int side, int id, std::string_view what) { view_->notImplemented(side, id, what); }
 
 bool Battle::isRare(int side) const { return fighter(side).rare; }
 

@@ -9,8 +9,8 @@ namespace vex {
 
 namespace {
 
-std::string_view textKindName(int kind) {
-    switch (static_cast<TextKind>(kind)) {
+std::string_view textKindName(TextKind kind) {
+    switch (kind) {
     case TextKind::Caption: return "caption";
     case TextKind::HpNumber: return "hp";
     case TextKind::SpNumber: return "sp";
@@ -18,8 +18,8 @@ std::string_view textKindName(int kind) {
     return "caption";
 }
 
-std::string_view pictureName(int property) {
-    switch (static_cast<PictureProperty>(property)) {
+std::string_view pictureName(PictureProperty property) {
+    switch (property) {
     case PictureProperty::OffsetY: return "offsetY";
     case PictureProperty::SinkPercent: return "sink";
     case PictureProperty::Fade: return "fade";
@@ -28,8 +28,8 @@ std::string_view pictureName(int property) {
     return "picture";
 }
 
-std::string_view redrawName(int what) {
-    switch (static_cast<RedrawTarget>(what)) {
+std::string_view redrawName(RedrawTarget what) {
+    switch (what) {
     case RedrawTarget::Screen: return "screen";
     case RedrawTarget::StatusWindows: return "status";
     case RedrawTarget::Stage: return "stage";
@@ -111,38 +111,49 @@ std::string stateHashText(uint64_t hash) {
     return text;
 }
 
-std::string toJsonLine(const BattleEvent& e) {
-    switch (e.type) {
-    case EventType::Caption:
+namespace {
+
+// The JSON line of each kind of event.
+struct JsonLine {
+    std::string operator()(const event::Caption& e) const {
         return Json("caption").field("fighter", e.fighter).field("text", e.text)
             .key("colour").raw(jsonArray(std::array<int, 3>{e.colour.r, e.colour.g, e.colour.b}))
             .field("kind", textKindName(e.kind)).done();
-    case EventType::Gauge:
-        return Json("gauge").field("gauge", gaugeName(e.run.gauge)).field("fighter", e.run.fighter)
-            .field("from", e.run.from).field("to", e.run.to).number("delta", e.run.delta)
-            .field("steps", e.run.steps).field("ms", e.run.msPerStep).flag("withNext", e.run.withNext).done();
-    case EventType::Sound: return Json("sound").field("number", e.value).done();
-    case EventType::Motion:
-        return Json("motion").field("fighter", e.fighter).field("kind", motionName(static_cast<Motion>(e.kind))).done();
-    case EventType::Picture:
-        return Json("picture").field("fighter", e.fighter).field("property", pictureName(e.kind))
+    }
+    std::string operator()(const event::GaugeMove& e) const {
+        const GaugeRun& r = e.run;
+        return Json("gauge").field("gauge", gaugeName(r.gauge)).field("fighter", r.fighter)
+            .field("from", r.from).field("to", r.to).number("delta", r.delta)
+            .field("steps", r.steps).field("ms", r.msPerStep).flag("withNext", r.withNext).done();
+    }
+    std::string operator()(const event::Sound& e) const { return Json("sound").field("number", e.number).done(); }
+    std::string operator()(const event::MotionShown& e) const {
+        return Json("motion").field("fighter", e.fighter).field("kind", motionName(e.kind)).done();
+    }
+    std::string operator()(const event::PictureChange& e) const {
+        return Json("picture").field("fighter", e.fighter).field("property", pictureName(e.property))
             .field("value", e.value).done();
-    case EventType::Announce: return Json("announce").field("fighter", e.fighter).field("text", e.text).done();
-    case EventType::ElementFlash: return Json("elementFlash").field("fighter", e.fighter).field("element", e.value).done();
-    case EventType::Banner: return Json("banner").field("text", e.text).done();
-    case EventType::TimeUp: return Json("timeUp").field("text", "TIMEUP!").done();
-    case EventType::Pause:
-        return Json("pause").field("ms", e.value)
-            .field("wait", static_cast<Wait>(e.kind) == Wait::Scaled ? "scaled" : "plain").done();
-    case EventType::Redraw: return Json("redraw").field("what", redrawName(e.kind)).done();
-    case EventType::CommandList:
-        return Json("commandList")
-            .field("mode", static_cast<CommandListMode>(e.kind) == CommandListMode::Offer ? "offer" : "taken").done();
-    case EventType::Speech: return Json("speech").field("fighter", e.fighter).field("text", e.text).done();
-    case EventType::NotImplemented:
-        return Json("notImplemented").field("fighter", e.fighter).field("id", e.value).field("what", e.text).done();
-    case EventType::Turn: {
-        const TurnRecord& t = e.turn;
+    }
+    std::string operator()(const event::Announce& e) const {
+        return Json("announce").field("fighter", e.fighter).field("text", e.text).done();
+    }
+    std::string operator()(const event::ElementFlash& e) const {
+        return Json("elementFlash").field("fighter", e.fighter).field("element", e.element).done();
+    }
+    std::string operator()(const event::Banner& e) const { return Json("banner").field("text", e.text).done(); }
+    std::string operator()(const event::TimeUp&) const { return Json("timeUp").field("text", "TIMEUP!").done(); }
+    std::string operator()(const event::Pause& e) const {
+        return Json("pause").field("ms", e.ms).field("wait", e.wait == Wait::Scaled ? "scaled" : "plain").done();
+    }
+    std::string operator()(const event::Redraw& e) const { return Json("redraw").field("what", redrawName(e.what)).done(); }
+    std::string operator()(const event::CommandList& e) const {
+        return Json("commandList").field("mode", e.mode == CommandListMode::Offer ? "offer" : "taken").done();
+    }
+    std::string operator()(const event::Speech& e) const {
+        return Json("speech").field("fighter", e.fighter).field("text", e.text).done();
+    }
+    std::string operator()(const event::Turn& e) const {
+        const TurnRecord& t = e.record;
         std::string statuses = "[" + jsonArray(t.statusTurns[0]) + "," + jsonArray(t.statusTurns[1]) + "]";
         return Json("turn").field("turn", t.turn).field("firstSide", t.firstSide)
             .key("commands").raw("[" + commandJson(t.commands[0]) + "," + commandJson(t.commands[1]) + "]")
@@ -151,127 +162,35 @@ std::string toJsonLine(const BattleEvent& e) {
             .key("statusTurns").raw(statuses).field("drawCounter", t.drawCounter).field("stage", t.stage)
             .field("hash", stateHashText(t.hash)).done();
     }
-    case EventType::End:
-        return Json("end").field("winner", e.value).field("reason", endReasonName(static_cast<EndReason>(e.kind))).done();
+    std::string operator()(const event::End& e) const {
+        return Json("end").field("winner", e.winner).field("reason", endReasonName(e.reason)).done();
     }
-    return "{}";
-}
+};
+
+}  // namespace
+
+std::string toJsonLine(const BattleEvent& e) { return std::visit(JsonLine{}, e.what); }
 
 void EventRecorder::caption(int fighter, std::string_view text, Rgb colour, TextKind kind) {
-    BattleEvent e;
-    e.type = EventType::Caption;
-    e.fighter = fighter;
-    e.text = text;
-    e.colour = colour;
-    e.kind = static_cast<int>(kind);
-    record(std::move(e));
+    record({event::Caption{fighter, std::string(text), colour, kind}});
 }
-
-void EventRecorder::gauge(const GaugeRun& run) {
-    BattleEvent e;
-    e.type = EventType::Gauge;
-    e.fighter = run.fighter;
-    e.run = run;
-    record(std::move(e));
-}
-
-void EventRecorder::sound(int number) {
-    BattleEvent e;
-    e.type = EventType::Sound;
-    e.value = number;
-    record(std::move(e));
-}
-
-void EventRecorder::motion(int fighter, Motion kind) {
-    BattleEvent e;
-    e.type = EventType::Motion;
-    e.fighter = fighter;
-    e.kind = static_cast<int>(kind);
-    record(std::move(e));
-}
-
+void EventRecorder::gauge(const GaugeRun& run) { record({event::GaugeMove{run}}); }
+void EventRecorder::sound(int number) { record({event::Sound{number}}); }
+void EventRecorder::motion(int fighter, Motion kind) { record({event::MotionShown{fighter, kind}}); }
 void EventRecorder::picture(int fighter, PictureProperty property, int value) {
-    BattleEvent e;
-    e.type = EventType::Picture;
-    e.fighter = fighter;
-    e.kind = static_cast<int>(property);
-    e.value = value;
-    record(std::move(e));
+    record({event::PictureChange{fighter, property, value}});
 }
-
-void EventRecorder::announce(int fighter, std::string_view text) {
-    BattleEvent e;
-    e.type = EventType::Announce;
-    e.fighter = fighter;
-    e.text = text;
-    record(std::move(e));
-}
-
-void EventRecorder::elementFlash(int fighter, int element) {
-    BattleEvent e;
-    e.type = EventType::ElementFlash;
-    e.fighter = fighter;
-    e.value = element;
-    record(std::move(e));
-}
-
-void EventRecorder::banner(std::string_view text) {
-    BattleEvent e;
-    e.type = EventType::Banner;
-    e.text = text;
-    record(std::move(e));
-}
-
-void EventRecorder::timeUp() {
-    BattleEvent e;
-    e.type = EventType::TimeUp;
-    e.text = "TIMEUP!";
-    record(std::move(e));
-}
-
-void EventRecorder::pause(int ms, Wait wait) {
-    BattleEvent e;
-    e.type = EventType::Pause;
-    e.value = ms;
-    e.kind = static_cast<int>(wait);
-    record(std::move(e));
-}
-
-void EventRecorder::redraw(RedrawTarget what) {
-    BattleEvent e;
-    e.type = EventType::Redraw;
-    e.kind = static_cast<int>(what);
-    record(std::move(e));
-}
-
-void EventRecorder::commandList(CommandListMode mode) {
-    BattleEvent e;
-    e.type = EventType::CommandList;
-    e.kind = static_cast<int>(mode);
-    record(std::move(e));
-}
-
-void EventRecorder::speech(int fighter, std::string_view text) {
-    BattleEvent e;
-    e.type = EventType::Speech;
-    e.fighter = fighter;
-    e.text = text;
-    record(std::move(e));
-}
-
-void EventRecorder::notImplemented(int fighter, int id, std::string_view what) {
-    BattleEvent e;
-    e.type = EventType::NotImplemented;
-    e.fighter = fighter;
-    e.value = id;
-    e.text = what;
-    record(std::move(e));
-}
+void EventRecorder::announce(int fighter, std::string_view text) { record({event::Announce{fighter, std::string(text)}}); }
+void EventRecorder::elementFlash(int fighter, int element) { record({event::ElementFlash{fighter, element}}); }
+void EventRecorder::banner(std::string_view text) { record({event::Banner{std::string(text)}}); }
+void EventRecorder::timeUp() { record({event::TimeUp{}}); }
+void EventRecorder::pause(int ms, Wait wait) { record({event::Pause{ms, wait}}); }
+void EventRecorder::redraw(RedrawTarget what) { record({event::Redraw{what}}); }
+void EventRecorder::commandList(CommandListMode mode) { record({event::CommandList{mode}}); }
+void EventRecorder::speech(int fighter, std::string_view text) { record({event::Speech{fighter, std::string(text)}}); }
 
 void EventRecorder::turnEnded(const BattleState& state) {
-    BattleEvent e;
-    e.type = EventType::Turn;
-    TurnRecord& t = e.turn;
+    TurnRecord t;
     t.turn = state.turnCount;
     t.firstSide = state.firstSide;
     t.stage = state.stageIndex;
@@ -286,49 +205,37 @@ void EventRecorder::turnEnded(const BattleState& state) {
         t.emotion[f] = fighter.emotion;
         t.statusTurns[f] = fighter.statusTurns;
     }
-    record(std::move(e));
+    record({event::Turn{t}});
 }
 
-void EventRecorder::battleEnded(int winner, EndReason reason) {
-    BattleEvent e;
-    e.type = EventType::End;
-    e.value = winner;
-    e.kind = static_cast<int>(reason);
-    record(std::move(e));
-}
+void EventRecorder::battleEnded(int winner, EndReason reason) { record({event::End{winner, reason}}); }
 
 std::vector<std::string> RecordingView::captions(int fighter) const {
     std::vector<std::string> texts;
     for (const BattleEvent& e : events_)
-        if (e.type == EventType::Caption && (fighter < 0 || e.fighter == fighter)) texts.push_back(e.text);
+        if (const auto* c = e.as<event::Caption>(); c && (fighter < 0 || c->fighter == fighter)) texts.push_back(c->text);
     return texts;
 }
 
 bool RecordingView::hasCaption(std::string_view text, int fighter) const {
     for (const BattleEvent& e : events_)
-        if (e.type == EventType::Caption && e.text == text && (fighter < 0 || e.fighter == fighter)) return true;
+        if (const auto* c = e.as<event::Caption>(); c && c->text == text && (fighter < 0 || c->fighter == fighter))
+            return true;
     return false;
 }
 
 std::vector<int> RecordingView::sounds() const {
     std::vector<int> numbers;
     for (const BattleEvent& e : events_)
-        if (e.type == EventType::Sound) numbers.push_back(e.value);
+        if (const auto* sound = e.as<event::Sound>()) numbers.push_back(sound->number);
     return numbers;
 }
 
 std::vector<std::string> RecordingView::banners() const {
     std::vector<std::string> texts;
     for (const BattleEvent& e : events_)
-        if (e.type == EventType::Banner) texts.push_back(e.text);
+        if (const auto* banner = e.as<event::Banner>()) texts.push_back(banner->text);
     return texts;
-}
-
-int RecordingView::count(EventType type) const {
-    int n = 0;
-    for (const BattleEvent& e : events_)
-        if (e.type == type) ++n;
-    return n;
 }
 
 std::string RecordingView::jsonLines() const {

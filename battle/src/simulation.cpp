@@ -51,24 +51,9 @@ struct Counts {
 size_t idIndex(int id) { return static_cast<size_t>(std::clamp(id, 0, kIds - 1)); }
 
 // Discards everything but the end of each turn, where it counts the commands and actions.
-class TallyView final : public BattleView {
+class TallyView final : public NullView {
 public:
     explicit TallyView(Counts& counts) : counts_(counts) {}
-    void caption(int, std::string_view, Rgb, TextKind) override {}
-    void gauge(const GaugeRun&) override {}
-    void sound(int) override {}
-    void motion(int, Motion) override {}
-    void picture(int, PictureProperty, int) override {}
-    void announce(int, std::string_view) override {}
-    void elementFlash(int, int) override {}
-    void banner(std::string_view) override {}
-    void timeUp() override {}
-    void pause(int, Wait) override {}
-    void redraw(RedrawTarget) override {}
-    void commandList(CommandListMode) override {}
-    void speech(int, std::string_view) override {}
-    void notImplemented(int, int, std::string_view) override {}
-    void battleEnded(int, EndReason) override {}
     void turnEnded(const BattleState& state) override {
         for (size_t side = 0; side < 2; ++side) {
             const Command& input = state.input[side];

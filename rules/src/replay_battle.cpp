@@ -72,6 +72,9 @@ Status ReplayRecorder::begin(const Battle& battle, const std::array<const Loaded
         const std::string name = "fighter" + std::to_string(side + 1) + ".tvx";
         auto bytes = encodeMonster(record, monsters[side]->picture, name);
         if (!bytes) return bytes.error();
+        // The replay must bring back the very monster that fights, or it cannot agree.
+        auto back = decodeMonster(*bytes, name, ChecksumCheck::Skip);
+        if (!back || back->record != monsters[side]->record) return Error{"エラー", "リプレイを記録できません"};
         r.fighters[side] = {name, std::move(*bytes)};
     }
     replay_ = std::move(r);

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "vexmora/battle/battle_log.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/rules/replay.h"
 
@@ -170,13 +171,6 @@ Result<Replay> parseHeader(const json& h) {
 
 }  // namespace
 
-std::string hashText(uint64_t hash) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string text(16, '0');
-    for (int i = 15; i >= 0; --i, hash >>= 4) text[static_cast<size_t>(i)] = kDigits[hash & 15];
-    return text;
-}
-
 std::string writeReplayText(const Replay& replay) {
     json fighters = json::array();
     for (const ReplayFighter& f : replay.fighters) fighters.push_back({{"file", f.fileName}, {"bytes", toBase64(f.bytes)}});
@@ -191,7 +185,7 @@ std::string writeReplayText(const Replay& replay) {
     for (const ReplayTurn& t : replay.turns) {
         const json line = {{"turn", ++number},
                            {"commands", json::array({commandJson(t.commands[0]), commandJson(t.commands[1])})},
-                           {"hash", hashText(t.hash)}};
+                           {"hash", stateHashText(t.hash)}};
         text += line.dump() + "\n";
     }
     return text;

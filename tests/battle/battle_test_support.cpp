@@ -92,7 +92,7 @@ std::unique_ptr<TestBattle> aboutToUse(const MonsterRecord& a, const MonsterReco
 int hpChanges(const TestBattle& t, int fighter) {
     int n = 0;
     for (const BattleEvent& e : t.view.events())
-        if (e.type == EventType::Gauge && e.run.gauge == Gauge::Hp && e.run.fighter == fighter) ++n;
+        if (const auto* g = e.as<event::GaugeMove>(); g && g->run.gauge == Gauge::Hp && g->run.fighter == fighter) ++n;
     return n;
 }
 

@@ -71,7 +71,7 @@ TEST(Distributions, FlurryStrikesThreeToFiveTimes) {
         battle.executeAction(0);
         int hits = 0;
         for (const BattleEvent& e : view.events())
-            if (e.type == EventType::Gauge && e.run.gauge == Gauge::Hp && e.run.fighter == 1) ++hits;
+            if (const auto* g = e.as<event::GaugeMove>(); g && g->run.gauge == Gauge::Hp && g->run.fighter == 1) ++hits;
         ASSERT_GE(hits, 3);
         ASSERT_LE(hits, 5);
         ++counts[static_cast<size_t>(hits)];

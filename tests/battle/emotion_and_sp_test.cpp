@@ -43,10 +43,10 @@ TEST(UseTechnique, AnnouncesPaysAndFlashesTheElement) {
     EXPECT_EQ(t->stats.total(0, StatCode::SpSpent), 10);
     const auto& events = t->view.events();
     ASSERT_GE(events.size(), 4u);
-    EXPECT_EQ(events.front().type, EventType::Announce);
-    EXPECT_EQ(events.front().text, "かみつき");
-    EXPECT_EQ(events.back().type, EventType::ElementFlash);
-    EXPECT_EQ(events.back().value, 3);
+    ASSERT_TRUE(events.front().is<event::Announce>());
+    EXPECT_EQ(events.front().as<event::Announce>()->text, "かみつき");
+    ASSERT_TRUE(events.back().is<event::ElementFlash>());
+    EXPECT_EQ(events.back().as<event::ElementFlash>()->element, 3);
 }
 
 TEST(UseTechnique, SilentTechniquesOnlyMoveTheEmotion) {
@@ -54,8 +54,10 @@ TEST(UseTechnique, SilentTechniquesOnlyMoveTheEmotion) {
     useSlot(*t, 0, 0);
     t->battle->useTechnique(0, 0);
     ASSERT_EQ(t->view.events().size(), 1u);
-    EXPECT_EQ(t->view.events()[0].run.gauge, Gauge::Emotion);
-    EXPECT_EQ(t->view.events()[0].run.msPerStep, 30);
+    const auto* run = t->view.events()[0].as<event::GaugeMove>();
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->run.gauge, Gauge::Emotion);
+    EXPECT_EQ(run->run.msPerStep, 30);
 }
 
 TEST(UseTechnique, PanicHidesTheName) {
@@ -63,7 +65,8 @@ TEST(UseTechnique, PanicHidesTheName) {
     useSlot(*t, 0, 0);
     t->fighter(0).turns(kStatusPanic) = 3;
     t->battle->useTechnique(0, -10);
-    EXPECT_EQ(t->view.events().front().text, "？？？");
+    ASSERT_TRUE(t->view.events().front().is<event::Announce>());
+    EXPECT_EQ(t->view.events().front().as<event::Announce>()->text, "？？？");
 }
 
 TEST(ChangeSp, GutsHalvesTheSpAndZombiesKeepMore) {
@@ -97,7 +100,7 @@ TEST(ChangeSp, TextsAndTheCap) {
 TEST(ShowCaption, AnEmptyTextOnlyMovesTheGaugeAndPanicMasksTheRest) {
     auto t = started(monster("a", 300, 300, 300));
     t->battle->showCaption(0, "", {}, -13);
-    EXPECT_EQ(t->view.count(EventType::Caption), 0);
+    EXPECT_EQ(t->view.count<event::Caption>(), 0);
     EXPECT_EQ(t->fighter(0).emotion, -13);
     t->fighter(0).turns(kStatusPanic) = 1;
     t->battle->showCaption(0, "クリティカル", {255, 255, 0}, 0);

@@ -146,7 +146,7 @@ TEST(Spy, ShowsTheOpponentsTechniquesInTheirElementColoursAndItsStrongStats) {
     t->battle->executeAction(0);
     std::vector<std::pair<std::string, Rgb>> shown;
     for (const BattleEvent& e : t->view.events())
-        if (e.type == EventType::Caption && e.fighter == 1) shown.emplace_back(e.text, e.colour);
+        if (const auto* c = e.as<event::Caption>(); c && c->fighter == 1) shown.emplace_back(c->text, c->colour);
     const std::vector<std::pair<std::string, Rgb>> expected{
         {"攻撃", {170, 0, 0}}, {"ｶｳﾝﾀｰ", {100, 100, 100}}, {"毒", {100, 100, 100}},
         {"攻撃力が高い", {0, 255, 120}}, {"素早さが高い", {0, 255, 120}}};

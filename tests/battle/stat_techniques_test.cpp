@@ -12,8 +12,9 @@ namespace {
 std::vector<int> sizes(const TestBattle& t, int fighter) {
     std::vector<int> out;
     for (const BattleEvent& e : t.view.events())
-        if (e.type == EventType::Picture && e.fighter == fighter && e.kind == static_cast<int>(PictureProperty::Size))
-            out.push_back(e.value);
+        if (const auto* p = e.as<event::PictureChange>();
+            p && p->fighter == fighter && p->property == PictureProperty::Size)
+            out.push_back(p->value);
     return out;
 }
 

@@ -91,7 +91,7 @@ TEST(StatusTechniques, PanicStrikesBothFightersAndCloakFadesTheUser) {
         EXPECT_EQ(cloak->fighter(1).turns(kStatusCloak), 3);
         std::vector<int> fades;
         for (const BattleEvent& e : cloak->view.events())
-            if (e.type == EventType::Picture && e.fighter == 0) fades.push_back(e.value);
+            if (const auto* p = e.as<event::PictureChange>(); p && p->fighter == 0) fades.push_back(p->value);
         EXPECT_EQ(fades, ghost ? (std::vector<int>{2, 4, 6, 8, 10}) : (std::vector<int>{1, 2, 3, 4, 5}));
     }
 }
@@ -108,7 +108,7 @@ TEST(StatusTechniques, ForesightAndTrapsOnlySpendTheirUses) {
         EXPECT_EQ(t->fighter(1).trapKind, kind);
         EXPECT_EQ(t->fighter(0).trapKind, 0);
         EXPECT_EQ(t->fighter(0).useCounts[kUsesTraps], 2);
-        EXPECT_EQ(t->view.count(EventType::Announce), 0);  // laid in silence
+        EXPECT_EQ(t->view.count<event::Announce>(), 0);  // laid in silence
     }
 }
 

@@ -23,7 +23,7 @@ TEST(BeforeTheTechnique, AParalysedFighterCannotAct) {
     EXPECT_TRUE(t->view.hasCaption("マヒ", 0));
     EXPECT_EQ(t->fighter(0).noAction, kTrue);
     EXPECT_EQ(t->fighter(0).currentTech, tech::kNone);
-    EXPECT_EQ(t->view.count(EventType::Announce), 0);
+    EXPECT_EQ(t->view.count<event::Announce>(), 0);
     EXPECT_EQ(t->fighter(1).hp, 1000);
 }
 
@@ -42,10 +42,11 @@ TEST(BeforeTheTechnique, AnActionThatCannotBePaidOrIsSealedFailsSilently) {
     auto poor = acting(monster("a", 300, 300, 300, {tech::kAttack}), monster("d", 300, 300, 300), 9);
     poor->battle->executeAction(0);
     EXPECT_EQ(poor->fighter(0).noAction, kTrue);
-    EXPECT_EQ(poor->view.count(EventType::Caption), 0);
-    EXPECT_EQ(poor->view.count(EventType::Announce), 0);
-    ASSERT_EQ(poor->view.count(EventType::Pause), 1);
-    EXPECT_EQ(poor->view.events().front().value, 500);
+    EXPECT_EQ(poor->view.count<event::Caption>(), 0);
+    EXPECT_EQ(poor->view.count<event::Announce>(), 0);
+    ASSERT_EQ(poor->view.count<event::Pause>(), 1);
+    ASSERT_TRUE(poor->view.events().front().is<event::Pause>());
+    EXPECT_EQ(poor->view.events().front().as<event::Pause>()->ms, 500);
 
     auto sealed = acting(monster("a", 300, 300, 300, {0}));
     sealed->fighter(0).turns(kStatusAttackSeal) = 2;
@@ -152,7 +153,7 @@ TEST(CommonTail, EvadingWithQuickMayTrip) {
     t->battle->executeAction(0);
     EXPECT_TRUE(t->view.hasCaption("転んだ！！", 0));
     EXPECT_EQ(t->fighter(0).turns(kStatusFallen), 2);
-    EXPECT_EQ(t->view.count(EventType::Announce), 0);  // 回避 is used silently
+    EXPECT_EQ(t->view.count<event::Announce>(), 0);  // 回避 is used silently
 
     auto steady = acting(monster("a", 300, 300, 300, {tech::kEvade, tech::kQuick}));
     steady->random.then({0.92});

@@ -34,7 +34,7 @@ TEST(TurnLimit, TheLastThreeBannersCountDownAndMoreHpWinsAtTimeUp) {
     EXPECT_TRUE(t->battle->state().ended);
     EXPECT_EQ(t->battle->state().endReason, EndReason::TimeUp);
     EXPECT_EQ(t->battle->state().winner, 0);
-    EXPECT_EQ(t->view.count(EventType::TimeUp), 1);
+    EXPECT_EQ(t->view.count<event::TimeUp>(), 1);
     EXPECT_EQ(t->stats.count(0, StatCode::TimeUpWins), 1);
 }
 

@@ -24,16 +24,18 @@ TEST(Timeline, RunsThatPlayTogetherStepSideBySide) {
     view.gauge({Gauge::Emotion, 0, -26, -11, 15, 20, 50, false});
     const auto steps = stepsOf(t);
     ASSERT_EQ(steps.size(), 20u);
+    std::vector<std::vector<GaugeValue>> values;
     for (const Step& s : steps) {
-        EXPECT_EQ(s.kind, StepKind::GaugeValues);
+        ASSERT_TRUE(s.is<step::GaugeValues>());
         EXPECT_EQ(s.waitMs, 50);
-        ASSERT_EQ(s.gauges.size(), 2u);
+        values.push_back(s.as<step::GaugeValues>()->gauges);
+        ASSERT_EQ(values.back().size(), 2u);
     }
-    EXPECT_EQ(steps[0].gauges[0].value, 25);   // Int(26 - 18/20)
-    EXPECT_EQ(steps[0].gauges[1].value, -26);  // Int(-25.25)
-    EXPECT_EQ(steps[9].gauges[0].value, 17);
-    EXPECT_EQ(steps[19].gauges[0].value, 8);
-    EXPECT_EQ(steps[19].gauges[1].value, -11);
+    EXPECT_EQ(values[0][0].value, 25);   // Int(26 - 18/20)
+    EXPECT_EQ(values[0][1].value, -26);  // Int(-25.25)
+    EXPECT_EQ(values[9][0].value, 17);
+    EXPECT_EQ(values[19][0].value, 8);
+    EXPECT_EQ(values[19][1].value, -11);
     EXPECT_EQ(t.totalWaitMs(0), 1000);
 
     // A run waiting for its partner plays as soon as something else happens.
@@ -42,7 +44,7 @@ TEST(Timeline, RunsThatPlayTogetherStepSideBySide) {
     other.gauge({Gauge::Sp, 1, 10, 20, 10, 10, 50, true});
     other.sound(3);
     ASSERT_EQ(u.size(), 11u);
-    EXPECT_EQ(u.steps().back().kind, StepKind::Sound);
+    EXPECT_TRUE(u.steps().back().is<step::Sound>());
 }
 
 TEST(Timeline, ARunWithoutWaitsGlidesOnTheDisplayClock) {
@@ -50,7 +52,7 @@ TEST(Timeline, ARunWithoutWaitsGlidesOnTheDisplayClock) {
     TimelineView view(t, {});
     view.gauge({Gauge::Hp, 1, 1000, 880, -120, 40, 0, false});
     ASSERT_EQ(t.size(), 1u);
-    EXPECT_EQ(t.steps().front().kind, StepKind::GaugeGlide);
+    EXPECT_TRUE(t.steps().front().is<step::GaugeGlide>());
     EXPECT_EQ(t.totalWaitMs(0), 0);  // the timeline goes on at once
 
     DisplayModel m;
@@ -61,10 +63,7 @@ TEST(Timeline, ARunWithoutWaitsGlidesOnTheDisplayClock) {
     EXPECT_TRUE(m.animatingAt(1100));
     EXPECT_FALSE(m.animatingAt(1400));
     // A later step sets the gauge outright.
-    Step set;
-    set.kind = StepKind::GaugeValues;
-    set.gauges = {{Gauge::Hp, 1, 500}};
-    applyStep(m, set, 1010, 0);
+    applyStep(m, Step{step::GaugeValues{{{Gauge::Hp, 1, 500}}}}, 1010, 0);
     EXPECT_EQ(m.shown(1, Gauge::Hp, 1020), 500);
 }
 
@@ -85,25 +84,26 @@ TEST(Timeline, TheCommandListSlidesInThirtyOneFrames) {
     const auto frames = slidePositions(SlideMode::Offer);
     ASSERT_EQ(offer.size(), 31u);
     for (size_t i = 0; i < 31; ++i) {
-        EXPECT_EQ(offer.steps()[i].kind, StepKind::CommandRows);
-        EXPECT_EQ(offer.steps()[i].rows, frames[i]);
+        ASSERT_TRUE(offer.steps()[i].is<step::CommandRows>());
+        EXPECT_EQ(offer.steps()[i].as<step::CommandRows>()->x, frames[i]);
         EXPECT_EQ(offer.steps()[i].waitMs, 50);
     }
 
     Timeline taken;
     TimelineView(taken, {}).commandList(CommandListMode::Taken);
     ASSERT_EQ(taken.size(), 32u);
-    EXPECT_EQ(taken.steps().back().kind, StepKind::CommandRowsHidden);
+    EXPECT_TRUE(taken.steps().back().is<step::CommandRowsHidden>());
 
     Timeline twoPlayers;
     TimelineView(twoPlayers, {true, true}).commandList(CommandListMode::Offer);
     ASSERT_EQ(twoPlayers.size(), 1u);
-    EXPECT_EQ(twoPlayers.steps().front().kind, StepKind::TwoPlayerRows);
+    EXPECT_TRUE(twoPlayers.steps().front().is<step::TwoPlayerRows>());
 
     Timeline still;
     TimelineView(still, {false, false}).commandList(CommandListMode::Offer);
     ASSERT_EQ(still.size(), 1u);
-    EXPECT_EQ(still.steps().front().rows, frames.back());
+    ASSERT_TRUE(still.steps().front().is<step::CommandRows>());
+    EXPECT_EQ(still.steps().front().as<step::CommandRows>()->x, frames.back());
     EXPECT_EQ(still.totalWaitMs(0), 0);
 }
 
@@ -113,13 +113,15 @@ TEST(Timeline, AHitShakesTheFighterAwayFromItsOpponentAndShowsTheImpact) {
     view.motion(1, Motion::Hit);
     const auto steps = stepsOf(t);
     ASSERT_GE(steps.size(), 2u);
-    EXPECT_EQ(steps[0].kind, StepKind::Effect);
-    EXPECT_EQ(steps[0].value, kCellImpact);
-    EXPECT_LT(steps[0].value2, 0);  // toward side 0, on the left
-    EXPECT_EQ(steps[1].kind, StepKind::MotionOffset);
-    EXPECT_GT(steps[1].value, 0);   // side 1 is knocked to the right
-    EXPECT_EQ(steps.back().value, 0);
-    EXPECT_EQ(steps.back().value2, 0);
+    const auto* effect = steps[0].as<step::Effect>();
+    ASSERT_TRUE(effect);
+    EXPECT_EQ(effect->cell, kCellImpact);
+    EXPECT_LT(effect->dx, 0);  // toward side 0, on the left
+    ASSERT_TRUE(steps[1].is<step::MotionOffset>());
+    EXPECT_GT(steps[1].as<step::MotionOffset>()->dx, 0);  // side 1 is knocked to the right
+    ASSERT_TRUE(steps.back().is<step::MotionOffset>());
+    EXPECT_EQ(steps.back().as<step::MotionOffset>()->dx, 0);
+    EXPECT_EQ(steps.back().as<step::MotionOffset>()->dy, 0);
 
     Timeline still;
     TimelineView(still, {false, false}).motion(0, Motion::Hit);
@@ -128,10 +130,7 @@ TEST(Timeline, AHitShakesTheFighterAwayFromItsOpponentAndShowsTheImpact) {
 
 TEST(DisplayModel, CaptionsFloatAndFadeAndStackWhenTheyComeTogether) {
     DisplayModel m;
-    Step caption;
-    caption.kind = StepKind::Caption;
-    caption.fighter = 0;
-    caption.text = "MISS!";
+    const Step caption{step::Caption{0, "MISS!", {}, TextKind::Caption}};
     applyStep(m, caption, 0, 0);
     applyStep(m, caption, 50, 0);
     ASSERT_EQ(m.side[0].captions.size(), 2u);
@@ -181,7 +180,8 @@ TEST(Timeline, TheDisplayEndsEachTurnWhereTheBattleStands) {
     bool sawGlide = false;
     for (int turn = 0; turn < 8 && !battle.state().ended; ++turn) {
         battle.runTurn(Command::fromSlot(battle.fighter(0).record, 0), Command::fromSlot(battle.fighter(1).record, 0));
-        for (const Step& s : t.steps()) sawGlide |= s.kind == StepKind::GaugeGlide && s.run.gauge == Gauge::Hp;
+        for (const Step& s : t.steps())
+            if (const auto* glide = s.as<step::GaugeGlide>()) sawGlide |= glide->run.gauge == Gauge::Hp;
         now = playAll(t, m, now);
         for (int side = 0; side < 2; ++side) {
             const FighterState& f = battle.fighter(side);

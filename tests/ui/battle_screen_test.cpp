@@ -2,6 +2,11 @@
 // players, the spectator clock, the close box while a turn plays, the settings dialog's
 // tournament rules, a whole battle to its result and records, and the elimination run.
 
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <fstream>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -31,12 +36,14 @@ class BattleScreenTest : public QObject {
     std::unique_ptr<test::TempFolder> home_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
     QList<int> effects_;
+    fs::path replayFile_;
 
     std::unique_ptr<BattleScreen> makeScreen(int16_t mode) {
         BattleScreenOptions options;
         options.libraryFolders = {fs::path(VEXMORA_GAME_DIR)};
         options.hooks = SessionHooks::quiet(*dialogs_);
         options.hooks.playEffect = [this](int effect) { effects_.append(effect); };
+        options.chooseReplayFile = [this](QWidget*, BattleScreenOptions::ReplayFile) { return std::optional(replayFile_); };
         auto screen = std::make_unique<BattleScreen>(mode, QStringLiteral("ＴＸ（フリー対戦）"), *dialogs_, options);
         if (!screen->ready()) qFatal("%s", screen->error().c_str());
         screen->session().setClockInterval(5);
@@ -362,6 +369,91 @@ private slots:
         QVERIFY(!session.loadFighterFile(1, test::writeMonsterFile(home_->path(), strong)));
         QVERIFY(dialogs_->asked.back().text.find("は不正なデータです。") != std::string::npos);
         QVERIFY(!screen->startAction()->isEnabled());
+    }
+
+    void theHelpLineTellsANewcomerWhatComesNext() {
+        auto screen = makeScreen(kModeFree);
+        BattleSession& session = screen->session();
+        QVERIFY(screen->helpLabel()->text().contains(QStringLiteral("1Ｐロード")));
+        QVERIFY(!screen->startAction()->isEnabled());
+        QVERIFY(session.loadFighterFile(0, test::writeMonsterFile(home_->path(), test::testMonster("ヒダリ", 99))));
+        QVERIFY(screen->helpLabel()->text().contains(QStringLiteral("2Ｐロード")));
+        QVERIFY(session.loadFighterFile(1, test::writeMonsterFile(home_->path(), test::testMonster("ミギ", 99))));
+        QVERIFY(screen->helpLabel()->text().contains(QStringLiteral("スタート")));
+        QVERIFY(screen->startAction()->isEnabled());
+        screen->startAction()->trigger();
+        QVERIFY(!screen->helpLabel()->text().contains(QStringLiteral("スタート")));  // gone once it began
+
+        auto elimination = makeScreen(kModeElimination);
+        QVERIFY(elimination->helpLabel()->text().contains(QStringLiteral("勝ち抜き戦")));
+    }
+
+    void aWatchedBattleKeptAsAReplayPlaysAgainInTheToolAndOnTheScreen() {
+        auto screen = makeScreen(kModeFree);
+        BattleSession& session = screen->session();
+        loadBoth(*screen, tech::kBerserk);
+        session.settings().spectatorMode = kTrue;
+        session.settings().turnLimit = 30;
+        session.applySettings();
+        QSignalSpy finished(&session, &BattleSession::battleFinished);
+        QVERIFY(!screen->saveReplayAction()->isEnabled());
+        screen->startAction()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+        const int winner = session.battle()->state().winner;
+        const int turns = session.battle()->state().turnCount;
+        QVERIFY(screen->saveReplayAction()->isEnabled());
+        replayFile_ = home_->path() / "観戦.vxr";
+        screen->saveReplayAction()->trigger();
+        QVERIFY(fs::exists(replayFile_));
+
+        // The tool plays it with every hash equal, to the same end.
+        QProcess cli;
+        cli.start(QStringLiteral(VEXMORA_GAME_DIR "/vexmora-cli"),
+                  {QStringLiteral("replay"), qtPath(replayFile_), QStringLiteral("--log"), QStringLiteral("json"),
+                   QStringLiteral("--home"), qtPath(home_->path())});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QStringList recorded, replayed;
+        QJsonObject result;
+        QFile file(qtPath(replayFile_));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (line.startsWith("{\"commands\"")) recorded << QJsonDocument::fromJson(line).object()["hash"].toString();
+        for (const QByteArray& line : cli.readAllStandardOutput().split('\n')) {
+            const QJsonObject record = QJsonDocument::fromJson(line).object();
+            if (record["type"] == QStringLiteral("turn")) replayed << record["hash"].toString();
+            if (record["type"] == QStringLiteral("result")) result = record;
+        }
+        QCOMPARE(recorded.size(), turns);
+        QCOMPARE(replayed, recorded);
+        QCOMPARE(result["winner"].toInt(), winner);
+        QCOMPARE(result["turns"].toInt(), turns);
+
+        // The screen plays it like a spectated battle and touches no monster file.
+        const fs::path player = session.fighter(0)->file;
+        const std::string before = *readWholeFile(player, 1 << 20);
+        const size_t asked = dialogs_->asked.size();
+        QSignalSpy watched(&session, &BattleSession::replayFinished);
+        QSignalSpy turnsShown(&session, &BattleSession::turnFinished);
+        screen->openReplayAction()->trigger();
+        QVERIFY(session.watchingReplay());
+        QVERIFY(!screen->loadAction(0)->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(watched.count(), 1, 60000);
+        QCOMPARE(turnsShown.count(), turns);
+        QCOMPARE(dialogs_->asked.size(), asked);  // it agreed to the end
+        QCOMPARE(*readWholeFile(player, 1 << 20), before);
+        QCOMPARE(session.fighter(0)->file, player);  // the fighters are back
+        QVERIFY(screen->startAction()->isEnabled());
+    }
+
+    void aDamagedReplayIsRefusedWithItsReason() {
+        auto screen = makeScreen(kModeFree);
+        replayFile_ = home_->path() / "壊れた.vxr";
+        std::ofstream(replayFile_) << "VXR 1\n{\"settings\":1}\n";
+        screen->openReplayAction()->trigger();
+        QVERIFY(!screen->session().watchingReplay());
+        QVERIFY(!dialogs_->asked.empty());
+        QVERIFY(dialogs_->asked.back().text.find("リプレイファイルが壊れています") != std::string::npos);
     }
 
     void theHelpLineDescribesTheRowUnderTheMouse() {

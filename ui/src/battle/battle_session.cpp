@@ -26,22 +26,6 @@ Rgb rgbOf(uint32_t rgb) {
             static_cast<uint8_t>(rgb & 0xFF)};
 }
 
-Step pauseStep(int ms, Wait wait) {
-    Step s;
-    s.kind = StepKind::Pause;
-    s.waitMs = ms;
-    s.wait = wait;
-    return s;
-}
-
-Step controlStep(ControlId id, int value = 0) {
-    Step s;
-    s.kind = StepKind::Control;
-    s.value = static_cast<int>(id);
-    s.value2 = value;
-    return s;
-}
-
 }  // namespace
 
 SessionHooks SessionHooks::game(Dialogs& dialogs) {
@@ -185,10 +169,7 @@ void BattleSession::showIdle() {
             factsOfRecord(f->monster.record, displayedHp(settings_, &f->monster.record), settings_.initialSp);
     }
     facts->stage = settings_.stageIndex == kRandomStage ? model_.stage : settings_.stageIndex;
-    Step sync;
-    sync.kind = StepKind::Sync;
-    sync.facts = std::move(facts);
-    applyStep(model_, sync, now(), gameSpeed());
+    applyStep(model_, Step{step::Sync{std::move(facts)}}, now(), gameSpeed());
     model_.commands = {};
     emit changed();
 }
@@ -268,52 +249,38 @@ void BattleSession::start() {
         processRng().setState(*state);
     else
         seedBattleGenerator(processRng(), std::nullopt);
-    const uint32_t startState = processRng().state();
     const int stageCount = policy_->stageCount(stageCount_);
-    view_.watch(battle_.get());
-    battle_->startBattle(stageCount);
     replayRecorder_.clear();
     if (policy_->recordsReplay()) {
         const Status recording =
-            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, startState, stageCount,
-                                  opponent_ ? opponent_->hp : std::nullopt);
+            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, processRng().state(),
+                                  stageCount, opponent_ ? opponent_->hp : std::nullopt);
         if (!recording) replayRecorder_.clear();  // the battle goes on; it just cannot be kept
     }
+    view_.watch(battle_.get());
+    battle_->startBattle(stageCount);
 
     // The fighters as they enter, before the events of the start play.
     auto facts = std::make_shared<BattleFacts>(factsOf(*battle_));
     for (SideFacts& side : facts->side) side.offsetY = 0;
-    Step sync;
-    sync.kind = StepKind::Sync;
-    sync.facts = facts;
     std::deque<Step> opening;
-    opening.push_back(std::move(sync));
+    opening.push_back({step::Sync{facts}});
     // What each monster says when a battle starts, one after the other.
     int delay = 0;
     for (int side = 0; side < 2; ++side) {
         const std::string& line = battle_->fighter(side).record.extra[kLineStart];
         if (line.empty() || line == "0") continue;
-        Step s;
-        s.kind = StepKind::Speech;
-        s.fighter = side;
-        s.text = line;
-        s.value3 = delay;
-        s.durationMs = kStartLineMs;
-        opening.push_back(std::move(s));
+        opening.push_back({step::Speech{side, line, step::Bubble::Said, delay, kStartLineMs}});
         delay += kStartLineMs;
     }
     if (!announcement.empty()) {
-        Step m;
-        m.kind = StepKind::Message;
-        m.text = announcement;
-        m.durationMs = 2200;
-        opening.push_back(std::move(m));
+        opening.push_back({step::Message{announcement, 2200}});
         opening.push_back(pauseStep(2000, Wait::Scaled));
     }
     Timeline started;
     for (Step& s : opening) started.push(std::move(s));
     while (!timeline_.empty()) started.push(timeline_.pop());
-    started.push(controlStep(ControlId::StartDone));
+    started.push({step::StartDone{}});
     timeline_ = std::move(started);
 
     battleMusic_ = battleMusicFor(battle_->state().stageIndex, battleMusic_);
@@ -394,11 +361,8 @@ void BattleSession::playSteps() {
     while (playing_ && !timeline_.empty()) {
         Step step = timeline_.pop();
         applyStep(model_, step, now(), speed);
-        if (step.kind == StepKind::Sound && hooks_.playEffect) hooks_.playEffect(step.value);
-        if (step.kind == StepKind::Control) {
-            control(step);
-            continue;
-        }
+        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->effect);
+        if (control(step)) continue;
         const int wait = stepWaitMs(step, speed);
         if (wait > 0) {
             scheduledWaitMs_ += wait;
@@ -415,17 +379,24 @@ void BattleSession::playSteps() {
     emit changed();
 }
 
-void BattleSession::control(const Step& step) {
-    switch (static_cast<ControlId>(step.value)) {
-    case ControlId::StartDone: startDone(); break;
-    case ControlId::TurnEnded: turnDone(); break;
-    case ControlId::BattleEnded: beginResult(step.value2); break;
-    case ControlId::ResultMusic:
-        if (hooks_.playResultMusic) hooks_.playResultMusic(step.text);
-        break;
-    case ControlId::ResultShown: finishRecords(); break;
-    case ControlId::RecordsDone: recordsDone(); break;
+// The steps that move the session on; false for the others.
+bool BattleSession::control(const Step& step) {
+    if (step.is<step::StartDone>()) {
+        startDone();
+    } else if (step.is<step::TurnEnded>()) {
+        turnDone();
+    } else if (const auto* ended = step.as<step::BattleEnded>()) {
+        beginResult(ended->winner);
+    } else if (const auto* music = step.as<step::ResultMusic>()) {
+        if (hooks_.playResultMusic) hooks_.playResultMusic(music->path);
+    } else if (step.is<step::ResultShown>()) {
+        finishRecords();
+    } else if (step.is<step::RecordsDone>()) {
+        recordsDone();
+    } else {
+        return false;
     }
+    return true;
 }
 
 // The battle waits for a turn: the source takes over.
@@ -474,47 +445,17 @@ void BattleSession::beginResult(int winner) {
     Timeline& t = timeline_;
     t.push(pauseStep(500, Wait::Scaled));
     // The winner speaks first; the loser's line follows and stays.
-    if (shown.winnerLine) {
-        Step s;
-        s.kind = StepKind::Speech;
-        s.fighter = winner;
-        s.text = *shown.winnerLine;
-        s.value = 1;
-        s.durationMs = shown.loserLine ? kWinnerLineMs : 0;
-        t.push(std::move(s));
-    }
-    if (shown.loserLine) {
-        Step s;
-        s.kind = StepKind::Speech;
-        s.fighter = loser;
-        s.text = *shown.loserLine;
-        s.value = 2;
-        s.value3 = shown.winnerLine ? kWinnerLineMs : 0;
-        t.push(std::move(s));
-    }
-    for (int level : loserFadeLevels(model_.side[static_cast<size_t>(loser)].blendLevel)) {
-        Step s;
-        s.kind = StepKind::Blend;
-        s.fighter = loser;
-        s.value = level;
-        s.waitMs = 150;
-        t.push(std::move(s));
-    }
-    Step music = controlStep(ControlId::ResultMusic);
-    music.text = shown.music;
-    t.push(std::move(music));
-    for (int k = 1; k <= 6; ++k) {
-        Step s;
-        s.kind = StepKind::ResultText;
-        s.text = shown.label;
-        s.text2 = shown.name;
-        s.colour = rgbOf(shown.colour);
-        s.value = k;
-        s.waitMs = k < 6 ? 50 : 0;
-        t.push(std::move(s));
-    }
+    if (shown.winnerLine)
+        t.push({step::Speech{winner, *shown.winnerLine, step::Bubble::Shouted, 0, shown.loserLine ? kWinnerLineMs : 0}});
+    if (shown.loserLine)
+        t.push({step::Speech{loser, *shown.loserLine, step::Bubble::Thought, shown.winnerLine ? kWinnerLineMs : 0, 0}});
+    for (int level : loserFadeLevels(model_.side[static_cast<size_t>(loser)].blendLevel))
+        t.push({step::Blend{loser, level}, 150});
+    t.push({step::ResultMusic{shown.music}});
+    for (int k = 1; k <= 6; ++k)
+        t.push({step::ResultText{shown.label, shown.name, rgbOf(shown.colour), k}, k < 6 ? 50 : 0});
     t.push(pauseStep(3500, Wait::Plain));
-    t.push(controlStep(ControlId::ResultShown, winner));
+    t.push({step::ResultShown{winner}});
 }
 
 void BattleSession::finishRecords() {
@@ -535,7 +476,7 @@ void BattleSession::finishRecords() {
     timeline_.push(pauseStep(300, Wait::Plain));
     timeline_.push(pauseStep(300, Wait::Scaled));
     timeline_.push(pauseStep(1000, Wait::Plain));
-    timeline_.push(controlStep(ControlId::RecordsDone));
+    timeline_.push({step::RecordsDone{}});
 }
 
 void BattleSession::recordsDone() {

@@ -129,36 +129,21 @@ void TimelineView::flush() {
         ms = std::max(ms, r.msPerStep);
     }
     for (int i = 1; i <= steps; ++i) {
-        Step s;
-        s.kind = StepKind::GaugeValues;
-        for (const GaugeRun& r : pendingRuns_) s.gauges.push_back({r.gauge, r.fighter, gaugeStepValue(r, std::min(i, std::max(1, r.steps)))});
-        s.waitMs = ms;
-        s.wait = Wait::Scaled;
-        push(std::move(s));
+        step::GaugeValues values;
+        for (const GaugeRun& r : pendingRuns_)
+            values.gauges.push_back({r.gauge, r.fighter, gaugeStepValue(r, std::min(i, std::max(1, r.steps)))});
+        push({std::move(values), ms, Wait::Scaled});
     }
     pendingRuns_.clear();
 }
 
 void TimelineView::effect(int fighter, int cell, int dx, int dy) {
-    Step s;
-    s.kind = StepKind::Effect;
-    s.fighter = fighter;
-    s.value = cell;
-    s.value2 = dx;
-    s.value3 = dy;
-    s.durationMs = kEffectMs;
-    push(std::move(s));
+    push({step::Effect{fighter, cell, dx, dy, kEffectMs}});
 }
 
 void TimelineView::caption(int fighter, std::string_view text, Rgb colour, TextKind kind) {
     flush();
-    Step s;
-    s.kind = StepKind::Caption;
-    s.fighter = fighter;
-    s.text = std::string(text);
-    s.colour = colour;
-    s.textKind = kind;
-    push(std::move(s));
+    push({step::Caption{fighter, std::string(text), colour, kind}});
     if (kind == TextKind::HpNumber && startsWith(text, "HP +")) effect(fighter, kCellHeal, 0, -20);
     if (kind == TextKind::Caption && startsWith(text, "能力+")) effect(fighter, kCellArrowsUp, 0, -20);
     if (kind == TextKind::Caption && startsWith(text, "能力-")) effect(fighter, kCellArrowsDown, 0, 20);
@@ -168,11 +153,7 @@ void TimelineView::gauge(const GaugeRun& run) {
     if (run.msPerStep <= 0 && pendingRuns_.empty()) {
         // A run without waits would flick past: it glides on the display clock instead, while
         // the timeline goes on.
-        Step s;
-        s.kind = StepKind::GaugeGlide;
-        s.fighter = run.fighter;
-        s.run = run;
-        push(std::move(s));
+        push({step::GaugeGlide{run}});
         return;
     }
     pendingRuns_.push_back(run);
@@ -181,10 +162,7 @@ void TimelineView::gauge(const GaugeRun& run) {
 
 void TimelineView::sound(int number) {
     flush();
-    Step s;
-    s.kind = StepKind::Sound;
-    s.value = number;
-    push(std::move(s));
+    push({step::Sound{number}});
 }
 
 void TimelineView::motion(int fighter, Motion kind) {
@@ -196,46 +174,23 @@ void TimelineView::motion(int fighter, Motion kind) {
     case Motion::StrongHit: effect(fighter, kCellExplosion, 50 * toward, -20); break;
     case Motion::Shift: effect(fighter, kCellGunfire, 40 * toward, 0); break;
     case Motion::SelfStrike: effect(fighter, kCellImpact, 0, 20); break;
-    case Motion::ScreenFlash: {
-        Step s;
-        s.kind = StepKind::Flash;
-        s.fighter = fighter;
-        push(std::move(s));
-        break;
-    }
+    case Motion::ScreenFlash: push({step::Flash{fighter}}); break;
     default: break;
     }
     if (!options_.animationOn) return;
     const int outward = -toward;
-    for (const MotionStep& m : motionPath(kind)) {
-        Step s;
-        s.kind = StepKind::MotionOffset;
-        s.fighter = fighter;
-        s.value = m.dx * outward;
-        s.value2 = m.dy;
-        s.waitMs = m.ms;
-        s.ownWait = true;
-        push(std::move(s));
-    }
+    for (const MotionStep& m : motionPath(kind))
+        push({step::MotionOffset{fighter, m.dx * outward, m.dy}, m.ms, Wait::Scaled, true});
 }
 
 void TimelineView::picture(int fighter, PictureProperty property, int value) {
     flush();
-    Step s;
-    s.kind = StepKind::Picture;
-    s.fighter = fighter;
-    s.value = static_cast<int>(property);
-    s.value2 = value;
-    push(std::move(s));
+    push({step::Picture{fighter, property, value}});
 }
 
 void TimelineView::announce(int fighter, std::string_view text) {
     flush();
-    Step s;
-    s.kind = StepKind::Announce;
-    s.fighter = fighter;
-    s.text = std::string(text);
-    push(std::move(s));
+    push({step::Announce{fighter, std::string(text)}});
 }
 
 void TimelineView::elementFlash(int fighter, int element) {
@@ -246,45 +201,30 @@ void TimelineView::elementFlash(int fighter, int element) {
 
 void TimelineView::banner(std::string_view text) {
     flush();
-    Step s;
-    s.kind = StepKind::Banner;
-    s.text = std::string(text);
-    push(std::move(s));
+    push({step::Banner{std::string(text)}});
 }
 
 void TimelineView::timeUp() {
     flush();
-    Step s;
-    s.kind = StepKind::TimeUp;
-    push(std::move(s));
+    push({step::TimeUp{}});
 }
 
 void TimelineView::pause(int ms, Wait wait) {
     flush();
-    Step s;
-    s.kind = StepKind::Pause;
-    s.waitMs = ms;
-    s.wait = wait;
-    push(std::move(s));
+    push(pauseStep(ms, wait));
 }
 
 void TimelineView::redraw(RedrawTarget what) {
     flush();
     if (!battle_) return;
     if (what == RedrawTarget::Stage) {
-        Step s;
-        s.kind = StepKind::Stage;
-        s.value = battle_->state().stageIndex;
-        push(std::move(s));
+        push({step::Stage{battle_->state().stageIndex}});
         return;
     }
     auto facts = std::make_shared<const BattleFacts>(factsOf(*battle_));
     if (lastFacts_ && *lastFacts_ == *facts) return;  // nothing the screen shows has changed
     lastFacts_ = facts;
-    Step s;
-    s.kind = StepKind::Facts;
-    s.facts = std::move(facts);
-    push(std::move(s));
+    push({step::Facts{std::move(facts)}});
 }
 
 void TimelineView::commandList(CommandListMode mode) {
@@ -292,75 +232,50 @@ void TimelineView::commandList(CommandListMode mode) {
     // The battle works out which slots may be chosen just before it offers the list.
     if (mode == CommandListMode::Offer) redraw(RedrawTarget::Screen);
     if (options_.twoPlayers) {
-        Step s;
-        s.kind = mode == CommandListMode::Offer ? StepKind::TwoPlayerRows : StepKind::CommandRowsHidden;
-        push(std::move(s));
+        if (mode == CommandListMode::Offer)
+            push({step::TwoPlayerRows{}});
+        else
+            push({step::CommandRowsHidden{}});
         return;
     }
     const auto frames = slidePositions(mode == CommandListMode::Offer ? SlideMode::Offer : SlideMode::Take);
     if (!options_.animationOn) {
-        Step s;
-        s.kind = mode == CommandListMode::Offer ? StepKind::CommandRows : StepKind::CommandRowsHidden;
-        s.rows = frames.back();
-        push(std::move(s));
+        if (mode == CommandListMode::Offer)
+            push({step::CommandRows{frames.back()}});
+        else
+            push({step::CommandRowsHidden{}});
         return;
     }
-    for (const RowPositions& rows : frames) {
-        Step s;
-        s.kind = StepKind::CommandRows;
-        s.rows = rows;
-        s.waitMs = kSlideFrameMs;
-        push(std::move(s));
-    }
-    if (mode == CommandListMode::Taken) {
-        Step s;
-        s.kind = StepKind::CommandRowsHidden;
-        push(std::move(s));
-    }
+    for (const RowPositions& rows : frames) push({step::CommandRows{rows}, kSlideFrameMs});
+    if (mode == CommandListMode::Taken) push({step::CommandRowsHidden{}});
 }
 
 void TimelineView::speech(int fighter, std::string_view text) {
     flush();
-    Step s;
-    s.kind = StepKind::Speech;
-    s.fighter = fighter;
-    s.text = std::string(text);
-    s.durationMs = kSpeechMs;
-    push(std::move(s));
+    push({step::Speech{fighter, std::string(text), step::Bubble::Said, 0, kSpeechMs}});
 }
-
-void TimelineView::notImplemented(int, int, std::string_view) { flush(); }
 
 void TimelineView::turnEnded(const BattleState& state) {
     flush();
     // The gauges end where the battle stands, whatever the runs showed on the way.
-    Step values;
-    values.kind = StepKind::GaugeValues;
+    step::GaugeValues values;
     for (int side = 0; side < 2; ++side) {
         const FighterState& f = state.fighter[static_cast<size_t>(side)];
         values.gauges.push_back({Gauge::Hp, side, f.hp});
         values.gauges.push_back({Gauge::Sp, side, f.sp});
         values.gauges.push_back({Gauge::Emotion, side, f.emotion});
     }
-    push(std::move(values));
+    push({std::move(values)});
     if (battle_) {
         lastFacts_.reset();
         redraw(RedrawTarget::Screen);
     }
-    Step s;
-    s.kind = StepKind::Control;
-    s.value = static_cast<int>(ControlId::TurnEnded);
-    push(std::move(s));
+    push({step::TurnEnded{}});
 }
 
 void TimelineView::battleEnded(int winner, EndReason reason) {
     flush();
-    Step s;
-    s.kind = StepKind::Control;
-    s.value = static_cast<int>(ControlId::BattleEnded);
-    s.value2 = winner;
-    s.value3 = static_cast<int>(reason);
-    push(std::move(s));
+    push({step::BattleEnded{winner, reason}});
 }
 
 }  // namespace vex::ui

@@ -84,123 +84,145 @@ void DisplayModel::expire(int64_t now) {
     if (flashStart >= 0 && now >= flashStart + kFlashMs) flashStart = -1;
 }
 
-void applyStep(DisplayModel& m, const Step& step, int64_t now, int gameSpeed) {
-    const bool hasSide = step.fighter == 0 || step.fighter == 1;
-    SideView* side = hasSide ? &m.side[static_cast<size_t>(step.fighter)] : nullptr;
-    switch (step.kind) {
-    case StepKind::Sync:
-        if (!step.facts) break;
-        for (int s = 0; s < 2; ++s) syncSide(m.side[static_cast<size_t>(s)], step.facts->side[static_cast<size_t>(s)]);
-        m.stage = step.facts->stage;
-        m.turn = step.facts->turn;
-        m.drawCounter = step.facts->drawCounter;
+namespace {
+
+// Applies each kind of step to the model.
+struct StepApplier {
+    DisplayModel& m;
+    int64_t now;
+    int gameSpeed;
+
+    SideView* side(int fighter) const {
+        return fighter == 0 || fighter == 1 ? &m.side[static_cast<size_t>(fighter)] : nullptr;
+    }
+
+    void operator()(const step::Sync& s) const {
+        if (!s.facts) return;
+        for (int f = 0; f < 2; ++f) syncSide(m.side[static_cast<size_t>(f)], s.facts->side[static_cast<size_t>(f)]);
+        m.stage = s.facts->stage;
+        m.turn = s.facts->turn;
+        m.drawCounter = s.facts->drawCounter;
         m.banner = {};
         m.message = {};
         m.timeUp = false;
         m.flashStart = -1;
         m.result = {};
-        break;
-    case StepKind::Facts:
-        if (!step.facts) break;
-        for (int s = 0; s < 2; ++s) m.side[static_cast<size_t>(s)].facts = step.facts->side[static_cast<size_t>(s)];
-        m.turn = step.facts->turn;
-        m.drawCounter = step.facts->drawCounter;
-        break;
-    case StepKind::Stage: m.stage = step.value; break;
-    case StepKind::Caption: {
+    }
+    void operator()(const step::Facts& s) const {
+        if (!s.facts) return;
+        for (int f = 0; f < 2; ++f) m.side[static_cast<size_t>(f)].facts = s.facts->side[static_cast<size_t>(f)];
+        m.turn = s.facts->turn;
+        m.drawCounter = s.facts->drawCounter;
+    }
+    void operator()(const step::Stage& s) const { m.stage = s.stage; }
+    void operator()(const step::Caption& s) const {
+        SideView* v = side(s.fighter);
         const int duration = displayLength(kCaptionMs, gameSpeed);
-        if (!side || step.text.empty() || duration <= 0) break;
+        if (!v || s.text.empty() || duration <= 0) return;
         // A caption that follows another closely stands under it instead of on top of it.
         int lane = 0;
-        for (const FloatingCaption& c : side->captions)
+        for (const FloatingCaption& c : v->captions)
             if (now - c.start < duration / 3) lane = std::max(lane, c.lane + 1);
-        side->captions.push_back({step.text, step.colour, step.textKind, now, duration, lane % 4});
-        break;
+        v->captions.push_back({s.text, s.colour, s.kind, now, duration, lane % 4});
     }
-    case StepKind::GaugeValues:
-        for (const GaugeValue& g : step.gauges)
-            if (g.fighter == 0 || g.fighter == 1) setGauge(m.side[static_cast<size_t>(g.fighter)], g.gauge, g.value);
-        break;
-    case StepKind::GaugeGlide: {
-        const int f = step.run.fighter;
-        if (f != 0 && f != 1) break;
-        SideView& v = m.side[static_cast<size_t>(f)];
-        GaugeGlide& g = v.glide[index(step.run.gauge)];
-        g = {true, step.run.from, step.run.to, step.run.delta, std::max(1, step.run.steps), now,
+    void operator()(const step::GaugeValues& s) const {
+        for (const GaugeValue& g : s.gauges)
+            if (SideView* v = side(g.fighter)) setGauge(*v, g.gauge, g.value);
+    }
+    void operator()(const step::GaugeGlide& s) const {
+        SideView* v = side(s.run.fighter);
+        if (!v) return;
+        GaugeGlide& g = v->glide[index(s.run.gauge)];
+        g = {true, s.run.from, s.run.to, s.run.delta, std::max(1, s.run.steps), now,
              displayLength(kGlideStepMs, gameSpeed)};
-        v.gauge[index(step.run.gauge)] = step.run.to;
+        v->gauge[index(s.run.gauge)] = s.run.to;
         if (g.stepMs <= 0) g.active = false;
-        break;
     }
-    case StepKind::MotionOffset:
-        if (!side) break;
-        side->motionDx = step.value;
-        side->motionDy = step.value2;
-        break;
-    case StepKind::Effect:
-        if (!side) break;
-        side->effect = {step.value, step.value2, step.value3, now, displayLength(step.durationMs, gameSpeed)};
-        if (side->effect.duration <= 0) side->effect.cell = -1;
-        break;
-    case StepKind::Picture:
-        if (!side) break;
-        switch (static_cast<PictureProperty>(step.value)) {
-        case PictureProperty::OffsetY: side->offsetY = step.value2; break;
-        case PictureProperty::SinkPercent: side->sink = std::clamp(step.value2, 0, 100); break;
-        // A fade-in counts its steps down to 0: the monster comes out of the stage.
-        case PictureProperty::Fade: side->blendLevel = std::clamp(step.value2 * 40, 0, 250); break;
-        case PictureProperty::Size: side->imageSize = std::max(1, step.value2); break;
+    void operator()(const step::MotionOffset& s) const {
+        if (SideView* v = side(s.fighter)) {
+            v->motionDx = s.dx;
+            v->motionDy = s.dy;
         }
-        break;
-    case StepKind::Announce:
-        if (!side) break;
-        side->announcement = {step.text, now, displayLength(kAnnounceMs, gameSpeed)};
-        if (side->announcement.duration <= 0) side->announcement = {};
-        break;
-    case StepKind::Banner:
-        m.banner = {step.text, now, displayLength(kBannerMs, gameSpeed)};
+    }
+    void operator()(const step::Effect& s) const {
+        SideView* v = side(s.fighter);
+        if (!v) return;
+        v->effect = {s.cell, s.dx, s.dy, now, displayLength(s.durationMs, gameSpeed)};
+        if (v->effect.duration <= 0) v->effect.cell = -1;
+    }
+    void operator()(const step::Picture& s) const {
+        SideView* v = side(s.fighter);
+        if (!v) return;
+        switch (s.property) {
+        case PictureProperty::OffsetY: v->offsetY = s.value; break;
+        case PictureProperty::SinkPercent: v->sink = std::clamp(s.value, 0, 100); break;
+        // A fade-in counts its steps down to 0: the monster comes out of the stage.
+        case PictureProperty::Fade: v->blendLevel = std::clamp(s.value * 40, 0, 250); break;
+        case PictureProperty::Size: v->imageSize = std::max(1, s.value); break;
+        }
+    }
+    void operator()(const step::Announce& s) const {
+        SideView* v = side(s.fighter);
+        if (!v) return;
+        v->announcement = {s.text, now, displayLength(kAnnounceMs, gameSpeed)};
+        if (v->announcement.duration <= 0) v->announcement = {};
+    }
+    void operator()(const step::Banner& s) const {
+        m.banner = {s.text, now, displayLength(kBannerMs, gameSpeed)};
         if (m.banner.duration <= 0) m.banner = {};
-        break;
-    case StepKind::TimeUp: m.timeUp = true; break;
-    case StepKind::Flash: m.flashStart = displayLength(kFlashMs, gameSpeed) > 0 ? now : -1; break;
-    case StepKind::Pause: break;
-    case StepKind::CommandRows:
+    }
+    void operator()(const step::TimeUp&) const { m.timeUp = true; }
+    void operator()(const step::Flash&) const { m.flashStart = displayLength(kFlashMs, gameSpeed) > 0 ? now : -1; }
+    void operator()(const step::CommandRows& s) const {
         m.commands.shown = true;
         m.commands.twoPlayers = false;
-        m.commands.x = step.rows;
-        break;
-    case StepKind::CommandRowsHidden: m.commands.shown = false; break;
-    case StepKind::TwoPlayerRows:
+        m.commands.x = s.x;
+    }
+    void operator()(const step::CommandRowsHidden&) const { m.commands.shown = false; }
+    void operator()(const step::TwoPlayerRows&) const {
         m.commands.shown = true;
         m.commands.twoPlayers = true;
         m.commands.x.fill(0);
         m.commands.chosen.fill(false);
-        break;
-    case StepKind::Speech:
-        if (!side) break;
-        // Two bubbles do not fit side by side: a speech may wait for the other one to end.
-        if (step.durationMs == 0) {
-            side->speech = {step.text, now + displayLength(step.value3, gameSpeed), 0, step.value};
-        } else {
-            side->speech = {step.text, now + displayLength(step.value3, gameSpeed),
-                            displayLength(step.durationMs, gameSpeed), step.value};
-            if (side->speech.duration <= 0) side->speech = {};
-        }
-        break;
-    case StepKind::Blend:
-        if (side) side->blendLevel = std::clamp(step.value, 0, 256);
-        break;
-    case StepKind::ResultText:
-        m.result = {true, step.text, step.text2,
-                    (uint32_t{step.colour.r} << 16) | (uint32_t{step.colour.g} << 8) | step.colour.b, step.value};
-        break;
-    case StepKind::Message:
-        m.message = {step.text, now, step.durationMs == 0 ? 0 : displayLength(step.durationMs, gameSpeed)};
-        if (step.durationMs != 0 && m.message.duration <= 0) m.message = {};
-        break;
-    case StepKind::Sound:
-    case StepKind::Control: break;
     }
+    void operator()(const step::Speech& s) const {
+        SideView* v = side(s.fighter);
+        if (!v) return;
+        const int bubble = static_cast<int>(s.bubble);
+        const int64_t start = now + displayLength(s.delayMs, gameSpeed);
+        if (s.durationMs == 0) {
+            v->speech = {s.text, start, 0, bubble};
+        } else {
+            v->speech = {s.text, start, displayLength(s.durationMs, gameSpeed), bubble};
+            if (v->speech.duration <= 0) v->speech = {};
+        }
+    }
+    void operator()(const step::Blend& s) const {
+        if (SideView* v = side(s.fighter)) v->blendLevel = std::clamp(s.level, 0, 256);
+    }
+    void operator()(const step::ResultText& s) const {
+        m.result = {true, s.label, s.name, (uint32_t{s.colour.r} << 16) | (uint32_t{s.colour.g} << 8) | s.colour.b,
+                    s.frame};
+    }
+    void operator()(const step::Message& s) const {
+        m.message = {s.text, now, s.durationMs == 0 ? 0 : displayLength(s.durationMs, gameSpeed)};
+        if (s.durationMs != 0 && m.message.duration <= 0) m.message = {};
+    }
+    // Waits, sounds and the session's steps change nothing shown.
+    void operator()(const step::Pause&) const {}
+    void operator()(const step::Sound&) const {}
+    void operator()(const step::StartDone&) const {}
+    void operator()(const step::TurnEnded&) const {}
+    void operator()(const step::BattleEnded&) const {}
+    void operator()(const step::ResultMusic&) const {}
+    void operator()(const step::ResultShown&) const {}
+    void operator()(const step::RecordsDone&) const {}
+};
+
+}  // namespace
+
+void applyStep(DisplayModel& m, const Step& step, int64_t now, int gameSpeed) {
+    std::visit(StepApplier{m, now, gameSpeed}, step.action);
 }
 
 }  // namespace vex::ui

@@ -205,7 +205,6 @@ public:
     void redrawScreen();
     // The fighter announces the technique it holds in its last slot holding `id`.
     void announceHeld(int side, int id);
-    void notImplemented(int side, int id, std::string_view what);
     // Rare: makerVersion with the numeric value 0. System data: "9.99".
     bool isRare(int side) const;
     bool isSystemVersion(int side) const;

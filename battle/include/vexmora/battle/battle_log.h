@@ -5,16 +5,12 @@
 #include <array>
 #include <ostream>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "vexmora/battle/battle_view.h"
 
 namespace vex {
-
-enum class EventType {
-    Caption, Gauge, Sound, Motion, Picture, Announce, ElementFlash, Banner, TimeUp, Pause,
-    Redraw, CommandList, Speech, NotImplemented, Turn, End,
-};
 
 // The summary written at the end of every turn.
 struct TurnRecord {
@@ -29,15 +25,80 @@ struct TurnRecord {
     std::array<std::array<int16_t, kStatusCount>, 2> statusTurns{};
 };
 
-struct BattleEvent {
-    EventType type = EventType::Caption;
-    int fighter = -1;
-    std::string text;   // caption, announcement, banner, speech, or what is not implemented
+// One struct per event of the BattleView, with the values the view was given.
+namespace event {
+
+struct Caption {
+    int fighter = 0;
+    std::string text;
     Rgb colour{};
-    int kind = 0;       // the TextKind, Motion, PictureProperty, Wait, RedrawTarget or CommandListMode
-    int value = 0;      // sound number, element, pause ms, picture value, technique id, winner
+    TextKind kind = TextKind::Caption;
+};
+struct GaugeMove {
     GaugeRun run{};
-    TurnRecord turn{};
+};
+struct Sound {
+    int number = 0;
+};
+struct MotionShown {
+    int fighter = 0;
+    Motion kind = Motion::Hit;
+};
+struct PictureChange {
+    int fighter = 0;
+    PictureProperty property = PictureProperty::OffsetY;
+    int value = 0;
+};
+struct Announce {
+    int fighter = 0;
+    std::string text;
+};
+struct ElementFlash {
+    int fighter = 0;
+    int element = 0;
+};
+struct Banner {
+    std::string text;
+};
+struct TimeUp {};
+struct Pause {
+    int ms = 0;
+    Wait wait = Wait::Scaled;
+};
+struct Redraw {
+    RedrawTarget what = RedrawTarget::Screen;
+};
+struct CommandList {
+    CommandListMode mode = CommandListMode::Offer;
+};
+struct Speech {
+    int fighter = 0;
+    std::string text;
+};
+struct Turn {
+    TurnRecord record;
+};
+struct End {
+    int winner = 0;
+    EndReason reason{};
+};
+
+}  // namespace event
+
+struct BattleEvent {
+    std::variant<event::Caption, event::GaugeMove, event::Sound, event::MotionShown, event::PictureChange,
+                 event::Announce, event::ElementFlash, event::Banner, event::TimeUp, event::Pause, event::Redraw,
+                 event::CommandList, event::Speech, event::Turn, event::End>
+        what;
+
+    template <class Kind>
+    const Kind* as() const {
+        return std::get_if<Kind>(&what);
+    }
+    template <class Kind>
+    bool is() const {
+        return std::holds_alternative<Kind>(what);
+    }
 };
 
 std::string toJsonLine(const BattleEvent& event);  // without the line break
@@ -59,7 +120,6 @@ public:
     void redraw(RedrawTarget what) override;
     void commandList(CommandListMode mode) override;
     void speech(int fighter, std::string_view text) override;
-    void notImplemented(int fighter, int id, std::string_view what) override;
     bool wantsStateHash() const override { return true; }
     void turnEnded(const BattleState& state) override;
     void battleEnded(int winner, EndReason reason) override;
@@ -77,7 +137,12 @@ public:
     bool hasCaption(std::string_view text, int fighter = -1) const;
     std::vector<int> sounds() const;
     std::vector<std::string> banners() const;
-    int count(EventType type) const;
+    template <class Kind>
+    int count() const {
+        int n = 0;
+        for (const BattleEvent& e : events_) n += e.is<Kind>() ? 1 : 0;
+        return n;
+    }
     std::string jsonLines() const;
 
 protected:

@@ -28,8 +28,6 @@
 //   redraw(what)                    the screen, the status windows, or the stage picture.
 //   commandList(mode)               fighter 0's command list is offered or taken away.
 //   speech(f, text)                 fighter f says its battle line.
-//   notImplemented(f, id, what)     the turn met a rule this build does not have (kept for
-//                                   views of older builds; every rule is built now).
 //   turnEnded(state)                the turn is over (also the last turn of a battle).
 //   battleEnded(winner, reason)     a fighter won; the results take over from here.
 
@@ -80,7 +78,6 @@ public:
     virtual void redraw(RedrawTarget what) = 0;
     virtual void commandList(CommandListMode mode) = 0;
     virtual void speech(int fighter, std::string_view text) = 0;
-    virtual void notImplemented(int fighter, int id, std::string_view what) = 0;
     virtual void turnEnded(const BattleState& state) = 0;
     virtual void battleEnded(int winner, EndReason reason) = 0;
     // A view that shows the state hash of every turn (the battle log) asks for it here: the
@@ -88,8 +85,9 @@ public:
     virtual bool wantsStateHash() const { return false; }
 };
 
-// Discards everything: for simulations and benchmarks.
-class NullView final : public BattleView {
+// Discards everything: for simulations and benchmarks. A view that keeps only a few events
+// derives from it and overrides those.
+class NullView : public BattleView {
 public:
     void caption(int, std::string_view, Rgb, TextKind) override {}
     void gauge(const GaugeRun&) override {}
@@ -104,7 +102,6 @@ public:
     void redraw(RedrawTarget) override {}
     void commandList(CommandListMode) override {}
     void speech(int, std::string_view) override {}
-    void notImplemented(int, int, std::string_view) override {}
     void turnEnded(const BattleState&) override {}
     void battleEnded(int, EndReason) override {}
 };

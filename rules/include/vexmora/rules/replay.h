@@ -48,9 +48,6 @@ Result<Replay> parseReplay(std::string_view text);
 Result<Replay> readReplay(const fs::path& path);
 Status saveReplay(const fs::path& path, const Replay& replay);
 
-// The hash as the battle log and the replay write it: 16 lowercase hex digits.
-std::string hashText(uint64_t hash);
-
 // The two monsters of a replay, decoded and checked.
 Result<std::array<LoadedMonster, 2>> replayMonsters(const Replay& replay);
 
@@ -66,8 +63,8 @@ void playReplayTurn(Battle& battle, const ReplayTurn& turn);
 // Records a battle as it is played.
 class ReplayRecorder {
 public:
-    // Right after the battle was seeded, before it starts. Fails when a fighter cannot be
-    // written as a monster file.
+    // Right after the battle was seeded, before it starts (the start settles a random stage
+    // into the settings). Fails when a fighter cannot be written as a monster file.
     Status begin(const Battle& battle, const std::array<const LoadedMonster*, 2>& monsters, uint32_t generatorState,
                  int stageCount, std::optional<int16_t> opponentHp);
     // After each turn: what was given to it, and who the computer chose for.

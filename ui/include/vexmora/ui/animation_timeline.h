@@ -85,7 +85,6 @@ public:
     void redraw(RedrawTarget what) override;
     void commandList(CommandListMode mode) override;
     void speech(int fighter, std::string_view text) override;
-    void notImplemented(int fighter, int id, std::string_view what) override;
     void turnEnded(const BattleState& state) override;
     void battleEnded(int winner, EndReason reason) override;
 

@@ -178,7 +178,7 @@ private:
     void endReplay();
     void play();
     void playSteps();
-    void control(const Step& step);
+    bool control(const Step& step);
     void startDone();
     void turnDone();
     void beginResult(int winner);

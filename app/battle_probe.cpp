@@ -1,0 +1,35 @@
+#include "battle_probe.h"
+
+#include <cstdio>
+
+#include "vexmora/ui/battle_screen.h"
+
+namespace vex::app {
+
+void startProbeBattle(const std::string& files, Dialogs& dialogs) {
+    const size_t bar = files.find('|');
+    if (bar == std::string::npos) return;
+    auto* screen = new ui::BattleScreen(kModeFree, QStringLiteral("ＴＸ（フリー対戦）"), dialogs);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    if (!screen->ready()) {
+        std::fprintf(stderr, "vexmora: %s\n", screen->error().c_str());
+        delete screen;
+        return;
+    }
+    ui::BattleSession& session = screen->session();
+    if (!session.loadFighterFile(0, files.substr(0, bar)) || !session.loadFighterFile(1, files.substr(bar + 1))) return;
+    session.settings().spectatorMode = kTrue;
+    session.settings().turnLimit = 0;
+    session.applySettings();
+    QObject::connect(&session, &ui::BattleSession::turnFinished, screen, [](int turn) {
+        static bool told = false;
+        if (told) return;
+        told = true;
+        std::printf("vexmora-battle-probe turn %d\n", turn);
+        std::fflush(stdout);
+    });
+    screen->show();
+    screen->startBattle();
+}
+
+}  // namespace vex::app

@@ -1,0 +1,15 @@
+#pragma once
+// For the tests of the whole program: VEXMORA_PROBE_BATTLE="A.tvx|B.tvx" opens the battle
+// screen once the title is up, loads the two monsters, and lets the computer play both sides;
+// "vexmora-battle-probe turn N" is printed after the first turn, so a test knows a battle runs.
+
+#include <QWidget>
+#include <string>
+
+#include "vexmora/data/dialogs.h"
+
+namespace vex::app {
+
+void startProbeBattle(const std::string& files, Dialogs& dialogs);
+
+}  // namespace vex::app
