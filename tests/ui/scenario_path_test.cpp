@@ -229,6 +229,20 @@ private slots:
         battle_->close();
     }
 
+    void theEndingRollShowsTheStaffAndThanks() {
+        EndingRoll roll(ScenarioNext::EndingSecond, 1);
+        QStringList shown;
+        QTimer sample;
+        connect(&sample, &QTimer::timeout, this, [&] {
+            if (shown.isEmpty() || shown.back() != roll.shownText()) shown.append(roll.shownText());
+        });
+        sample.start(1);
+        QTimer::singleShot(20000, &roll, &QDialog::reject);  // a roll that never ends fails below
+        QCOMPARE(roll.exec(), int(QDialog::Accepted));
+        QVERIFY(shown.contains(QStringLiteral("TARVEX\n\nSTAFF")));
+        QVERIFY(shown.back().endsWith(QStringLiteral("Thank you for playing!")));
+    }
+
     void anExchangedBossStopsTheRun() {
         makeHome();
         ScenarioDraft d;
