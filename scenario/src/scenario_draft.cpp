@@ -99,7 +99,15 @@ ScenarioRecord recordFromDraft(const ScenarioDraft& d) {
 
 Result<fs::path> saveScenarioDraft(const fs::path& folder, const ScenarioDraft& draft) {
     if (auto refused = refuseScenarioSave(draft)) return Error{refused->title, refused->text};
+    // A set boss whose file is not beside the scenario (the name was changed after it was made)
+    // would stop every run: such a scenario is not written.
     std::error_code ec;
+    for (int i = 0; i < kScenarioBossCount; ++i) {
+        if (!draft.bosses[static_cast<size_t>(i)].set) continue;
+        const std::string file = bossFileName(draft.name, i + 1);
+        if (!fs::exists(folder / file, ec))
+            return Error{"注意", "ボスのデータファイルがありません：" + file + "\r\nボスを設定し直してください"};
+    }
     fs::create_directories(folder, ec);
     const fs::path path = folder / (draft.name + ".sce");
     const Status written = writeScenario(path, recordFromDraft(draft));

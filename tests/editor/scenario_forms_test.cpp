@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <fstream>
 
@@ -163,6 +164,35 @@ TEST_F(ScenarioForms, ADeletedBossTurnsUnsetAndSaveNeedsBossOne) {
     ASSERT_GT(dialogs.asked.size(), before);
     EXPECT_EQ(dialogs.asked.back().text, "ボスを必ず設定してください");
     EXPECT_FALSE(fs::exists(home / "Scenario" / "消去.sce"));
+}
+
+TEST_F(ScenarioForms, TheDifficultyCheckNeedsASavedScenarioAndShowsEveryBoss) {
+    ScenarioEditorHooks h = hooks();
+    std::string report;
+    h.showDifficulty = [&report](QWidget*, const std::string& text) { report = text; };
+    ScenarioMakeForm form(home / "Scenario", dialogs, h);
+    form.show();
+    form.nameBox()->setText(QStringLiteral("腕試し"));
+    picks = {"もげげ.tvx", "アワプク.tvx"};
+    form.bossButton(1)->click();
+    form.bossButton(2)->click();
+    pickModes.clear();
+    form.button(QStringLiteral("難易度チェック"))->click();
+    EXPECT_EQ(dialogs.asked.back().title, "難易度チェック");  // not saved yet
+    EXPECT_TRUE(pickModes.empty());
+
+    ASSERT_TRUE(form.save());
+    const auto before = *readWholeFile(home / "Scenario" / "腕試し.sce", 1 << 20);
+    picks = {"カエンジシ.tvx"};
+    form.runsBox()->setValue(10);
+    form.button(QStringLiteral("難易度チェック"))->click();
+    EXPECT_EQ(pickModes, (std::vector<int>{-1}));  // the loading dialog picks a fighter
+    EXPECT_NE(report.find("カエンジシ"), std::string::npos);
+    EXPECT_NE(report.find("10回挑戦"), std::string::npos);
+    EXPECT_NE(report.find("ボス1 もげげ"), std::string::npos);
+    EXPECT_NE(report.find("ボス2 アワプク"), std::string::npos);
+    EXPECT_NE(report.find("クリア"), std::string::npos);
+    EXPECT_EQ(*readWholeFile(home / "Scenario" / "腕試し.sce", 1 << 20), before);
 }
 
 TEST_F(ScenarioForms, UnsavedEditsAreNeverDroppedSilently) {

@@ -51,6 +51,18 @@ TEST_F(ScenarioDraftTest, SaveRefusesAMissingFirstBossThenAMissingName) {
     EXPECT_FALSE(refuseScenarioSave(d));
 }
 
+TEST_F(ScenarioDraftTest, ARenamedScenarioWhoseBossFilesKeptTheOldNameIsNotSaved) {
+    ScenarioDraft d;
+    d.name = "旧名";
+    d.bosses[0] = saveBoss("旧名", 1, "ぬし");
+    d.bosses[1] = saveBoss("旧名", 2, "おおぬし");
+    d.name = "新名";
+    auto saved = saveScenarioDraft(folder, d);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_NE(saved.error().message.find("新名.b01"), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "新名.sce"));
+}
+
 TEST_F(ScenarioDraftTest, TheNameLosesTheCharactersFileNamesRefuse) {
     EXPECT_EQ(withoutRefusedCharacters("魔王\\の/城:<>*?|です"), "魔王の城です");
     EXPECT_EQ(withoutRefusedCharacters("ふつうの名前 2"), "ふつうの名前 2");
