@@ -14,10 +14,13 @@
 #include "termination.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
+#include "vexmora/editor/convert_dialog.h"
+#include "vexmora/editor/editor_effects.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/editor/scenario_load_dialog.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/scenario_play.h"
+#include "vexmora/ui/make_server_form.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
 #include "vexmora/ui/system_options.h"
@@ -163,6 +166,11 @@ int main(int argc, char** argv) {
                          [&titleWindow] { titleWindow->returnToTitle(); });
         screen->show();
     };
+    screens.options.makeReportServer = [&dialogs](QWidget* parent) {
+        vex::ui::MakeServerForm form(vex::programFolder(), dialogs, parent);
+        form.exec();
+    };
+    screens.options.convertOldData = vex::showOldDataConverter;
     screens.editMenu = vex::ui::gameEditMenuEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
@@ -179,6 +187,7 @@ int main(int argc, char** argv) {
 
     // The audio device opens once the title is up, so it never delays the first picture.
     QTimer::singleShot(0, &app, [] { vex::ui::sound().openOutput(); });
+    vex::setEditorEffectPlayer(vex::ui::playEffect);
     if (!writable && !probe && messageBoxesSeen())
         QTimer::singleShot(0, &title, [&title, folder] {
             QMessageBox::warning(&title, QStringLiteral("注意"),

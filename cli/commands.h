@@ -21,6 +21,9 @@ void addEliminationCommand(CLI::App& app);
 void addScenarioCommand(CLI::App& app);
 void addMakeScenarioCommand(CLI::App& app);
 void addReplayCommand(CLI::App& app);
+void addMakeServerCommand(CLI::App& app);
+void addReportCommand(CLI::App& app);
+void addConvertCommand(CLI::App& app);
 
 // Commands that read their own arguments: everything after the command's name but --home DIR.
 // Hooked in with addPassThroughCommand in main.cpp.

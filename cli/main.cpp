@@ -15,5 +15,8 @@ int main(int argc, char** argv) {
     addScenarioCommand(app);
     addMakeScenarioCommand(app);
     addReplayCommand(app);
+    addMakeServerCommand(app);
+    addReportCommand(app);
+    addConvertCommand(app);
     return runCommandLine(app, argc, argv);
 }

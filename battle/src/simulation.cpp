@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -28,7 +29,7 @@ constexpr int64_t kBlock = 64;  // battles a worker takes at a time
 
 struct Counts {
     std::array<int64_t, 2> wins{};
-    int64_t knockouts = 0, timeUps = 0, unfinished = 0, turns = 0;
+    int64_t battles = 0, knockouts = 0, timeUps = 0, unfinished = 0, turns = 0;
     // [side][id]
     std::array<std::array<int64_t, kIds>, 2> chosen{}, used{}, landed{};
 
@@ -41,6 +42,7 @@ struct Counts {
                 landed[s][id] += o.landed[s][id];
             }
         }
+        battles += o.battles;
         knockouts += o.knockouts;
         timeUps += o.timeUps;
         unfinished += o.unfinished;
@@ -79,6 +81,7 @@ void playBattle(const MonsterRecord& a, const MonsterRecord& b, const Simulation
     for (int turn = 0; !battle.state().ended && turn < setup.turnCap; ++turn)
         battle.runTurn(Command::nothing(), Command::nothing());
     const BattleState& s = battle.state();
+    counts.battles += 1;
     counts.turns += s.turnCount;
     if (!s.ended) {
         counts.unfinished += 1;
@@ -107,6 +110,33 @@ std::string number(double value) {
     return std::string(buffer, static_cast<size_t>(result.ptr - buffer));
 }
 
+SimulationResult resultOf(const Counts& total, const MonsterRecord& fighter0, const MonsterRecord& fighter1,
+                          const SimulationSetup& setup) {
+    SimulationResult result;
+    result.battles = total.battles;
+    result.wins = total.wins;
+    result.knockouts = total.knockouts;
+    result.timeUps = total.timeUps;
+    result.unfinished = total.unfinished;
+    result.turns = total.turns;
+    result.seed = setup.seed;
+    const std::array<const MonsterRecord*, 2> records{&fighter0, &fighter1};
+    for (size_t side = 0; side < 2; ++side) {
+        for (size_t id = 0; id < kIds; ++id) {
+            if (total.chosen[side][id] == 0 && total.used[side][id] == 0) continue;
+            TechniqueTally tally;
+            tally.side = static_cast<int>(side);
+            tally.id = static_cast<int16_t>(id);
+            tally.name = techniqueName(*records[side], static_cast<int>(id));
+            tally.chosen = total.chosen[side][id];
+            tally.used = total.used[side][id];
+            tally.landed = total.landed[side][id];
+            result.techniques.push_back(std::move(tally));
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
 Proportion proportionOf(int64_t successes, int64_t trials) {
@@ -130,70 +160,81 @@ uint32_t simulationGeneratorState(uint64_t seed, int64_t battle) {
     return static_cast<uint32_t>((z + static_cast<uint64_t>(battle) * 0x9E3779ULL) & 0xFFFFFFULL);
 }
 
-SimulationResult simulate(const MonsterRecord& fighter0, const MonsterRecord& fighter1, const SimulationSetup& input) {
+SimulationResult simulate(const MonsterRecord& fighter0, const MonsterRecord& fighter1, const SimulationSetup& setup) {
+    SeriesResult series = simulateSeries(fighter0, {fighter1}, setup);
+    return std::move(series.perOpponent.front());
+}
+
+SeriesResult simulateSeries(const MonsterRecord& fighter0, const std::vector<MonsterRecord>& opponents,
+                            const SimulationSetup& input, const SimulationControl& control) {
     SimulationSetup setup = input;
     setup.settings.spectatorMode = -1;
     setup.settings.battleMode = kModeFree;
     const int64_t battles = std::max<int64_t>(0, setup.battles);
+    const auto opponentCount = static_cast<int64_t>(opponents.size());
+    const int64_t blocksEach = (battles + kBlock - 1) / kBlock;
+    const int64_t blocks = blocksEach * opponentCount;
+    const int64_t total = battles * opponentCount;
     int jobs = setup.jobs > 0 ? setup.jobs : static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
-    jobs = static_cast<int>(std::clamp<int64_t>((battles + kBlock - 1) / kBlock, 1, jobs));
+    jobs = static_cast<int>(std::clamp<int64_t>(blocks, 1, jobs));
 
     // Built before the threads start, so that no worker fills them.
     detail::traitsOf(0);
     techniqueRule(0);
 
     const auto started = std::chrono::steady_clock::now();
-    std::atomic<int64_t> next{0};
-    std::vector<std::unique_ptr<Counts>> counts;
-    for (int j = 0; j < jobs; ++j) counts.push_back(std::make_unique<Counts>());
-    auto work = [&](Counts& mine) {
+    std::atomic<int64_t> nextBlock{0};
+    std::atomic<bool> stopped{false};
+    std::mutex progressLock;
+    int64_t played = 0;  // guarded by progressLock
+    // counts[job][opponent]: each worker adds only into its own row.
+    std::vector<std::vector<std::unique_ptr<Counts>>> counts(static_cast<size_t>(jobs));
+    for (auto& row : counts)
+        for (int64_t o = 0; o < opponentCount; ++o) row.push_back(std::make_unique<Counts>());
+    auto work = [&](std::vector<std::unique_ptr<Counts>>& mine) {
         for (;;) {
-            const int64_t first = next.fetch_add(kBlock);
-            if (first >= battles) return;
+            if (control.cancel && control.cancel->load(std::memory_order_relaxed)) {
+                stopped = true;
+                return;
+            }
+            const int64_t block = nextBlock.fetch_add(1);
+            if (block >= blocks) return;
+            const int64_t opponent = block / blocksEach;
+            const int64_t first = (block % blocksEach) * kBlock;
             const int64_t last = std::min(battles, first + kBlock);
-            for (int64_t i = first; i < last; ++i) playBattle(fighter0, fighter1, setup, i, mine);
+            const MonsterRecord& foe = opponents[static_cast<size_t>(opponent)];
+            for (int64_t i = first; i < last; ++i) playBattle(fighter0, foe, setup, i, *mine[static_cast<size_t>(opponent)]);
+            std::lock_guard lock(progressLock);
+            played += last - first;
+            if (control.progress) control.progress(played, total);
         }
     };
     std::vector<std::thread> workers;
-    for (int j = 1; j < jobs; ++j) {
+    for (size_t j = 1; j < static_cast<size_t>(jobs); ++j) {
         try {
-            workers.emplace_back(work, std::ref(*counts[static_cast<size_t>(j)]));
+            workers.emplace_back(work, std::ref(counts[j]));
         } catch (const std::system_error&) {
             break;  // fewer threads: the others share the work, the result is the same
         }
     }
-    work(*counts[0]);
+    work(counts[0]);
     for (std::thread& worker : workers) worker.join();
     const auto finished = std::chrono::steady_clock::now();
 
-    Counts total;
-    for (const auto& c : counts) total.add(*c);
-
-    SimulationResult result;
-    result.battles = battles;
-    result.wins = total.wins;
-    result.knockouts = total.knockouts;
-    result.timeUps = total.timeUps;
-    result.unfinished = total.unfinished;
-    result.turns = total.turns;
-    result.seed = setup.seed;
-    result.seconds = std::chrono::duration<double>(finished - started).count();
-    result.jobs = static_cast<int>(workers.size()) + 1;
-    const std::array<const MonsterRecord*, 2> records{&fighter0, &fighter1};
-    for (size_t side = 0; side < 2; ++side) {
-        for (size_t id = 0; id < kIds; ++id) {
-            if (total.chosen[side][id] == 0 && total.used[side][id] == 0) continue;
-            TechniqueTally tally;
-            tally.side = static_cast<int>(side);
-            tally.id = static_cast<int16_t>(id);
-            tally.name = techniqueName(*records[side], static_cast<int>(id));
-            tally.chosen = total.chosen[side][id];
-            tally.used = total.used[side][id];
-            tally.landed = total.landed[side][id];
-            result.techniques.push_back(std::move(tally));
-        }
+    SeriesResult series;
+    series.cancelled = stopped;
+    series.played = played;
+    series.seconds = std::chrono::duration<double>(finished - started).count();
+    series.jobs = static_cast<int>(workers.size()) + 1;
+    for (size_t o = 0; o < opponents.size(); ++o) {
+        Counts sum;
+        for (const auto& row : counts) sum.add(*row[o]);
+        series.perOpponent.push_back(resultOf(sum, fighter0, opponents[o], setup));
+        series.perOpponent.back().seconds = series.seconds;
+        series.perOpponent.back().jobs = series.jobs;
     }
-    return result;
+    if (control.progress) control.progress(played, total);
+    return series;
 }
 
 std::string simulationJson(const SimulationResult& r) {

@@ -191,7 +191,13 @@ std::string displayMakerName(const LoadedMonster& monster) {
 }
 
 std::string iconNameFor(std::string_view imagePath) {
-    return "ICON" + std::string(imagePath.size() > 4 ? imagePath.substr(imagePath.size() - 4) : imagePath);
+    // Four characters, not bytes: a name may end in Japanese.
+    size_t start = imagePath.size();
+    for (int characters = 0; characters < 4 && start > 0;) {
+        --start;
+        if ((static_cast<unsigned char>(imagePath[start]) & 0xC0) != 0x80) ++characters;
+    }
+    return "ICON" + std::string(imagePath.substr(start));
 }
 
 Result<LoadedMonster> decodeMonster(std::string_view fileBytes, std::string_view fileName, ChecksumCheck check) {

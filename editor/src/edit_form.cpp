@@ -19,7 +19,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/editor_rules.h"
-#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/ui/battle_geometry.h"
 #include "vexmora/ui/monster_sprite.h"
@@ -187,10 +187,8 @@ QWidget* EditForm::buildSlots() {
         w.button->setObjectName(QStringLiteral("slot%1").arg(k));
         w.button->setMinimumWidth(120);
         connect(w.button, &QPushButton::clicked, this, [this, k] { chooseSlotTechnique(k); });
-        w.name = new LimitedLineEdit(kTechniqueNameLimit, &dialogs_);
-        w.name->setObjectName(QStringLiteral("TNAME%1").arg(k));
+        w.name = textBox(kTechniqueNameLimit, QStringLiteral("TNAME%1").arg(k));
         w.name->setMinimumWidth(150);
-        connect(w.name, &QLineEdit::textEdited, this, &EditForm::edited);
         w.element = new QComboBox;
         w.element->setObjectName(QStringLiteral("ZOKUSEI%1").arg(k));
         for (int e = 0; e < kElementCount; ++e) w.element->addItem(q(elementItem(e)), e);
@@ -232,19 +230,13 @@ QWidget* EditForm::buildTexts() {
     grid->setContentsMargins(0, 0, 0, 0);
     static const char* const lineCaptions[] = {"開始時：", "勝利時：", "敗北時："};
     for (int i = 0; i < 3; ++i) {
-        auto* box = new LimitedLineEdit(kLineLimit, &dialogs_);
-        box->setObjectName(QStringLiteral("line%1").arg(i));
-        connect(box, &QLineEdit::textEdited, this, &EditForm::edited);
+        auto* box = textBox(kLineLimit, QStringLiteral("line%1").arg(i));
         lines_[static_cast<size_t>(i)] = box;
         grid->addWidget(caption(QString::fromUtf8(lineCaptions[i])), i, 0);
         grid->addWidget(box, i, 1, 1, 5);
     }
-    makerName_ = new LimitedLineEdit(kMakerNameLimit, &dialogs_);
-    makerName_->setObjectName(QStringLiteral("makerName"));
-    connect(makerName_, &QLineEdit::textEdited, this, &EditForm::edited);
-    password_ = new LimitedLineEdit(kPasswordLimit, &dialogs_);
-    password_->setObjectName(QStringLiteral("password"));
-    connect(password_, &QLineEdit::textEdited, this, &EditForm::edited);
+    makerName_ = textBox(kMakerNameLimit, QStringLiteral("makerName"));
+    password_ = textBox(kPasswordLimit, QStringLiteral("password"));
     grid->addWidget(caption(QStringLiteral("製作者名:")), 3, 0);
     grid->addWidget(makerName_, 3, 1, 1, 2);
     grid->addWidget(caption(QStringLiteral("パスワード:")), 3, 3);
@@ -266,6 +258,10 @@ QWidget* EditForm::buildTexts() {
     recordRow->addWidget(clear);
     recordRow->addStretch(1);
     grid->addLayout(recordRow, 4, 0, 1, 6);
+    message_ = new QLabel;
+    message_->setObjectName(QStringLiteral("message"));
+    message_->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;"));
+    grid->addWidget(message_, 5, 0, 1, 6);
     grid->setColumnStretch(1, 1);
     return panel;
 }
@@ -331,6 +327,17 @@ QWidget* EditForm::buildDebugPanel() {
     grid->addWidget(new QLabel(QStringLiteral("ファイル名")), 8, 3);
     grid->addWidget(debugFileName_, 9, 3, 1, 2);
     return group;
+}
+
+Cp932LineEdit* EditForm::textBox(size_t limitBytes, const QString& objectName) {
+    auto* box = new Cp932LineEdit(limitBytes, std::string());
+    box->setObjectName(objectName);
+    connect(box, &QLineEdit::textEdited, this, [this] {
+        message_->clear();
+        edited();
+    });
+    connect(box, &Cp932LineEdit::refused, this, [this](const QString& why) { message_->setText(why); });
+    return box;
 }
 
 QPushButton* EditForm::button(const QString& text) const {

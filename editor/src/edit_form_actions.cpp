@@ -12,7 +12,7 @@
 #include "vexmora/editor/balance_lab_dialog.h"
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/editor_rules.h"
-#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/picture_import.h"
 #include "vexmora/editor/special_ability_dialog.h"
 #include "vexmora/editor/technique_choice_dialog.h"

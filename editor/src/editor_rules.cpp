@@ -11,40 +11,12 @@ namespace vex {
 
 namespace {
 
-// The byte length of the UTF-8 character starting with `lead`.
-size_t utf8Width(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 1;
-}
-
 bool hasLevels(int techId) {
     const TechniqueEntry& e = techniqueEntry(techId);
     return e.spStep != 0 || techId == 51 || techId == 54;  // 格闘 and 射撃 keep their levels
 }
 
 }  // namespace
-
-TextFit fitText(std::string_view utf8, size_t limitBytes) {
-    const std::optional<size_t> length = cp932Length(utf8);
-    if (!length) return TextFit::NotEncodable;
-    return *length <= limitBytes ? TextFit::Fits : TextFit::TooLong;
-}
-
-std::string fittingStart(std::string_view utf8, size_t budgetBytes) {
-    size_t used = 0;
-    size_t at = 0;
-    while (at < utf8.size()) {
-        const size_t width = std::min(utf8Width(static_cast<unsigned char>(utf8[at])), utf8.size() - at);
-        const std::optional<size_t> bytes = cp932Length(utf8.substr(at, width));
-        if (!bytes || used + *bytes > budgetBytes) break;
-        used += *bytes;
-        at += width;
-    }
-    return std::string(utf8.substr(0, at));
-}
 
 SlotPresentation presentSlot(int techId) {
     SlotPresentation p;

@@ -16,7 +16,7 @@
 
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/text.h"
-#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_load_dialog.h"
 #include "vexmora/rules/fighter_checks.h"
 #include "vexmora/scenario/difficulty_check.h"
@@ -58,6 +58,12 @@ ScenarioMakeForm::ScenarioMakeForm(fs::path scenarioFolder, Dialogs& dialogs, Sc
     layout->addWidget(buildHead());
     layout->addWidget(buildBosses());
     layout->addWidget(buildButtons());
+    // Why a text box refused a key or a paste.
+    message_ = new QLabel;
+    message_->setObjectName(QStringLiteral("message"));
+    layout->addWidget(message_);
+    for (Cp932LineEdit* box : findChildren<Cp932LineEdit*>())
+        connect(box, &Cp932LineEdit::refused, message_, &QLabel::setText);
     for (int i = 0; i < kScenarioBossCount; ++i) showBoss(i);
 }
 
@@ -65,17 +71,17 @@ QWidget* ScenarioMakeForm::buildHead() {
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    name_ = new LimitedLineEdit(kNameLimit, &dialogs_);
+    name_ = new Cp932LineEdit(kNameLimit, "\\/:<>*?|");
     name_->setObjectName(QStringLiteral("ScenarioName"));
     name_->installEventFilter(this);
     connect(name_, &QLineEdit::textEdited, this, &ScenarioMakeForm::nameEdited);
-    comment_ = new LimitedLineEdit(kCommentLimit, &dialogs_);
+    comment_ = new Cp932LineEdit(kCommentLimit, "");
     level_ = listOf(kLevelCaptions);
     continues_ = listOf(kContinueLimitCaptions);
     bossContinues_ = listOf(kBossContinueLimitCaptions);
-    clearUrl_ = new LimitedLineEdit(kPageLimit, &dialogs_);
-    failUrl_ = new LimitedLineEdit(kPageLimit, &dialogs_);
-    password_ = new LimitedLineEdit(kPasswordLimit, &dialogs_);
+    clearUrl_ = new Cp932LineEdit(kPageLimit, "");
+    failUrl_ = new Cp932LineEdit(kPageLimit, "");
+    password_ = new Cp932LineEdit(kPasswordLimit, "");
     intrusion_ = new QCheckBox(QStringLiteral("特殊モンスター乱入"));
 
     grid->addWidget(new QLabel(QStringLiteral("ｼﾅﾘｵ名：")), 0, 0);
@@ -96,7 +102,7 @@ QWidget* ScenarioMakeForm::buildHead() {
     grid->addWidget(new QLabel(QStringLiteral("FAULTURL")), 5, 0);
     grid->addWidget(failUrl_, 5, 1, 1, 3);
 
-    for (LimitedLineEdit* box : {comment_, clearUrl_, failUrl_, password_})
+    for (Cp932LineEdit* box : {comment_, clearUrl_, failUrl_, password_})
         connect(box, &QLineEdit::textEdited, this, &ScenarioMakeForm::edited);
     for (QComboBox* list : {level_, continues_, bossContinues_})
         connect(list, &QComboBox::currentIndexChanged, this, &ScenarioMakeForm::edited);
@@ -119,7 +125,7 @@ QWidget* ScenarioMakeForm::buildBosses() {
         row.stage = new QComboBox;
         for (const StageChoice& c : kBossStageChoices) row.stage->addItem(q(c.caption), static_cast<int>(c.stage));
         connect(row.stage, &QComboBox::currentIndexChanged, this, &ScenarioMakeForm::edited);
-        row.url = new LimitedLineEdit(kBossPageLimit, &dialogs_);
+        row.url = new Cp932LineEdit(kBossPageLimit, "");
         connect(row.url, &QLineEdit::textEdited, this, &ScenarioMakeForm::edited);
         grid->addWidget(new QLabel(QString::number(i + 1)), i + 1, 0);
         grid->addWidget(row.button, i + 1, 1);

@@ -18,7 +18,7 @@
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/editor_rules.h"
-#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_listing.h"
 
 namespace vex {
@@ -139,17 +139,18 @@ TEST_F(EditFormTest, ShowsTheLoadedMonsterAndPreviewsItAsABattleDraws) {
 
 TEST_F(EditFormTest, TextBoxesRefuseWhatDoesNotFitInCp932Bytes) {
     EditForm form(openingFor(monsterPath), dialogs, hooks);
-    LimitedLineEdit* password = form.passwordBox();
-    QSignalSpy beeps(password, &LimitedLineEdit::refused);
+    Cp932LineEdit* password = form.passwordBox();
+    QSignalSpy beeps(password, &Cp932LineEdit::refused);
     password->setText("");
-    QTest::keyClicks(password, "abcdefgh");
-    type(password, QStringLiteral("あ"));  // 10 bytes now
+    type(password, QStringLiteral("abcdefghあ"));  // 10 bytes
     EXPECT_EQ(password->text(), "abcdefghあ");
-    QTest::keyClicks(password, "x");
+    type(password, QStringLiteral("x"));
     EXPECT_EQ(password->text(), "abcdefghあ");
     EXPECT_EQ(beeps.count(), 1);
+    EXPECT_FALSE(form.messageLine()->text().isEmpty());  // says why
     QTest::keyClick(password, Qt::Key_Backspace);
     EXPECT_EQ(password->text(), "abcdefgh");
+    EXPECT_TRUE(form.messageLine()->text().isEmpty());
 
     // A composition is limited when it is committed: whole characters only.
     QInputMethodEvent commit;
@@ -158,26 +159,23 @@ TEST_F(EditFormTest, TextBoxesRefuseWhatDoesNotFitInCp932Bytes) {
     EXPECT_EQ(password->text(), "abcdefghね");
     EXPECT_EQ(beeps.count(), 2);
 
-    // Text with no CP932 form is refused with a message.
-    LimitedLineEdit* maker = form.makerNameBox();
+    // Text with no CP932 form is refused, and the editor says so.
+    Cp932LineEdit* maker = form.makerNameBox();
     maker->setText("");
     QInputMethodEvent emoji;
     emoji.setCommitString(QString::fromUtf8("😀"));
     QApplication::sendEvent(maker, &emoji);
     EXPECT_EQ(maker->text(), "");
-    ASSERT_FALSE(dialogs.asked.empty());
-    EXPECT_EQ(dialogs.asked.back().text, kNotEncodableText);
+    EXPECT_EQ(form.messageLine()->text(), "この文字は使えません");
 
-    // A paste from the context menu goes around the keys: the text is held to the limit after it.
-    password->setText("abc");
-    QApplication::clipboard()->setText(QStringLiteral("0123456789"));
-    password->paste();
-    EXPECT_EQ(password->text(), "abc0123456");
-    EXPECT_EQ(beeps.count(), 3);
-
-    EXPECT_EQ(form.slotName(0)->limitBytes(), 40u);
-    EXPECT_EQ(form.lineBox(2)->limitBytes(), 40u);
-    EXPECT_EQ(maker->limitBytes(), 20u);
+    // The limits of the other boxes, in bytes.
+    const std::pair<QLineEdit*, int> limits[] = {{form.slotName(0), 40}, {form.lineBox(2), 40}, {maker, 20}};
+    for (const auto& [box, limit] : limits) {
+        box->setText("");
+        type(box, QString(limit + 5, QLatin1Char('a')));
+        EXPECT_EQ(box->text().size(), limit);
+    }
+    EXPECT_TRUE(form.hasUnsavedEdits());
 }
 
 TEST_F(EditFormTest, PictureImportRefusesWhatAMonsterFileCannotHold) {

@@ -6,18 +6,6 @@
 namespace vex {
 namespace {
 
-TEST(EditorInputLimits, CountCp932BytesAndNeverCutACharacter) {
-    EXPECT_EQ(fitText("あいうえおかきくけこあいうえおかきくけこ", kLineLimit), TextFit::Fits);  // 40 bytes
-    EXPECT_EQ(fitText("あいうえおかきくけこあいうえおかきくけこa", kLineLimit), TextFit::TooLong);
-    EXPECT_EQ(fitText("ｱｲｳｴｵｶｷｸｹｺ", kPasswordLimit), TextFit::Fits);  // half-width kana: one byte each
-    EXPECT_EQ(fitText("ねこ😀", kMakerNameLimit), TextFit::NotEncodable);
-
-    EXPECT_EQ(fittingStart("あいうえ", 5), "あい");  // the third character would be cut
-    EXPECT_EQ(fittingStart("aあb", 2), "a");
-    EXPECT_EQ(fittingStart("ab😀cd", 10), "ab");  // stops at what CP932 cannot hold
-    EXPECT_EQ(fittingStart("abc", 0), "");
-}
-
 TEST(EditorSlots, SkillsHaveNoCostLevelOrElement) {
     const int skill = kTechUndead;
     ASSERT_EQ(techniqueEntry(skill).category, kCategorySkill);

@@ -26,7 +26,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/edit_form.h"
-#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_load_dialog.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/battle_session.h"
@@ -155,13 +155,14 @@ private slots:
                     clickSoon(buttonNamed(modal, ++editMenuVisits == 1 ? QStringLiteral("新規キャラ作成") : QStringLiteral("終了")));
                 }
             } else if (buttonNamed(modal, QStringLiteral("O K"))) {
+                // Filled once; when the personality dialog has closed it is active again: O K.
                 if (!newMonsterHandled) fillNewMonster(modal);
+                else clickSoon(buttonNamed(modal, QStringLiteral("O K")));
                 newMonsterHandled = true;
             } else if (buttonNamed(modal, QStringLiteral("ＯＫ")) && !modal->findChildren<QRadioButton*>().isEmpty()) {
                 for (QRadioButton* option : modal->findChildren<QRadioButton*>())
                     if (option->text() == QStringLiteral("熱血")) option->click();
                 clickSoon(buttonNamed(modal, QStringLiteral("ＯＫ")));
-                if (newMonsterDialog_) clickSoon(buttonNamed(newMonsterDialog_, QStringLiteral("O K")));
             } else if (name == QStringLiteral("EDIT")) {
                 auto* form = qobject_cast<EditForm*>(modal);
                 QVERIFY(form);
@@ -191,6 +192,7 @@ private slots:
         const MonsterRecord& m = saved->record;
         QCOMPARE(QString::fromStdString(m.name), QStringLiteral("ぴよ"));
         QCOMPARE(m.atk + m.def + m.spd, 1000);
+        QCOMPARE(m.personalityCode(), 1);  // 熱血, chosen in the personality dialog
         for (int k = 0; k < kSlotCount; ++k) QVERIFY(m.techId[k] != kEmptyTech);
         QCOMPARE(m.imageFile, std::string("ICON.png"));
         QCOMPARE(saved->integrity, Integrity::Ok);
@@ -237,7 +239,6 @@ private:
         // The personality button, when the dialog has one: anything but O K and キャンセル.
         for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
             if (b->text() != QStringLiteral("O K") && b->text() != QStringLiteral("キャンセル") && b->isVisible()) {
-                newMonsterDialog_ = dialog;
                 clickSoon(b);  // the watcher answers the personality dialog, then presses O K here
                 return;
             }
@@ -272,7 +273,6 @@ private:
 
     static inline int techniqueChoices_ = 0;
     bool editorClosed_ = false;
-    QPointer<QWidget> newMonsterDialog_;
     QString fighterToPick_;
 };
 

@@ -16,7 +16,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/text.h"
 #include "vexmora/editor/edit_form.h"
-#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/scenario_load_dialog.h"
 #include "vexmora/editor/scenario_make_form.h"
 

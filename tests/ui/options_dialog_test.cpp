@@ -1,6 +1,7 @@
 // SYSCONFIG driven through its controls: what it stores, when, and what it says.
 
 #include <QGroupBox>
+#include <QListWidget>
 #include <fstream>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "modal_watcher.h"
 #include "temp_folder.h"
+#include "vexmora/editor/convert_dialog.h"
 #include "vexmora/ui/options_dialog.h"
 #include "vexmora/ui/shell.h"
 
@@ -178,6 +180,31 @@ private slots:
         answer = QMessageBox::Ok;
         QTest::mouseClick(button(dialog, "設定する"), Qt::LeftButton);
         QCOMPARE(forms, 1);
+    }
+
+    void convertOpensTheOldDataConverterOnTheDataFolder() {
+        vex::fs::create_directories(home_->path() / "Data");
+        std::ofstream(home_->path() / "Data" / "old.tvo") << "";
+        vex::setProgramFolder(home_->path());
+        SystemOptions options;
+        OptionsDialogScreens screens;
+        screens.convertOldData = vex::showOldDataConverter;
+        OptionsDialog dialog(options, home_->path(), screens);
+        dialog.show();
+
+        QString opened;
+        QStringList files;
+        vex::test::ModalWatcher watcher([&](QWidget* modal) {
+            opened = modal->objectName();
+            auto* converter = qobject_cast<vex::ConvertDialog*>(modal);
+            if (converter)
+                for (int row = 0; row < converter->fileList()->count(); ++row)
+                    files << converter->fileList()->item(row)->text();
+            modal->close();
+        });
+        QTest::mouseClick(button(dialog, "データを変換する"), Qt::LeftButton);
+        QCOMPARE(opened, QStringLiteral("tvxCONV"));
+        QCOMPARE(files, QStringList{QStringLiteral("old.tvo")});
     }
 };
 

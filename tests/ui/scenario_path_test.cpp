@@ -16,7 +16,7 @@
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/editor/edit_form.h"
-#include "vexmora/editor/limited_line_edit.h"
+#include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/scenario_load_dialog.h"
 #include "vexmora/editor/scenario_make_form.h"
 #include "vexmora/scenario/scenario_draft.h"

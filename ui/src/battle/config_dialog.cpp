@@ -16,6 +16,7 @@
 #include <system_error>
 
 #include "vexmora/rules/battle_config.h"
+#include "vexmora/ui/server_list.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound_table.h"
 
@@ -130,19 +131,8 @@ ConfigDialog::ConfigDialog(BattleSettings& settings, const StageList& stages, fs
     // The report servers: the ".srv" files of the "Server" folder.
     auto* serverFrame = new QGroupBox(QStringLiteral("戦闘結果の報告"));
     auto* serverLayout = new QVBoxLayout(serverFrame);
-    servers_ = new QListWidget;
-    servers_->setObjectName(QStringLiteral("SERVERlist"));
+    servers_ = makeServerList(programFolder_);
     servers_->setMaximumHeight(72);
-    std::vector<std::string> files;
-    std::error_code ec;
-    const fs::path serverFolder = resolveIn(programFolder_, "Server");
-    for (const auto& entry : fs::directory_iterator(serverFolder, ec)) {
-        std::string ext = entry.path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (ext == ".srv") files.push_back(entry.path().filename().string());
-    }
-    std::sort(files.begin(), files.end());
-    for (const std::string& f : files) servers_->addItem(qtText(f));
     serverLayout->addWidget(servers_);
 
     exit_ = new QPushButton(QStringLiteral("ＯＫ"));
@@ -234,15 +224,9 @@ void ConfigDialog::closeIfAllowed() {
     accept();
 }
 
-std::string ConfigDialog::reportServer() const {
-    const QListWidgetItem* item = servers_->currentItem();
-    return item ? utf8Text(item->text()) : std::string();
-}
+std::string ConfigDialog::reportServer() const { return chosenServerFile(servers_); }
 
-void ConfigDialog::setReportServer(const std::string& file) {
-    const auto found = servers_->findItems(qtText(file), Qt::MatchExactly);
-    if (!found.isEmpty()) servers_->setCurrentItem(found.front());
-}
+void ConfigDialog::setReportServer(const std::string& file) { chooseServerFile(servers_, file); }
 
 QAbstractButton* ConfigDialog::hpButton(int index) const { return hp_->button(index); }
 QAbstractButton* ConfigDialog::spButton(int index) const { return sp_->button(index); }

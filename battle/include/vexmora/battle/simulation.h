@@ -12,7 +12,9 @@
 // (keying a file uses the process generator).
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,6 +73,29 @@ Proportion proportionOf(int64_t successes, int64_t trials);
 uint32_t simulationGeneratorState(uint64_t seed, int64_t battle);
 
 SimulationResult simulate(const MonsterRecord& fighter0, const MonsterRecord& fighter1, const SimulationSetup& setup);
+
+// Watching and stopping a long run. `progress` is called with the battles played so far and
+// the run's total, from whichever worker finished a block (never two calls at once), and once
+// more at the end; `cancel` is read before every block: once it is set, the workers stop after
+// their current block and the run comes back with `cancelled` set and partial counts.
+struct SimulationControl {
+    std::function<void(int64_t done, int64_t total)> progress;
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+struct SeriesResult {
+    std::vector<SimulationResult> perOpponent;  // in the order of the opponents
+    bool cancelled = false;
+    int64_t played = 0;
+    double seconds = 0;
+    int jobs = 1;
+};
+
+// `fighter0` against each opponent in turn, `setup.battles` battles each, all on one pool of
+// workers. The battles of each opponent are numbered from 0 with the same seed, so every
+// opponent's counts equal those of simulate(fighter0, opponent, setup).
+SeriesResult simulateSeries(const MonsterRecord& fighter0, const std::vector<MonsterRecord>& opponents,
+                            const SimulationSetup& setup, const SimulationControl& control = {});
 
 // The summary as one JSON line (without the line break):
 // {"type":"sim","battles":N,"wins":[a,b],"knockouts":K,"timeups":T,"unfinished":U,

@@ -22,7 +22,7 @@ class QWidget;
 
 namespace vex {
 
-class LimitedLineEdit;
+class Cp932LineEdit;
 
 // What the editor needs from the program around it.
 struct EditorHooks {
@@ -79,13 +79,13 @@ public:
 
     // For tests and screenshots.
     QPushButton* slotButton(int slot) const { return slots_[static_cast<size_t>(slot)].button; }
-    LimitedLineEdit* slotName(int slot) const { return slots_[static_cast<size_t>(slot)].name; }
+    Cp932LineEdit* slotName(int slot) const { return slots_[static_cast<size_t>(slot)].name; }
     QComboBox* slotElement(int slot) const { return slots_[static_cast<size_t>(slot)].element; }
     QComboBox* slotLevel(int slot) const { return slots_[static_cast<size_t>(slot)].level; }
     QLabel* slotCost(int slot) const { return slots_[static_cast<size_t>(slot)].cost; }
-    LimitedLineEdit* lineBox(int line) const { return lines_[static_cast<size_t>(line)]; }
-    LimitedLineEdit* makerNameBox() const { return makerName_; }
-    LimitedLineEdit* passwordBox() const { return password_; }
+    Cp932LineEdit* lineBox(int line) const { return lines_[static_cast<size_t>(line)]; }
+    Cp932LineEdit* makerNameBox() const { return makerName_; }
+    Cp932LineEdit* passwordBox() const { return password_; }
     QLabel* recordLabel(int index) const { return record_[static_cast<size_t>(index)]; }
     QSlider* sizeSlider() const { return size_; }
     QCheckBox* mirrorBox(int side) const { return mirror_[static_cast<size_t>(side)]; }
@@ -94,6 +94,8 @@ public:
     QLineEdit* debugExtraBox(int index) const { return debugExtra_[static_cast<size_t>(index)]; }
     QPushButton* button(const QString& caption) const;
     QLabel* preview() const { return preview_; }
+    // The line that says why a text box refused what was typed.
+    QLabel* messageLine() const { return message_; }
     // The preview as last drawn: the battle frame with the monster on both sides.
     const QImage& previewImage() const { return previewImage_; }
 
@@ -104,7 +106,7 @@ protected:
 private:
     struct SlotWidgets {
         QPushButton* button = nullptr;
-        LimitedLineEdit* name = nullptr;
+        Cp932LineEdit* name = nullptr;
         QComboBox* element = nullptr;
         QLabel* levelCaption = nullptr;
         QComboBox* level = nullptr;
@@ -119,6 +121,7 @@ private:
     QWidget* buildTexts();
     QWidget* buildDebugPanel();
     QWidget* buildButtons();
+    Cp932LineEdit* textBox(size_t limitBytes, const QString& objectName);
 
     void fillFromMonster();
     void clearAllNow();
@@ -152,9 +155,10 @@ private:
     QLabel* nameLabel_ = nullptr;
     QLabel* personalityLabel_ = nullptr;
     std::array<QLabel*, 3> statLabels_{};
-    std::array<LimitedLineEdit*, 3> lines_{};
-    LimitedLineEdit* makerName_ = nullptr;
-    LimitedLineEdit* password_ = nullptr;
+    std::array<Cp932LineEdit*, 3> lines_{};
+    Cp932LineEdit* makerName_ = nullptr;
+    Cp932LineEdit* password_ = nullptr;
+    QLabel* message_ = nullptr;
     std::array<QLabel*, 4> record_{};
     QSlider* size_ = nullptr;
     std::array<QCheckBox*, 2> mirror_{};

@@ -11,21 +11,11 @@
 
 namespace vex {
 
-// Input limits of the editor's text boxes, in CP932 bytes.
+// Input limits of the editor's text boxes, in CP932 bytes (the boxes are Cp932LineEdit).
 inline constexpr size_t kTechniqueNameLimit = 40;
 inline constexpr size_t kLineLimit = 40;
 inline constexpr size_t kMakerNameLimit = 20;
 inline constexpr size_t kPasswordLimit = 10;
-
-enum class TextFit { Fits, TooLong, NotEncodable };
-TextFit fitText(std::string_view utf8, size_t limitBytes);
-
-// The longest start of `utf8`, whole characters only, whose CP932 form takes at most
-// `budgetBytes`. Characters CP932 cannot encode end the part.
-std::string fittingStart(std::string_view utf8, size_t budgetBytes);
-
-inline constexpr const char* kNotEncodableTitle = "注意";
-inline constexpr const char* kNotEncodableText = "この文字は使えません";
 
 // What a technique slot shows for its technique.
 struct SlotPresentation {

@@ -14,12 +14,13 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QSpinBox;
 
 namespace vex {
 
-class LimitedLineEdit;
+class Cp932LineEdit;
 
 struct ScenarioEditorHooks {
     EditorHooks editor;  // the monster editor's, with its loading dialog
@@ -49,18 +50,18 @@ public:
     void checkDifficulty();
 
     // For tests and screenshots.
-    LimitedLineEdit* nameBox() const { return name_; }
-    LimitedLineEdit* commentBox() const { return comment_; }
+    Cp932LineEdit* nameBox() const { return name_; }
+    Cp932LineEdit* commentBox() const { return comment_; }
     QComboBox* levelList() const { return level_; }
     QComboBox* continueList() const { return continues_; }
     QComboBox* bossContinueList() const { return bossContinues_; }
-    LimitedLineEdit* clearUrlBox() const { return clearUrl_; }
-    LimitedLineEdit* failUrlBox() const { return failUrl_; }
-    LimitedLineEdit* passwordBox() const { return password_; }
+    Cp932LineEdit* clearUrlBox() const { return clearUrl_; }
+    Cp932LineEdit* failUrlBox() const { return failUrl_; }
+    Cp932LineEdit* passwordBox() const { return password_; }
     QCheckBox* intrusionBox() const { return intrusion_; }
     QPushButton* bossButton(int boss) const { return rows_[static_cast<size_t>(boss - 1)].button; }
     QComboBox* stageList(int boss) const { return rows_[static_cast<size_t>(boss - 1)].stage; }
-    LimitedLineEdit* bossUrlBox(int boss) const { return rows_[static_cast<size_t>(boss - 1)].url; }
+    Cp932LineEdit* bossUrlBox(int boss) const { return rows_[static_cast<size_t>(boss - 1)].url; }
     QSpinBox* runsBox() const { return runs_; }
     QPushButton* button(const QString& caption) const;
 
@@ -73,7 +74,7 @@ private:
     struct BossRow {
         QPushButton* button = nullptr;
         QComboBox* stage = nullptr;
-        LimitedLineEdit* url = nullptr;
+        Cp932LineEdit* url = nullptr;
     };
 
     QWidget* buildHead();
@@ -94,17 +95,18 @@ private:
     bool nameTouched_ = false;
     bool closing_ = false;
 
-    LimitedLineEdit* name_ = nullptr;
-    LimitedLineEdit* comment_ = nullptr;
+    Cp932LineEdit* name_ = nullptr;
+    Cp932LineEdit* comment_ = nullptr;
     QComboBox* level_ = nullptr;
     QComboBox* continues_ = nullptr;
     QComboBox* bossContinues_ = nullptr;
-    LimitedLineEdit* clearUrl_ = nullptr;
-    LimitedLineEdit* failUrl_ = nullptr;
-    LimitedLineEdit* password_ = nullptr;
+    Cp932LineEdit* clearUrl_ = nullptr;
+    Cp932LineEdit* failUrl_ = nullptr;
+    Cp932LineEdit* password_ = nullptr;
     QCheckBox* intrusion_ = nullptr;
     std::array<BossRow, kScenarioBossCount> rows_{};
     QSpinBox* runs_ = nullptr;
+    QLabel* message_ = nullptr;
 };
 
 // The game's answers: Qt's open-file dialog, the password dialog, a message box for the check.

@@ -37,7 +37,7 @@ public:
     ConfigDialog(BattleSettings& settings, const StageList& stages, fs::path programFolder, Dialogs& dialogs,
                  ConfigDialogOptions options = {}, QWidget* parent = nullptr);
 
-    // The ".srv" file chosen for reports, "" for none.
+    // The path of the ".srv" file chosen for reports, "" for none (報告しない).
     std::string reportServer() const;
     void setReportServer(const std::string& file);
 

@@ -1,0 +1,204 @@
+#include "vexmora/data/old_conversion.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "vexmora/data/monster_file.h"
+#include "vexmora/data/numbers.h"
+#include "vexmora/data/old_monster_file.h"
+#include "vexmora/data/technique_catalogue.h"
+#include "vexmora/data/text.h"
+
+namespace vex {
+
+namespace {
+
+constexpr size_t kNameWidth = 20;
+
+ConversionResult outcome(ConversionStatus status, ConversionReason reason, std::string text) {
+    ConversionResult r;
+    r.status = status;
+    r.reason = reason;
+    r.text = std::move(text);
+    return r;
+}
+
+ConversionResult failed(ConversionReason reason, std::string text) {
+    return outcome(ConversionStatus::Failed, reason, std::move(text));
+}
+
+// Any other error: the general text with what went wrong.
+ConversionResult otherError(ConversionReason reason, const std::string& what) {
+    return failed(reason, std::string(kOtherErrorText) + " - " + what);
+}
+
+bool hasLowerExtension(const fs::path& path, std::string_view ext) {
+    std::string e = path.extension().string();
+    for (char& c : e)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return e == ext;
+}
+
+// The entry of `folder` named `name`, matched case-insensitively; empty when there is none.
+fs::path existingEntry(const fs::path& folder, std::string_view name, bool wantFolder) {
+    const fs::path found = resolveIn(folder, name);
+    std::error_code ec;
+    const bool exists = wantFolder ? fs::is_directory(found, ec) : fs::exists(found, ec);
+    return exists ? found : fs::path();
+}
+
+}  // namespace
+
+std::string_view reasonKey(ConversionReason reason) {
+    switch (reason) {
+    case ConversionReason::None: return "";
+    case ConversionReason::Points: return "points";
+    case ConversionReason::SystemData: return "systemData";
+    case ConversionReason::NameTaken: return "nameTaken";
+    case ConversionReason::BadName: return "badName";
+    case ConversionReason::NoPictureFolder: return "noPictureFolder";
+    case ConversionReason::NoPictureFile: return "noPictureFile";
+    case ConversionReason::Damaged: return "damaged";
+    case ConversionReason::Other: return "other";
+    }
+    return "other";
+}
+
+std::string conversionLogLine(std::string_view fileName, const ConversionResult& result) {
+    return std::string(fileName) + kConversionSeparator + result.text;
+}
+
+bool isFormerSystemMonster(const MonsterRecord& record) { return leadingNumber(record.makerVersion()) == 0; }
+
+std::optional<ConversionReason> refusalOf(const MonsterRecord& record) {
+    if (isFormerSystemMonster(record)) return std::nullopt;
+    if (std::abs(record.atk) + std::abs(record.def) + std::abs(record.spd) > 1000) return ConversionReason::Points;
+    const double version = leadingNumber(record.makerVersion());
+    if (version == 9.99 || version == 5.55) return ConversionReason::SystemData;
+    return std::nullopt;
+}
+
+bool isOldSpecialTechnique(int id) { return (id >= 94 && id <= 98) || (id >= 525 && id <= 530); }
+
+void applyConversionRules(MonsterRecord& m) {
+    const bool system = isFormerSystemMonster(m);
+    m.imageFile = iconNameFor(m.imageFile);
+
+    m.wins = 0;
+    m.losses = 0;
+    for (int index : {kNetWins, kNetLosses, kMakerName, kHistory, kPassword, kUnlockCodes}) m.extra[index].clear();
+    if (system) {
+        m.unlockCodes() = kOldVersionMark;
+        m.makerName() = kOldSystemMaker;
+        m.password() = kOldSystemPassword;
+    }
+
+    if (m.imageSize < 10) m.imageSize = sat16(int64_t{m.imageSize} * 40);
+    if (m.imageSize > 200) m.imageSize = 200;
+
+    for (int k = 0; k < kSlotCount; ++k) {
+        // The file keeps elements as numbers: an odd text would not read back.
+        m.techElement(k) = numberText(m.elementOf(k));
+        if (!isOldSpecialTechnique(m.techId[k])) continue;
+        if (system) {
+            m.unlockCodes() += techniqueEntry(m.techId[k]).unlockCode;
+        } else {
+            // The name goes too: a named empty slot would still show the technique.
+            m.techName[k].clear();
+            m.techLevel[k] = 0;
+            m.techId[k] = kEmptyTech;
+            m.techCost[k] = 0;
+            m.techElement(k) = "0";
+        }
+    }
+}
+
+std::optional<std::string> convertedFileName(const MonsterRecord& record) {
+    const std::string stored = fromCp932(trimRight(fitField(toCp932Lossy(record.name), kNameWidth)));
+    if (stored.empty() || stored.front() == '.' || stored.front() == ' ') return std::nullopt;
+    for (unsigned char c : stored)
+        if (c < 0x20 || c == 0x7F || std::string_view("\\/:*?\"<>|").find(static_cast<char>(c)) != std::string_view::npos)
+            return std::nullopt;
+    return stored + ".tvx";
+}
+
+ConversionResult convertOldFile(const fs::path& oldFile, const ConversionChoices& choices) {
+    auto read = readOldMonster(oldFile);
+    if (!read) {
+        std::error_code ec;
+        const bool exists = fs::is_regular_file(oldFile, ec);
+        return otherError(exists ? ConversionReason::Damaged : ConversionReason::Other, read.error().message);
+    }
+    MonsterRecord m = std::move(read.value());
+
+    if (const auto refusal = refusalOf(m)) {
+        ConversionResult r = outcome(ConversionStatus::Skipped, *refusal,
+                                     *refusal == ConversionReason::Points ? kTooManyPointsText : kSystemDataText);
+        r.record = std::move(m);
+        return r;
+    }
+
+    // The picture: "ICON\<imageFile>" beside the old file. A name from the file never leads
+    // out of that folder.
+    const fs::path folder = oldFile.parent_path();
+    const fs::path iconFolder = existingEntry(folder, "ICON", true);
+    if (iconFolder.empty() || m.imageFile.empty()) return failed(ConversionReason::NoPictureFolder, kNoPictureFolderText);
+    const fs::path pictureFile = existingEntry(iconFolder, safeFileName(m.imageFile), false);
+    if (pictureFile.empty()) return failed(ConversionReason::NoPictureFile, kNoPictureFileText);
+    std::error_code ec;
+    if (fs::is_regular_file(pictureFile, ec) && fs::file_size(pictureFile, ec) > kMaxPictureBytes)
+        return otherError(ConversionReason::Other,
+                          "画像ファイルが大きすぎます（" + std::to_string(kMaxPictureBytes) + "バイトまで）");
+    auto picture = readWholeFile(pictureFile, kMaxPictureBytes);
+    if (!picture) return otherError(ConversionReason::Other, picture.error().message);
+
+    applyConversionRules(m);
+
+    ConversionResult result;
+    result.picture = std::move(picture.value());
+    const auto fileName = convertedFileName(m);
+    if (!fileName) {
+        ConversionResult r = failed(ConversionReason::BadName, kBadNameText);
+        r.record = std::move(m);
+        r.picture = std::move(result.picture);
+        return r;
+    }
+    fs::path target = folder / *fileName;
+    if (const fs::path existing = existingEntry(folder, *fileName, false); !existing.empty()) {
+        if (!choices.mayReplace || !choices.mayReplace(existing)) {
+            ConversionResult r = outcome(ConversionStatus::Skipped, ConversionReason::NameTaken, kExistsText);
+            r.record = std::move(m);
+            r.picture = std::move(result.picture);
+            return r;
+        }
+        target = existing;  // one file, not a second that differs only in case
+    }
+
+    if (Status saved = saveMonster(target, m, result.picture); !saved)
+        return otherError(ConversionReason::Other, saved.error().message);
+
+    result.status = ConversionStatus::Converted;
+    result.reason = ConversionReason::None;
+    result.text = std::string(kConvertedText) + "（" + target.filename().string() + "）";
+    result.output = target;
+    result.record = std::move(m);
+    if (choices.deleteOld && !fs::remove(oldFile, ec))
+        result.text += "。元のデータは削除できませんでした";
+    return result;
+}
+
+Result<std::vector<fs::path>> listOldFiles(const fs::path& folder) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return Error{"エラー", "フォルダが見つかりません: " + folder.string()};
+    std::vector<fs::path> files;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return Error{"エラー", "デバイスが準備されていません"};
+    for (const auto& entry : it) {
+        std::error_code typeError;
+        if (entry.is_regular_file(typeError) && hasLowerExtension(entry.path(), ".tvo")) files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+}  // namespace vex

@@ -1,0 +1,244 @@
+#include "vexmora/editor/convert_dialog.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "vexmora/editor/monster_picture.h"
+#include "vexmora/editor/qt_dialogs.h"
+
+namespace vex {
+
+namespace {
+
+QString q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+const QString kWorking = QStringLiteral("データを変換しています・・・");
+const QString kDone = QStringLiteral("データ変換が完了しました");
+const QString kAborted = QStringLiteral("データ変換を中止しました");
+
+}  // namespace
+
+ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* parent)
+    : QDialog(parent),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogs>(this)),
+      dialogs_(dialogs ? *dialogs : *ownDialogs_) {
+    setObjectName(QStringLiteral("tvxCONV"));
+    setWindowTitle(QStringLiteral("データ形式の変換"));
+    setModal(true);
+
+    folderBox_ = new QLineEdit;
+    folderBox_->setObjectName(QStringLiteral("folder"));
+    connect(folderBox_, &QLineEdit::returnPressed, this,
+            [this] { showFolder(fs::path(folderBox_->text().toStdString())); });
+    browse_ = new QPushButton(QStringLiteral("フォルダ..."));
+    connect(browse_, &QPushButton::clicked, this, &ConvertDialog::pickFolder);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(new QLabel(QStringLiteral("フォルダ:")));
+    folderRow->addWidget(folderBox_, 1);
+    folderRow->addWidget(browse_);
+
+    list_ = new QListWidget;
+    list_->setObjectName(QStringLiteral("files"));
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setMinimumSize(220, 200);
+    connect(list_, &QListWidget::itemSelectionChanged, this, &ConvertDialog::updateButtons);
+
+    picture_ = new QLabel;
+    picture_->setFixedSize(132, 132);
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setStyleSheet(QStringLiteral("background:#202830; border:1px solid #556;"));
+    pictureName_ = new QLabel;
+    pictureName_->setAlignment(Qt::AlignCenter);
+
+    convertSelected_ = new QPushButton(QStringLiteral("選択したファイルのみ変換"));
+    convertAll_ = new QPushButton(QStringLiteral("フォルダ内全ファイルを変換"));
+    remove_ = new QPushButton(QStringLiteral("選択したファイルを外す"));
+    abort_ = new QPushButton(QStringLiteral("中止"));
+    close_ = new QPushButton(QStringLiteral("終了"));
+    deleteOld_ = new QCheckBox(QStringLiteral("変換した元のデータを削除"));
+    connect(convertSelected_, &QPushButton::clicked, this, [this] {
+        QStringList names;
+        for (int row = 0; row < list_->count(); ++row)
+            if (list_->item(row)->isSelected()) names << list_->item(row)->text();
+        start(names);
+    });
+    connect(convertAll_, &QPushButton::clicked, this, [this] {
+        QStringList names;
+        for (int row = 0; row < list_->count(); ++row) names << list_->item(row)->text();
+        start(names);
+    });
+    connect(remove_, &QPushButton::clicked, this, &ConvertDialog::removeSelected);
+    connect(abort_, &QPushButton::clicked, this, [this] { abortRequested_ = true; });
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(picture_, 0, Qt::AlignHCenter);
+    side->addWidget(pictureName_);
+    side->addSpacing(8);
+    for (QPushButton* b : {convertSelected_, convertAll_, remove_, abort_}) side->addWidget(b);
+    side->addWidget(deleteOld_);
+    side->addStretch();
+    side->addWidget(close_);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(list_, 1);
+    middle->addLayout(side);
+
+    caption_ = new QLabel;
+    caption_->setObjectName(QStringLiteral("caption"));
+    progress_ = new QProgressBar;
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    progress_->setTextVisible(true);
+    progress_->setFormat(QStringLiteral("%v / %m"));
+
+    log_ = new QPlainTextEdit;
+    log_->setObjectName(QStringLiteral("log"));
+    log_->setReadOnly(true);
+    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    log_->setMinimumHeight(120);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(folderRow);
+    layout->addLayout(middle, 1);
+    layout->addWidget(caption_);
+    layout->addWidget(progress_);
+    layout->addWidget(log_);
+    resize(560, 520);
+
+    showFolder(folder);
+}
+
+ConvertDialog::~ConvertDialog() = default;
+
+QString ConvertDialog::captionText() const { return caption_->text(); }
+
+QStringList ConvertDialog::logLines() const {
+    const QString text = log_->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void ConvertDialog::pickFolder() {
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("フォルダの選択"), q(folder_.string()));
+    if (!chosen.isEmpty()) showFolder(fs::path(chosen.toStdString()));
+}
+
+void ConvertDialog::showFolder(const fs::path& folder) {
+    if (converting_) return;
+    folder_ = folder;
+    folderBox_->setText(q(folder.string()));
+    list_->clear();
+    auto files = listOldFiles(folder);
+    if (!files) {
+        dialogs_.ask({files.error().title, files.error().message, DialogIcon::Warning, DialogButtons::Ok});
+    } else {
+        for (const fs::path& f : *files) list_->addItem(q(f.filename().string()));
+    }
+    updateButtons();
+}
+
+void ConvertDialog::removeSelected() {
+    for (QListWidgetItem* item : list_->selectedItems()) delete item;
+    updateButtons();
+}
+
+void ConvertDialog::updateButtons() {
+    const bool idle = !converting_;
+    convertSelected_->setEnabled(idle && !list_->selectedItems().isEmpty());
+    convertAll_->setEnabled(idle && list_->count() > 0);
+    remove_->setEnabled(idle && !list_->selectedItems().isEmpty());
+    abort_->setEnabled(converting_);
+    deleteOld_->setEnabled(idle);
+    folderBox_->setEnabled(idle);
+    browse_->setEnabled(idle);
+    list_->setEnabled(idle);
+}
+
+void ConvertDialog::start(const QStringList& fileNames) {
+    if (converting_ || fileNames.isEmpty()) return;
+    queue_.assign(fileNames.begin(), fileNames.end());
+    converting_ = true;
+    abortRequested_ = false;
+    progress_->setRange(0, static_cast<int>(queue_.size()));
+    progress_->setValue(0);
+    caption_->setText(kWorking);
+    updateButtons();
+    QTimer::singleShot(0, this, &ConvertDialog::convertNext);
+}
+
+bool ConvertDialog::askToReplace(const fs::path& existing) {
+    const DialogRequest question{"確認",
+                                 "「" + existing.filename().string() + "」は既にあります。\r\n上書きしますか？",
+                                 DialogIcon::Question, DialogButtons::YesNo};
+    return dialogs_.ask(question) == DialogAnswer::Yes;
+}
+
+void ConvertDialog::convertNext() {
+    if (!converting_) return;
+    if (abortRequested_ || queue_.empty()) return finish();
+    const QString name = queue_.front();
+    queue_.pop_front();
+
+    ConversionChoices choices;
+    choices.deleteOld = deleteOld_->isChecked();
+    choices.mayReplace = [this](const fs::path& existing) { return askToReplace(existing); };
+    const fs::path file = folder_ / fs::path(name.toStdString());
+    const ConversionResult result = convertOldFile(file, choices);
+
+    const QString line = q(conversionLogLine(name.toStdString(), result));
+    log_->appendPlainText(line);
+    showPicture(result);
+    std::error_code ec;
+    if (result.status == ConversionStatus::Converted && !fs::exists(file, ec))
+        for (QListWidgetItem* item : list_->findItems(name, Qt::MatchExactly)) delete item;
+    progress_->setValue(progress_->value() + 1);
+    emit fileConverted(line);
+    QTimer::singleShot(0, this, &ConvertDialog::convertNext);
+}
+
+void ConvertDialog::finish() {
+    converting_ = false;
+    caption_->setText(abortRequested_ ? kAborted : kDone);
+    queue_.clear();
+    updateButtons();
+    emit finished();
+}
+
+void ConvertDialog::showPicture(const ConversionResult& result) {
+    const QImage image = result.picture.empty() ? QImage() : monsterPicture(result.picture, result.record.imageFile);
+    if (image.isNull()) {
+        picture_->clear();
+    } else {
+        picture_->setPixmap(QPixmap::fromImage(
+            image.scaled(picture_->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    }
+    pictureName_->setText(q(result.record.name));
+}
+
+void ConvertDialog::reject() {
+    // Closing stops the run; the file in hand is always finished, because a whole file is
+    // converted within one event.
+    if (converting_) {
+        abortRequested_ = true;
+        finish();
+    }
+    QDialog::reject();
+}
+
+void showOldDataConverter(QWidget* parent) {
+    ConvertDialog converter(resolve("Data"), nullptr, parent);
+    converter.exec();
+}
+
+}  // namespace vex

@@ -1,0 +1,65 @@
+#include "vexmora/editor/personality_dialog.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "vexmora/data/monster_record.h"
+#include "vexmora/editor/editor_effects.h"
+
+namespace vex {
+
+PersonalityDialog::PersonalityDialog(int code, QWidget* parent)
+    : QDialog(parent), code_(code >= 0 && code < kPersonalityCount ? code : 0) {
+    setWindowTitle("性格");
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < kPersonalityCount; ++i) {
+        options_[i] = new QRadioButton(QString::fromStdString(std::string(personalityCaption(i))), this);
+        group->addButton(options_[i], i);
+        grid->addWidget(options_[i], i / 3, i % 3);
+    }
+    layout->addLayout(grid);
+    description_ = new QLabel(this);
+    description_->setMinimumHeight(48);
+    description_->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(description_);
+    auto* ok = new QPushButton("ＯＫ", this);
+    auto* cancel = new QPushButton("キャンセル", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    connect(group, &QButtonGroup::idClicked, this, [this](int id) { show(id); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        playEditorEffect(kEffectConfirm);
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        playEditorEffect(kEffectCancel);
+        reject();
+    });
+    options_[code_]->setChecked(true);
+    show(code_);
+}
+
+void PersonalityDialog::show(int code) {
+    code_ = code;
+    description_->setText(QString::fromStdString(std::string(personalityDescription(code))));
+}
+
+bool runPersonalityDialog(QWidget* parent, int& code) {
+    PersonalityDialog dialog(code, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    code = dialog.code();
+    return true;
+}
+
+}  // namespace vex
