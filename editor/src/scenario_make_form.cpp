@@ -18,6 +18,7 @@
 #include "vexmora/data/text.h"
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/editor/new_monster_rules.h"
 #include "vexmora/rules/fighter_checks.h"
 #include "vexmora/scenario/difficulty_check.h"
 
@@ -71,7 +72,7 @@ QWidget* ScenarioMakeForm::buildHead() {
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    name_ = new Cp932LineEdit(kNameLimit, "\\/:<>*?|");
+    name_ = new Cp932LineEdit(kNameLimit, std::string(kRefusedNameCharacters));  // as monster names
     name_->setObjectName(QStringLiteral("ScenarioName"));
     name_->installEventFilter(this);
     connect(name_, &QLineEdit::textEdited, this, &ScenarioMakeForm::nameEdited);
@@ -176,13 +177,8 @@ void ScenarioMakeForm::edited() {
     if (!filling_) dirty_ = true;
 }
 
-void ScenarioMakeForm::nameEdited(const QString& text) {
-    const std::string kept = withoutRefusedCharacters(utf8(text));
-    if (kept != utf8(text)) {
-        const int cursor = name_->cursorPosition() - static_cast<int>(text.size() - q(kept).size());
-        name_->setText(q(kept));
-        name_->setCursorPosition(std::max(0, cursor));
-    }
+void ScenarioMakeForm::nameEdited(const QString&) {
+    // The box itself refuses the characters file names refuse.
     nameTouched_ = true;
     edited();
 }

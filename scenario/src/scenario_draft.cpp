@@ -3,6 +3,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/text.h"
+#include "vexmora/report/server_form.h"
 
 namespace vex {
 
@@ -26,23 +27,6 @@ int clampedCode(std::string_view text, int highest) {
 }
 
 }  // namespace
-
-bool refusedInScenarioName(char32_t c) {
-    switch (c) {
-    case U'\\': case U'/': case U':': case U'<': case U'>': case U'*': case U'?': case U'|':
-        return true;
-    default:
-        return false;
-    }
-}
-
-std::string withoutRefusedCharacters(std::string_view name) {
-    // The refused characters are ASCII, and ASCII bytes never stand inside a UTF-8 sequence.
-    std::string out;
-    for (char c : name)
-        if (!refusedInScenarioName(static_cast<unsigned char>(c))) out += c;
-    return out;
-}
 
 DialogRequest scenarioNameWarning() {
     return {"注意",

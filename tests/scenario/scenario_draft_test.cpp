@@ -63,11 +63,6 @@ TEST_F(ScenarioDraftTest, ARenamedScenarioWhoseBossFilesKeptTheOldNameIsNotSaved
     EXPECT_FALSE(fs::exists(folder / "新名.sce"));
 }
 
-TEST_F(ScenarioDraftTest, TheNameLosesTheCharactersFileNamesRefuse) {
-    EXPECT_EQ(withoutRefusedCharacters("魔王\\の/城:<>*?|です"), "魔王の城です");
-    EXPECT_EQ(withoutRefusedCharacters("ふつうの名前 2"), "ふつうの名前 2");
-}
-
 TEST_F(ScenarioDraftTest, OnlyBossOneSetStoresNoEntryForTheRest) {
     ScenarioDraft d;
     d.name = "ひとり";

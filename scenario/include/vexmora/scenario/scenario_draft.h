@@ -53,9 +53,8 @@ struct ScenarioDraft {
     bool operator==(const ScenarioDraft&) const = default;
 };
 
-// The characters a scenario name refuses while it is typed: \ / : < > * ? |
-bool refusedInScenarioName(char32_t c);
-std::string withoutRefusedCharacters(std::string_view name);
+// A scenario name refuses the characters file names refuse (\ / : < > * ? |), as the report
+// server's names do: refusedInName and withoutRefusedCharacters of report/server_form.h.
 
 // Shown when the name field loses focus.
 DialogRequest scenarioNameWarning();
