@@ -24,6 +24,7 @@ void addReplayCommand(CLI::App& app);
 void addMakeServerCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
 void addConvertCommand(CLI::App& app);
+void addNetCommand(CLI::App& app);
 
 // Commands that read their own arguments: everything after the command's name but --home DIR.
 // Hooked in with addPassThroughCommand in main.cpp.

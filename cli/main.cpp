@@ -18,5 +18,8 @@ int main(int argc, char** argv) {
     addMakeServerCommand(app);
     addReportCommand(app);
     addConvertCommand(app);
+#ifdef VEXMORA_HAVE_NET
+    addNetCommand(app);
+#endif
     return runCommandLine(app, argc, argv);
 }
