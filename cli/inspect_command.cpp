@@ -12,28 +12,20 @@ namespace {
 
 using nlohmann::json;
 
-std::string lowerExtension(const fs::path& path) {
-    std::string ext = path.extension().string();
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ext;
-}
-
 int failWith(const Error& e) {
     std::cerr << e.title << ": " << e.message << "\n";
     return kExitUsage;
 }
 
 int inspect(const fs::path& path) {
-    const std::string ext = lowerExtension(path);
-    if (ext == ".sce") {
+    if (hasExtension(path, ".sce")) {
         ScenarioFileInfo info;
         auto r = readScenario(path, &info);
         if (!r) return failWith(r.error());
         std::cout << jsonLine(scenarioToJson(*r, &info)) << "\n";
         return kExitOk;
     }
-    if (ext == ".srv") {
+    if (hasExtension(path, ".srv")) {
         ServerFileInfo info;
         auto r = readServer(path, &info);
         if (!r) return failWith(r.error());

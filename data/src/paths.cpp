@@ -91,6 +91,16 @@ std::string safeFileName(std::string_view name) {
     return out;
 }
 
+bool hasExtension(const fs::path& path, std::string_view extension) {
+    const std::string ext = path.extension().string();
+    if (ext.size() != extension.size()) return false;
+    for (size_t i = 0; i < ext.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(ext[i]) != lower(extension[i])) return false;
+    }
+    return true;
+}
+
 Result<std::string> readWholeFile(const fs::path& path, size_t maxBytes) {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec))

@@ -147,7 +147,6 @@ void Exchange::advance() {
             phase_ = Phase::Opening;
             wait(Step::RareChecks, 0, WaitKind::Presentation);
             return;
-        case Step::LetEventsRun:
         case Step::RareChecks:
             if (isRareMonster(options_.monster)) {
                 if (options_.settings.stageIndex == kTournamentStage) return fail(std::string(kTournamentRareRefused));

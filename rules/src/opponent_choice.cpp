@@ -15,9 +15,7 @@ std::vector<fs::path> listMonsterFiles(const fs::path& folder) {
     std::vector<fs::path> files;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        std::string ext = entry.path().extension().string();
-        for (char& c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        if (ext == ".tvx" && entry.is_regular_file(ec)) files.push_back(entry.path());
+        if (hasExtension(entry.path(), ".tvx") && entry.is_regular_file(ec)) files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
     return files;

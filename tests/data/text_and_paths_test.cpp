@@ -107,3 +107,16 @@ TEST(Paths, ReadWholeFileRefusesFilesOverTheLimit) {
 
 }  // namespace
 }  // namespace vex
+
+namespace vex {
+namespace {
+
+TEST(Paths, ExtensionsCompareWithoutCase) {
+    EXPECT_TRUE(hasExtension("Data/ドラゴン.TVX", ".tvx"));
+    EXPECT_TRUE(hasExtension("Server/a.Srv", ".srv"));
+    EXPECT_FALSE(hasExtension("Data/a.tvx.bak", ".tvx"));
+    EXPECT_FALSE(hasExtension("Data/tvx", ".tvx"));
+}
+
+}  // namespace
+}  // namespace vex

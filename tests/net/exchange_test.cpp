@@ -47,10 +47,14 @@ TEST(NetExchange, WholeBattlesAgreeTurnByTurn) {
         pair.run();
         expectAgreement(pair);
         EXPECT_EQ(pair.host().hashes.size(), static_cast<size_t>(pair.host().battle->state().turnCount));
-        // The client plays by the host's settings and seed.
-        const BattleSettings& c = pair.client().battle->settings();
-        EXPECT_EQ(c.turnLimit, 50);
-        EXPECT_EQ(c.isHost, 0);
+        // Both play by the host's settings and seed; the client's own are not adopted by the host.
+        for (Program* p : {&pair.host(), &pair.client()}) {
+            const BattleSettings& s = p->battle->settings();
+            EXPECT_EQ(s.turnLimit, 50);
+            EXPECT_EQ(s.initialHp, 1000);
+            EXPECT_EQ(s.initialSp, 10);
+            EXPECT_EQ(s.isHost, p == &pair.host() ? -1 : 0);
+        }
         EXPECT_EQ(pair.client().battle->state().stageIndex, pair.host().battle->state().stageIndex);
     }
 }
@@ -173,6 +177,28 @@ TEST(NetExchange, OpeningChecksAndLimits) {
         EXPECT_EQ(events.back().kind, net::EventKind::Failed);
         EXPECT_NE(events.back().text.find("60 s"), std::string::npos);
     }
+}
+
+TEST(NetExchange, ChatAndBattleLines) {
+    Recorder r;
+    std::vector<net::Event> events;
+    net::Exchange x(r, aloneOptions("1"), [&events](const net::Event& e) { events.push_back(e); });
+    x.connected();
+    x.chat("よろしく");
+    ASSERT_EQ(r.sent.back(), net::chatLineMessage("h", "よろしく"));
+    EXPECT_EQ(events.back().kind, net::EventKind::Chat);
+    EXPECT_EQ(events.back().text, "h ＞よろしく");
+    // A battle line goes out as typed and is never shown as chat here.
+    x.chat("/sいくぞ");
+    EXPECT_EQ(r.sent.back(), net::battleLineMessage("いくぞ"));
+    EXPECT_EQ(events.back().kind, net::EventKind::Notice);
+    EXPECT_EQ(events.back().text, net::kBattleLineNotice);
+    // The echo gives the own monster its line.
+    x.bytesArrived("/r" + net::battleLineMessage("いくぞ").substr(2));
+    x.timerFired(net::NetTimer::Quiet);
+    EXPECT_EQ(events.back().kind, net::EventKind::LineArrived);
+    EXPECT_EQ(events.back().side, 0);
+    EXPECT_EQ(events.back().text, "いくぞ");
 }
 
 }  // namespace

@@ -64,7 +64,13 @@ TwoPrograms::TwoPrograms(const fs::path& hostMonsterFile, const fs::path& client
         o.monsterFile = outgoing->file;
         o.seedNow = [] { return 4242424; };
         BattleSettings settings = hostSettings;
-        if (i == 1) settings = BattleSettings{};  // the client's own settings give way to the host's
+        if (i == 1) {  // the client's own settings, which give way to the host's
+            settings = BattleSettings{};
+            settings.initialHp = 2000;
+            settings.initialSp = 100;
+            settings.turnLimit = 80;
+            settings.stageIndex = 2;
+        }
         o.settings = settings;
         p.exchange = std::make_unique<net::Exchange>(p, std::move(o), [&p](const net::Event& e) { p.onEvent(e); });
         p.settings = settings;

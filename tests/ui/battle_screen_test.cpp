@@ -249,11 +249,11 @@ private slots:
 
         clickChoice(dialog.tournamentBox());
         QVERIFY(dialog.tournamentBox()->isChecked());
-        QCOMPARE(settings.initialHp, int16_t{1000});
-        QCOMPARE(settings.initialSp, int16_t{10});
-        QCOMPARE(settings.turnLimit, int16_t{50});
-        QCOMPARE(settings.stageIndex, kTournamentStage);
-        QCOMPARE(settings.tournamentRules, int16_t{-1});
+        QCOMPARE(dialog.settings().initialHp, int16_t{1000});
+        QCOMPARE(dialog.settings().initialSp, int16_t{10});
+        QCOMPARE(dialog.settings().turnLimit, int16_t{50});
+        QCOMPARE(dialog.settings().stageIndex, kTournamentStage);
+        QCOMPARE(dialog.settings().tournamentRules, int16_t{-1});
         QVERIFY(dialog.hpButton(0)->isChecked());
         QVERIFY(dialog.spButton(1)->isChecked());
         QVERIFY(dialog.turnButton(2)->isChecked());
@@ -262,18 +262,18 @@ private slots:
         QVERIFY(!dialog.stageThumbnail(3)->isEnabled());
         QVERIFY(dialog.spectatorButton(0)->isEnabled());  // the others stay free
         clickChoice(dialog.hpButton(2));
-        QCOMPARE(settings.initialHp, int16_t{1000});
+        QCOMPARE(dialog.settings().initialHp, int16_t{1000});
 
         clickChoice(dialog.tournamentBox());
-        QCOMPARE(settings.tournamentRules, int16_t{0});
+        QCOMPARE(dialog.settings().tournamentRules, int16_t{0});
         QVERIFY(dialog.hpButton(2)->isEnabled());
-        QCOMPARE(settings.initialHp, int16_t{1000});  // unticking keeps the values
+        QCOMPARE(dialog.settings().initialHp, int16_t{1000});  // unticking keeps the values
         clickChoice(dialog.hpButton(2));
-        QCOMPARE(settings.initialHp, int16_t{2000});
+        QCOMPARE(dialog.settings().initialHp, int16_t{2000});
         clickChoice(dialog.turnButton(0));
-        QCOMPARE(settings.turnLimit, int16_t{0});  // なし: no limit
+        QCOMPARE(dialog.settings().turnLimit, int16_t{0});  // なし: no limit
         dialog.stageThumbnail(3)->click();
-        QCOMPARE(settings.stageIndex, int16_t{3});
+        QCOMPARE(dialog.settings().stageIndex, int16_t{3});
     }
 
     void aBattleAgainstTheComputerEndsWithTheResultAndTheRecords() {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <utility>
 
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/editor/monster_load_dialog.h"
@@ -71,10 +72,11 @@ void BattleCanvas::refresh() {
     }
 }
 
+// Painting only reads the model (what has run out is left out by the composer); the timer's
+// refresh is what expires it.
 void BattleCanvas::paintEvent(QPaintEvent*) {
     const int64_t now = session_.now();
-    DisplayModel& model = session_.model();
-    model.expire(now);
+    const DisplayModel& model = std::as_const(session_).model();
     const QImage& frame = composer_.compose(model, now, model.result.shown ? FrameMode::Result : FrameMode::Ordinary);
     QPainter painter(this);
     painter.drawImage(rect(), frame);
@@ -312,6 +314,7 @@ void BattleScreen::openSettings() {
     ConfigDialog dialog(session_->settings(), composer_->stages(), programFolder(), dialogs_, configOptions, this);
     dialog.setReportServer(session_->reportServer);
     dialog.exec();
+    session_->settings() = dialog.settings();
     session_->reportServer = dialog.reportServer();
     session_->applySettings();
     updateMenu();

@@ -56,7 +56,7 @@ QPixmap randomThumbnail() {
 
 }  // namespace
 
-ConfigDialog::ConfigDialog(BattleSettings& settings, const StageList& stages, fs::path programFolder, Dialogs& dialogs,
+ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stages, fs::path programFolder, Dialogs& dialogs,
                            ConfigDialogOptions options, QWidget* parent)
     : QDialog(parent),
       settings_(settings),

@@ -28,6 +28,10 @@ std::string nameOf(std::string_view path);
 // A name from outside reduced to a plain file name: no folders, no "..", no control bytes.
 std::string safeFileName(std::string_view name);
 
+// Whether a file name ends with an extension (".tvx"), letters compared case-insensitively as
+// everything below the program folder is.
+bool hasExtension(const fs::path& path, std::string_view extension);
+
 // Reads a whole file, refusing one larger than maxBytes.
 Result<std::string> readWholeFile(const fs::path& path, size_t maxBytes);
 // Replaces a file as a whole: a temporary file in the same folder, flushed, then renamed over

@@ -56,7 +56,7 @@ public:
     virtual void startTimer(NetTimer timer, int ms) = 0;
     virtual void stopTimer(NetTimer timer) = 0;
     // How long a wait of the exchange lasts here.
-    virtual int waitMs(int ms, WaitKind kind) { return kind == WaitKind::Pacing ? ms : ms; }
+    virtual int waitMs(int ms, WaitKind /*kind*/) { return ms; }
     // Host: listen again; client: connect again (a dropped connection being resumed).
     virtual void reconnect() = 0;
     virtual void closeConnection() = 0;
@@ -141,7 +141,7 @@ public:
 private:
     enum class Phase { Idle, Greeting, Opening, Battle, EndSync, Resuming, Over };
     enum class Step {
-        None, Greet, LetEventsRun, RareChecks, AfterRareNotice, Settings, SendBlock, AwaitBlock, BeforeReady,
+        None, Greet, RareChecks, AfterRareNotice, Settings, SendBlock, AwaitBlock, BeforeReady,
         AfterReady, AwaitTransfer, BeforeFile, AwaitFile, BeforeStart,
     };
 

@@ -1,6 +1,6 @@
 #pragma once
-// CONFIG: the battle settings of this run. Every choice changes the settings at once; the
-// close button plays the confirm sound and closes. Ticking 大会ルール forces HP 1000, SP 10,
+// CONFIG: the battle settings of this run. Every choice changes the dialog's settings at once
+// and settings() returns them; the close button plays the confirm sound and closes. Ticking 大会ルール forces HP 1000, SP 10,
 // 50 turns and the tournament stage, and locks those choices until it is unticked.
 
 #include <QDialog>
@@ -34,8 +34,11 @@ struct ConfigDialogOptions {
 class ConfigDialog : public QDialog {
     Q_OBJECT
 public:
-    ConfigDialog(BattleSettings& settings, const StageList& stages, fs::path programFolder, Dialogs& dialogs,
+    ConfigDialog(const BattleSettings& settings, const StageList& stages, fs::path programFolder, Dialogs& dialogs,
                  ConfigDialogOptions options = {}, QWidget* parent = nullptr);
+
+    // The settings as chosen so far (the window's close box keeps them too).
+    const BattleSettings& settings() const { return settings_; }
 
     // The path of the ".srv" file chosen for reports, "" for none (報告しない).
     std::string reportServer() const;
@@ -61,7 +64,7 @@ private:
     void lock(bool locked);
     void closeIfAllowed();
 
-    BattleSettings& settings_;
+    BattleSettings settings_;
     const StageList& stages_;
     fs::path programFolder_;
     Dialogs& dialogs_;
