@@ -17,7 +17,9 @@
 #include "vexmora/editor/convert_dialog.h"
 #include "vexmora/editor/editor_effects.h"
 #include "vexmora/editor/qt_dialogs.h"
+#include "vexmora/editor/scenario_load_dialog.h"
 #include "vexmora/ui/battle_screen.h"
+#include "vexmora/ui/scenario_play.h"
 #include "vexmora/ui/make_server_form.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
@@ -84,6 +86,8 @@ void reportStartup() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The story pages' web view (loaded only when a page is shown) shares the GL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The audio library would turn SIGTERM and SIGINT into its own quit events, which nobody
     // reads: the game takes them itself.
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
@@ -133,8 +137,21 @@ int main(int argc, char** argv) {
     vex::QtDialogs dialogs;
     vex::ui::TitleWindow* titleWindow = nullptr;
     vex::ui::TitleScreens screens;
-    screens.openBattleScreen = [&dialogs, &titleWindow](int mode, const QString& caption) {
-        auto* screen = new vex::ui::BattleScreen(static_cast<int16_t>(mode), caption, dialogs);
+    // The scenario chosen in SCINARIOload: its folder and name without ".sce".
+    vex::fs::path scenarioBase;
+    screens.chooseScenario = [&dialogs, &scenarioBase](QWidget* parent) {
+        const std::optional<vex::fs::path> chosen = vex::chooseScenario(parent, dialogs);
+        scenarioBase = chosen.value_or(vex::fs::path());
+        return chosen.has_value();
+    };
+    screens.openBattleScreen = [&dialogs, &titleWindow, &scenarioBase](int mode, const QString& caption) {
+        vex::ui::BattleScreenOptions options;
+        if (mode == vex::kModeScenario && !scenarioBase.empty()) {
+            auto presenter = std::make_shared<vex::ui::ScreenScenarioPresenter>(
+                dialogs, [](const std::string& music) { vex::ui::sound().startMusic(music); });
+            options.policy = vex::ui::scenarioPolicyFor(scenarioBase, dialogs, presenter);
+        }
+        auto* screen = new vex::ui::BattleScreen(static_cast<int16_t>(mode), caption, dialogs, std::move(options));
         screen->setAttribute(Qt::WA_DeleteOnClose);
         if (!screen->ready()) {
             std::fprintf(stderr, "vexmora: %s\n", screen->error().c_str());
@@ -154,7 +171,7 @@ int main(int argc, char** argv) {
         form.exec();
     };
     screens.options.convertOldData = vex::showOldDataConverter;
-    screens.editMenu = vex::ui::monsterEditorEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
+    screens.editMenu = vex::ui::gameEditMenuEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
     // ネット対戦: the battle screen of mode 3, whose connection dialog shows with it.
     screens.openNetworkBattle = [&screens] { screens.openBattleScreen(3, QStringLiteral("ネット対戦")); };
     vex::ui::TitleWindow title(screens);

@@ -19,6 +19,7 @@ void addBattleCommand(CLI::App& app);
 void addSimCommand(CLI::App& app);
 void addEliminationCommand(CLI::App& app);
 void addScenarioCommand(CLI::App& app);
+void addMakeScenarioCommand(CLI::App& app);
 void addReplayCommand(CLI::App& app);
 void addMakeServerCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     addSimCommand(app);
     addEliminationCommand(app);
     addScenarioCommand(app);
+    addMakeScenarioCommand(app);
     addReplayCommand(app);
     addMakeServerCommand(app);
     addReportCommand(app);

@@ -1,5 +1,6 @@
 // vexmora-cli scenario FILE.sce PLAYER.tvx: a scenario played to its end, the computer playing
 // both sides, the player's monster saved after every battle as the game saves it.
+// With --runs N: the difficulty check instead — N runs, nothing written.
 
 #include <iostream>
 
@@ -7,19 +8,51 @@
 #include "series_run.h"
 #include "vexmora/battle/battle_view.h"
 #include "vexmora/data/record_json.h"
+#include "vexmora/scenario/difficulty_check.h"
 #include "vexmora/scenario/scenario_run.h"
 
 namespace vex::cli {
 
 namespace {
 
-int runScenario(const CLI::App* command, const SeriesOptions* o) {
+nlohmann::json shareJson(const Share& s) {
+    return {{"count", s.count}, {"total", s.total}, {"rate", s.rate()}, {"low", s.low()}, {"high", s.high()}};
+}
+
+int checkDifficultyOf(const fs::path& base, const MonsterRecord& player, const SeriesOptions& o, int runs) {
+    DifficultyCheck check;
+    check.scenarioBase = base;
+    check.programFolder = programFolder();
+    check.runs = runs;
+    if (o.seedGiven) check.seed = static_cast<uint32_t>(o.seed);
+    auto report = checkDifficulty(check, player);
+    if (!report) {
+        std::cerr << report.error().title << ": " << report.error().message << "\n";
+        return kExitFailure;
+    }
+    if (!o.json) {
+        std::cout << describeDifficulty(*report);
+        return kExitOk;
+    }
+    nlohmann::json bosses = nlohmann::json::array();
+    for (const BossTally& t : report->bosses)
+        bosses.push_back({{"boss", t.entry + 1}, {"name", t.name}, {"reached", t.reached}, {"beaten", shareJson(t.pastIt(report->runs))},
+                          {"battles", t.battles}, {"wins", t.wins}});
+    std::cout << jsonLine({{"type", "difficulty"}, {"runs", report->runs}, {"battles", report->battles},
+                           {"mysteries", report->mysteries}, {"endings", report->endings},
+                           {"cleared", shareJson(report->clearShare())}, {"bosses", bosses}})
+              << "\n";
+    return kExitOk;
+}
+
+int runScenario(const CLI::App* command, const SeriesOptions* o, int runs) {
     if (o->files.size() != 2) return usageError(command, "a scenario file and the player's monster file are needed");
     fs::path base = o->files[0];
     base.replace_extension();
     const fs::path playerPath = o->files[1];
     auto player = loadPlayer(playerPath, kModeScenario);
     if (!player) return 2;
+    if (runs > 0) return checkDifficultyOf(base, player->monster.record, *o, runs);
 
     ScenarioRun run(base, programFolder());
     ScriptedDialogs yes({DialogAnswer::Yes});
@@ -73,10 +106,14 @@ int runScenario(const CLI::App* command, const SeriesOptions* o) {
 
 void addScenarioCommand(CLI::App& app) {
     static SeriesOptions options;
+    static int checkRuns = 0;
     CLI::App* command = addCommand(app, "scenario", "a scenario played to its end");
     command->add_option("FILES", options.files, "the scenario file FILE.sce and the player's monster file");
     addSeriesOptions(command, options);
-    runs(command, [command] { return runScenario(command, &options); });
+    command->add_option("--runs", checkRuns, "the difficulty check: N runs, how often each boss falls; nothing is saved")
+        ->check(CLI::Range(1, 100000))
+        ->type_name("N");
+    runs(command, [command] { return runScenario(command, &options, checkRuns); });
 }
 
 }  // namespace vex::cli

@@ -139,7 +139,10 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
 
     if (!options_.hooks.dialogs) options_.hooks = SessionHooks::game(dialogs_);
     const int stages = composer_->stages().battleStageCount();
-    session_ = std::make_unique<BattleSession>(battleMode, folder, stages, options_.hooks);
+    if (options_.policy)
+        session_ = std::make_unique<BattleSession>(options_.policy(), folder, stages, options_.hooks);
+    else
+        session_ = std::make_unique<BattleSession>(battleMode, folder, stages, options_.hooks);
 
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("screenBody"));

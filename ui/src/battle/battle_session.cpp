@@ -56,12 +56,16 @@ SessionHooks SessionHooks::quiet(Dialogs& dialogs) {
 
 BattleSession::BattleSession(int16_t battleMode, fs::path programFolder, int stageCount, SessionHooks hooks,
                              QObject* parent)
+    : BattleSession(makeModePolicy(battleMode, programFolder), programFolder, stageCount, std::move(hooks), parent) {}
+
+BattleSession::BattleSession(std::unique_ptr<ModePolicy> policy, fs::path programFolder, int stageCount,
+                             SessionHooks hooks, QObject* parent)
     : QObject(parent),
-      policy_(makeModePolicy(battleMode, programFolder)),
+      policy_(std::move(policy)),
       programFolder_(std::move(programFolder)),
       stageCount_(stageCount),
       hooks_(std::move(hooks)) {
-    settings_.battleMode = battleMode;
+    settings_.battleMode = policy_->mode();
     clock_.start();
     stepTimer_.setSingleShot(true);
     stepTimer_.setTimerType(Qt::PreciseTimer);
@@ -219,6 +223,7 @@ void BattleSession::start() {
         busy_ = false;
         running_ = false;
         emit menuChanged();
+        if (next.error().endsGame && hooks_.endGame) hooks_.endGame();
         return;
     }
     if (*next) {

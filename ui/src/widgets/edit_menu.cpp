@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "vexmora/editor/scenario_make_form.h"
 #include "vexmora/ui/sound.h"
 
 namespace vex::ui {
@@ -42,6 +43,14 @@ EditMenuScreens monsterEditorEntries(Dialogs& dialogs, EditorHooks hooks) {
     EditMenuScreens screens;
     screens.newMonster = [&dialogs, hooks](QWidget* parent) { openNewMonsterEditor(parent, dialogs, hooks); };
     screens.loadMonster = [&dialogs, hooks](QWidget* parent) { openMonsterEditorWithFile(parent, dialogs, hooks); };
+    return screens;
+}
+
+EditMenuScreens gameEditMenuEntries(Dialogs& dialogs, EditorHooks hooks) {
+    EditMenuScreens screens = monsterEditorEntries(dialogs, hooks);
+    screens.scenarioEditor = [&dialogs, hooks](QWidget* parent) {
+        openScenarioEditor(parent, dialogs, standardScenarioEditorHooks(dialogs, hooks));
+    };
     return screens;
 }
 

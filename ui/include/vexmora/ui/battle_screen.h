@@ -69,6 +69,8 @@ struct BattleScreenOptions {
     int netResumeLimitMs = 120000;
     // The FTP client of a hosted network battle's report; the real one unless set.
     std::shared_ptr<FtpClient> reportFtpClient;
+    // The mode's policy when the mode brings its own (a scenario); the title menu's modes unless set.
+    std::function<std::unique_ptr<ModePolicy>()> policy;
 };
 
 class NetBattle;

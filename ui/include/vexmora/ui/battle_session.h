@@ -62,6 +62,9 @@ class BattleSession : public QObject, private TurnInput {
 public:
     BattleSession(int16_t battleMode, fs::path programFolder, int stageCount, SessionHooks hooks,
                   QObject* parent = nullptr);
+    // A mode that brings its own policy (a scenario).
+    BattleSession(std::unique_ptr<ModePolicy> policy, fs::path programFolder, int stageCount, SessionHooks hooks,
+                  QObject* parent = nullptr);
     ~BattleSession() override;
 
     int16_t battleMode() const { return policy_->mode(); }

@@ -35,5 +35,7 @@ EditorHooks gameEditorHooks(Dialogs& dialogs);
 
 // The menu's monster-editor entries: 新規キャラ作成 and データ読み込み. シナリオ作成 stays unset.
 EditMenuScreens monsterEditorEntries(Dialogs& dialogs, EditorHooks hooks);
+// All three entries, シナリオ作成 opening the scenario editor.
+EditMenuScreens gameEditMenuEntries(Dialogs& dialogs, EditorHooks hooks);
 
 }  // namespace vex::ui
