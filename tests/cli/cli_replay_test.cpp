@@ -87,5 +87,30 @@ TEST_F(CliReplay, ADamagedOrMissingReplayIsABadInput) {
     EXPECT_EQ(replay(home / "missing.vxr").status, 2);
 }
 
+std::vector<std::string> turnHashes(const std::string& log) {
+    std::vector<std::string> hashes;
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);) {
+        const auto record = nlohmann::json::parse(line);
+        if (record["type"] == "turn") hashes.push_back(record["hash"].get<std::string>());
+    }
+    return hashes;
+}
+
+// Two separate processes playing the same battle agree on every turn's state hash, and a
+// different seed gives a different battle.
+TEST_F(CliReplay, TheSameBattleInTwoProcessesHashesAlikeEveryTurn) {
+    auto play = [&](const std::string& seed) {
+        const test::CliRun run = battle({"--seed", seed, "--hp", "1000", "--turns", "50", "--log", "json"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        return turnHashes(run.out);
+    };
+    const auto first = play("77");
+    ASSERT_GT(first.size(), 1u);
+    EXPECT_EQ(first, play("77"));
+    for (const std::string& hash : first) EXPECT_EQ(hash.size(), 16u);
+    EXPECT_NE(first, play("78"));
+}
+
 }  // namespace
 }  // namespace vex

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "cli_monsters.h"
 #include "run_cli.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
@@ -15,13 +16,7 @@ namespace {
 
 using nlohmann::json;
 
-MonsterRecord fighter(const std::string& name, int atk) {
-    MonsterRecord m = newMonster(name, atk, 300, 1000 - atk - 300);
-    m.techId = {0, 1, 99, 99, 99};
-    m.techLevel = {1, 3, 0, 0, 0};
-    m.techCost = {0, 40, 0, 0, 0};
-    return m;
-}
+using test::cliFighter;
 
 class CliScenario : public ::testing::Test {
 protected:
@@ -30,7 +25,7 @@ protected:
         fs::create_directories(home / "Scenario");
         fs::create_directories(home / "work");
         for (auto [name, atk] : {std::pair{"ぬし", 200}, {"おおぬし", 250}, {"勇者", 500}}) {
-            MonsterRecord m = fighter(name, atk);
+            MonsterRecord m = cliFighter(name, atk);
             ASSERT_TRUE(saveMonster(home / "work" / (std::string(name) + ".tvx"), m, "").ok());
         }
     }

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "cli_monsters.h"
 #include "run_cli.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
@@ -22,14 +23,7 @@ std::vector<json> jsonLines(const std::string& out) {
     return lines;
 }
 
-MonsterRecord fighter(const std::string& name, int atk, const char* version = "1") {
-    MonsterRecord m = newMonster(name, atk, 300, 1000 - atk - 300);
-    m.techId = {0, 1, 99, 99, 99};
-    m.techLevel = {1, 3, 0, 0, 0};
-    m.techCost = {0, 40, 0, 0, 0};
-    m.makerVersion() = version;
-    return m;
-}
+using test::cliFighter;
 
 class CliSeries : public ::testing::Test {
 protected:
@@ -38,14 +32,14 @@ protected:
         fs::create_directories(home / "Data");
         fs::create_directories(home / "System");
         for (int i = 0; i < 4; ++i) {
-            MonsterRecord m = fighter("敵" + std::to_string(i), 200 + 50 * i);
+            MonsterRecord m = cliFighter("敵" + std::to_string(i), 200 + 50 * i);
             ASSERT_TRUE(saveMonster(home / "Data" / (m.name + ".tvx"), m, "").ok());
         }
         for (int i = 1; i <= 4; ++i) {
-            MonsterRecord m = fighter("謎" + std::to_string(i), 400, "9.99");
+            MonsterRecord m = cliFighter("謎" + std::to_string(i), 400, "9.99");
             ASSERT_TRUE(saveMonster(home / "System" / ("system.00" + std::to_string(i)), m, "").ok());
         }
-        MonsterRecord player = fighter("勇者", 500);
+        MonsterRecord player = cliFighter("勇者", 500);
         ASSERT_TRUE(saveMonster(home / "勇者.tvx", player, "").ok());
     }
 };
@@ -81,7 +75,7 @@ TEST_F(CliSeries, EliminationRunsUntilADefeatAndSavesThePlayer) {
 
 TEST_F(CliSeries, SameSeedSameRun) {
     const auto play = [&] {
-        MonsterRecord player = fighter("勇者", 500);
+        MonsterRecord player = cliFighter("勇者", 500);
         EXPECT_TRUE(saveMonster(home / "勇者.tvx", player, "").ok());
         return test::runCli({"--home", home.path().string(), "elimination", (home / "勇者.tvx").string(), "--seed",
                              "5", "--max-battles", "4", "--json"})
@@ -95,7 +89,7 @@ TEST_F(CliSeries, ScenarioPlaysItsBossesAndARefusedPlayerStops) {
     ScenarioRecord r = emptyScenario();
     r.continueLimit = "1";
     for (int e = 0; e < 2; ++e) {
-        MonsterRecord boss = fighter("ボス" + std::to_string(e), 300, "9.99");
+        MonsterRecord boss = cliFighter("ボス" + std::to_string(e), 300, "9.99");
         ASSERT_TRUE(saveMonster(home / "Scenario" / bossFileName("試練", e + 1), boss, "").ok());
         r.bossName[e] = boss.name;
         r.bossChecksum[e] = boss.checksum();

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli_monsters.h"
 #include "run_cli.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
@@ -11,13 +12,7 @@ namespace {
 
 using nlohmann::json;
 
-MonsterRecord fighter(const std::string& name, int atk) {
-    MonsterRecord m = newMonster(name, atk, 300, 1000 - atk - 300);
-    m.techId = {0, 1, 99, 99, 99};
-    m.techLevel = {1, 3, 0, 0, 0};
-    m.techCost = {0, 40, 0, 0, 0};
-    return m;
-}
+using test::cliFighter;
 
 class CliSimAgainst : public ::testing::Test {
 protected:
@@ -25,10 +20,10 @@ protected:
     void SetUp() override {
         fs::create_directories(home / "Data");
         for (int i = 0; i < 2; ++i) {
-            MonsterRecord m = fighter("敵" + std::to_string(i), 300 + 200 * i);
+            MonsterRecord m = cliFighter("敵" + std::to_string(i), 300 + 200 * i);
             ASSERT_TRUE(saveMonster(home / "Data" / (m.name + ".tvx"), m, "").ok());
         }
-        MonsterRecord me = fighter("勇者", 500);
+        MonsterRecord me = cliFighter("勇者", 500);
         ASSERT_TRUE(saveMonster(home / "勇者.tvx", me, "").ok());
     }
 };
