@@ -357,7 +357,7 @@ void EditForm::fillFromMonster() {
     for (int k = 0; k < kSlotCount; ++k) {
         SlotWidgets& w = slots_[static_cast<size_t>(k)];
         w.element->setCurrentIndex(std::clamp<int>(m.elementOf(k), 0, kElementCount - 1));
-        w.level->setCurrentIndex(std::clamp<int>(m.techLevel[k], 1, 5) - 1);
+        w.level->setCurrentIndex(levelListIndex(m.techLevel[k]));
         w.debugCost->setText(QString::number(m.techCost[k]));
         showSlot(k);
         elementChosen(k);
@@ -365,8 +365,12 @@ void EditForm::fillFromMonster() {
     for (int i = 0; i < 3; ++i) lines_[static_cast<size_t>(i)]->setText(q(m.extra[static_cast<size_t>(kLineStart + i)]));
     makerName_->setText(q(m.makerName()));
     password_->setText(q(m.password()));
+    // A new monster has no record yet: its labels show 999, so that saving it over a file of
+    // the same name is never taken for a record reset.
     const int figures[] = {m.wins, m.losses, m.extraNumber(kNetWins), m.extraNumber(kNetLosses)};
-    for (int i = 0; i < 4; ++i) record_[static_cast<size_t>(i)]->setText(QString::number(figures[i]));
+    for (int i = 0; i < 4; ++i)
+        record_[static_cast<size_t>(i)]->setText(session_.isNewMonster() ? QString::fromUtf8(kUnknownRecord)
+                                                                        : QString::number(figures[i]));
     // A size made elsewhere is kept as it is: the slider widens rather than change it.
     size_->setRange(std::min<int>(0, m.imageSize), std::max<int>(200, m.imageSize));
     size_->setValue(m.imageSize);

@@ -67,6 +67,10 @@ void EditForm::loadIntoEditor(const std::string& chosen) {
     }
     session_.sourcePaths = {path, std::string()};
     session_.chosenPicture.clear();
+    session_.abilityChanges = {};
+    // The slots show what choosing their techniques would: an old file's stored cost of a
+    // technique without levels gives way to the catalogue's.
+    for (int k = 0; k < kSlotCount; ++k) refreshSlot(session_.monster, k, session_.debugMode);
     pictureBytes_ = loaded->picture;
     fillFromMonster();
     dirty_ = false;
@@ -103,6 +107,7 @@ void EditForm::clearAllNow() {
     m.extra[kFlipSide] = "0";
     for (int line = kLineStart; line <= kLineLose; ++line) m.extra[static_cast<size_t>(line)].clear();
     m.makerVersion() = "1.0";
+    session_.abilityChanges = {};
     fillFromMonster();
     if (!newMonster) personalityLabel_->setText(QStringLiteral("性格："));
     for (QLabel* label : record_) label->setText(QString::fromUtf8(kUnknownRecord));
@@ -181,14 +186,14 @@ void EditForm::chooseSlotTechnique(int k) {
     refreshSlot(session_.monster, k, session_.debugMode);
     const SlotPresentation p = presentSlot(session_.monster.techId[k]);
     SlotWidgets& w = slots_[static_cast<size_t>(k)];
-    if (p.hasLevels) {
-        if (w.level->currentIndex() < 0) w.level->setCurrentIndex(0);
-        chooseLevel(session_.monster, k, w.level->currentData().toInt(), session_.debugMode);
-    }
     filling_ = true;
+    // The level list shows the slot's level: Ｄ after an empty slot, a skill or a technique
+    // without levels.
+    if (p.hasLevels) w.level->setCurrentIndex(levelListIndex(session_.monster.techLevel[k]));
     if (p.skill) w.element->setCurrentIndex(0);
     filling_ = false;
     showSlot(k);
+    if (p.hasLevels) levelChosen(k);  // the level's cost, shown in debug mode too
     elementChosen(k);
     dirty_ = true;
 }
@@ -242,7 +247,9 @@ void EditForm::debugToggled(bool on) {
 }
 
 void EditForm::openSpecialAbilities() {
+    const std::string before = session_.monster.unlockCodes();
     if (!runSpecialAbilityDialog(this, session_.monster, session_.scenarioEditMode, session_.debugMode)) return;
+    noteAbilityChanges(session_.abilityChanges, before, session_.monster.unlockCodes());
     debugExtra_[kUnlockCodes]->setText(QString::fromUtf8(session_.monster.unlockCodes().c_str()));
     dirty_ = true;
 }

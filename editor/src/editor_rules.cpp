@@ -102,4 +102,6 @@ std::string_view levelItem(int level) {
     return level >= 1 && level <= 5 ? items[level - 1] : items[0];
 }
 
+int levelListIndex(int level) { return std::clamp(level, 1, 5) - 1; }
+
 }  // namespace vex

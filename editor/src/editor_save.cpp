@@ -110,7 +110,9 @@ SaveResult saveFromEditor(EditorSession& s, const EditorFormValues& form, const 
     const std::string offset = m.extra[kImageOffsetY];
 
     // 4. Overwriting: the file's monster is the one saved, and a monster whose points were
-    // changed starts its record again.
+    // changed starts its record again. The file keeps its abilities (the editor's codes may
+    // have been emptied by ＡＬＬ ＣＬＥＡＲ, or belong to a new monster of the same name), with
+    // the ones bought or given up in this editor session.
     std::error_code ec;
     bool statsChanged = false;
     if (fs::exists(path, ec) && s.scenarioEditMode == 0) {
@@ -131,10 +133,8 @@ SaveResult saveFromEditor(EditorSession& s, const EditorFormValues& form, const 
                 file.extra[kNetLosses].clear();
                 file.unlockCodes().clear();
                 file.history().clear();
-            } else {
-                // Abilities bought in this editor session are kept.
-                file.unlockCodes() = unlockCodes;
             }
+            file.unlockCodes() = withAbilityChanges(file.unlockCodes(), s.abilityChanges);
             file.imageFile = m.imageFile;  // a picture chosen since loading replaces the file's
             m = std::move(file);
         }
@@ -173,6 +173,7 @@ SaveResult saveFromEditor(EditorSession& s, const EditorFormValues& form, const 
     }
     s.monster = m;
     s.sourcePaths[0] = path.string();
+    s.abilityChanges = {};  // the file holds them now
     result.outcome = SaveOutcome::Saved;
     result.path = path;
     // 11. What the scenario editor's boss button takes.

@@ -70,4 +70,26 @@ std::string withAbilityCodes(std::string unlockCodes, const AbilityTicks& ticks)
     return unlockCodes;
 }
 
+void noteAbilityChanges(AbilityChanges& changes, const std::string& before, const std::string& after) {
+    std::string beforeCodes = before, afterCodes = after;
+    const AbilityTicks had = takeOwnedAbilities(beforeCodes);
+    const AbilityTicks has = takeOwnedAbilities(afterCodes);
+    for (size_t i = 0; i < had.size(); ++i) {
+        if (has[i] && !had[i]) {
+            changes.bought[i] = true;
+            changes.dropped[i] = false;
+        } else if (had[i] && !has[i]) {
+            changes.dropped[i] = true;
+            changes.bought[i] = false;
+        }
+    }
+}
+
+std::string withAbilityChanges(std::string unlockCodes, const AbilityChanges& changes) {
+    if (changes.bought == AbilityTicks{} && changes.dropped == AbilityTicks{}) return unlockCodes;
+    AbilityTicks ticks = takeOwnedAbilities(unlockCodes);
+    for (size_t i = 0; i < ticks.size(); ++i) ticks[i] = (ticks[i] && !changes.dropped[i]) || changes.bought[i];
+    return withAbilityCodes(std::move(unlockCodes), ticks);
+}
+
 }  // namespace vex

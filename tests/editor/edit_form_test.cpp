@@ -11,8 +11,11 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTreeWidget>
 #include <fstream>
 
+#include "../ui/modal_watcher.h"
+#include "screenshots.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
@@ -20,6 +23,8 @@
 #include "vexmora/editor/editor_rules.h"
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_listing.h"
+#include "vexmora/editor/special_ability_form.h"
+#include "vexmora/editor/technique_choice_form.h"
 
 namespace vex {
 namespace {
@@ -58,6 +63,55 @@ void type(QWidget* box, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
         QApplication::sendEvent(box, &press);
     }
+}
+
+// Says yes to 上書きしますか？ and OK to everything else.
+class AgreeingDialogs final : public Dialogs {
+public:
+    DialogAnswer ask(const DialogRequest& request) override {
+        asked.push_back(request);
+        return request.buttons == DialogButtons::YesNo ? DialogAnswer::Yes : DialogAnswer::Ok;
+    }
+    std::vector<DialogRequest> asked;
+};
+
+// A technique of the catalogue the choice dialog offers in the ordinary way.
+int ordinaryTechnique(const std::function<bool(int id, const TechniqueEntry&)>& wanted) {
+    for (int id = 0; id < 90; ++id) {
+        const TechniqueEntry& e = techniqueEntry(id);
+        if (!e.techTitle.empty() && wanted(id, e)) return id;
+    }
+    return -1;
+}
+bool hasLevels(int id, const TechniqueEntry& e) { return e.category != kCategorySkill && (e.spStep != 0 || id == 51 || id == 54); }
+bool withoutLevels(int id, const TechniqueEntry& e) {
+    return e.category != kCategorySkill && e.spStep == 0 && id != 51 && id != 54 && e.spBase > 0;
+}
+
+// Picks technique `id` in the choice dialog the editor opens, with 決定.
+test::ModalWatcher choosing(int id) {
+    return test::ModalWatcher([id](QWidget* w) {
+        auto* d = qobject_cast<TechniqueChoiceDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        const int tree = std::clamp<int>(techniqueEntry(id).category, 1, 4) - 1;
+        d->showCategory(tree);
+        for (int i = 0; i < d->tree(tree)->topLevelItemCount(); ++i)
+            if (d->tree(tree)->topLevelItem(i)->data(0, Qt::UserRole).toInt() == id)
+                d->tree(tree)->setCurrentItem(d->tree(tree)->topLevelItem(i));
+        EXPECT_EQ(d->pickedTechnique(), id);
+        d->decideButton()->click();
+    });
+}
+
+// Ticks and unticks boxes in the special-ability dialog the editor opens, then OK.
+test::ModalWatcher buying(std::vector<int> tick, std::vector<int> untick = {}) {
+    return test::ModalWatcher([tick, untick](QWidget* w) {
+        auto* d = qobject_cast<SpecialAbilityDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        for (int i : untick) d->box(i)->setChecked(false);
+        for (int i : tick) d->box(i)->setChecked(true);
+        d->okButton()->click();
+    });
 }
 
 class EditFormTest : public ::testing::Test {
@@ -331,6 +385,170 @@ TEST_F(EditFormTest, ScenarioBossIsHandedBackAndCanBeDeleted) {
     ASSERT_TRUE(boss.ok());
     EXPECT_EQ(boss->record.makerVersion(), "9.99");
     EXPECT_EQ(form.outcome().bossChecksum, boss->record.checksum());
+}
+
+// Saving over an existing monster file takes the file's monster: its record and its special
+// abilities survive whatever the editor showed, unless the points differ.
+class EditFormOverwriteTest : public EditFormTest {
+protected:
+    AgreeingDialogs agree;
+
+    void SetUp() override {
+        EditFormTest::SetUp();
+        MonsterRecord m = loadMonster(monsterPath)->record;
+        m.wins = 12;
+        m.losses = 3;
+        m.unlockCodes() = "i01Ti05";
+        m.history() = "12/1 勝ち";
+        const QByteArray png = creaturePng();
+        ASSERT_TRUE(saveMonster(monsterPath, m, std::string(png.constData(), static_cast<size_t>(png.size()))).ok());
+        chosenPicture = picture.string();
+        hooks.pickFolder = [this](QWidget*, const std::string&, const fs::path&) { return std::optional(home / "Data"); };
+    }
+
+    MonsterRecord saved() {
+        auto back = loadMonster(monsterPath);
+        EXPECT_TRUE(back.ok());
+        EXPECT_EQ(back->integrity, Integrity::Ok);
+        return back.ok() ? back->record : MonsterRecord{};
+    }
+
+    static bool holds(const MonsterRecord& m, const std::string& code) { return m.unlockCodes().find(code) != std::string::npos; }
+
+    EditorOpening newMonsterNamedNeko(int atk) {
+        EditorOpening o;
+        o.newMonster = newMonster("ねこ", atk, 300, 300);
+        return o;
+    }
+};
+
+TEST_F(EditFormOverwriteTest, AllClearThenSavingOverItsOwnFileKeepsTheFilesRecordAndAbilities) {
+    {
+        EditForm form(openingFor(monsterPath), agree, hooks);
+        form.clearAll();
+        EXPECT_EQ(form.recordLabel(0)->text(), "999");
+        form.choosePicture();
+        ASSERT_TRUE(form.save());
+    }
+    MonsterRecord m = saved();
+    EXPECT_EQ(m.name, "ねこ");
+    EXPECT_EQ(m.wins, 12);
+    EXPECT_EQ(m.losses, 3);
+    EXPECT_EQ(m.history(), "12/1 勝ち");
+    EXPECT_EQ(m.unlockCodes(), "i01Ti05");
+
+    // Abilities bought and given up in the editor are what changes.
+    EditForm form(openingFor(monsterPath), agree, hooks);
+    {
+        auto dialog = buying({0}, {5});
+        form.button("特殊能力")->click();
+    }
+    ASSERT_TRUE(form.save());
+    m = saved();
+    EXPECT_TRUE(holds(m, "i00"));
+    EXPECT_TRUE(holds(m, "i01"));
+    EXPECT_TRUE(holds(m, "T"));
+    EXPECT_FALSE(holds(m, "i05"));
+    EXPECT_EQ(m.wins, 12);
+}
+
+TEST_F(EditFormOverwriteTest, ANewMonsterShowsNoRecordAndSavedOverItsNamesakeKeepsThatFilesRecord) {
+    EditForm form(newMonsterNamedNeko(300), agree, hooks);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(form.recordLabel(i)->text(), "999") << i;
+    form.choosePicture();
+    test::keepScreenshot(&form, "editor-new-monster");
+    {
+        auto dialog = buying({0});
+        form.button("特殊能力")->click();
+    }
+    ASSERT_TRUE(form.save());
+    EXPECT_EQ(agree.asked.back().text, kOverwriteText);
+    MonsterRecord m = saved();
+    EXPECT_EQ(m.wins, 12);
+    EXPECT_EQ(m.losses, 3);
+    EXPECT_EQ(m.history(), "12/1 勝ち");
+    for (const char* code : {"i00", "i01", "T", "i05"}) EXPECT_TRUE(holds(m, code)) << code;
+    // Saved, it is the file's monster and shows its record.
+    EXPECT_EQ(form.recordLabel(0)->text(), "12");
+}
+
+TEST_F(EditFormOverwriteTest, ANewMonsterWithOtherPointsStartsTheFilesRecordAgainKeepingWhatItBought) {
+    EditForm form(newMonsterNamedNeko(400), agree, hooks);
+    form.choosePicture();
+    {
+        auto dialog = buying({0});
+        form.button("特殊能力")->click();
+    }
+    ASSERT_TRUE(form.save());
+    const MonsterRecord m = saved();
+    EXPECT_EQ(m.wins, 0);
+    EXPECT_EQ(m.losses, 0);
+    EXPECT_EQ(m.history(), "");
+    EXPECT_EQ(m.unlockCodes(), "i00");
+    EXPECT_EQ(m.atk, 300);  // the file's points stay
+}
+
+TEST_F(EditFormTest, LoadingRefreshesTheSlotsAsChoosingTheirTechniquesWould) {
+    const int plain = ordinaryTechnique(withoutLevels);
+    const int skill = ordinaryTechnique([](int, const TechniqueEntry& e) { return e.category == kCategorySkill; });
+    ASSERT_GE(plain, 0);
+    ASSERT_GE(skill, 0);
+    MonsterRecord m = loadMonster(monsterPath)->record;
+    m.techId[1] = static_cast<int16_t>(plain);  // an old file's cost and level
+    m.techCost[1] = 999;
+    m.techLevel[1] = 4;
+    m.techId[2] = static_cast<int16_t>(skill);
+    m.techCost[2] = 30;
+    m.techLevel[2] = 3;
+    const QByteArray png = creaturePng();
+    ASSERT_TRUE(saveMonster(monsterPath, m, std::string(png.constData(), static_cast<size_t>(png.size()))).ok());
+
+    ScriptedDialogs yes{{DialogAnswer::Yes}};
+    EditForm form(openingFor(monsterPath), yes, hooks);
+    EXPECT_EQ(form.slotCost(1)->text().toInt(), techniqueEntry(plain).spBase);
+    EXPECT_EQ(form.slotCost(0)->text(), "9");  // a technique with levels keeps its stored cost
+    ASSERT_TRUE(form.save());
+    const MonsterRecord back = loadMonster(monsterPath)->record;
+    EXPECT_EQ(back.techCost[1], techniqueEntry(plain).spBase);
+    EXPECT_EQ(back.techLevel[1], 1);
+    EXPECT_EQ(back.techCost[2], 0);
+    EXPECT_EQ(back.techLevel[2], 0);
+    EXPECT_EQ(back.techCost[0], 9);
+}
+
+TEST_F(EditFormTest, AChosenTechniqueShowsItsLevelFromDAndItsCostEvenInDebugMode) {
+    const int skill = ordinaryTechnique([](int, const TechniqueEntry& e) { return e.category == kCategorySkill; });
+    const int levelled = ordinaryTechnique([](int id, const TechniqueEntry& e) { return id != 1 && hasLevels(id, e) && e.spStep > 0; });
+    ASSERT_GE(skill, 0);
+    ASSERT_GE(levelled, 0);
+    const TechniqueCatalogue& catalogue = TechniqueCatalogue::instance();
+    {
+        EditForm form(openingFor(monsterPath), dialogs, hooks);
+        form.slotLevel(0)->setCurrentIndex(4);  // Ｓ
+        {
+            auto dialog = choosing(skill);
+            form.slotButton(0)->click();
+        }
+        {
+            auto dialog = choosing(levelled);
+            form.slotButton(0)->click();
+        }
+        EXPECT_EQ(form.slotLevel(0)->currentText(), "Ｄ");
+        EXPECT_EQ(form.slotCost(0)->text().toInt(), catalogue.spCost(levelled, 1));
+        EXPECT_EQ(form.formValues().techniques[0].level, 1);
+    }
+
+    // In debug mode the label shows the level's cost; the slot's own cost is the debug box's.
+    std::ofstream(home / kDebugFileName) << "";
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    form.debugBox()->setChecked(true);
+    {
+        auto dialog = choosing(levelled);
+        form.slotButton(0)->click();
+    }
+    EXPECT_EQ(form.slotLevel(0)->currentText(), "Ｃ");  // the slot's level 2
+    EXPECT_EQ(form.slotCost(0)->text().toInt(), catalogue.spCost(levelled, 2));
+    EXPECT_EQ(form.session().monster.techCost[0], 9);
 }
 
 }  // namespace

@@ -82,5 +82,7 @@ inline constexpr const char* kDeleteBossText = "敵データを消去します";
 // The element list's items and the level list's items, in order.
 std::string_view elementItem(int element);  // "―", "火" … "闇"
 std::string_view levelItem(int level);      // 1 "Ｄ" … 5 "Ｓ"
+// The level list's entry for a slot's level: Ｄ for none (0), Ｓ for anything above.
+int levelListIndex(int level);
 
 }  // namespace vex

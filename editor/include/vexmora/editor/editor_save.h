@@ -11,6 +11,7 @@
 #include "vexmora/data/dialogs.h"
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/paths.h"
+#include "vexmora/editor/special_ability_rules.h"
 
 namespace vex {
 
@@ -25,6 +26,8 @@ struct EditorSession {
     // The bytes of the picture file [1] as they were read when it was chosen: the save takes
     // these, so a file changed or removed since cannot spoil it.
     std::string chosenPicture;
+    // The special abilities bought and given up since the monster came into the editor.
+    AbilityChanges abilityChanges;
     bool debugMode = false;  // the "デバッグ" box
     bool debugFile = false;  // "ＱＥＬＰＡＲ.DBG" is in the program folder
     int scenarioEditMode = 0;  // 1-10 while boss i of a scenario is edited

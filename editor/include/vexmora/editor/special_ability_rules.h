@@ -44,4 +44,16 @@ bool canTickAbility(int available, const AbilityTicks& ticks, int index);
 // The codes with the ticked abilities appended in index order.
 std::string withAbilityCodes(std::string unlockCodes, const AbilityTicks& ticks);
 
+// What the dialog changed while one monster was in the editor. Saving over the monster's file
+// reloads the file, and these changes are made to the file's own abilities, so that neither
+// the file's abilities nor the ones bought in the editor are lost.
+struct AbilityChanges {
+    AbilityTicks bought{};
+    AbilityTicks dropped{};
+};
+// Notes one OK of the dialog, from the unlock codes before and after it.
+void noteAbilityChanges(AbilityChanges& changes, const std::string& before, const std::string& after);
+// `unlockCodes` with the dropped abilities taken out and the bought ones added.
+std::string withAbilityChanges(std::string unlockCodes, const AbilityChanges& changes);
+
 }  // namespace vex
