@@ -55,7 +55,8 @@ TechniqueChoiceDialog::TechniqueChoiceDialog(MonsterRecord& record, int slot, QW
             item->setData(0, Qt::UserRole, t.id);
             item->setForeground(0, colourOf(t.kind));
         }
-        connect(trees_[i], &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { pick(item); });
+        // A click on an entry sounds; moving through the tree with the keys only shows it.
+        connect(trees_[i], &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { clickEntry(item); });
         connect(trees_[i], &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
             if (item) pick(item);
         });
@@ -122,10 +123,15 @@ void TechniqueChoiceDialog::showCategory(int i) {
     decide_->setEnabled(true);
     if (QTreeWidgetItem* first = trees_[i]->topLevelItem(0)) {
         trees_[i]->setCurrentItem(first);
-        pick(first);
+        clickEntry(first);  // as if the first entry were clicked
     } else {
         decide_->setEnabled(false);
     }
+}
+
+void TechniqueChoiceDialog::clickEntry(QTreeWidgetItem* item) {
+    playEditorEffect(kEffectConfirm);
+    pick(item);
 }
 
 void TechniqueChoiceDialog::pick(QTreeWidgetItem* item) {

@@ -8,6 +8,7 @@
 
 #include "../ui/modal_watcher.h"
 #include "screenshots.h"
+#include "vexmora/editor/editor_effects.h"
 #include "vexmora/editor/technique_choice_form.h"
 #include "vexmora/editor/technique_choice_rules.h"
 
@@ -190,6 +191,29 @@ TEST(TechniqueChoiceDialogTest, CancelLeavesTheRecordAndClearEmptiesTheSlot) {
     EXPECT_EQ(chooseTechnique(nullptr, m, 2), TechniqueChoiceResult::Cleared);
     EXPECT_EQ(m.techId[2], kEmptyTech);
     EXPECT_EQ(m.techCost[2], 0);
+}
+
+TEST(TechniqueChoiceDialogTest, AClickOnAnEntryAndTheCategorysOwnPickSoundEffectZero) {
+    std::vector<int> played;
+    setEditorEffectPlayer([&played](int effect) { played.push_back(effect); });
+    MonsterRecord m = monster();
+    TechniqueChoiceDialog d(m, 3);
+    d.show();
+    QTest::mouseClick(d.categoryButton(1), Qt::LeftButton);
+    EXPECT_EQ(played, std::vector<int>{0});  // its first entry, clicked for the player
+
+    QTreeWidget* tree = d.tree(1);
+    ASSERT_GE(tree->topLevelItemCount(), 3);
+    QTreeWidgetItem* second = tree->topLevelItem(1);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(second).center());
+    EXPECT_EQ(played, (std::vector<int>{0, 0}));
+    EXPECT_EQ(d.pickedTechnique(), second->data(0, Qt::UserRole).toInt());
+
+    // Moving with the keys shows the entry without a sound.
+    QTest::keyClick(tree, Qt::Key_Down);
+    EXPECT_EQ(d.pickedTechnique(), tree->topLevelItem(2)->data(0, Qt::UserRole).toInt());
+    EXPECT_EQ(played.size(), 2u);
+    setEditorEffectPlayer({});
 }
 
 }  // namespace

@@ -35,7 +35,11 @@ public:
     QPushButton* clearButton() const { return clear_; }
     QPushButton* cancelButton() const { return cancel_; }
 
+    // The category button: its tree, with the first entry clicked.
     void showCategory(int i);
+    // A click on an entry: effect 0, then the entry is picked.
+    void clickEntry(QTreeWidgetItem* item);
+    // Highlights an entry and shows what it is.
     void pick(QTreeWidgetItem* item);
 
 private:
