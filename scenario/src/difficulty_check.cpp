@@ -19,14 +19,14 @@ constexpr double kZ95 = 1.959963984540054;
 // Boss files are read once per check, not once per battle.
 class CachedLoader {
 public:
-    std::optional<OpponentChoice> operator()(const fs::path& file) {
+    Result<OpponentChoice> operator()(const fs::path& file) {
         auto found = cache_.find(file);
-        if (found == cache_.end()) found = cache_.emplace(file, loadOpponentFile(file)).first;
+        if (found == cache_.end()) found = cache_.emplace(file, loadBossFile(file)).first;
         return found->second;
     }
 
 private:
-    std::map<fs::path, std::optional<OpponentChoice>> cache_;
+    std::map<fs::path, Result<OpponentChoice>> cache_;
 };
 
 BossTally& tallyFor(std::vector<BossTally>& bosses, int entry, const std::string& name) {
@@ -58,7 +58,7 @@ Result<DifficultyReport> checkDifficulty(const DifficultyCheck& check, const Mon
     std::mt19937 seeds(check.seed ? *check.seed : std::random_device{}());
     std::uniform_int_distribution<int32_t> seedOf(1, (1 << 20) - 1);
     CachedLoader cache;
-    const OpponentLoader load = [&cache](const fs::path& file) { return cache(file); };
+    const BossLoader load = [&cache](const fs::path& file) { return cache(file); };
 
     DifficultyReport report;
     ScenarioRun run(check.scenarioBase, check.programFolder);

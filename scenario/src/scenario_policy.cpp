@@ -5,7 +5,7 @@
 namespace vex {
 
 ScenarioPolicy::ScenarioPolicy(fs::path base, fs::path programFolder, Dialogs& dialogs,
-                               std::shared_ptr<ScenarioPresenter> presenter, OpponentLoader load)
+                               std::shared_ptr<ScenarioPresenter> presenter, BossLoader load)
     : run_(std::move(base), std::move(programFolder)),
       dialogs_(dialogs),
       presenter_(std::move(presenter)),
@@ -13,7 +13,10 @@ ScenarioPolicy::ScenarioPolicy(fs::path base, fs::path programFolder, Dialogs& d
 
 Result<std::optional<OpponentChoice>> ScenarioPolicy::nextOpponent(const MonsterRecord& player) {
     processRng().reseedFromClock();
-    Result<ScenarioStep> step = run_.nextBattle(processRng(), player.unlockCodes(), load_);
+    const StoryPageShower showPage = [this](const std::string& address) {
+        if (presenter_) presenter_->showPage(address);
+    };
+    Result<ScenarioStep> step = run_.nextBattle(processRng(), player.unlockCodes(), load_, showPage);
     if (!step) return step.error();
     if (std::holds_alternative<ScenarioCleared>(*step)) {
         // Nothing is left to fight (only reached when the scenario changed under the run).
@@ -22,7 +25,6 @@ Result<std::optional<OpponentChoice>> ScenarioPolicy::nextOpponent(const Monster
     }
     ScenarioBattle& battle = std::get<ScenarioBattle>(*step);
     entry_ = battle.entry;
-    if (!battle.storyPage.empty() && presenter_) presenter_->showPage(battle.storyPage);
     return std::optional<OpponentChoice>(std::move(battle.opponent));
 }
 

@@ -3,8 +3,29 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/text.h"
+#include "vexmora/rules/fighter_checks.h"
 
 namespace vex {
+
+std::string missingBossText(const fs::path& file) {
+    return "\r\n ボスデータがありません" + file.string() + "\r\n 勝ち抜き戦を中断します ";
+}
+
+Result<OpponentChoice> loadBossFile(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) return Error{kMissingBossTitle, missingBossText(file), true};
+    auto loaded = loadFighterFile(kModeScenario, 1, file);
+    if (!loaded) {
+        Error failed = loaded.error();
+        failed.endsGame = true;  // a scenario cannot go on without its boss
+        return failed;
+    }
+    OpponentChoice boss;
+    boss.record = std::move(loaded->record);
+    boss.picture = std::move(loaded->picture);
+    boss.file = file;
+    return boss;
+}
 
 ScenarioRun::ScenarioRun(fs::path base, fs::path programFolder)
     : base_(std::move(base)), programFolder_(std::move(programFolder)) {
@@ -52,14 +73,22 @@ ScenarioNext ScenarioRun::afterBattle(int winner, bool playerFellByOwnAction, Di
     return ScenarioNext::RunOver;
 }
 
-Result<ScenarioStep> ScenarioRun::nextBattle(Rng& rng, std::string_view playerUnlockCodes, const OpponentLoader& load) {
+Result<ScenarioStep> ScenarioRun::nextBattle(Rng& rng, std::string_view playerUnlockCodes, const BossLoader& load,
+                                             const StoryPageShower& showPage) {
     if (winCount_ == 0)
         for (int e = 0; e < kScenarioBossCount; ++e) enemyOrder_[e] = e;
     lastWasMystery_ = false;
     if (winCount_ > 0 && specialIntrusion_ && rng.draw() >= 0.97) {
-        auto mystery = chooseMysteryChallenger(rng, programFolder_, playerUnlockCodes, load);
+        const OpponentLoader loadChallenger = [&load](const fs::path& file) -> std::optional<OpponentChoice> {
+            auto loaded = load(file);
+            if (!loaded) return std::nullopt;
+            return std::move(*loaded);
+        };
+        auto mystery = chooseMysteryChallenger(rng, programFolder_, playerUnlockCodes, loadChallenger);
         if (!mystery) return mystery.error();
         lastWasMystery_ = true;
+        // A champion brings no stage of its own: it is drawn at random.
+        if (!mystery->stage) mystery->stage = kRandomStage;
         ScenarioBattle battle;
         battle.opponent = std::move(*mystery);
         return ScenarioStep{std::move(battle)};
@@ -80,19 +109,19 @@ Result<ScenarioStep> ScenarioRun::nextBattle(Rng& rng, std::string_view playerUn
         const std::string name(trimRight(record->bossName[e]));
         if (name == kNoEntry) continue;
 
-        const fs::path file = bossFile(e);
-        std::optional<OpponentChoice> boss = load(file);
-        if (!boss) {
-            return Error{"エラー", "\r\n ボスデータがありません" + file.string() + "\r\n 勝ち抜き戦を中断します ", true};
-        }
+        ScenarioBattle battle;
+        battle.entry = e;
+        battle.storyPage = std::string(trimRight(record->bossUrl[e]));
+        // The story comes first; the boss is loaded once its page was closed.
+        if (!battle.storyPage.empty() && showPage) showPage(battle.storyPage);
+
+        auto boss = load(bossFile(e));
+        if (!boss) return boss.error();
         if (boss->record.name != name || boss->record.checksum() != trimRight(record->bossChecksum[e]))
             return Error{kScenarioErrorTitle, kBadBossMessage, true};
         boss->stage = sat16(leadingNumber(record->bossStage[e]));
         if (winCount_ == kScenarioBossCount) boss->music = kBossMusic;
-        ScenarioBattle battle;
         battle.opponent = std::move(*boss);
-        battle.entry = e;
-        battle.storyPage = std::string(trimRight(record->bossUrl[e]));
         return ScenarioStep{std::move(battle)};
     }
     return ScenarioStep{ScenarioCleared{}};

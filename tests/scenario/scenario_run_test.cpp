@@ -2,7 +2,10 @@
 
 #include "fixtures.h"
 #include "temp_folder.h"
+#include "vexmora/battle/battle_view.h"
 #include "vexmora/data/monster_file.h"
+#include "vexmora/data/scrambled_file.h"
+#include "vexmora/rules/series_battle.h"
 #include "vexmora/scenario/scenario_run.h"
 
 namespace vex {
@@ -165,6 +168,101 @@ TEST_F(ScenarioRunTest, TheTenthWinEndsTheScenario) {
     expectBattle(run);
     EXPECT_EQ(run.afterBattle(0, false, none), ScenarioNext::EndingSecond);
     EXPECT_TRUE(none.asked.empty());
+}
+
+TEST_F(ScenarioRunTest, TheStoryPageShowsBeforeTheBossIsLoaded) {
+    const fs::path base = makeScenario("物語", 2);  // boss 1 has story1.html
+    std::vector<std::string> happened;
+    const BossLoader load = [&](const fs::path& file) {
+        happened.push_back("load " + file.filename().string());
+        return loadBossFile(file);
+    };
+    const StoryPageShower show = [&](const std::string& page) { happened.push_back("page " + page); };
+    ScenarioRun run(base, home.path());
+    ASSERT_TRUE(run.nextBattle(rng, "", load, show).ok());
+    EXPECT_EQ(happened, (std::vector<std::string>{"page story1.html", "load 物語.b01"}));
+
+    // The page shows even when its boss then cannot be loaded.
+    fs::remove(home / "Scenario" / "物語.b01");
+    happened.clear();
+    ScenarioRun broken(base, home.path());
+    EXPECT_FALSE(broken.nextBattle(rng, "", loadBossFile, show).ok());
+    EXPECT_EQ(happened, (std::vector<std::string>{"page story1.html"}));
+}
+
+TEST_F(ScenarioRunTest, ABossThatCannotBeLoadedEndsTheGameWithTheMessageOfItsFailure) {
+    const fs::path base = makeScenario("壊れ", 2);
+    const fs::path bossPath = home / "Scenario" / "壊れ.b01";
+    const auto failure = [&] {
+        ScenarioRun run(base, home.path());
+        auto step = run.nextBattle(rng, "");
+        EXPECT_FALSE(step.ok());
+        if (step.ok()) return Error{};
+        EXPECT_TRUE(step.error().endsGame);
+        return step.error();
+    };
+
+    // Tampered system data: the record no longer matches its integrity text.
+    MonsterRecord boss = loadMonster(bossPath)->record;
+    std::string payload = *buildMonsterPayload(boss, "");
+    payload.replace(20, 4, "999 ");  // ATK
+    std::string bytes;
+    writeScrambled(bytes, payload, keyFromName("壊れ.b01"), 7);
+    ASSERT_TRUE(atomicWrite(bossPath, bytes).ok());
+    Error e = failure();
+    EXPECT_EQ(e.title, "読み込みエラー");
+    EXPECT_EQ(e.message, "不正に改造されたデータの可能性があります。\r\nゲームを終了します。");
+
+    // A file that does not read as a monster.
+    ASSERT_TRUE(atomicWrite(bossPath, "not a monster").ok());
+    e = failure();
+    EXPECT_EQ(e.title, "エラー");
+    EXPECT_EQ(e.message.rfind("\r\nエラーが発生しました\r\n", 0), 0u);
+
+    fs::remove(bossPath);
+    e = failure();
+    EXPECT_EQ(e.title, "エラー");
+    EXPECT_EQ(e.message, "\r\n ボスデータがありません" + bossPath.string() + "\r\n 勝ち抜き戦を中断します ");
+}
+
+TEST_F(ScenarioRunTest, AChampionFightsOnADrawnStageNeverOnTheOneChosenInTheSettings) {
+    fs::create_directories(home / "System");
+    for (int i = 1; i <= 4; ++i) {
+        MonsterRecord m = newMonster(i <= 2 ? "謎" : "王者", 300, 300, 300);
+        m.makerVersion() = "9.99";
+        ASSERT_TRUE(saveMonster(home / "System" / ("system.00" + std::to_string(i)), m, "").ok());
+    }
+    const fs::path base = makeScenario("王者来訪", 3, true);
+    std::optional<ScenarioBattle> champion;
+    for (int seed = 0; seed < 5000 && !champion; ++seed) {
+        ScenarioRun run(base, home.path());
+        rng.reset(-1);
+        rng.reseed(seed);
+        expectBattle(run);
+        ScenarioBattle second = expectBattle(run);
+        if (second.opponent.record.name == "王者") champion = second;
+    }
+    ASSERT_TRUE(champion);
+    EXPECT_EQ(champion->opponent.stage, kRandomStage);
+
+    // The tournament stage chosen in the settings does not come with it, nor its restriction.
+    BattleSettings settings;
+    settings.battleMode = kModeScenario;
+    settings.stageIndex = kTournamentStage;
+    MonsterRecord player = newMonster("勇者", 400, 300, 300);
+    player.techId[0] = 98;  // 三連撃, a special technique
+    player.unlockCodes() = "T";
+    NullView view;
+    StatisticsTable table;
+    StatisticsRecorder recorder(table);
+    for (int seed = 1; seed <= 20; ++seed) {
+        auto battle = prepareSeriesBattle(settings, player, champion->opponent.record, &champion->opponent, rng, view, recorder);
+        seedBattleGenerator(rng, seed);
+        battle->startBattle(kStageCountWithoutList);
+        EXPECT_NE(battle->state().stageIndex, kTournamentStage);
+        EXPECT_NE(battle->state().stageIndex, kRandomStage);
+        EXPECT_EQ(battle->fighter(0).record.techId[0], 98);
+    }
 }
 
 }  // namespace

@@ -108,6 +108,14 @@ class ScenarioPathTest : public QObject {
         return options;
     }
 
+    // The battle screen of a scenario, shown with the player's monster loaded.
+    std::unique_ptr<BattleScreen> openScenario(const fs::path& scenarioBase) {
+        battle_ = new BattleScreen(kModeScenario, QStringLiteral("ＴＸ（シナリオ）"), dialogs_, screenOptions(scenarioBase));
+        battle_->show();
+        if (battle_->ready()) battle_->loadFighter(0);
+        return std::unique_ptr<BattleScreen>(battle_);
+    }
+
     // Battles, the computer playing the player's side, until `done` or a run that cannot go on.
     void playUntil(const std::function<bool()>& done) {
         BattleSession& session = battle_->session();
@@ -229,8 +237,17 @@ private slots:
         battle_->close();
     }
 
-    void theEndingRollShowsTheStaffAndThanks() {
-        EndingRoll roll(ScenarioNext::EndingSecond, 1);
+    void theEndingRollRestsThenStartsItsMusicAndShowsTheStaffAndThanks() {
+        QCOMPARE(EndingRoll(ScenarioNext::EndingSecond, {}).restingMs(), 2000);
+        EndingRoll* rolling = nullptr;
+        int musicStarts = 0;
+        QString shownAtMusic = QStringLiteral("not yet");
+        EndingRoll roll(ScenarioNext::EndingSecond, [&] {
+            ++musicStarts;
+            shownAtMusic = rolling->shownText();
+        }, 1);
+        rolling = &roll;
+        QCOMPARE(musicStarts, 0);  // silence while the screen rests
         QStringList shown;
         QTimer sample;
         connect(&sample, &QTimer::timeout, this, [&] {
@@ -241,6 +258,33 @@ private slots:
         QCOMPARE(roll.exec(), int(QDialog::Accepted));
         QVERIFY(shown.contains(QStringLiteral("TARVEX\n\nSTAFF")));
         QVERIFY(shown.back().endsWith(QStringLiteral("Thank you for playing!")));
+        QCOMPARE(musicStarts, 1);
+        QCOMPARE(shownAtMusic, QString());  // the music comes first, then the title
+    }
+
+    void aBossWhosePictureDoesNotReadEndsTheRunAfterItsStoryPage() {
+        makeHome();
+        ScenarioDraft d;
+        d.name = "色褪せ";
+        d.continueLimit = 6;
+        auto boss = loadMonster(*home_ / "Data" / "もげげ.tvx");
+        QVERIFY(boss.ok());
+        QVERIFY(!boss->record.imageFile.empty());
+        boss->record.makerVersion() = "9.99";
+        boss->record.makerName() = displayMakerName(*boss);
+        const fs::path bossPath = *home_ / "Scenario" / bossFileName(d.name, 1);
+        QVERIFY(saveMonster(bossPath, boss->record, "these bytes are no picture").ok());
+        d.bosses[0] = {true, boss->record.name, boss->record.checksum(), 0, "story1.html"};
+        QVERIFY(saveScenarioDraft(*home_ / "Scenario", d).ok());
+
+        const std::unique_ptr<BattleScreen> owner = openScenario(*home_ / "Scenario" / "色褪せ");
+        QVERIFY(battle_->session().hasFighter(0));
+        battle_->startAction()->trigger();
+        QTRY_VERIFY(endGame_);
+        QCOMPARE(presenter_->pages, std::vector<std::string>{"story1.html"});
+        QCOMPARE(dialogs_.asked.back().title, std::string("エラー"));
+        QCOMPARE(dialogs_.asked.back().text,
+                 "\r\nエラーが発生しました\r\n有効なアイコンではありません\r\n" + bossPath.string());
     }
 
     void anExchangedBossStopsTheRun() {
@@ -266,12 +310,8 @@ private slots:
         impostor->record.makerName() = displayMakerName(*impostor);
         QVERIFY(saveMonster(*home_ / "Scenario" / "すり替え.b02", impostor->record, impostor->picture).ok());
 
-        battle_ = new BattleScreen(kModeScenario, QStringLiteral("ＴＸ（シナリオ）"), dialogs_,
-                                   screenOptions(*home_ / "Scenario" / "すり替え"));
-        std::unique_ptr<BattleScreen> owner(battle_);
-        QVERIFY(battle_->ready());
-        battle_->show();
-        battle_->loadFighter(0);
+        const std::unique_ptr<BattleScreen> owner = openScenario(*home_ / "Scenario" / "すり替え");
+        QVERIFY(battle_->session().hasFighter(0));
         playUntil([] { return false; });
         QVERIFY(endGame_);
         QVERIFY(dialogs_.askedText("不正なボスキャラが設定されています"));

@@ -92,9 +92,8 @@ TEST(CommandRows, TheHelpLineDescribesTheRow) {
     attack.level = 3;
     attack.cost = 40;
     attack.element = 1;
-    const std::string text = rowHelpText(0, attack);
-    EXPECT_EQ(text.rfind("   " + std::string(techniqueEntry(1).description), 0), 0u);
-    EXPECT_NE(text.find("火    効果：Ｂ    ＳＰ：40"), std::string::npos);
+    // One line: three spaces, the description, the element, the grade and the cost.
+    EXPECT_EQ(rowHelpText(0, attack), "   " + std::string(techniqueEntry(1).description) + "火    効果：Ｂ    ＳＰ：40");
 
     RowInfo paralyse;
     paralyse.techId = tech::kParalyse;

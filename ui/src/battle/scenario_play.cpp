@@ -7,7 +7,9 @@
 #include <QVBoxLayout>
 
 #include "vexmora/data/paths.h"
+#include "vexmora/editor/editor_rules.h"
 #include "vexmora/ui/browse.h"
+#include "vexmora/ui/monster_sprite.h"
 #include "vexmora/ui/shell.h"
 
 namespace vex::ui {
@@ -21,7 +23,8 @@ const std::vector<std::string>& endingCredits() {
     return credits;
 }
 
-EndingRoll::EndingRoll(ScenarioNext form, int stepMs, QWidget* parent) : QDialog(parent), stepMs_(stepMs) {
+EndingRoll::EndingRoll(ScenarioNext form, std::function<void()> startMusic, int stepMs, QWidget* parent)
+    : QDialog(parent), startMusic_(std::move(startMusic)), stepMs_(stepMs) {
     setObjectName(QStringLiteral("Ending"));
     setWindowTitle(QStringLiteral("ＥＮＤＩＮＧ"));
     setModal(true);
@@ -41,7 +44,7 @@ EndingRoll::EndingRoll(ScenarioNext form, int stepMs, QWidget* parent) : QDialog
     timer_ = new QTimer(this);
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, &EndingRoll::next);
-    timer_->start(stepMs_ * 20);  // the screen rests 2000 ms first
+    timer_->start(restingMs());  // the screen rests 2000 ms first, in silence
 }
 
 QString EndingRoll::shownText() const { return text_->text(); }
@@ -49,6 +52,7 @@ QString EndingRoll::shownText() const { return text_->text(); }
 void EndingRoll::next() {
     const auto& credits = endingCredits();
     if (line_ == 0 && text_->text() != QStringLiteral("TARVEX\n\nSTAFF")) {
+        if (startMusic_) startMusic_();
         text_->setText(QStringLiteral("TARVEX\n\nSTAFF"));
         timer_->start(stepMs_ * 25);
         return;
@@ -76,15 +80,29 @@ void ScreenScenarioPresenter::showPage(const std::string& address) {
 }
 
 void ScreenScenarioPresenter::playEnding(ScenarioNext form) {
-    if (startMusic_) startMusic_(kEndingMusic);
-    EndingRoll roll(form, 100, QApplication::activeWindow());
+    const auto music = [this] {
+        if (startMusic_) startMusic_(kEndingMusic);
+    };
+    EndingRoll roll(form, music, 100, QApplication::activeWindow());
     roll.exec();
+}
+
+Result<OpponentChoice> loadScenarioBoss(const fs::path& file) {
+    auto boss = loadBossFile(file);
+    if (!boss || boss->record.imageFile.empty()) return boss;
+    MonsterPictureSource picture;
+    picture.bytes = boss->picture;
+    picture.imageFile = boss->record.imageFile;
+    picture.imageSize = boss->record.imageSize;
+    if (monsterSprite(picture, 1).empty())
+        return Error{kMissingBossTitle, "\r\nエラーが発生しました\r\n" + std::string(kNotAPictureText) + "\r\n" + file.string(), true};
+    return boss;
 }
 
 std::function<std::unique_ptr<ModePolicy>()> scenarioPolicyFor(fs::path base, Dialogs& dialogs,
                                                                std::shared_ptr<ScenarioPresenter> presenter) {
     return [base = std::move(base), &dialogs, presenter = std::move(presenter)]() -> std::unique_ptr<ModePolicy> {
-        return std::make_unique<ScenarioPolicy>(base, programFolder(), dialogs, presenter);
+        return std::make_unique<ScenarioPolicy>(base, programFolder(), dialogs, presenter, loadScenarioBoss);
     };
 }
 

@@ -127,7 +127,6 @@ std::string rowHelpText(int row, const RowInfo& info) {
     const TechniqueEntry& entry = techniqueEntry(info.techId >= 0 && info.techId <= TechniqueCatalogue::kMaxId ? info.techId : 99);
     std::string text = "   ";
     text += entry.description;
-    text += "\r   ";
     text += elementMark(info.element);
     text += "    効果：";
     text += effectGrade(info.level);

@@ -28,7 +28,7 @@ class ScenarioPolicy final : public ModePolicy {
 public:
     // `base` is the scenario's folder and name without ".sce".
     ScenarioPolicy(fs::path base, fs::path programFolder, Dialogs& dialogs, std::shared_ptr<ScenarioPresenter> presenter,
-                   OpponentLoader load = loadOpponentFile);
+                   BossLoader load = loadBossFile);
 
     int16_t mode() const override { return kModeScenario; }
     // The player's monster is chosen before the run; the scenario brings the opponents.
@@ -52,7 +52,7 @@ private:
     ScenarioRun run_;
     Dialogs& dialogs_;
     std::shared_ptr<ScenarioPresenter> presenter_;
-    OpponentLoader load_;
+    BossLoader load_;
     int entry_ = -1;
     bool cleared_ = false;  // every set entry was beaten before the tenth battle
 };

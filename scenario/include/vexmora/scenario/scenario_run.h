@@ -4,6 +4,7 @@
 // challenger now and then.
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -19,6 +20,20 @@ namespace vex {
 inline constexpr const char* kBossMusic = "Midi\\戦闘c.mid";
 inline constexpr const char* kScenarioErrorTitle = "シナリオエラー";
 inline constexpr const char* kBadBossMessage = "不正なボスキャラが設定されています";
+
+inline constexpr const char* kMissingBossTitle = "エラー";
+
+// Loads a boss file as fighter 1 of a scenario battle. A boss that cannot fight gives the message
+// of its own failure, and every such failure ends the game: a missing file "ボスデータがありません",
+// tampered system data "不正に改造されたデータの可能性があります。" (読み込みエラー), any other
+// reading error "エラーが発生しました" with its reason.
+using BossLoader = std::function<Result<OpponentChoice>(const fs::path&)>;
+Result<OpponentChoice> loadBossFile(const fs::path& file);
+// The message of a boss file that is not there.
+std::string missingBossText(const fs::path& file);
+
+// Shows a story page and returns when it was closed.
+using StoryPageShower = std::function<void(const std::string& address)>;
 
 struct ScenarioBattle {
     OpponentChoice opponent;       // the boss (or a mystery challenger) with its stage and music
@@ -45,10 +60,13 @@ public:
     // `base` is the scenario's folder and name without ".sce".
     explicit ScenarioRun(fs::path base, fs::path programFolder);
 
-    // The next battle of the run. The generator must already be seeded. Errors that end the
-    // game (a boss that does not match its entry) carry endsGame.
-    Result<ScenarioStep> nextBattle(Rng& rng, std::string_view playerUnlockCodes,
-                                    const OpponentLoader& load = loadOpponentFile);
+    // The next battle of the run. The generator must already be seeded. A boss's story page is
+    // shown through `showPage` before its file is loaded. Every battle has its stage: the boss's,
+    // the mystery challenger's, or a random one (kRandomStage) — never the one chosen in the
+    // settings. Errors that end the game (a boss that does not load or does not match its entry)
+    // carry endsGame.
+    Result<ScenarioStep> nextBattle(Rng& rng, std::string_view playerUnlockCodes, const BossLoader& load = loadBossFile,
+                                    const StoryPageShower& showPage = {});
 
     int winCount() const { return winCount_; }
     int continuesUsed() const { return continues_; }

@@ -18,14 +18,17 @@ namespace vex::ui {
 
 inline constexpr const char* kEndingMusic = "MIDI\\通常.mid";
 
-// The ending: the title and "STAFF", then the credits roll, closing with "Thank you for playing!".
-// A click or a key ends it early.
+// The ending: the screen rests, then the ending music starts with the title and "STAFF", then
+// the credits roll, closing with "Thank you for playing!". A click or a key ends it early.
 class EndingRoll : public QDialog {
     Q_OBJECT
 public:
-    // `stepMs` paces the roll (the opening waits are 2000 and 2500 ms at 100).
-    explicit EndingRoll(ScenarioNext form, int stepMs = 100, QWidget* parent = nullptr);
+    // `stepMs` paces the roll (the opening waits are 2000 and 2500 ms at 100). `startMusic` is
+    // called when the first wait is over.
+    EndingRoll(ScenarioNext form, std::function<void()> startMusic, int stepMs = 100, QWidget* parent = nullptr);
     QString shownText() const;
+    // How long the screen rests before the music and the title.
+    int restingMs() const { return stepMs_ * 20; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,6 +37,7 @@ protected:
 private:
     void next();
 
+    std::function<void()> startMusic_;
     QLabel* text_ = nullptr;
     QTimer* timer_ = nullptr;
     int stepMs_;
@@ -53,6 +57,10 @@ private:
     Dialogs& dialogs_;
     std::function<void(const std::string&)> startMusic_;
 };
+
+// A scenario boss as the battle screen takes it: the boss file's checks, and a picture the
+// battle can draw ("エラーが発生しました" with "有効なアイコンではありません" ends the game).
+Result<OpponentChoice> loadScenarioBoss(const fs::path& file);
 
 // The battle screen's policy for the chosen scenario (`base`: its folder and name without ".sce").
 std::function<std::unique_ptr<ModePolicy>()> scenarioPolicyFor(fs::path base, Dialogs& dialogs,
