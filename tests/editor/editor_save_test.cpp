@@ -153,7 +153,8 @@ TEST_F(EditorSaveTest, OverwritingWithOtherStatsClearsTheRecordAndKeepsTheFilesS
 TEST_F(EditorSaveTest, OverwritingWithTheSameStatsKeepsRecordAndBoughtAbilities) {
     const fs::path path = existing("とら", 300, 5, "i01");
     EditorSession s = loadedSession(path);
-    s.monster.unlockCodes() = "i01i05";  // bought in this session
+    noteAbilityChanges(s.abilityChanges, "i01", "i01i05");  // 超鉄壁 bought in this session
+    s.monster.unlockCodes() = "i01i05";
     ASSERT_EQ(saveFromEditor(s, form(s.monster), questions(std::nullopt)).outcome, SaveOutcome::Saved);
     auto back = loadMonster(path);
     ASSERT_TRUE(back.ok());
