@@ -1,5 +1,6 @@
 // Loading, releasing and restoring buffers, copying them out to surfaces, and
 // the current buffer behind mGetPixel / mSetPixel.
+#include "kernel_sets.h"
 #include "reference.h"
 
 #include <gtest/gtest.h>
@@ -233,7 +234,11 @@ TEST_F(DrawTest, CopiesIntoEveryFormatWithClipping) {
     }
 }
 
-TEST_F(DrawTest, WideRowsRoundTripThroughEveryFormat) {
+// The 32-bit conversions are kernels of their own.
+class RowConversion : public OnEveryKernelSet {};
+PELKIT_ON_EVERY_KERNEL_SET(RowConversion);
+
+TEST_P(RowConversion, WideRowsRoundTripThroughEveryFormat) {
     // Rows long enough for the vector conversions and their ends.
     for (int32_t width : {4, 8, 12, 36, 68}) {
         std::mt19937 noise{uint32_t(width)};
