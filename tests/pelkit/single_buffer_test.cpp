@@ -196,6 +196,27 @@ TEST_P(SingleBufferExactness, SmoothingAndMosaicAcrossLongRows) {
     }
 }
 
+// Tall rectangles: the vector smoothing takes rows in bands of fourteen, with
+// a skew of one pixel per row, so band ends, short rows and the bytes the
+// skew leaves at both ends of every row are all checked, clipped anywhere.
+TEST_P(SingleBufferExactness, SmoothingTallRectanglesInBands) {
+    std::mt19937 random(12);
+    for (Size size : {Size{24, 40}, Size{28, 17}, Size{36, 31}, Size{132, 47}, Size{388, 33}}) {
+        const Picture picture = reference::randomPicture(size.width, size.height, random);
+        for (int i = 0; i < 12; ++i) {
+            auto in = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+            const Rect r = i == 0 ? Rect{0, 0, 0, size.height}
+                                  : Rect{in(-1, size.width / 3), in(-1, 4), in(3, size.width + 2), in(3, size.height + 2)};
+            SCOPED_TRACE(describe(size, r, "smoothing"));
+            Picture expected = picture;
+            Loaded buffer(picture);
+            const bool accepted = reference::smoothing(expected, r.x, r.y, r.w, r.h);
+            ASSERT_EQ(mSmoothing(buffer.get(), r.x, r.y, r.w, r.h), accepted ? 1 : 0);
+            ASSERT_TRUE(buffer.bytes() == expected.bytes);
+        }
+    }
+}
+
 // Large cells: sums beyond 16 bits per cell row, and cells taller than 256
 // rows, each take a path of their own.
 TEST_P(SingleBufferExactness, MosaicLargeCells) {
