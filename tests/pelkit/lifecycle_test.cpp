@@ -157,11 +157,13 @@ TEST(Lifecycle, LoadFromLessThanTheBufferLeavesTheRestBlack) {
     ASSERT_EQ(mLoad(&b, &surface), 1);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(b.bits[y * 24 + 3 * x], (x < 4 && y < 2) ? 200 : 0);
+    EXPECT_EQ(std::memcmp(b.backup, b.bits, 72), 0); // the black part is backed up too
     mEnd(&b);
 
-    // No source at all: a black buffer.
+    // No source at all: a black buffer, and a black backup.
     ASSERT_EQ(mLoad(&b, nullptr), 1);
     EXPECT_TRUE(allZero(std::vector<uint8_t>(b.bits, b.bits + 72)));
+    EXPECT_TRUE(allZero(std::vector<uint8_t>(b.backup, b.backup + 72)));
     mEnd(&b);
 
     // A malformed source is refused.
