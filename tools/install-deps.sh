@@ -14,7 +14,7 @@ packages=(
   python3 python3-pyftpdlib
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libsimde-dev
 )
 
 missing=()

@@ -35,9 +35,11 @@
  * Threads: none. The current buffer is process-wide and unguarded; call the
  * library from one thread.
  *
- * The library picks its AVX2 loops when the processor has AVX2; setting
- * PELKIT_ISA=baseline in the environment before the first call keeps the
- * portable ones. Both give the same bytes.
+ * Kernel sets: the pixel loops exist in several builds that give the same
+ * bytes, "avx512" (x86-64 with AVX-512 F, BW, VL and VBMI), "avx2" and
+ * "baseline" (any processor). On first use the library picks the fastest
+ * one the processor and the operating system run; see mUseKernels for
+ * choosing another.
  */
 #ifndef PELKIT_H
 #define PELKIT_H
@@ -208,6 +210,16 @@ PELKIT_API int32_t GetPoint(const PelkitBuffer *buffer, int32_t x, int32_t y, in
                             int32_t *lastX, int32_t *lastY);
 PELKIT_API PelkitRect *CommonRect(PelkitRect *result, const PelkitRect *a, const PelkitRect *b);
 
+/* Kernel sets. mUseKernels("avx512" | "avx2" | "baseline") switches every
+ * later operation to that set and returns 1; it returns 0 and changes
+ * nothing when the name is unknown or the processor does not run the set.
+ * mUseKernels(NULL) goes back to the automatic choice. PELKIT_ISA set to one
+ * of the names in the environment before the first operation makes that
+ * set the automatic choice, when the processor runs it. mKernels names the
+ * set in use; the string is the library's and lives as long as it does. */
+PELKIT_API int32_t mUseKernels(const char *name);
+PELKIT_API const char *mKernels(void);
+
 /* One pixel of the current buffer; 0 when there is no current buffer or the
  * pixel lies outside it. */
 PELKIT_API int32_t mGetPixel(int32_t x, int32_t y, uint8_t *red, uint8_t *green, uint8_t *blue);
@@ -246,6 +258,8 @@ typedef int32_t (*PelkitFn_GetPoint)(const PelkitBuffer *, int32_t, int32_t, int
 typedef PelkitRect *(*PelkitFn_CommonRect)(PelkitRect *, const PelkitRect *, const PelkitRect *);
 typedef int32_t (*PelkitFn_mGetPixel)(int32_t, int32_t, uint8_t *, uint8_t *, uint8_t *);
 typedef int32_t (*PelkitFn_mSetPixel)(int32_t, int32_t, uint8_t, uint8_t, uint8_t);
+typedef int32_t (*PelkitFn_mUseKernels)(const char *);
+typedef const char *(*PelkitFn_mKernels)(void);
 
 #ifdef __cplusplus
 }

@@ -59,10 +59,14 @@ extern const Kernels kernels;
 namespace avx2 {
 extern const Kernels kernels;
 }
+namespace avx512 {
+extern const Kernels kernels;
+}
 #endif
 
-// The table in use, chosen once: AVX2 when the processor and the operating
-// system support it, unless PELKIT_ISA=baseline is set in the environment.
+// The table in use: on first use the fastest set the processor and the
+// operating system run, or the one PELKIT_ISA names if they run it; after
+// that whatever mUseKernels chose.
 const Kernels &kernels();
 
 // Loaded: mLoad made the record and nothing about its size or storage has

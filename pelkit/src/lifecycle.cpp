@@ -116,12 +116,17 @@ int32_t mLoad(PelkitBuffer *buffer, const PelkitSurface *source) {
 
     const int32_t columns = source != nullptr ? std::min(width, source->width) : 0;
     const int32_t rows = source != nullptr ? std::min(height, source->height) : 0;
-    // What the source does not cover is black.
+    // What the source does not cover is black. Each row goes to the backup
+    // right after it is converted, while it is still in the cache.
     if (columns < width || rows < height)
         std::memset(pixels, 0, bytes);
-    for (int32_t y = 0; y < rows; ++y)
-        rowToBuffer(pixels + static_cast<size_t>(y) * stride, rowOf(*source, y), layout, columns);
-    std::memcpy(backup, pixels, bytes);
+    for (int32_t y = 0; y < rows; ++y) {
+        const size_t at = static_cast<size_t>(y) * stride;
+        rowToBuffer(pixels + at, rowOf(*source, y), layout, columns);
+        std::memcpy(backup + at, pixels + at, static_cast<size_t>(stride));
+    }
+    const size_t covered = static_cast<size_t>(rows) * stride;
+    std::memset(backup + covered, 0, bytes - covered);
 
     buffer->bits = pixels;
     buffer->bitmap = pixels;

@@ -14,7 +14,7 @@ TEST(Exports, EveryOperationByItsNameAndNothingElse) {
     for (const char *name : {"mVersion", "mLoad", "mEnd", "mReset", "mDraw", "mFade", "mGray", "mGrayFast",
                              "mRGBOperate", "mLUTOperate", "mSmoothing", "mMosaic", "mReverse", "mBlend",
                              "mAddBlend", "mSubBlend", "mBlendEx", "CheckArgue", "GetPoint", "CommonRect",
-                             "mGetPixel", "mSetPixel"})
+                             "mGetPixel", "mSetPixel", "mUseKernels", "mKernels"})
         EXPECT_NE(dlsym(library, name), nullptr) << name;
     const auto version = reinterpret_cast<PelkitFn_mVersion>(dlsym(library, "mVersion"));
     ASSERT_NE(version, nullptr);

@@ -1,5 +1,6 @@
 // Loading, releasing and restoring buffers, copying them out to surfaces, and
 // the current buffer behind mGetPixel / mSetPixel.
+#include "kernel_sets.h"
 #include "reference.h"
 
 #include <gtest/gtest.h>
@@ -156,11 +157,13 @@ TEST(Lifecycle, LoadFromLessThanTheBufferLeavesTheRestBlack) {
     ASSERT_EQ(mLoad(&b, &surface), 1);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(b.bits[y * 24 + 3 * x], (x < 4 && y < 2) ? 200 : 0);
+    EXPECT_EQ(std::memcmp(b.backup, b.bits, 72), 0); // the black part is backed up too
     mEnd(&b);
 
-    // No source at all: a black buffer.
+    // No source at all: a black buffer, and a black backup.
     ASSERT_EQ(mLoad(&b, nullptr), 1);
     EXPECT_TRUE(allZero(std::vector<uint8_t>(b.bits, b.bits + 72)));
+    EXPECT_TRUE(allZero(std::vector<uint8_t>(b.backup, b.backup + 72)));
     mEnd(&b);
 
     // A malformed source is refused.
@@ -233,7 +236,11 @@ TEST_F(DrawTest, CopiesIntoEveryFormatWithClipping) {
     }
 }
 
-TEST_F(DrawTest, WideRowsRoundTripThroughEveryFormat) {
+// The 32-bit conversions are kernels of their own.
+class RowConversion : public OnEveryKernelSet {};
+PELKIT_ON_EVERY_KERNEL_SET(RowConversion);
+
+TEST_P(RowConversion, WideRowsRoundTripThroughEveryFormat) {
     // Rows long enough for the vector conversions and their ends.
     for (int32_t width : {4, 8, 12, 36, 68}) {
         std::mt19937 noise{uint32_t(width)};
