@@ -79,10 +79,17 @@ Sprite MonsterPicture::sprite(int imageSize, bool mirror) const {
     if (mirror) scaled = scaled.mirrored(true, false);
 
     Sprite sprite = blankSprite(size);
+    uint8_t* picture = sprite.picture.data();
+    uint8_t* mask = sprite.mask.data();
     for (int y = 0; y < size.height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
-        for (int x = 0; x < size.width; ++x)
-            if (qAlpha(line[x]) >= 128) setPixel(sprite, x, y, line[x]);
+        for (int x = 0; x < size.width; ++x, picture += 3, mask += 3) {
+            if (qAlpha(line[x]) < 128) continue;
+            picture[0] = static_cast<uint8_t>(qBlue(line[x]));
+            picture[1] = static_cast<uint8_t>(qGreen(line[x]));
+            picture[2] = static_cast<uint8_t>(qRed(line[x]));
+            mask[0] = mask[1] = mask[2] = 0;
+        }
     }
     return sprite;
 }
