@@ -25,6 +25,7 @@ void addMakeServerCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
 void addConvertCommand(CLI::App& app);
 void addNetCommand(CLI::App& app);
+void addFrameCommand(CLI::App& app);
 
 // Commands that read their own arguments: everything after the command's name but --home DIR.
 // Hooked in with addPassThroughCommand in main.cpp.

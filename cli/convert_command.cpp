@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "vexmora/data/old_conversion.h"
 #include "vexmora/data/record_json.h"
+#include "vexmora/gui/picture_decoder.h"
 
 namespace vex::cli {
 
@@ -38,6 +39,7 @@ int convert(const ConvertOptions& options) {
     choices.deleteOld = options.deleteOld;
     const bool overwrite = options.overwrite;
     choices.mayReplace = [overwrite](const fs::path&) { return overwrite; };
+    choices.pictureRefusal = gui::monsterPictureRefusal;
 
     bool allConverted = true;
     for (const fs::path& file : *files) {
@@ -51,6 +53,7 @@ int convert(const ConvertOptions& options) {
                                    {"reason", reasonKey(result.reason)},
                                    {"output", nullptr}};
             if (!result.output.empty()) line["output"] = result.output.string();
+            if (!result.pictureRefusal.empty()) line["pictureRefused"] = result.pictureRefusal;
             std::cout << jsonLine(line) << "\n";
         } else {
             std::cout << conversionLogLine(name, result) << "\n";

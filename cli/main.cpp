@@ -21,5 +21,8 @@ int main(int argc, char** argv) {
 #ifdef VEXMORA_HAVE_NET
     addNetCommand(app);
 #endif
+#ifdef VEXMORA_HAVE_FRAME
+    addFrameCommand(app);
+#endif
     return runCommandLine(app, argc, argv);
 }

@@ -47,9 +47,7 @@ Scene& scene() {
         m.stage = 0;
         for (int side = 0; side < 2; ++side) {
             LoadedMonster monster = *loadMonster(content.monsters[static_cast<size_t>(side)]);
-            MonsterPictureSource picture{monster.picture, monster.record.imageFile, monster.record.imageSize,
-                                         monster.record.extraNumber(kFlipSide), monster.record.extraNumber(kImageOffsetY)};
-            made.composer->setMonster(side, picture);
+            made.composer->setMonster(side, gui::pictureSourceOf(monster));
             SideView& v = m.side[static_cast<size_t>(side)];
             v.facts = factsOfRecord(monster.record, 1000, 10);
             v.gauge = {873 - 100 * side, 42, side == 0 ? 30 : -20};

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "vexmora/data/numbers.h"
+#include "vexmora/data/picture_size.h"
 #include "vexmora/data/scrambled_file.h"
 #include "vexmora/data/text.h"
 
@@ -219,6 +220,9 @@ Result<LoadedMonster> decodeMonster(std::string_view fileBytes, std::string_view
     LoadedMonster loaded;
     loaded.record = std::move(parsed.value());
     loaded.formatByte = info.formatByte;
+    // The size is outside the checksum: a file may carry any number there ("9e9", "-5"). It
+    // is read as the editor's slider can set it.
+    loaded.record.imageSize = clampImageSize(loaded.record.imageSize);
     if (!loaded.record.imageFile.empty()) loaded.picture = payload.substr(kPictureOffset);
 
     MonsterRecord& m = loaded.record;

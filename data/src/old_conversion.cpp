@@ -1,11 +1,19 @@
 #include "vexmora/data/old_conversion.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/old_monster_file.h"
+#include "vexmora/data/picture_format.h"
+#include "vexmora/data/picture_size.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/data/text.h"
 
@@ -45,6 +53,71 @@ fs::path existingEntry(const fs::path& folder, std::string_view name, bool wantF
     std::error_code ec;
     const bool exists = wantFolder ? fs::is_directory(found, ec) : fs::exists(found, ec);
     return exists ? found : fs::path();
+}
+
+// The picture "ICON\<name>" beside an old file. The folder and the file are opened without
+// following a symbolic link, the file relative to the opened folder, so a link put in place
+// between the look and the read is refused too.
+struct IconPicture {
+    enum Outcome { Read, NoFolder, NoFile, Link, TooLarge, Unreadable } outcome = NoFolder;
+    std::string bytes;
+    std::string detail;   // what went wrong reading (Unreadable)
+    std::string refusal;  // why the picture is left out; empty while it may be embedded
+};
+
+IconPicture readIconPicture(const fs::path& oldFolder, std::string_view imageFile) {
+    IconPicture picture;
+    std::error_code ec;
+    const fs::path iconFolder = resolveIn(oldFolder, "ICON");
+    const fs::file_status folderStatus = fs::symlink_status(iconFolder, ec);
+    if (fs::is_symlink(folderStatus)) {
+        picture.outcome = IconPicture::Link;
+        return picture;
+    }
+    if (!fs::is_directory(folderStatus)) return picture;
+    const int folderFd = ::open(iconFolder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folderFd < 0) {
+        picture.outcome = errno == ELOOP || errno == ENOTDIR ? IconPicture::Link : IconPicture::NoFolder;
+        return picture;
+    }
+    const std::string name = resolveIn(iconFolder, safeFileName(imageFile)).filename().string();
+    // Non-blocking, so that a pipe named like the picture cannot hold the conversion.
+    const int fd = ::openat(folderFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    const int openError = errno;
+    ::close(folderFd);
+    if (fd < 0) {
+        picture.outcome = openError == ELOOP ? IconPicture::Link : IconPicture::NoFile;
+        return picture;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        picture.outcome = IconPicture::NoFile;
+        return picture;
+    }
+    if (static_cast<uintmax_t>(info.st_size) > kMaxPictureBytes) {
+        ::close(fd);
+        picture.outcome = IconPicture::TooLarge;
+        return picture;
+    }
+    picture.bytes.resize(kMaxPictureBytes + 1);
+    size_t got = 0;
+    while (got < picture.bytes.size()) {
+        const ssize_t n = ::read(fd, picture.bytes.data() + got, picture.bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            picture.detail = "ファイルを読み込めません: " + name + " (" + std::strerror(errno) + ")";
+            ::close(fd);
+            picture.outcome = IconPicture::Unreadable;
+            return picture;
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    picture.bytes.resize(got);
+    picture.outcome = got > kMaxPictureBytes ? IconPicture::TooLarge : IconPicture::Read;
+    return picture;
 }
 
 }  // namespace
@@ -95,6 +168,7 @@ void applyConversionRules(MonsterRecord& m) {
 
     if (m.imageSize < 10) m.imageSize = sat16(int64_t{m.imageSize} * 40);
     if (m.imageSize > 200) m.imageSize = 200;
+    m.imageSize = clampImageSize(m.imageSize);  // a negative size too ends in the editor's range
 
     for (int k = 0; k < kSlotCount; ++k) {
         // The file keeps elements as numbers: an odd text would not read back.
@@ -139,23 +213,35 @@ ConversionResult convertOldFile(const fs::path& oldFile, const ConversionChoices
     }
 
     // The picture: "ICON\<imageFile>" beside the old file. A name from the file never leads
-    // out of that folder.
+    // out of that folder, and a link never leads anywhere.
     const fs::path folder = oldFile.parent_path();
-    const fs::path iconFolder = existingEntry(folder, "ICON", true);
-    if (iconFolder.empty() || m.imageFile.empty()) return failed(ConversionReason::NoPictureFolder, kNoPictureFolderText);
-    const fs::path pictureFile = existingEntry(iconFolder, safeFileName(m.imageFile), false);
-    if (pictureFile.empty()) return failed(ConversionReason::NoPictureFile, kNoPictureFileText);
-    std::error_code ec;
-    if (fs::is_regular_file(pictureFile, ec) && fs::file_size(pictureFile, ec) > kMaxPictureBytes)
+    if (m.imageFile.empty()) return failed(ConversionReason::NoPictureFolder, kNoPictureFolderText);
+    IconPicture icon = readIconPicture(folder, m.imageFile);
+    switch (icon.outcome) {
+    case IconPicture::Read: break;
+    case IconPicture::NoFolder: return failed(ConversionReason::NoPictureFolder, kNoPictureFolderText);
+    case IconPicture::NoFile: return failed(ConversionReason::NoPictureFile, kNoPictureFileText);
+    case IconPicture::TooLarge:
         return otherError(ConversionReason::Other,
                           "画像ファイルが大きすぎます（" + std::to_string(kMaxPictureBytes) + "バイトまで）");
-    auto picture = readWholeFile(pictureFile, kMaxPictureBytes);
-    if (!picture) return otherError(ConversionReason::Other, picture.error().message);
+    case IconPicture::Unreadable: return otherError(ConversionReason::Other, icon.detail);
+    case IconPicture::Link: icon.refusal = kPictureIsLinkText; break;
+    }
+    if (icon.refusal.empty()) {
+        const auto refusal = choices.pictureRefusal ? choices.pictureRefusal(icon.bytes) : pictureBytesRefusal(icon.bytes);
+        if (refusal) icon.refusal = *refusal;
+    }
 
     applyConversionRules(m);
 
     ConversionResult result;
-    result.picture = std::move(picture.value());
+    if (icon.refusal.empty()) {
+        result.picture = std::move(icon.bytes);
+    } else {
+        // Converted without it: the monster fights with the battle's stand-in.
+        m.imageFile.clear();
+        result.pictureRefusal = icon.refusal;
+    }
     const auto fileName = convertedFileName(m);
     if (!fileName) {
         ConversionResult r = failed(ConversionReason::BadName, kBadNameText);
@@ -180,8 +266,11 @@ ConversionResult convertOldFile(const fs::path& oldFile, const ConversionChoices
     result.status = ConversionStatus::Converted;
     result.reason = ConversionReason::None;
     result.text = std::string(kConvertedText) + "（" + target.filename().string() + "）";
+    if (!result.pictureRefusal.empty())
+        result.text += std::string("。") + kPictureNotEmbeddedText + "：" + result.pictureRefusal;
     result.output = target;
     result.record = std::move(m);
+    std::error_code ec;
     if (choices.deleteOld && !fs::remove(oldFile, ec))
         result.text += "。元のデータは削除できませんでした";
     return result;

@@ -13,7 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "vexmora/editor/monster_picture.h"
+#include "vexmora/gui/monster_sprite.h"
+#include "vexmora/gui/picture_decoder.h"
 #include "vexmora/editor/qt_dialogs.h"
 
 namespace vex {
@@ -193,6 +194,7 @@ void ConvertDialog::convertNext() {
     ConversionChoices choices;
     choices.deleteOld = deleteOld_->isChecked();
     choices.mayReplace = [this](const fs::path& existing) { return askToReplace(existing); };
+    choices.pictureRefusal = gui::monsterPictureRefusal;
     const fs::path file = folder_ / fs::path(name.toStdString());
     const ConversionResult result = convertOldFile(file, choices);
 
@@ -216,13 +218,12 @@ void ConvertDialog::finish() {
 }
 
 void ConvertDialog::showPicture(const ConversionResult& result) {
-    const QImage image = result.picture.empty() ? QImage() : monsterPicture(result.picture, result.record.imageFile);
-    if (image.isNull()) {
+    const QSize box = picture_->size() - QSize(4, 4);
+    const QImage image = gui::MonsterPicture(result.picture).preview(box.width(), box.height());
+    if (image.isNull())
         picture_->clear();
-    } else {
-        picture_->setPixmap(QPixmap::fromImage(
-            image.scaled(picture_->size() - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    }
+    else
+        picture_->setPixmap(QPixmap::fromImage(image));
     pictureName_->setText(q(result.record.name));
 }
 

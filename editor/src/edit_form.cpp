@@ -22,7 +22,7 @@
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/ui/battle_geometry.h"
-#include "vexmora/ui/monster_sprite.h"
+#include "vexmora/gui/monster_sprite.h"
 
 namespace vex {
 
@@ -411,30 +411,26 @@ void EditForm::showSlot(int k) {
 }
 
 void EditForm::showPictureTip() {
-    int width = 0, height = 0;
-    if (!pictureBytes_.empty()) {
-        const QImage picture = QImage::fromData(QByteArray(pictureBytes_.data(), static_cast<qsizetype>(pictureBytes_.size())));
-        width = picture.width();
-        height = picture.height();
+    const gui::MonsterPicture picture(pictureBytes_);
+    if (picture.empty()) {
+        size_->setToolTip(QString());
+    } else if (picture.refused()) {
+        size_->setToolTip(q(picture.refusal()));
+    } else {
+        size_->setToolTip(q(pictureSizeTip(size_->value(), picture.image().width(), picture.image().height())));
     }
-    size_->setToolTip(height > 0 ? q(pictureSizeTip(size_->value(), width, height)) : QString());
 }
 
 void EditForm::redrawPreview() {
     QImage frame = previewGround().convertToFormat(QImage::Format_BGR888);
-    ui::PixelView target{frame.bits(), frame.width(), frame.height(), static_cast<int>(frame.bytesPerLine())};
+    gui::PixelView target{frame.bits(), frame.width(), frame.height(), static_cast<int>(frame.bytesPerLine())};
     const MonsterRecord& m = session_.monster;
-    ui::MonsterPictureSource source;
-    source.bytes = pictureBytes_;
-    source.imageFile = m.imageFile;
-    source.imageSize = m.imageSize;
-    source.flipSide = m.extraNumber(kFlipSide);
-    source.imageOffsetY = m.extraNumber(kImageOffsetY);
+    const gui::MonsterPicture picture(pictureBytes_);
     for (int side = 0; side < 2; ++side) {
-        ui::Sprite sprite = ui::monsterSprite(source, side);
+        gui::Sprite sprite = picture.sprite(m.imageSize, gui::mirroredOn(m.extraNumber(kFlipSide), side));
         if (sprite.empty()) continue;
-        const ui::SpritePlace place = ui::restingPlace(sprite, side, source.imageOffsetY);
-        ui::drawSprite(target, place.x, place.y, sprite);
+        const ui::SpritePlace place = ui::restingPlace(sprite.width, sprite.height, side, m.extraNumber(kImageOffsetY));
+        gui::drawSprite(target, place.x, place.y, sprite);
     }
     previewImage_ = frame.convertToFormat(QImage::Format_RGB32);
     preview_->setPixmap(QPixmap::fromImage(previewImage_));

@@ -4,6 +4,7 @@
 
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/numbers.h"
+#include "vexmora/data/picture_size.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/data/text.h"
 
@@ -67,9 +68,8 @@ std::string removalRefusalText(int blockerId) {
 }
 
 std::string pictureSizeTip(int imageSize, int pictureWidth, int pictureHeight) {
-    const int64_t height = intFloor(imageSize * 0.5 + 64);
-    const int64_t width = pictureHeight > 0 ? intFloor(static_cast<double>(height) * pictureWidth / pictureHeight) : 0;
-    return "表示されるサイズは" + std::to_string(width) + "×" + std::to_string(height) + "です";
+    const DrawnSize drawn = monsterDrawnSize(imageSize, pictureWidth, pictureHeight);
+    return "表示されるサイズは" + std::to_string(drawn.width) + "×" + std::to_string(drawn.height) + "です";
 }
 
 int16_t offsetUp(int16_t imageOffsetY) { return imageOffsetY >= -50 ? static_cast<int16_t>(imageOffsetY - 1) : imageOffsetY; }

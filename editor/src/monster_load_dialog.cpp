@@ -13,7 +13,7 @@
 
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/data/text.h"
-#include "vexmora/editor/monster_picture.h"
+#include "vexmora/gui/monster_sprite.h"
 #include "vexmora/report/record_view.h"
 
 namespace vex {
@@ -183,10 +183,11 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
     const MonsterRecord& m = loaded->record;
     if (!context_.debug && m.isSystemData()) return;  // shown as "---", only deletable
 
-    const QImage image = monsterPicture(loaded->picture, m.imageFile);
-    if (!image.isNull())
-        picture_->setPixmap(QPixmap::fromImage(image.scaled(picture_->size() - QSize(4, 4), Qt::KeepAspectRatio,
-                                                            Qt::SmoothTransformation)));
+    const gui::MonsterPicture picture(loaded->picture);
+    const QSize box = picture_->size() - QSize(4, 4);
+    if (const QImage image = picture.preview(box.width(), box.height()); !image.isNull())
+        picture_->setPixmap(QPixmap::fromImage(image));
+    picture_->setToolTip(q(picture.refusal()));
     name_->setText(q(m.name));
     personality_->setText("性格：" + q(std::string(personalityCaption(m.personalityCode()))));
     points_->setText(QString("ATK %1  DEF %2  SPD %3").arg(m.atk).arg(m.def).arg(m.spd));
@@ -201,6 +202,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
         passwordFrame_->show();
     }
     QString details;
+    if (picture.refused()) details += "画像：" + q(picture.refusal()) + "\n\n";
     details += "開始時：" + q(m.extra[kLineStart]) + "\n";
     details += "勝利時：" + q(m.extra[kLineWin]) + "\n";
     details += "敗北時：" + q(m.extra[kLineLose]) + "\n\n";

@@ -1,10 +1,8 @@
 #include "vexmora/editor/picture_import.h"
 
-#include <QImage>
-
 #include "vexmora/data/monster_file.h"
 #include "vexmora/editor/editor_rules.h"
-#include "vexmora/editor/monster_picture.h"
+#include "vexmora/gui/picture_decoder.h"
 
 namespace vex {
 
@@ -20,10 +18,10 @@ Result<ImportedPicture> importPicture(const fs::path& path) {
 
     ImportedPicture picture;
     picture.imageFile = iconNameFor(path.string());
-    const QImage image = monsterPicture(*bytes, picture.imageFile);
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0) return Error{kTitle, kNotAPictureText};
-    picture.width = image.width();
-    picture.height = image.height();
+    auto decoded = gui::decodeMonsterPicture(*bytes);
+    if (!decoded) return Error{kTitle, std::string(kNotAPictureText) + "\r\n" + decoded.error().message};
+    picture.width = decoded->image.width();
+    picture.height = decoded->image.height();
     picture.bytes = std::move(*bytes);
     return picture;
 }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,9 +41,11 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& input) {
         _exit(127);
     }
     int status = 0;
-    waitpid(pid, &status, 0);
+    struct rusage usage {};
+    wait4(pid, &status, 0, &usage);
     CliRun run;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.peakKb = usage.ru_maxrss;
     run.out = slurp(outPath);
     run.err = slurp(errPath);
     return run;

@@ -8,6 +8,7 @@ struct CliRun {
     int status = -1;
     std::string out;
     std::string err;
+    long peakKb = 0;  // the process's peak memory, as the kernel counted it
 };
 
 // Runs the built vexmora-cli with the arguments (no shell involved) and collects its output.

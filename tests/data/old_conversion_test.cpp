@@ -64,7 +64,9 @@ TEST(OldConversionRules, EverySpecialTechniqueIsCaught) {
 }
 
 TEST(OldConversionRules, PictureSizeIsScaledUpAndCapped) {
-    const std::pair<int16_t, int16_t> cases[] = {{5, 200}, {9, 200}, {150, 150}, {10, 10}, {4, 160}, {200, 200}, {201, 200}};
+    // A negative size stays in the editor's range too.
+    const std::pair<int16_t, int16_t> cases[] = {{5, 200}, {9, 200}, {150, 150}, {10, 10}, {4, 160}, {200, 200}, {201, 200},
+                                                 {-5, 0}, {0, 0}, {-32768, 0}};
     for (auto [before, after] : cases) {
         MonsterRecord m = oldUser();
         m.imageSize = before;
@@ -233,6 +235,56 @@ TEST_F(OldFolder, APictureTooLargeForAMonsterFileIsAnError) {
     EXPECT_EQ(r.status, ConversionStatus::Failed);
     EXPECT_NE(r.text.find("画像ファイルが大きすぎます"), std::string::npos) << r.text;
     EXPECT_FALSE(fs::exists(folder() / "Slime.tvx"));
+}
+
+// A link in "ICON" could carry any file of the player's into a monster file that is then
+// shared: neither a linked picture nor a linked folder is read.
+TEST_F(OldFolder, ALinkedPictureOrPictureFolderIsNeverReadAndTheMonsterConvertsWithoutIt) {
+    test::TempFolder elsewhere;
+    const std::string secret = test::fixtureBytes("old/ICON/slime.png") + "private";
+    std::ofstream(elsewhere.path() / "secret.png", std::ios::binary) << secret;
+    fs::create_directory(elsewhere.path() / "icons");
+    fs::copy_file(test::fixturePath("old/ICON/slime.png"), elsewhere.path() / "icons" / "slime.png");
+
+    const auto expectConvertedWithoutPicture = [&](const char* what) {
+        const ConversionResult r = convert("tiny.tvo", {.deleteOld = false, .mayReplace = [](const fs::path&) { return true; }});
+        ASSERT_EQ(r.status, ConversionStatus::Converted) << what << ": " << r.text;
+        EXPECT_NE(r.text.find(kPictureNotEmbeddedText), std::string::npos) << what << ": " << r.text;
+        EXPECT_NE(r.text.find(kPictureIsLinkText), std::string::npos) << what << ": " << r.text;
+        auto loaded = loadMonster(r.output);
+        ASSERT_TRUE(loaded.ok()) << what;
+        EXPECT_TRUE(loaded->picture.empty()) << what;
+        EXPECT_TRUE(loaded->record.imageFile.empty()) << what;
+        EXPECT_EQ(readWholeFile(r.output, 1 << 20)->find("private"), std::string::npos) << what;
+    };
+
+    fs::remove(folder() / "ICON" / "slime.png");
+    fs::create_symlink(elsewhere.path() / "secret.png", folder() / "ICON" / "slime.png");
+    expectConvertedWithoutPicture("a linked picture");
+
+    fs::rename(folder() / "ICON", folder() / "old-icons");
+    fs::create_directory_symlink(elsewhere.path() / "icons", folder() / "ICON");
+    expectConvertedWithoutPicture("a linked folder");
+}
+
+TEST_F(OldFolder, APictureThatDoesNotDecodeIsLeftOutAndTheLogLineSaysWhy) {
+    // Without the decoder's verdict the format is still checked from the first bytes.
+    std::ofstream(folder() / "ICON" / "slime.png", std::ios::binary) << "II*\0 a TIFF named .png";
+    ConversionResult r = convert("tiny.tvo");
+    ASSERT_EQ(r.status, ConversionStatus::Converted) << r.text;
+    EXPECT_NE(r.text.find(std::string(kPictureNotEmbeddedText) + "：画像の形式が使えません"), std::string::npos) << r.text;
+    EXPECT_TRUE(loadMonster(r.output)->picture.empty());
+    EXPECT_TRUE(r.picture.empty());
+
+    // The decoder's verdict is what the game and the command-line tool pass.
+    fs::copy_file(test::fixturePath("old/ICON/slime.png"), folder() / "ICON" / "slime.png",
+                  fs::copy_options::overwrite_existing);
+    ConversionChoices choices{.deleteOld = false, .mayReplace = [](const fs::path&) { return true; }};
+    choices.pictureRefusal = [](std::string_view) { return std::optional<std::string>("画像が大きすぎます"); };
+    r = convert("tiny.tvo", choices);
+    ASSERT_EQ(r.status, ConversionStatus::Converted);
+    EXPECT_EQ(r.pictureRefusal, "画像が大きすぎます");
+    EXPECT_TRUE(loadMonster(r.output)->picture.empty());
 }
 
 TEST_F(OldFolder, ListsOldFilesOfAnyCaseInNameOrder) {

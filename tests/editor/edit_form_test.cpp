@@ -15,7 +15,9 @@
 #include <fstream>
 
 #include "../ui/modal_watcher.h"
+#include "hostile_pictures.h"
 #include "screenshots.h"
+#include "test_pictures.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
@@ -232,6 +234,35 @@ TEST_F(EditFormTest, TextBoxesRefuseWhatDoesNotFitInCp932Bytes) {
     EXPECT_TRUE(form.hasUnsavedEdits());
 }
 
+// One rule for the drawn size: the tip names the size the preview draws, which is the size the
+// battle draws (monsterDrawnSize; the frame tests check the battle's).
+TEST_F(EditFormTest, TheSizeTipAndThePreviewAgreeOnHeightAndProportions) {
+    QImage portrait(300, 400, QImage::Format_RGB32);
+    portrait.fill(QColor(255, 140, 0));
+    portrait.setPixelColor(0, 0, QColor(255, 0, 255));  // the transparent colour, in one pixel
+    MonsterRecord m = newMonster("たて", 300, 300, 300);
+    m.imageFile = "ICON.png";
+    m.imageSize = 100;
+    const fs::path path = home / "Data" / "たて.tvx";
+    ASSERT_TRUE(saveMonster(path, m, test::imageBytes(portrait, "PNG")).ok());
+
+    EditForm form(openingFor(path), dialogs, hooks);
+    EXPECT_EQ(form.sizeSlider()->toolTip(), "表示されるサイズは85×114です");
+    EditForm blank(EditorOpening{}, dialogs, hooks);
+    const QImage shown = form.previewImage(), ground = blank.previewImage();
+    int left = shown.width(), right = -1, top = shown.height(), bottom = -1;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width() / 2; ++x)
+            if (shown.pixel(x, y) != ground.pixel(x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    EXPECT_EQ(right - left + 1, 85);
+    EXPECT_EQ(bottom - top + 1, 114);
+}
+
 TEST_F(EditFormTest, PictureImportRefusesWhatAMonsterFileCannotHold) {
     EditForm form(openingFor(monsterPath), dialogs, hooks);
     const std::string before = form.session().monster.imageFile;
@@ -253,7 +284,7 @@ TEST_F(EditFormTest, PictureImportRefusesWhatAMonsterFileCannotHold) {
 
     chosenPicture = (home / "text.bmp").string();
     form.choosePicture();
-    EXPECT_EQ(dialogs.asked.back().text, kNotAPictureText);
+    EXPECT_EQ(dialogs.asked.back().text.rfind(kNotAPictureText, 0), 0u);  // then the reason
 
     chosenPicture = (home / "missing.png").string();
     form.choosePicture();
@@ -274,6 +305,21 @@ TEST_F(EditFormTest, PictureImportRefusesWhatAMonsterFileCannotHold) {
     auto back = loadMonster(monsterPath);
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back->picture.size(), maxPictureBytes());
+}
+
+TEST_F(EditFormTest, PictureImportRefusesHostilePicturesNamingTheLimit) {
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    const std::string before = form.session().monster.imageFile;
+    for (const test::HostilePicture& hostile : test::hostilePictures()) {
+        chosenPicture = (home / "hostile.png").string();
+        writeFile(chosenPicture, QByteArray::fromStdString(hostile.bytes));
+        form.choosePicture();
+        ASSERT_FALSE(dialogs.asked.empty()) << hostile.name;
+        EXPECT_EQ(dialogs.asked.back().text.rfind(kNotAPictureText, 0), 0u) << hostile.name;
+        EXPECT_NE(dialogs.asked.back().text.find(hostile.limit), std::string::npos) << hostile.name;
+        EXPECT_EQ(form.session().monster.imageFile, before) << hostile.name;
+        EXPECT_EQ(form.session().sourcePaths[1], "") << hostile.name;
+    }
 }
 
 TEST_F(EditFormTest, UnsavedEditsAreNeverLostSilently) {

@@ -10,7 +10,6 @@
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/editor/monster_load_dialog.h"
-#include "vexmora/editor/monster_picture.h"
 
 namespace vex {
 namespace {
@@ -110,21 +109,6 @@ TEST(RecordView, ShowsTheFiguresOfTheHistory) {
     EXPECT_EQ(view.windowTitle(), "ねこの戦歴");
     EXPECT_EQ(view.figureText(0), " 5");
     EXPECT_EQ(view.figureText(3), "------");
-}
-
-TEST(MonsterPicture, BmpIsTransparentWhereItHasItsTopLeftColour) {
-    QImage src(4, 4, QImage::Format_RGB888);
-    src.fill(QColor(255, 0, 255));
-    src.setPixelColor(2, 2, QColor(10, 200, 30));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    src.save(&buffer, "BMP");
-    const QImage img = monsterPicture(bytes.toStdString(), "ICON.bmp");
-    ASSERT_FALSE(img.isNull());
-    EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
-    EXPECT_EQ(qAlpha(img.pixel(2, 2)), 255);
-    EXPECT_TRUE(monsterPicture("not a picture", "ICON.png").isNull());
 }
 
 }  // namespace

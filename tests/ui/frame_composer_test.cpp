@@ -50,7 +50,7 @@ protected:
         picture.fill(kMagenta);
         for (int y = innerFrom; y < innerTo; ++y)
             for (int x = innerFrom; x < innerTo; ++x) picture.setPixelColor(x, y, inner);
-        return {test::imageBytes(picture, "BMP"), "ICON.bmp", 50, 0, 0};
+        return {test::imageBytes(picture, "BMP"), 50, 0, 0};
     }
 
     static QColor at(const FrameComposer& c, int x, int y) { return c.frame().pixelColor(x, y); }
@@ -59,17 +59,19 @@ protected:
     std::shared_ptr<PelkitLibrary> library_;
 };
 
-TEST_F(FrameTest, AMonsterOfPictureSize50Is92PixelsWide) {
+// The height the size gives, the width in the picture's proportions: what the editor's tip says.
+TEST_F(FrameTest, AMonsterStandsAsHighAsItsSizeGivesAndAsWideAsItsProportions) {
     auto composer = makeComposer();
     // Orange all over but the top-left pixel, whose colour becomes transparent.
     QImage picture(100, 100, QImage::Format_RGB888);
     picture.fill(QColor(255, 140, 0));
     picture.setPixelColor(0, 0, kMagenta);
-    composer->setMonster(0, {test::imageBytes(picture, "BMP"), "ICON.bmp", 50, 0, 0});
-    EXPECT_EQ(composer->monsterWidth(0), 92);
+    composer->setMonster(0, {test::imageBytes(picture, "BMP"), 50, 0, 0});
+    EXPECT_EQ(composer->monsterWidth(0), 89);
+    EXPECT_EQ(composer->monsterHeight(0), 89);
     composer->compose(modelWithSide0(), 0);
 
-    const int row = kFootY - 46;
+    const int row = kFootY - 44;
     int first = -1, count = 0;
     for (int x = 0; x < kFrameWidth; ++x) {
         if (at(*composer, x, row) == QColor(255, 140, 0)) {
@@ -77,23 +79,37 @@ TEST_F(FrameTest, AMonsterOfPictureSize50Is92PixelsWide) {
             ++count;
         }
     }
-    EXPECT_EQ(count, 92);
-    EXPECT_EQ(first, kCentreX[0] - 46);
-    EXPECT_EQ(at(*composer, kCentreX[0], kFootY - 92), QColor(255, 140, 0));  // it stands on the foot line
+    EXPECT_EQ(count, 89);
+    EXPECT_EQ(first, kCentreX[0] - 44);
+    EXPECT_EQ(at(*composer, kCentreX[0], kFootY - 89), QColor(255, 140, 0));  // it stands on the foot line
+    EXPECT_EQ(at(*composer, kCentreX[0], kFootY - 90), test::stageColour(0));
     EXPECT_EQ(at(*composer, kCentreX[0], kFootY), test::stageColour(0));
+
+    // A 3:4 picture at size 100 is 85 x 114, not 116 x 155; a 1:2 one at 50 stays 89 high
+    // instead of reaching into the status windows.
+    QImage portrait(300, 400, QImage::Format_RGB888);
+    portrait.fill(QColor(255, 140, 0));
+    composer->setMonster(1, {test::imageBytes(portrait, "PNG"), 100, 0, 0});
+    EXPECT_EQ(composer->monsterWidth(1), 85);
+    EXPECT_EQ(composer->monsterHeight(1), 114);
+    QImage tall(50, 100, QImage::Format_RGB888);
+    tall.fill(QColor(255, 140, 0));
+    composer->setMonster(1, {test::imageBytes(tall, "PNG"), 50, 0, 0});
+    EXPECT_EQ(composer->monsterWidth(1), 44);
+    EXPECT_EQ(composer->monsterHeight(1), 89);
 }
 
 TEST_F(FrameTest, ABmpPictureIsTransparentWhereItHasItsTopLeftColour) {
     auto composer = makeComposer();
     composer->setMonster(0, bmpMonster(kGreen));
     composer->compose(modelWithSide0(), 0);
-    // The green square of the picture (30-70 of 100) lands around the middle of the 92 pixels.
-    EXPECT_EQ(at(*composer, kCentreX[0], kFootY - 46), kGreen);
+    // The green square of the picture (30-70 of 100) lands around the middle of the 89 pixels.
+    EXPECT_EQ(at(*composer, kCentreX[0], kFootY - 44), kGreen);
     // Where the picture was magenta, the stage shows.
     EXPECT_EQ(at(*composer, kCentreX[0] - 40, kFootY - 88), test::stageColour(0));
     EXPECT_EQ(at(*composer, kCentreX[0] + 40, kFootY - 4), test::stageColour(0));
-    for (int y = kFootY - 92; y < kFootY; ++y)
-        for (int x = kCentreX[0] - 46; x < kCentreX[0] + 46; ++x)
+    for (int y = kFootY - 89; y < kFootY; ++y)
+        for (int x = kCentreX[0] - 44; x < kCentreX[0] + 45; ++x)
             ASSERT_NE(at(*composer, x, y), kMagenta) << x << "," << y;
 }
 
@@ -107,16 +123,14 @@ TEST_F(FrameTest, AGifKeepsItsOwnTransparencyWhateverItsTopLeftColour) {
     const std::string gif = test::gifBytes(10, 10, {Qt::white, QColor(0, 0, 255), QColor(255, 0, 0), Qt::black}, indices, 0);
     ASSERT_FALSE(QImage::fromData(QByteArray::fromStdString(gif), "GIF").isNull());
 
-    for (const char* name : {"ICON.gif", "ICON.GIF"}) {
-        auto composer = makeComposer();
-        composer->setMonster(0, {gif, name, 50, 0, 0});
-        composer->compose(modelWithSide0(), 0);
-        const int left = kCentreX[0] - 46, top = kFootY - 92;
-        EXPECT_EQ(at(*composer, left + 12, top + 12), QColor(0, 0, 255)) << name;  // kept, not keyed
-        EXPECT_EQ(at(*composer, left + 55, top + 55), QColor(255, 0, 0)) << name;
-        EXPECT_EQ(at(*composer, left + 85, top + 12), test::stageColour(0)) << name;  // its own transparency
-        EXPECT_EQ(at(*composer, left + 12, top + 85), test::stageColour(0)) << name;
-    }
+    auto composer = makeComposer();
+    composer->setMonster(0, {gif, 50, 0, 0});
+    composer->compose(modelWithSide0(), 0);
+    const int left = kCentreX[0] - 44, top = kFootY - 89;
+    EXPECT_EQ(at(*composer, left + 12, top + 12), QColor(0, 0, 255));  // kept, not keyed
+    EXPECT_EQ(at(*composer, left + 53, top + 53), QColor(255, 0, 0));
+    EXPECT_EQ(at(*composer, left + 83, top + 12), test::stageColour(0));  // its own transparency
+    EXPECT_EQ(at(*composer, left + 12, top + 83), test::stageColour(0));
 }
 
 TEST_F(FrameTest, StageNumbersShowTheirPicturesAndStage97TheSecondToLastRareOne) {

@@ -20,6 +20,7 @@
 #include "vexmora/editor/scenario_load_dialog.h"
 #include "vexmora/editor/scenario_make_form.h"
 #include "vexmora/scenario/scenario_draft.h"
+#include "vexmora/gui/monster_sprite.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/scenario_play.h"
 #include "vexmora/ui/shell.h"
@@ -284,7 +285,8 @@ private slots:
         QCOMPARE(presenter_->pages, std::vector<std::string>{"story1.html"});
         QCOMPARE(dialogs_.asked.back().title, std::string("エラー"));
         QCOMPARE(dialogs_.asked.back().text,
-                 "\r\nエラーが発生しました\r\n有効なアイコンではありません\r\n" + bossPath.string());
+                 "\r\nエラーが発生しました\r\n有効なアイコンではありません\r\n" +
+                     gui::MonsterPicture("these bytes are no picture").refusal() + "\r\n" + bossPath.string());
     }
 
     void anExchangedBossStopsTheRun() {

@@ -1,5 +1,5 @@
-// Where things stand on the battle frame: monster sizes, the command rows and their slides,
-// the key grid of two players, the help line, and the masked sprite copies.
+// Where things stand on the battle frame: a sinking monster, the command rows and their slides,
+// the key grid of two players and the help line.
 
 #include <gtest/gtest.h>
 
@@ -7,21 +7,9 @@
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/ui/battle_geometry.h"
 #include "vexmora/ui/command_rows.h"
-#include "vexmora/ui/sprite.h"
 
 namespace vex::ui {
 namespace {
-
-TEST(MonsterSize, DisplaySizeRisesToAMultipleOfFour) {
-    EXPECT_EQ(monsterDisplaySize(50), 92);  // 89, raised
-    EXPECT_EQ(monsterDisplaySize(0), 64);
-    EXPECT_EQ(monsterDisplaySize(56), 92);  // exactly 92
-    EXPECT_EQ(monsterDisplaySize(57), 92);  // 92.5: halves round to even
-    EXPECT_EQ(monsterDisplaySize(59), 96);  // 93.5 rounds to 94
-    EXPECT_EQ(monsterDisplaySize(200), 164);
-    EXPECT_EQ(monsterDisplayHeight(92, 100, 100), 92);
-    EXPECT_EQ(monsterDisplayHeight(92, 120, 60), 46);
-}
 
 TEST(MonsterSize, ASinkingMonsterShowsItsTopAboveTheFootLine) {
     EXPECT_EQ(visibleHeight(0, 92), 92);
@@ -113,58 +101,6 @@ TEST(CommandRows, TheHelpLineDescribesTheRow) {
     blast.techId = tech::kSpBlast;
     blast.miracle = true;
     EXPECT_NE(rowHelpText(3, blast).find("ＳＰ：ＡＬＬ"), std::string::npos);
-}
-
-// A 4 x 2 picture whose magenta pixels are transparent.
-Sprite twoColourSprite() {
-    const uint8_t m[3] = {255, 0, 255};  // B, G, R of magenta
-    const uint8_t g[3] = {0, 200, 0};
-    std::vector<uint8_t> bgr;
-    for (int i = 0; i < 8; ++i) {
-        const uint8_t* c = (i % 2 == 0) ? m : g;
-        bgr.insert(bgr.end(), c, c + 3);
-    }
-    return spriteFromPicture(bgr.data(), 4, 2, 12, 0xFF00FF);
-}
-
-TEST(Sprites, TheMaskKeepsTheFrameWhereThePictureHasItsTransparentColour) {
-    Sprite sprite = twoColourSprite();
-    // make mask: the transparent colour becomes black in the picture and white in the mask.
-    EXPECT_EQ(sprite.picture[0], 0);
-    EXPECT_EQ(sprite.mask[0], 255);
-    EXPECT_EQ(sprite.mask[3], 0);
-    EXPECT_EQ(sprite.picture[4], 200);
-
-    std::vector<uint8_t> frame(3 * 6 * 3, 77);
-    PixelView target{frame.data(), 6, 3, 18};
-    drawSprite(target, 1, 1, sprite);
-    EXPECT_EQ(target.pixel(1, 1)[1], 77);   // transparent: the frame shows
-    EXPECT_EQ(target.pixel(2, 1)[1], 200);  // the picture
-    EXPECT_EQ(target.pixel(2, 1)[0], 0);
-    EXPECT_EQ(target.pixel(0, 1)[1], 77);   // untouched outside
-    EXPECT_EQ(target.pixel(5, 2)[1], 77);
-}
-
-TEST(Sprites, CopiesThatReachPastAnEdgeAreCutAndKeepTheirPlace) {
-    Sprite sprite = twoColourSprite();
-    std::vector<uint8_t> frame(3 * 4 * 2, 9);
-    PixelView target{frame.data(), 4, 2, 12};
-    drawSprite(target, -1, 1, sprite);  // the first column and the lower row fall outside
-    EXPECT_EQ(target.pixel(0, 1)[1], 200);  // sprite column 1
-    EXPECT_EQ(target.pixel(1, 1)[1], 9);    // sprite column 2 is transparent
-    EXPECT_EQ(target.pixel(2, 1)[1], 200);
-    EXPECT_EQ(target.pixel(3, 1)[1], 9);
-    EXPECT_EQ(target.pixel(0, 0)[1], 9);
-    drawSprite(target, 2, 0, sprite, 1);  // only the top row; two columns fall outside
-    EXPECT_EQ(target.pixel(2, 0)[1], 9);
-    EXPECT_EQ(target.pixel(3, 0)[1], 200);
-    EXPECT_EQ(target.pixel(3, 1)[1], 9);  // the second row is not drawn
-
-    const ClippedArea a = clipArea(-5, 10, 20, 20, 64, 0, 384, 248);
-    EXPECT_EQ(a.x, 0);
-    EXPECT_EQ(a.sx, 69);
-    EXPECT_EQ(a.w, 15);
-    EXPECT_TRUE(clipArea(400, 0, 10, 10, 0, 0, 384, 248).empty());
 }
 
 }  // namespace

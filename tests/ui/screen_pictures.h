@@ -9,15 +9,9 @@
 
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/paths.h"
+#include "test_pictures.h"
 
 namespace vex::test {
-
-// The bytes of a picture in a format QImage writes ("BMP", "PNG").
-std::string imageBytes(const QImage& image, const char* format);
-// A GIF with a four-colour palette; `indices` holds one palette index a pixel, row by row,
-// and pixels of `transparentIndex` are transparent.
-std::string gifBytes(int width, int height, const std::vector<QColor>& palette, const std::vector<uint8_t>& indices,
-                     int transparentIndex);
 
 // A picture of one colour, saved as a 24-bit BMP below the program folder.
 void writeSolidBmp(const fs::path& file, int width, int height, QColor colour);

@@ -182,6 +182,16 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
             composer_->setMonster(side, session_->pictureOf(side));
         else
             composer_->clearMonster(side);
+        // A refused picture is drawn as the stand-in; the help line says why.
+        const std::string& refusal = session_->hasFighter(side) ? composer_->pictureRefusal(side) : std::string();
+        pictureNotes_[static_cast<size_t>(side)] =
+            refusal.empty() ? QString() : QStringLiteral("%1Ｐの画像を表示できません：%2").arg(side + 1).arg(qtText(refusal));
+        if (session_->battleRunning()) {
+            help_->setText(pictureNotes());
+            showingHint_ = false;
+        } else {
+            updateHelp();
+        }
         canvas_->refresh();
     });
     connect(session_.get(), &BattleSession::helpChanged, this, [this](const QString& text) {
@@ -308,14 +318,23 @@ std::optional<fs::path> BattleScreen::chooseReplayFile(BattleScreenOptions::Repl
     return fs::path(chosen.toStdString());
 }
 
-// Until a battle starts the help line says what to do next.
+QString BattleScreen::pictureNotes() const {
+    QStringList notes;
+    for (const QString& note : pictureNotes_)
+        if (!note.isEmpty()) notes << note;
+    return notes.join(QLatin1Char('\n'));
+}
+
+// Until a battle starts the help line says what to do next (and why a picture is not shown).
 void BattleScreen::updateHelp() {
     if (session_->battleRunning()) {
-        if (showingHint_) help_->clear();
+        if (showingHint_) help_->setText(pictureNotes());
         showingHint_ = false;
         return;
     }
-    help_->setText(qtText(session_->policy().readyHint(session_->hasFighter(0), session_->hasFighter(1))));
+    QString hint = qtText(session_->policy().readyHint(session_->hasFighter(0), session_->hasFighter(1)));
+    if (const QString notes = pictureNotes(); !notes.isEmpty()) hint += QLatin1Char('\n') + notes;
+    help_->setText(hint);
     showingHint_ = true;
 }
 

@@ -8,6 +8,7 @@
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/rules/fighter_checks.h"
 #include "vexmora/ui/battle_geometry.h"
+#include "vexmora/ui/battle_opening.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
 #include "vexmora/ui/sound_table.h"
@@ -18,7 +19,6 @@ namespace vex::ui {
 namespace {
 
 constexpr int kMusicLoopMs = 500;
-constexpr int kStartLineMs = 1400;
 constexpr int kWinnerLineMs = 2000;
 
 Rgb rgbOf(uint32_t rgb) {
@@ -100,16 +100,8 @@ const LoadedFighter* BattleSession::fighter(int side) const {
 }
 
 MonsterPictureSource BattleSession::pictureOf(int side) const {
-    MonsterPictureSource source;
     const LoadedFighter* f = fighter(side);
-    if (!f) return source;
-    const MonsterRecord& r = f->monster.record;
-    source.bytes = f->monster.picture;
-    source.imageFile = r.imageFile;
-    source.imageSize = r.imageSize;
-    source.flipSide = r.extraNumber(kFlipSide);
-    source.imageOffsetY = r.extraNumber(kImageOffsetY);
-    return source;
+    return f ? gui::pictureSourceOf(f->monster) : MonsterPictureSource{};
 }
 
 // ---------------------------------------------------------------------------------------
@@ -265,28 +257,7 @@ void BattleSession::start() {
     view_.watch(battle_.get());
     battle_->startBattle(stageCount);
 
-    // The fighters as they enter, before the events of the start play.
-    auto facts = std::make_shared<BattleFacts>(factsOf(*battle_));
-    for (SideFacts& side : facts->side) side.offsetY = 0;
-    std::deque<Step> opening;
-    opening.push_back({step::Sync{facts}});
-    // What each monster says when a battle starts, one after the other.
-    int delay = 0;
-    for (int side = 0; side < 2; ++side) {
-        const std::string& line = battle_->fighter(side).record.extra[kLineStart];
-        if (line.empty() || line == "0") continue;
-        opening.push_back({step::Speech{side, line, step::Bubble::Said, delay, kStartLineMs}});
-        delay += kStartLineMs;
-    }
-    if (!announcement.empty()) {
-        opening.push_back({step::Message{announcement, 2200}});
-        opening.push_back(pauseStep(2000, Wait::Scaled));
-    }
-    Timeline started;
-    for (Step& s : opening) started.push(std::move(s));
-    while (!timeline_.empty()) started.push(timeline_.pop());
-    started.push({step::StartDone{}});
-    timeline_ = std::move(started);
+    timeline_ = openingTimeline(*battle_, std::move(timeline_), announcement);
 
     battleMusic_ = battleMusicFor(battle_->state().stageIndex, battleMusic_);
     if (hooks_.startMusic) hooks_.startMusic(battleMusic_);

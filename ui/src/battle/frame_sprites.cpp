@@ -16,7 +16,6 @@
 #include "vexmora/ui/battle_geometry.h"
 #include "vexmora/ui/shell.h"
 #include "frame_parts.h"
-#include "vexmora/ui/monster_sprite.h"
 
 namespace vex::ui {
 
@@ -25,15 +24,14 @@ using namespace frame;
 void FrameComposer::setMonster(int side, const MonsterPictureSource& source) {
     MonsterSlot& slot = monster_[static_cast<size_t>(side)];
     slot.source = source;
+    slot.picture = MonsterPicture(source.bytes);
     slot.imageOffsetY = std::clamp(source.imageOffsetY, -51, 51);
     buildMonster(side, source.imageSize);
 }
 
 void FrameComposer::buildMonster(int side, int imageSize) {
     MonsterSlot& slot = monster_[static_cast<size_t>(side)];
-    MonsterPictureSource source = slot.source;
-    source.imageSize = imageSize;
-    slot.sprite = monsterSprite(source, side);
+    slot.sprite = slot.picture.sprite(imageSize, gui::mirroredOn(slot.source.flipSide, side));
     slot.builtSize = imageSize;
     slot.darkening.release();
     if (slot.sprite.empty()) return;
@@ -52,6 +50,7 @@ void FrameComposer::buildMonster(int side, int imageSize) {
 void FrameComposer::clearMonster(int side) {
     MonsterSlot& slot = monster_[static_cast<size_t>(side)];
     slot.source = {};
+    slot.picture = {};
     slot.builtSize = 0;
     slot.sprite = {};
     slot.darkening.release();

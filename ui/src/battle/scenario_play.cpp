@@ -9,7 +9,7 @@
 #include "vexmora/data/paths.h"
 #include "vexmora/editor/editor_rules.h"
 #include "vexmora/ui/browse.h"
-#include "vexmora/ui/monster_sprite.h"
+#include "vexmora/gui/monster_sprite.h"
 #include "vexmora/ui/shell.h"
 
 namespace vex::ui {
@@ -89,13 +89,14 @@ void ScreenScenarioPresenter::playEnding(ScenarioNext form) {
 
 Result<OpponentChoice> loadScenarioBoss(const fs::path& file) {
     auto boss = loadBossFile(file);
-    if (!boss || boss->record.imageFile.empty()) return boss;
-    MonsterPictureSource picture;
-    picture.bytes = boss->picture;
-    picture.imageFile = boss->record.imageFile;
-    picture.imageSize = boss->record.imageSize;
-    if (monsterSprite(picture, 1).empty())
-        return Error{kMissingBossTitle, "\r\nエラーが発生しました\r\n" + std::string(kNotAPictureText) + "\r\n" + file.string(), true};
+    if (!boss) return boss;
+    // A boss's picture that the decoder refuses ends the run like any other reading error of the
+    // boss; the message names the limit the picture broke.
+    const gui::MonsterPicture picture(boss->picture);
+    if (picture.refused())
+        return Error{kMissingBossTitle, "\r\nエラーが発生しました\r\n" + std::string(kNotAPictureText) + "\r\n" +
+                                            picture.refusal() + "\r\n" + file.string(),
+                     true};
     return boss;
 }
 

@@ -30,6 +30,9 @@ inline constexpr const char* kTooManyPointsText = "能力値の合計が1000を�
 inline constexpr const char* kSystemDataText = "システムデータのため変換しません";
 inline constexpr const char* kExistsText = "同じ名前のモンスターファイルがあるため変換しません";
 inline constexpr const char* kBadNameText = "名前がファイル名に使えないため変換しません";
+// Added to the result of a monster converted without its picture, before the reason.
+inline constexpr const char* kPictureNotEmbeddedText = "画像は埋め込みませんでした";
+inline constexpr const char* kPictureIsLinkText = "画像がシンボリックリンクです";
 
 // What a former system monster gets.
 inline constexpr const char* kOldVersionMark = "OLDversion";
@@ -50,7 +53,8 @@ struct ConversionResult {
     std::string text;       // the result as the log shows it after the separator
     fs::path output;        // the monster file written; empty when none was
     MonsterRecord record;   // the converted record, as far as the conversion got
-    std::string picture;    // the picture's bytes, once read
+    std::string picture;    // the picture's bytes as embedded; empty when none was
+    std::string pictureRefusal;  // why the picture was left out (the monster converted without it)
 };
 
 // "file name  :  result"
@@ -78,9 +82,16 @@ struct ConversionChoices {
     bool deleteOld = false;  // delete each old file once it is converted
     // Asked when NAME.tvx exists already; true replaces it. Without it nothing is replaced.
     std::function<bool(const fs::path& existing)> mayReplace;
+    // Why a picture may not be embedded (it does not decode, or breaks a limit); nothing when
+    // it may. The game and the command-line tool pass the picture decoder's verdict; without
+    // one only the checks that need no decoding are made (pictureBytesRefusal).
+    std::function<std::optional<std::string>(std::string_view bytes)> pictureRefusal = {};
 };
 
 // Converts one old file into a monster file beside it. Never throws; every outcome is a result.
+// The picture is read from "ICON" without following a symbolic link (neither the folder nor
+// the file may be one); a picture that is a link, or that pictureRefusal refuses, is left out
+// and the monster converts without it, its result saying why.
 ConversionResult convertOldFile(const fs::path& oldFile, const ConversionChoices& choices);
 
 // The old monster files of a folder ("*.tvo" in any case), in name order; an Error when the

@@ -44,7 +44,8 @@ inline constexpr int kTechUndead = 136;
 inline constexpr int kTechZombie = 137;
 inline constexpr int kTechGhost = 138;
 
-// The size slider's tip for a picture of the given pixel size.
+// The size slider's tip for a picture of the given pixel size: the size the battle draws it at
+// (monsterDrawnSize).
 std::string pictureSizeTip(int imageSize, int pictureWidth, int pictureHeight);
 
 // ↑ and ↓: one step while the offset is within -50..50, so the ends are -51 and 51.

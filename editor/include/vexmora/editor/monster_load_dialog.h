@@ -42,6 +42,8 @@ public:
     QPushButton* deleteButton() const { return deleteButton_; }
     QPushButton* historyButton() const { return historyButton_; }
     QLabel* nameLabel() const { return name_; }
+    // The preview picture; a refused picture shows the stand-in, and its tip says why.
+    QLabel* pictureLabel() const { return picture_; }
     QLabel* techniqueLabel(int slot) const { return techs_[slot]; }
     void select(int row);
     void take();

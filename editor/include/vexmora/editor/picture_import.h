@@ -1,5 +1,6 @@
 #pragma once
-// 画像読み込み: a picture file chosen for a monster, read through Qt's image readers.
+// 画像読み込み: a picture file chosen for a monster, read through the program's one picture
+// decoder (vexmora/gui/picture_decoder.h).
 
 #include <string>
 
@@ -16,7 +17,8 @@ struct ImportedPicture {
 };
 
 // Refuses a missing file, a file larger than a monster file can hold and a file that is not a
-// picture, each with the editor's message.
+// picture the decoder takes, each with the editor's message (a refused picture's reason
+// follows "有効なアイコンではありません" on a line of its own).
 Result<ImportedPicture> importPicture(const fs::path& path);
 
 // The open-file dialog's filter.

@@ -14,12 +14,8 @@ inline constexpr int kEffectCell = 64;     // the cells of the effect strip "ima
 inline constexpr int kStatusCell = 20;     // the status icons of "condition.bmp"
 inline constexpr int kMarkerCell = 21;     // the ability markers of "condition.bmp"
 
-// The shown width of a monster picture: the nearest whole number to imageSize / 2 + 64,
-// raised to the next multiple of 4 (pixel buffers take widths in steps of 4).
-int monsterDisplaySize(int imageSize);
-
-// The picture's shown height for a display width, keeping its proportions.
-int monsterDisplayHeight(int displayWidth, int pictureWidth, int pictureHeight);
+// A monster's drawn size is monsterDrawnSize (vexmora/data/picture_size.h), which the editor
+// shares.
 
 // How much of the picture shows above the ground while it sinks: the nearest whole number to
 // (100 - sink) % of its height.
@@ -29,5 +25,14 @@ int visibleTop(int sinkPercent, int displayHeight, int imageOffsetY);
 
 // Raised to the next multiple of 4.
 int roundUpTo4(int value);
+
+// Where a monster's sprite of width x height stands when nothing moves it: centred on its
+// side, feet on the ground line, moved by its vertical offset (clamped to -51..51 as a battle
+// does).
+struct SpritePlace {
+    int x = 0;
+    int y = 0;
+};
+SpritePlace restingPlace(int width, int height, int side, int imageOffsetY);
 
 }  // namespace vex::ui

@@ -7,6 +7,7 @@
 // (error() says why) and must not be shown.
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -145,6 +146,8 @@ private:
     QString baseCaption_;
     bool closing_ = false;
     bool showingHint_ = false;  // the help line shows what to do next, not a row's help
+    std::array<QString, 2> pictureNotes_;  // why a side's picture is drawn as the stand-in
+    QString pictureNotes() const;
 };
 
 }  // namespace vex::ui

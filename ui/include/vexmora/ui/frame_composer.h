@@ -25,16 +25,30 @@
 #include <string>
 #include <vector>
 
-#include "vexmora/ui/display_model.h"
-#include "vexmora/ui/monster_sprite.h"
-#include "vexmora/ui/pelkit_library.h"
-#include "vexmora/ui/sprite.h"
 #include "vexmora/data/stage_list.h"
+#include "vexmora/gui/monster_sprite.h"
+#include "vexmora/gui/sprite.h"
+#include "vexmora/ui/display_model.h"
+#include "vexmora/ui/pelkit_library.h"
 #include "vexmora/ui/status_layout.h"
 
 class QPainter;
 
 namespace vex::ui {
+
+// The masked sprite copies and the monster sprite come from the GUI base.
+using gui::ClippedArea;
+using gui::MonsterPicture;
+using gui::MonsterPictureSource;
+using gui::PixelView;
+using gui::RasterOp;
+using gui::Sprite;
+using gui::clipArea;
+using gui::drawSprite;
+using gui::drawSpriteArea;
+using gui::mirrored;
+using gui::rasterCopy;
+using gui::spriteFromPicture;
 
 enum class FrameMode { Ordinary = 0, Result = 2 };
 
@@ -55,10 +69,14 @@ public:
     void loadStage(int stage);
     int loadedStage() const { return loadedStage_; }
 
+    // A side's monster: its picture is decoded once here; a refused picture is drawn as the
+    // stand-in and pictureRefusal() says why.
     void setMonster(int side, const MonsterPictureSource& source);
     void clearMonster(int side);
     bool hasMonster(int side) const { return !monster_[static_cast<size_t>(side)].sprite.empty(); }
     int monsterWidth(int side) const { return monster_[static_cast<size_t>(side)].sprite.width; }
+    int monsterHeight(int side) const { return monster_[static_cast<size_t>(side)].sprite.height; }
+    const std::string& pictureRefusal(int side) const { return monster_[static_cast<size_t>(side)].picture.refusal(); }
 
     // Composes one frame and returns the screen surface (384 x 248).
     const QImage& compose(const DisplayModel& model, int64_t now, FrameMode mode = FrameMode::Ordinary);
@@ -71,6 +89,7 @@ public:
 private:
     struct MonsterSlot {
         MonsterPictureSource source;
+        MonsterPicture picture;  // decoded from source.bytes
         int builtSize = 0;  // the picture size the sprite was made at
         Sprite sprite;
         PelkitBufferHandle darkening;

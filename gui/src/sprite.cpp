@@ -1,9 +1,9 @@
-#include "vexmora/ui/sprite.h"
+#include "vexmora/gui/sprite.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace vex::ui {
+namespace vex::gui {
 
 void makeMask(PixelView picture, std::vector<uint8_t>& mask, uint32_t colour) {
     const uint8_t r = (colour >> 16) & 0xFF, g = (colour >> 8) & 0xFF, b = colour & 0xFF;
@@ -104,4 +104,4 @@ Sprite mirrored(const Sprite& sprite) {
     return out;
 }
 
-}  // namespace vex::ui
+}  // namespace vex::gui

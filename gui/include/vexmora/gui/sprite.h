@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vex::ui {
+namespace vex::gui {
 
 // A 24-bit picture: rows top to bottom, `stride` bytes apart, three bytes a pixel (B, G, R).
 struct PixelView {
@@ -66,4 +66,4 @@ struct ClippedArea {
 };
 ClippedArea clipArea(int x, int y, int w, int h, int sx, int sy, int targetW, int targetH);
 
-}  // namespace vex::ui
+}  // namespace vex::gui
