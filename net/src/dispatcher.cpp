@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "vexmora/data/text.h"
+#include "vexmora/net/announcement.h"
 #include "vexmora/rules/peer_text.h"
 
 namespace vex::net {
@@ -223,6 +224,10 @@ void Dispatcher::acceptSettings(std::string_view blockText, std::vector<Arrival>
                              " bytes; a monster file has " + std::to_string(kMinMonsterFileBytes) + " to " +
                              std::to_string(kMaxMonsterFileBytes) + " bytes.");
     settings_ = block;
+    // The first block says whether the opponent frames: what follows it, even in this very
+    // arrival, is read accordingly.
+    if (!blockSeen_) peerFrames_ = parseAnnouncement(block.announcement).has_value();
+    blockSeen_ = true;
     out.push_back(arrived::Settings{std::move(block)});
 }
 

@@ -124,6 +124,12 @@ void Exchange::bytesArrived(std::string_view bytes) {
     std::vector<Arrival> arrivals = dispatcher_.feed(bytes);
     for (Arrival& a : arrivals) {
         if (phase_ == Phase::Over) return;
+        // While the seat is empty only the opponent's claim to it counts.
+        if (phase_ == Phase::Resuming) {
+            if (const auto* resume = std::get_if<arrived::PeerResume>(&a)) peerResumes(resume->turnHash);
+            else if (std::holds_alternative<arrived::Failure>(a)) transport_.dropPeer();
+            continue;
+        }
         handle(a);
     }
 }
@@ -358,12 +364,6 @@ void Exchange::resetOpening(bool keepPeerBlock) {
 // --- arrivals ---------------------------------------------------------------------------
 
 void Exchange::handle(Arrival& arrival) {
-    // While the seat is empty only the opponent's claim to it counts.
-    if (phase_ == Phase::Resuming) {
-        if (const auto* resume = std::get_if<arrived::PeerResume>(&arrival)) peerResumes(resume->turnHash);
-        else if (std::holds_alternative<arrived::Failure>(arrival)) transport_.dropPeer();
-        return;
-    }
     std::visit(
         Overloaded{
             [this](arrived::Chat& a) { post(ev::Chat{std::move(a.text)}); },
@@ -445,7 +445,6 @@ void Exchange::onSettings(const SettingsBlock& block) {
     if (first) {
         // What the opponent is stays for the connection; its secret and rating are new each battle.
         peer_ = parseAnnouncement(block.announcement);
-        dispatcher_.setPeerFrames(peer_.has_value());
     } else if (peer_) {
         if (const std::optional<Announcement> again = parseAnnouncement(block.announcement)) peer_ = again;
     }

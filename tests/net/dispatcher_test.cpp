@@ -51,7 +51,7 @@ OutgoingMonster dragon() {
 Dispatcher framingReceiver(const OutgoingMonster& m) {
     Dispatcher d;
     d.feed(block(m.record.name, static_cast<int64_t>(m.file.size()), announcementText({1500, 7})));
-    d.setPeerFrames(true);
+    EXPECT_TRUE(d.peerFrames());
     return d;
 }
 

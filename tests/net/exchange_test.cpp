@@ -381,6 +381,45 @@ TEST(NetExchange, ChatWaitsWhileTheFilesTravelAndAFloodAsksOnce) {
     EXPECT_EQ(refusals, 1);
 }
 
+// The end of a battle: "%55" waits until the own last command has been acknowledged, and
+// the result (Finished) waits for the opponent's "%55".
+TEST(NetExchange, TheEndWaitsForTheLastAcknowledgementAndTheOpponentsFinish) {
+    Alone host(net::Role::Host);
+    host.start();
+    const MonsterRecord peerMonster = plainRecord();
+    const std::string file = fileOf(peerMonster);
+    host.peer(peerBlock(peerMonster, file.size(), false));
+    host.peer("%77" + file);
+    ASSERT_NE(host.last<net::ev::BattleReady>(), nullptr);
+    auto count = [&](std::string_view message) {
+        return std::count(host.transport.sent.begin(), host.transport.sent.end(), std::string(message));
+    };
+    const net::ev::BattleReady ready = *host.last<net::ev::BattleReady>();
+    NullView view;
+    Rng rng;
+    Battle battle(ready.battle.settings, ready.own, ready.battle.opponent, rng, view);
+    host.driver->chooseCommand(Command::nothingFromClick());
+    host.peer(net::commandText(6, 0));
+    ASSERT_NE(host.last<net::ev::TurnReady>(), nullptr);
+    battle.state().ended = true;  // the last turn, our command not yet acknowledged
+    host.driver->turnPlayed(battle);
+    EXPECT_EQ(count(net::kFinished), 0);
+    host.transport.timers.erase(net::NetTimer::EndSync);
+    host.driver->timerFired(net::NetTimer::EndSync);
+    EXPECT_EQ(count(net::kFinished), 0);
+    host.peer(std::string(net::kAck));
+    host.transport.timers.erase(net::NetTimer::EndSync);
+    host.driver->timerFired(net::NetTimer::EndSync);
+    host.settle();
+    EXPECT_EQ(count(net::kFinished), 1);
+    EXPECT_EQ(host.last<net::ev::Finished>(), nullptr);
+    EXPECT_FALSE(host.driver->exchange().endSynchronised());
+    host.peer(std::string(net::kFinished));
+    EXPECT_NE(host.last<net::ev::Finished>(), nullptr);
+    EXPECT_TRUE(host.driver->exchange().endSynchronised());
+    EXPECT_TRUE(host.driver->exchange().canConfirm());  // the connection stays for a rematch
+}
+
 // A dropped connection is taken back only from the opponent's address, with the secret this
 // side drew for the battle.
 TEST(NetExchange, OnlyTheOpponentTakesItsSeatBack) {

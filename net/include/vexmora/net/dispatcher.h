@@ -82,8 +82,8 @@ public:
     // One arrival of bytes.
     std::vector<Arrival> feed(std::string_view bytes);
 
-    // The opponent announced itself: its messages may come framed from now on.
-    void setPeerFrames(bool frames) { peerFrames_ = frames; }
+    // Whether the opponent announced itself in its first settings block (announcement.h): its
+    // messages may come framed from then on.
     bool peerFrames() const { return peerFrames_; }
 
     // The next battle on this connection (after one ended, or an opening that stopped): its
@@ -117,6 +117,7 @@ private:
     bool transferring_ = false;
     bool failed_ = false;
     bool peerFrames_ = false;
+    bool blockSeen_ = false;   // a settings block has come on this connection
     bool accepting_ = false;
     int turn_ = 0;
     int early_ = 0;            // a command for the next turn, kept until that turn (0: none)
