@@ -171,6 +171,8 @@ std::string fileOf(MonsterRecord record, const std::string& picture = {}) {
     return *encodeMonster(record, picture, record.name + ".tvx");
 }
 
+std::string peerBlock(const MonsterRecord& monster, size_t fileSize, bool announced, int16_t hp = 1000);
+
 struct Alone {
     Recorder transport;
     std::vector<net::Event> events;
@@ -212,6 +214,8 @@ struct Alone {
         driver->bytesArrived(bytes);
         settle();
     }
+    // The opening with a peer that sends a plain monster, to the battle's start.
+    void intoBattle(bool announced);
     template <class T>
     const T* last() const {
         for (auto it = events.rbegin(); it != events.rend(); ++it)
@@ -220,7 +224,7 @@ struct Alone {
     }
 };
 
-std::string peerBlock(const MonsterRecord& monster, size_t fileSize, bool announced, int16_t hp = 1000) {
+std::string peerBlock(const MonsterRecord& monster, size_t fileSize, bool announced, int16_t hp) {
     net::SettingsBlock b;
     b.handle = "peer";
     b.initialHp = hp;
@@ -229,6 +233,15 @@ std::string peerBlock(const MonsterRecord& monster, size_t fileSize, bool announ
     b.monsterName = monster.name;
     if (announced) b.announcement = net::announcementText({1500, 0x5EC2E7});
     return net::buildSettingsBlock(b);
+}
+
+void Alone::intoBattle(bool announced) {
+    start();
+    const MonsterRecord monster = plainRecord();
+    const std::string file = fileOf(monster);
+    peer(peerBlock(monster, file.size(), announced));
+    peer(announced ? net::framed("%77") + net::framed("%92" + file) : "%77" + file);
+    ASSERT_NE(last<net::ev::BattleReady>(), nullptr);
 }
 
 // What the receiving side refuses of the opponent's monster, with its reason: the same as a
@@ -385,12 +398,7 @@ TEST(NetExchange, ChatWaitsWhileTheFilesTravelAndAFloodAsksOnce) {
 // the result (Finished) waits for the opponent's "%55".
 TEST(NetExchange, TheEndWaitsForTheLastAcknowledgementAndTheOpponentsFinish) {
     Alone host(net::Role::Host);
-    host.start();
-    const MonsterRecord peerMonster = plainRecord();
-    const std::string file = fileOf(peerMonster);
-    host.peer(peerBlock(peerMonster, file.size(), false));
-    host.peer("%77" + file);
-    ASSERT_NE(host.last<net::ev::BattleReady>(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(host.intoBattle(false));
     auto count = [&](std::string_view message) {
         return std::count(host.transport.sent.begin(), host.transport.sent.end(), std::string(message));
     };
@@ -424,12 +432,7 @@ TEST(NetExchange, TheEndWaitsForTheLastAcknowledgementAndTheOpponentsFinish) {
 // side drew for the battle.
 TEST(NetExchange, OnlyTheOpponentTakesItsSeatBack) {
     Alone host(net::Role::Host);
-    host.start();
-    const MonsterRecord peerMonster = plainRecord();
-    const std::string file = fileOf(peerMonster);
-    host.peer(peerBlock(peerMonster, file.size(), true));
-    host.peer(net::framed("%77") + net::framed("%92" + file));
-    ASSERT_NE(host.last<net::ev::BattleReady>(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(host.intoBattle(true));
     host.driver->connectionLost();
     ASSERT_NE(host.last<net::ev::Resuming>(), nullptr);
 

@@ -253,6 +253,17 @@ class NetBattleTest : public QObject {
 
     static MonsterRecord reread(const fs::path& file) { return loadMonster(file)->record; }
 
+    // The screen hosts; a scripted peer connects to it.
+    static std::unique_ptr<ScriptedPeer> scriptedPeerOf(BattleScreen& host) {
+        chooseRole(host, QStringLiteral("ホスト"), 0, 0);
+        auto peer = std::make_unique<ScriptedPeer>(host.netBattle()->listeningPort());
+        if (!peer->connected() || !QTest::qWaitFor([&] { return host.centralWidget()->isEnabled(); }, 10000)) {
+            QTest::qFail("the scripted peer did not connect", __FILE__, __LINE__);
+            return nullptr;
+        }
+        return peer;
+    }
+
 private slots:
     void initTestCase() {
         installGameFont();
@@ -429,27 +440,25 @@ private slots:
     // peer, and keeps the connection; the player may confirm again.
     void aPeersUndecodableMonsterIsToldAndTheConnectionStays() {
         auto host = makeScreen(test::writeMonsterFile(home_->path(), test::testMonster("ホストモン")));
-        chooseRole(*host, QStringLiteral("ホスト"), 0, 0);
-        ScriptedPeer peer(host->netBattle()->listeningPort());
-        QVERIFY(peer.connected());
-        QVERIFY(QTest::qWaitFor([&] { return host->centralWidget()->isEnabled(); }, 10000));
-        peer.send(net::greetingMessage("peer"));
+        auto peer = scriptedPeerOf(*host);
+        if (!peer) return;
+        peer->send(net::greetingMessage("peer"));
         load(*host);
         host->confirmAction()->trigger();
-        QVERIFY(peer.waitFor("*END"));  // the host's block, after the settings dialog
+        QVERIFY(peer->waitFor("*END"));  // the host's block, after the settings dialog
         MonsterRecord enemy = test::testMonster("てき");
         std::string garbage = *encodeMonster(enemy, {}, "てき.tvx");
         garbage[200] ^= 0x33;
         garbage[500] ^= 0x33;
-        peer.send(peerBlock("てき", garbage.size(), true));
-        QVERIFY(peer.waitFor(net::framed("%77")));
-        peer.send(net::framed("%77") + net::framed("%92" + garbage));
+        peer->send(peerBlock("てき", garbage.size(), true));
+        QVERIFY(peer->waitFor(net::framed("%77")));
+        peer->send(net::framed("%77") + net::framed("%92" + garbage));
         QVERIFY(QTest::qWaitFor([&] { return !dialogs_->asked.empty() && dialogs_->asked.back().text.find("読み込めませんでした") != std::string::npos; }, 10000));
-        QVERIFY(peer.waitFor("%91"));
+        QVERIFY(peer->waitFor("%91"));
         QVERIFY(host->netBattle()->connected());
         QVERIFY(!host->session().battleRunning());
         QVERIFY(QTest::qWaitFor([&] { return host->confirmAction()->isEnabled(); }, 5000));
-        peer.send(net::framed(net::chatMessage("まだいる？")));
+        peer->send(net::framed(net::chatMessage("まだいる？")));
         QVERIFY(QTest::qWaitFor([&] { return chatHas(*host, QStringLiteral("まだいる？")); }, 5000));
     }
 
@@ -458,20 +467,18 @@ private slots:
     // goes on answering the player.
     void aFloodingPeerLeavesTheWindowUsable() {
         auto host = makeScreen(test::writeMonsterFile(home_->path(), test::testMonster("ホストモン")));
-        chooseRole(*host, QStringLiteral("ホスト"), 0, 0);
-        ScriptedPeer peer(host->netBattle()->listeningPort());
-        QVERIFY(peer.connected());
-        QVERIFY(QTest::qWaitFor([&] { return host->centralWidget()->isEnabled(); }, 10000));
+        auto peer = scriptedPeerOf(*host);
+        if (!peer) return;
         for (int i = 0; i < 2000; ++i) {
-            peer.send("#01please update");
-            peer.send(net::chatMessage("flood " + std::to_string(i)));
-            peer.send(net::battleLineMessage(std::string(300, 'x')));
+            peer->send("#01please update");
+            peer->send(net::chatMessage("flood " + std::to_string(i)));
+            peer->send(net::battleLineMessage(std::string(300, 'x')));
             if (i % 100 == 0) QTest::qWait(1);
         }
         // The flood may reach the host joined in any way; a line of its own comes through once
         // the host has caught up (an older program would send it again the same way).
         QVERIFY(QTest::qWaitFor([&] {
-            peer.send(net::chatMessage("last"));
+            peer->send(net::chatMessage("last"));
             QTest::qWait(100);
             return chatHas(*host, QStringLiteral("last"));
         }, 30000));
