@@ -19,6 +19,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::string tooLargeForOlderPeer(size_t bytes) {
     return "このモンスターのファイルは " + std::to_string(bytes) + " バイトあり、相手のゲームには送れません（" +
