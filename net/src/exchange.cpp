@@ -30,7 +30,10 @@ std::string tooLargeForOlderPeer(size_t bytes) {
 }  // namespace
 
 Exchange::Exchange(Transport& transport, ExchangeOptions options, std::function<void(const Event&)> onEvent)
-    : transport_(transport), options_(std::move(options)), onEvent_(std::move(onEvent)), outbox_(transport) {}
+    : transport_(transport), options_(std::move(options)), onEvent_(std::move(onEvent)), outbox_(transport) {
+    // What goes out holds no control character (the frame byte among them).
+    options_.handle = cleanPeerText(options_.handle);
+}
 
 void Exchange::wait(Step next, int ms, WaitKind kind) {
     step_ = next;

@@ -120,12 +120,12 @@ void NetBattle::confirm() {
 }
 
 // The host's settings step: CONFIG, whose choice rules both programs' battle.
-void NetBattle::chooseSettings() {
+void NetBattle::chooseSettings(bool opponentAllowsRare) {
     const auto driver = connection_->driver();
     if (!driver) return;
     ConfigDialogOptions config;
     config.playEffect = options_.playEffect;
-    config.opponentAllowsRareMonsters = driver->exchange().opponentAllowsRare();
+    config.opponentAllowsRareMonsters = opponentAllowsRare;
     ConfigDialog dialog(session_.settings(), stages_, programFolder(), dialogs_, config, screen_);
     dialog.setReportServer(session_.reportServer);
     dialog.exec();
@@ -181,7 +181,9 @@ void NetBattle::onEvent(const net::Event& event) {
                 tell(std::string(net::kRefusalTitle), std::string(net::kRefusal), DialogIcon::Error);
             },
             // The settings step runs after the driver's own call has returned.
-            [this](const net::ev::SettingsWanted&) { QTimer::singleShot(0, this, &NetBattle::chooseSettings); },
+            [this](const net::ev::SettingsWanted& e) {
+                QTimer::singleShot(0, this, [this, rare = e.opponentAllowsRare] { chooseSettings(rare); });
+            },
             [this](const net::ev::SettingsReceived&) {
                 panel_->rareBox()->setEnabled(false);  // for the rest of the connection
                 panel_->showLook(NetPanel::Look::Settings);

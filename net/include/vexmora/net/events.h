@@ -18,7 +18,9 @@ struct ChatOpen { bool open = true; };          // chat can be sent (not while t
 struct TransferProgress { int percent = 0; };   // the opponent's monster file, received so far
 struct VersionWarning {};                       // the opponent's version differs (once a connection)
 struct VersionRefused {};                       // "#01" (once a connection)
-struct SettingsWanted { bool opponentAllowsRare = false; };  // host: call settingsChosen()
+// Host: call settingsChosen(). The tournament rules cannot be chosen while the opponent,
+// whose settings have come, allows rare monsters.
+struct SettingsWanted { bool opponentAllowsRare = false; };
 struct SettingsReceived { std::string opponentHandle; };
 struct TransferStarted {};                      // the opponent's monster file comes next
 struct MonsterReceived { std::string name; };   // and has arrived, and may fight

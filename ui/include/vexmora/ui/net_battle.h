@@ -86,7 +86,7 @@ signals:
 
 private:
     void onEvent(const net::Event& e);
-    void chooseSettings();
+    void chooseSettings(bool opponentAllowsRare);
     void startBattle(const NetworkBattle& battle, const MonsterRecord& own);
     void openingStopped(const net::ev::OpeningStopped& e);
     void connectionOver();
