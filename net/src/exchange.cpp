@@ -12,7 +12,8 @@ namespace {
 
 constexpr int kResendMs = 2000;
 constexpr int kEndSyncMs = 1500;
-// Battle-line echoes a peer can ask for wait no longer than this: beyond it they are dropped.
+// Answers a peer can ask for (battle-line echoes, "%93") wait no longer than this: beyond it
+// they are dropped.
 constexpr size_t kMaxEchoBacklog = 16 * 1024;
 
 template <class... Ts>
@@ -335,6 +336,7 @@ void Exchange::stopOpening(const std::string& reason) {
     } else if (blockSent_) {
         // An older program has our block and goes on with this battle: it cannot be stopped
         // and started again on this connection.
+        post(ev::OpeningStopped{reason, true});
         return fail(reason);
     }
     resetOpening(!peer_);
@@ -342,7 +344,7 @@ void Exchange::stopOpening(const std::string& reason) {
 }
 
 void Exchange::openingStoppedByPeer(const std::string& reason) {
-    send(kOpeningStopAck);
+    if (outbox_.queuedBytes() + transport_.unsentBytes() <= kMaxEchoBacklog) send(kOpeningStopAck);
     const bool battleUnplayed = phase_ == Phase::Battle && turn_ == 0 && ownNumber_ == 0;
     if (phase_ != Phase::Opening && !battleUnplayed) return post(ev::Notice{reason});
     // A battle this side already started is not played: the opponent never started it.

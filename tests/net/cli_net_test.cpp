@@ -168,6 +168,7 @@ TEST(NetCli, AHostilePeerGetsAClearMessageAndTouchesNoFile) {
         sendAll(polite.fd, net::greetingMessage("polite"));
         polite.hangUp();
         baselineKb = polite.host->maxRssKb();
+        RecordProperty("baseline_rss_kb", static_cast<int>(baselineKb));
     }
     auto dragon = *net::prepareOutgoingMonster(*loadMonster(fixturePath("monsters/ドラゴン.tvx")));
     const std::string strong = hostileFile([](MonsterRecord& m) { m.atk = 32767; });
@@ -220,7 +221,7 @@ TEST(NetCli, AHostilePeerGetsAClearMessageAndTouchesNoFile) {
         peer.host->waitForOutput("\"result\"", 3000);
         EXPECT_EQ(peer.hangUp(), 1) << c.what;
         EXPECT_NE(peer.host->err().find(c.message), std::string::npos) << c.what << ": " << peer.host->err();
-        EXPECT_LT(peer.host->maxRssKb(), baselineKb + 16 * 1024) << c.what;
+        EXPECT_LT(peer.host->maxRssKb(), baselineKb + 16 * 1024) << c.what << " (baseline " << baselineKb << " KiB)";
         EXPECT_EQ(filesBelow(peer.home.path()), std::vector<std::string>{}) << c.what;
         EXPECT_FALSE(fs::exists(peer.home.path().parent_path().parent_path() / "evil.tvx"));
         EXPECT_EQ(peer.host->out().find("\"outcome\":\"finished\""), std::string::npos);

@@ -25,7 +25,7 @@ struct SettingsReceived { std::string opponentHandle; };
 struct TransferStarted {};                      // the opponent's monster file comes next
 struct MonsterReceived { std::string name; };   // and has arrived, and may fight
 // The opening of this battle stopped (a monster or setting refused here or by the opponent);
-// the connection stays and the player may confirm again.
+// the player may confirm again. An older program cannot be stopped: Failed follows.
 struct OpeningStopped { std::string reason; bool here = true; };
 struct BattleReady {                            // start the battle, then choose the first command
     NetworkBattle battle;
