@@ -391,8 +391,7 @@ void Exchange::handle(Arrival& arrival) {
                     --extraAcks_;
                     return;
                 }
-                resending_ = false;
-                transport_.stopTimer(NetTimer::Resend);
+                commandAcknowledged();
             },
             [this](arrived::Settings& a) { onSettings(a.block); },
             [this](arrived::TransferStarted&) {
@@ -414,9 +413,8 @@ void Exchange::handle(Arrival& arrival) {
                 const int t = a.turnHash.turn;
                 // The peer has played the turn of the pending command: it had the command.
                 if (resending_ && wireTurn(pendingTurn_ + 1) == t) {
-                    resending_ = false;
                     extraAcks_ = 0;
-                    transport_.stopTimer(NetTimer::Resend);
+                    commandAcknowledged();
                 }
                 peerHashes_[t] = a.turnHash.hash;
                 compareHash(t);
@@ -575,6 +573,13 @@ void Exchange::compareHash(int t) {
 }
 
 // --- the end of the battle --------------------------------------------------------------
+
+void Exchange::commandAcknowledged() {
+    resending_ = false;
+    transport_.stopTimer(NetTimer::Resend);
+    // At the end of the battle "%55" waited for this: it goes now, not at the next repeat.
+    if (phase_ == Phase::EndSync && !finishedSent_) endSyncTick();
+}
 
 void Exchange::endSyncTick() {
     if (phase_ != Phase::EndSync) return;

@@ -208,6 +208,8 @@ QTimer* TcpSession::timer(NetTimer which) {
     if (it != timers_.end()) return it.value();
     auto* t = new QTimer(this);
     t->setSingleShot(true);
+    // The protocol's waits are exact: a coarse timer may add 5% to each of them.
+    t->setTimerType(Qt::PreciseTimer);
     connect(t, &QTimer::timeout, this, [this, which] {
         if (listener_) listener_->timerFired(which);
     });

@@ -394,8 +394,8 @@ TEST(NetExchange, ChatWaitsWhileTheFilesTravelAndAFloodAsksOnce) {
     EXPECT_EQ(refusals, 1);
 }
 
-// The end of a battle: "%55" waits until the own last command has been acknowledged, and
-// the result (Finished) waits for the opponent's "%55".
+// The end of a battle: "%55" waits until the own last command has been acknowledged (and goes
+// as soon as it is), and the result (Finished) waits for the opponent's "%55".
 TEST(NetExchange, TheEndWaitsForTheLastAcknowledgementAndTheOpponentsFinish) {
     Alone host(net::Role::Host);
     ASSERT_NO_FATAL_FAILURE(host.intoBattle(false));
@@ -415,11 +415,11 @@ TEST(NetExchange, TheEndWaitsForTheLastAcknowledgementAndTheOpponentsFinish) {
     host.transport.timers.erase(net::NetTimer::EndSync);
     host.driver->timerFired(net::NetTimer::EndSync);
     EXPECT_EQ(count(net::kFinished), 0);
-    host.peer(std::string(net::kAck));
+    host.peer(std::string(net::kAck));  // "%55" goes at once, not at the next repeat
+    EXPECT_EQ(count(net::kFinished), 1);
     host.transport.timers.erase(net::NetTimer::EndSync);
     host.driver->timerFired(net::NetTimer::EndSync);
-    host.settle();
-    EXPECT_EQ(count(net::kFinished), 1);
+    EXPECT_EQ(count(net::kFinished), 2);  // and again every 1500 ms until the opponent's
     EXPECT_EQ(host.last<net::ev::Finished>(), nullptr);
     EXPECT_FALSE(host.driver->exchange().endSynchronised());
     host.peer(std::string(net::kFinished));

@@ -1,7 +1,6 @@
 #include "vexmora/ui/net_battle.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QTimer>
 #include <cstdio>
 
@@ -113,7 +112,8 @@ void NetBattle::confirm() {
     }
     LoadedMonster back = own->monster;
     back.record = *sent;
-    if (!session_.putFighter(0, own->file, std::move(back))) return;
+    const fs::path file = own->file;
+    if (!session_.putFighter(0, file, std::move(back))) return;
     policy_.setOpening(true);
     panel_->rulePanel()->hide();
     emit stateChanged();

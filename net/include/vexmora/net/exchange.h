@@ -116,6 +116,7 @@ private:
     void sendPending();
     void maybeTurnReady();
     void endSyncTick();
+    void commandAcknowledged();
     void finish();
     void fail(const std::string& message);
     void compareHash(int wireTurnNumber);
