@@ -3,13 +3,14 @@
 // battle log is printed as `battle` prints it, with records of the exchange around it.
 
 #include <QCoreApplication>
-#include <QTime>
 #include <QTimer>
 #include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 #include "command_line.h"
 #include "commands.h"
@@ -19,10 +20,12 @@
 #include "vexmora/data/stage_list.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
-#include "vexmora/net/exchange.h"
-#include "vexmora/net/outgoing_monster.h"
+#include "vexmora/net/battle_driver.h"
+#include "vexmora/net/network_settings.h"
+#include "vexmora/net/settings_block.h"
 #include "vexmora/net/tcp_session.h"
-#include "vexmora/rules/battle_config.h"
+#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/rules/net_rating.h"
 
 namespace vex::cli {
 
@@ -39,33 +42,34 @@ struct NetOptions {
     bool jsonLog = false;
 };
 
+// The program's own JSON text of a record.
+std::string flag(bool on) { return on ? "true" : "false"; }
+
 // One network battle on the Qt event loop.
 class NetBattleRun {
 public:
     explicit NetBattleRun(NetOptions options) : o_(std::move(options)) {}
 
     int run() {
-        auto own = prepareMonster();
-        if (!own) return 2;
+        // The own monster with every check a loaded network fighter passes.
+        Result<LoadedMonster> loaded = loadFighterFile(kModeNetwork, 0, fs::path(o_.monsterPath));
+        if (!loaded) {
+            std::cerr << loaded.error().title << ": " << o_.monsterPath << ": " << loaded.error().message << "\n";
+            return 2;
+        }
+        own_ = std::move(*loaded);
 
         net::ExchangeOptions xo;
         xo.role = o_.role;
         xo.handle = o_.handle;
-        xo.monster = own->first;
-        xo.monsterFile = own->second;
-        xo.settings = o_.settings;
-        xo.seedNow = [] { return static_cast<int32_t>((QTime::currentTime().msecsSinceStartOfDay() + 5) / 10); };
+        xo.ownRating = loadNetRating(programFolder()).rating;
 
         session_ = std::make_unique<net::TcpSession>(o_.role, QString::fromStdString(o_.address),
                                                      static_cast<quint16>(o_.port));
         session_->setPresentationScale(0);
-        exchange_ = std::make_unique<net::Exchange>(*session_, std::move(xo), [this](const net::Event& e) { onEvent(e); });
-        session_->setExchange(exchange_.get());
+        driver_ = std::make_unique<net::BattleDriver>(*session_, std::move(xo), [this](const net::Event& e) { onEvent(e); });
+        session_->setListener(driver_.get());
 
-        QObject::connect(session_.get(), &net::TcpSession::connectionMade, [this] {
-            record("{\"type\":\"net\",\"event\":\"connected\",\"role\":\"" +
-                   std::string(o_.role == net::Role::Host ? "host" : "client") + "\"}");
-        });
         QObject::connect(session_.get(), &net::TcpSession::connectionFailed, [this](const QString& message) {
             std::cerr << "vexmora-cli net: " << message.toStdString() << "\n";
             finish(1, "failed", message.toStdString());
@@ -87,87 +91,74 @@ public:
     }
 
 private:
-    // The own monster as it travels: encoded under the name the opponent keys it from, and
-    // read back from those very bytes, so both programs hold the same record.
-    std::optional<std::pair<MonsterRecord, std::string>> prepareMonster() {
-        auto loaded = loadMonster(fs::path(o_.monsterPath));
-        if (!loaded) {
-            std::cerr << loaded.error().title << ": " << o_.monsterPath << ": " << loaded.error().message << "\n";
-            return std::nullopt;
-        }
-        if (loaded->integrity == Integrity::SystemTampered) {
-            std::cerr << kTamperedTitle << ": " << o_.monsterPath << ": " << kTamperedMessage << "\n";
-            return std::nullopt;
-        }
-        auto outgoing = net::prepareOutgoingMonster(*loaded);
-        if (!outgoing) {
-            std::cerr << "vexmora-cli net: " << o_.monsterPath << ": " << outgoing.error().message << "\n";
-            return std::nullopt;
-        }
-        return std::make_pair(outgoing->record, outgoing->file);
-    }
-
     void record(const std::string& line) {
         if (o_.jsonLog) std::cout << line << "\n" << std::flush;
     }
-
-    void onEvent(const net::Event& e) {
-        switch (e.kind) {
-            case net::EventKind::SettingsWanted: exchange_->settingsChosen(o_.settings); break;
-            case net::EventKind::SettingsReceived:
-                record("{\"type\":\"net\",\"event\":\"settings\",\"opponent\":" + jsonString(e.text) +
-                       ",\"announced\":" + (exchange_->peerAnnounced() ? "true" : "false") + "}");
-                break;
-            case net::EventKind::TransferStarted:
-            case net::EventKind::OpponentChose: break;
-            case net::EventKind::MonsterReceived:
-                record("{\"type\":\"net\",\"event\":\"monster received\",\"name\":" + jsonString(e.text) + "}");
-                break;
-            case net::EventKind::BattleReady: startBattle(e.setup); break;
-            case net::EventKind::TurnReady: playTurn(e.own, e.opponent); break;
-            case net::EventKind::CommandWanted: chooseOwnCommand(); break;
-            case net::EventKind::LineArrived:
-                if (battle_) battle_->fighter(e.side).battleLine = e.text;
-                break;
-            case net::EventKind::Chat:
-            case net::EventKind::Notice:
-                record("{\"type\":\"net\",\"event\":\"chat\",\"text\":" + jsonString(e.text) + "}");
-                break;
-            case net::EventKind::VersionWarning:
-            case net::EventKind::VersionRefused:
-                std::cerr << "vexmora-cli net: " << e.text << "\n";
-                record("{\"type\":\"net\",\"event\":\"version\",\"text\":" + jsonString(e.text) + "}");
-                break;
-            case net::EventKind::Resuming:
-                record("{\"type\":\"net\",\"event\":\"disconnected\",\"resuming\":true}");
-                break;
-            case net::EventKind::Resumed:
-                record("{\"type\":\"net\",\"event\":\"resumed\",\"turn\":" +
-                       std::to_string(battle_ ? battle_->state().turnCount : 0) + "}");
-                break;
-            case net::EventKind::Desync:
-                record("{\"type\":\"net\",\"event\":\"desync\",\"turn\":" + std::to_string(e.turn) + "}");
-                desynced_ = true;
-                break;
-            case net::EventKind::Finished: finish(0, "finished", {}); break;
-            case net::EventKind::Failed:
-                std::cerr << "vexmora-cli net: " << e.text << "\n";
-                record("{\"type\":\"net\",\"event\":\"disconnected\",\"message\":" + jsonString(e.text) + "}");
-                finish(1, desynced_ ? "desync" : "failed", e.text);
-                break;
-        }
+    void netRecord(const std::string& event, const std::string& fields = {}) {
+        record("{\"type\":\"net\",\"event\":\"" + event + "\"" + fields + "}");
     }
 
-    void startBattle(const net::BattleSetup& setup) {
-        MonsterRecord own = setup.own, opponent = setup.opponent;
-        if (setup.tournament) {
-            applyTournamentRestriction(own, setup.settings.stageIndex);
-            applyTournamentRestriction(opponent, setup.settings.stageIndex);
-        }
+    void onEvent(const net::Event& event) {
+        std::visit(
+            [this](const auto& e) {
+                using E = std::decay_t<decltype(e)>;
+                if constexpr (std::is_same_v<E, net::ev::Connected>) {
+                    netRecord("connected", std::string(",\"role\":\"") + (o_.role == net::Role::Host ? "host" : "client") + "\"");
+                    Result<MonsterRecord> sent = driver_->confirm(own_, o_.settings);
+                    if (!sent) {
+                        std::cerr << "vexmora-cli net: " << o_.monsterPath << ": " << sent.error().message << "\n";
+                        finish(1, "failed", sent.error().message);
+                    }
+                } else if constexpr (std::is_same_v<E, net::ev::SettingsWanted>) {
+                    driver_->settingsChosen(o_.settings);
+                } else if constexpr (std::is_same_v<E, net::ev::SettingsReceived>) {
+                    netRecord("settings", ",\"opponent\":" + jsonString(e.opponentHandle) +
+                                              ",\"announced\":" + flag(driver_->exchange().peerAnnounced()));
+                } else if constexpr (std::is_same_v<E, net::ev::MonsterReceived>) {
+                    netRecord("monster received", ",\"name\":" + jsonString(e.name));
+                } else if constexpr (std::is_same_v<E, net::ev::OpeningStopped>) {
+                    std::cerr << "vexmora-cli net: " << e.reason << "\n";
+                    netRecord("opening stopped", ",\"here\":" + flag(e.here) + ",\"message\":" + jsonString(e.reason));
+                    finish(1, "failed", e.reason);
+                } else if constexpr (std::is_same_v<E, net::ev::BattleReady>) {
+                    startBattle(e.battle, e.own);
+                } else if constexpr (std::is_same_v<E, net::ev::TurnReady>) {
+                    playTurn();
+                } else if constexpr (std::is_same_v<E, net::ev::CommandWanted>) {
+                    chooseOwnCommand();
+                } else if constexpr (std::is_same_v<E, net::ev::LineArrived>) {
+                    if (battle_) battle_->fighter(e.side).battleLine = e.text;
+                } else if constexpr (std::is_same_v<E, net::ev::Chat> || std::is_same_v<E, net::ev::Notice>) {
+                    netRecord("chat", ",\"text\":" + jsonString(e.text));
+                } else if constexpr (std::is_same_v<E, net::ev::VersionWarning>) {
+                    std::cerr << "vexmora-cli net: " << net::kVersionWarning << "\n";
+                    netRecord("version", ",\"text\":" + jsonString(std::string(net::kVersionWarning)));
+                } else if constexpr (std::is_same_v<E, net::ev::VersionRefused>) {
+                    std::cerr << "vexmora-cli net: " << net::kRefusal << "\n";
+                    netRecord("version", ",\"text\":" + jsonString(std::string(net::kRefusal)));
+                } else if constexpr (std::is_same_v<E, net::ev::Resuming>) {
+                    netRecord("disconnected", ",\"resuming\":true");
+                } else if constexpr (std::is_same_v<E, net::ev::Resumed>) {
+                    netRecord("resumed", ",\"turn\":" + std::to_string(battle_ ? battle_->state().turnCount : 0));
+                } else if constexpr (std::is_same_v<E, net::ev::Desync>) {
+                    netRecord("desync", ",\"turn\":" + std::to_string(e.turn));
+                    desynced_ = true;
+                } else if constexpr (std::is_same_v<E, net::ev::Finished>) {
+                    finish(0, "finished", {});
+                } else if constexpr (std::is_same_v<E, net::ev::Failed>) {
+                    std::cerr << "vexmora-cli net: " << e.text << "\n";
+                    netRecord("disconnected", ",\"message\":" + jsonString(e.text));
+                    finish(1, desynced_ ? "desync" : "failed", e.text);
+                }
+            },
+            event);
+    }
+
+    void startBattle(const NetworkBattle& settled, const MonsterRecord& own) {
         view_ = o_.jsonLog ? static_cast<std::unique_ptr<BattleView>>(std::make_unique<JsonLinesView>(std::cout))
                            : std::make_unique<NullView>();
-        battle_ = std::make_unique<Battle>(setup.settings, own, opponent, processRng(), *view_);
-        seedBattleGenerator(processRng(), setup.seed);
+        battle_ = std::make_unique<Battle>(settled.settings, own, settled.opponent, processRng(), *view_);
+        seedBattleGenerator(processRng(), settled.seed);
         battle_->startBattle(stageCountIn(programFolder()));
         chooser_.reseedFromClock();
         chooseOwnCommand();
@@ -181,15 +172,13 @@ private:
         Battle shadow(settings, battle_->fighter(0).entry, battle_->fighter(1).entry, chooser_, quiet);
         shadow.state() = battle_->state();
         shadow.chooseCommand(0);
-        exchange_->ownCommand(net::wireNumber(shadow.fighter(0).command()));
+        driver_->chooseCommand(shadow.fighter(0).command());
     }
 
-    void playTurn(int ownNumber, int opponentNumber) {
-        const Command own = net::commandFromWire(ownNumber, battle_->fighter(0).record);
-        const Command opponent = net::commandFromWire(opponentNumber, battle_->fighter(1).record);
-        battle_->runTurn(own, opponent);
-        const BattleState& s = battle_->state();
-        exchange_->turnResolved(s.turnCount, battle_->stateHash(), s.ended);
+    void playTurn() {
+        const net::TurnCommands commands = driver_->turnCommands(*battle_);
+        battle_->runTurn(commands.own, commands.opponent);
+        driver_->turnPlayed(*battle_);
     }
 
     void finish(int status, const std::string& outcome, const std::string& message) {
@@ -209,24 +198,38 @@ private:
         line += "}";
         std::cout << line << std::endl;
         session_->closeConnection();
-        // Let the last sends leave before the process ends.
-        QTimer::singleShot(200, [] { QCoreApplication::exit(); });
+        // The process ends once the last sends have left (the socket's close says so), or
+        // after a moment when the peer is already gone.
+        QTimer::singleShot(0, [this] { quitWhenSent(); });
+    }
+
+    void quitWhenSent() {
+        if (session_->unsentBytes() == 0 || ++quitChecks_ > 200) return QCoreApplication::exit();
+        QTimer::singleShot(5, [this] { quitWhenSent(); });
     }
 
     NetOptions o_;
+    LoadedMonster own_;
     std::unique_ptr<net::TcpSession> session_;
-    std::unique_ptr<net::Exchange> exchange_;
+    std::unique_ptr<net::BattleDriver> driver_;
     std::unique_ptr<BattleView> view_;
     std::unique_ptr<Battle> battle_;
     Rng chooser_;
     bool desynced_ = false;
     bool done_ = false;
     int status_ = 1;
+    int quitChecks_ = 0;
 };
 
 int runNetBattle(const CLI::App* command, NetOptions& options) {
     const std::string refusal = net::fieldRefusal(options.handle, "the handle");
     if (!refusal.empty()) return usageError(command, refusal);
+    if (options.role == net::Role::Host) {
+        // A client plays only the settings the settings dialog offers.
+        const BattleSettings& s = options.settings;
+        const std::string problem = net::settingsProblem(s.initialHp, s.initialSp, s.turnLimit, s.stageIndex);
+        if (!problem.empty()) return usageError(command, "a network battle cannot be played with " + problem);
+    }
     if (options.role == net::Role::Client && options.port == 0) return usageError(command, "join needs the host's port");
     options.jsonLog = options.log == "json";
     int argc = 1;

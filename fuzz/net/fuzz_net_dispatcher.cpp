@@ -1,8 +1,8 @@
-// Any sequence of arrivals, quiet spells and turn changes: the receiver never crashes, and
+// Any sequence of arrivals, turn changes and new battles: the receiver never crashes, and
 // what it holds stays bounded whatever a peer sends.
 //
 // Input: a list of operations. 0-3: an arrival of the next N bytes (N the following byte);
-// 4: the line went quiet; 5: the next turn opens; 6: the current turn opens again.
+// 4: the next battle on the connection; 5: the next turn opens; 6: the current turn opens again.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -22,14 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             d.feed(std::string_view(reinterpret_cast<const char*>(data + i), n));
             i += n;
         } else if (op == 4) {
-            d.flush();
+            d.newBattle();
         } else if (op == 5) {
             d.openForTurn(++turn);
         } else {
             d.setTurn(turn);
             d.setAcceptingCommands(true);
         }
-        const size_t bound = 2 * vex::net::kMaxHeldBytes + 256 + static_cast<size_t>(vex::net::kMaxMonsterFileBytes);
+        // One frame, one settings block, one monster file at the most.
+        const size_t bound = vex::net::kFrameHeaderBytes + vex::net::kMaxFramedBytes + vex::net::kMaxHeldBytes + 1 +
+                             static_cast<size_t>(vex::net::kMaxMonsterFileBytes);
         if (d.heldBytes() > bound) std::abort();
     }
     return 0;

@@ -28,9 +28,19 @@ Status writeHandleFile(const fs::path& programFolder, std::string_view handle) {
     return atomicWrite(file, "\"" + toCp932Lossy(kept) + "\"\r\n");
 }
 
+namespace {
+
+std::string plainAddress(const std::string& address) {
+    if (address.rfind("::ffff:", 0) == 0) return address.substr(7);  // an IPv4 peer seen on an IPv6 socket
+    return address;
+}
+
+}  // namespace
+
+bool samePeerAddress(const std::string& a, const std::string& b) { return plainAddress(a) == plainAddress(b); }
+
 bool isOwnAddress(const std::string& peer, const std::vector<std::string>& ownAddresses) {
-    std::string p = peer;
-    if (p.rfind("::ffff:", 0) == 0) p = p.substr(7);  // an IPv4 peer seen on an IPv6 socket
+    const std::string p = plainAddress(peer);
     if (p.empty() || p == "::1" || p.rfind("127.", 0) == 0) return true;
     return std::find(ownAddresses.begin(), ownAddresses.end(), p) != ownAddresses.end();
 }

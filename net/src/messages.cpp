@@ -14,12 +14,6 @@ std::string turnDigits(int turn) {
     return digits;
 }
 
-std::string turnHashText(std::string_view prefix, int turn, uint64_t hash) {
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llX", static_cast<unsigned long long>(hash));
-    return std::string(prefix) + turnDigits(turn) + hex;
-}
-
 }  // namespace
 
 std::string versionText() { return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor); }
@@ -46,25 +40,57 @@ std::string commandText(int commandNumber, int turn) {
 std::string battleLineMessage(std::string_view utf8Text) { return "/s" + toCp932Lossy(utf8Text); }
 std::string battleLineEcho(std::string_view wireText) { return "/r" + std::string(wireText); }
 
-std::string stateHashMessage(int turn, uint64_t hash) { return turnHashText("%88", turn, hash); }
-std::string resumeMessage(int turn, uint64_t hash) { return turnHashText("%89", turn, hash); }
+std::string hex16(uint64_t value) {
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llX", static_cast<unsigned long long>(value));
+    return hex;
+}
+
+std::optional<uint64_t> parseHex16(std::string_view digits) {
+    if (digits.size() != 16) return std::nullopt;
+    uint64_t value = 0;
+    for (const char c : digits) {
+        int digit;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else return std::nullopt;
+        value = (value << 4) | static_cast<uint64_t>(digit);
+    }
+    return value;
+}
+
+std::string stateHashMessage(int turn, uint64_t hash) { return "%88" + turnDigits(turn) + hex16(hash); }
+
+std::string resumeMessage(int turn, uint64_t hash, uint64_t secret) {
+    return "%89" + turnDigits(turn) + hex16(hash) + hex16(secret);
+}
+
+std::string openingStoppedMessage(std::string_view utf8Reason) { return "%91" + toCp932Lossy(utf8Reason); }
+
+std::string framed(std::string_view message) {
+    char header[kFrameHeaderBytes + 1];
+    std::snprintf(header, sizeof header, "%c%05zu", kFrameStart, message.size() % 100000);
+    std::string out(header, kFrameHeaderBytes);
+    out.append(message);
+    return out;
+}
 
 std::optional<TurnHash> parseTurnHash(std::string_view body) {
-    if (body.size() != 19) return std::nullopt;
+    if (body.size() != 19 && body.size() != 35) return std::nullopt;
     TurnHash out;
     for (size_t i = 0; i < 3; ++i) {
         const char c = body[i];
         if (c < '0' || c > '9') return std::nullopt;
         out.turn = out.turn * 10 + (c - '0');
     }
-    for (size_t i = 3; i < 19; ++i) {
-        const char c = body[i];
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else return std::nullopt;
-        out.hash = (out.hash << 4) | static_cast<uint64_t>(digit);
+    const std::optional<uint64_t> hash = parseHex16(body.substr(3, 16));
+    if (!hash) return std::nullopt;
+    out.hash = *hash;
+    if (body.size() == 35) {
+        const std::optional<uint64_t> secret = parseHex16(body.substr(19, 16));
+        if (!secret) return std::nullopt;
+        out.secret = *secret;
     }
     return out;
 }

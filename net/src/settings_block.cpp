@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "vexmora/data/text.h"
+#include "vexmora/rules/peer_text.h"
 
 namespace vex::net {
 
@@ -22,7 +23,7 @@ int32_t clamp32(int64_t v) {
 
 void applyField(SettingsBlock& block, int number, const std::string& wire) {
     switch (number) {
-        case 0: block.handle = fromCp932(wire); break;
+        case 0: block.handle = cleanPeerText(fromCp932(wire)); break;
         case 1: block.initialHp = clamp16(leadingNumber(wire)); break;
         case 2: block.initialSp = clamp16(leadingNumber(wire)); break;
         case 3: block.stageIndex = clamp16(leadingNumber(wire)); break;

@@ -11,8 +11,10 @@ namespace vex::net {
 
 namespace {
 
-// The most the socket buffers before the exchange has read it: a flood stays bounded.
+// The most the socket buffers before the driver has read it: a flood stays bounded.
 constexpr qint64 kReadBufferBytes = 64 * 1024;
+// The most that may wait to be sent to a peer that does not read.
+constexpr qint64 kMaxUnsentBytes = 1024 * 1024;
 constexpr int kRetryMs = 1000;
 
 // VEXMORA_NET_TRACE=1 prints every send and arrival on standard error.
@@ -72,29 +74,35 @@ TcpSession::~TcpSession() {
 }
 
 bool TcpSession::listen(QString* error) {
-    server_ = new QTcpServer(this);
+    if (!server_) {
+        server_ = new QTcpServer(this);
+        connect(server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* incoming = server_->nextPendingConnection()) {
+                if (socket_ || closed_) {
+                    incoming->abort();
+                    incoming->deleteLater();
+                    continue;
+                }
+                adopt(incoming);
+            }
+        });
+    }
     if (!server_->listen(address_.isEmpty() ? QHostAddress::Any : QHostAddress(address_), port_)) {
         const bool permission = server_->serverError() == QAbstractSocket::SocketAccessError;
         if (error) *error = listenFailureMessage(port_, server_->errorString(), permission);
         return false;
     }
-    connect(server_, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* incoming = server_->nextPendingConnection()) {
-            // One opponent at a time: a request while a peer is connected is turned away.
-            if (socket_ || closed_) {
-                incoming->abort();
-                incoming->deleteLater();
-                continue;
-            }
-            adopt(incoming);
-        }
-    });
+    // Port 0 takes any free port: the same one is listened on again after a drop.
+    port_ = server_->serverPort();
     return true;
 }
 
-QHostAddress TcpSession::peerAddress() const { return socket_ ? socket_->peerAddress() : QHostAddress(); }
+void TcpSession::listenAgain() {
+    if (closed_ || role_ != Role::Host || listening()) return;
+    listen(nullptr);
+}
 
-quint16 TcpSession::listeningPort() const { return server_ ? server_->serverPort() : 0; }
+QHostAddress TcpSession::peerAddress() const { return socket_ ? socket_->peerAddress() : QHostAddress(); }
 
 void TcpSession::connectToHost() {
     if (socket_ || closed_) return;
@@ -131,6 +139,8 @@ void TcpSession::onClientError(QAbstractSocket::SocketError error) {
 
 void TcpSession::adopt(QTcpSocket* socket) {
     socket_ = socket;
+    // One opponent at a time: whoever else knocks is refused by the system.
+    if (server_) server_->close();
     tuneSocket(socket);
     connect(socket, &QTcpSocket::readyRead, this, &TcpSession::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, &TcpSession::onDisconnected);
@@ -138,11 +148,11 @@ void TcpSession::adopt(QTcpSocket* socket) {
         // Keep-alive and send limits end in an error without a close from the peer.
         if (socket_ == socket && socket->state() != QAbstractSocket::ConnectedState) onDisconnected();
     });
-    const bool resumed = everConnected_;
+    const bool again = everConnected_;
     everConnected_ = true;
     reconnecting_ = false;
-    if (!resumed) emit connectionMade();
-    if (exchange_) exchange_->connected();
+    if (!again) emit connectionMade();
+    if (listener_ && socket_ == socket) listener_->connected(socket->peerAddress().toString().toStdString());
     // Bytes that came with the connection.
     if (socket_ == socket && socket->bytesAvailable() > 0) onReadyRead();
 }
@@ -150,11 +160,12 @@ void TcpSession::adopt(QTcpSocket* socket) {
 void TcpSession::onReadyRead() {
     QTcpSocket* socket = socket_;
     if (!socket) return;
+    // Each read is one arrival: all that is waiting, as an older program takes it.
     while (socket_ == socket && socket->bytesAvailable() > 0) {
         const QByteArray data = socket->read(kReadBufferBytes);
         if (data.isEmpty()) break;
         trace("in", std::string_view(data.constData(), static_cast<size_t>(data.size())));
-        if (exchange_) exchange_->bytesArrived(std::string_view(data.constData(), static_cast<size_t>(data.size())));
+        if (listener_) listener_->bytesArrived(std::string_view(data.constData(), static_cast<size_t>(data.size())));
     }
 }
 
@@ -167,7 +178,7 @@ void TcpSession::onDisconnected() {
     socket_ = nullptr;
     socket->disconnect(this);
     socket->deleteLater();
-    if (!closed_ && exchange_) exchange_->connectionLost();
+    if (!closed_ && listener_) listener_->connectionLost();
 }
 
 void TcpSession::send(const std::string& bytes) {
@@ -175,6 +186,20 @@ void TcpSession::send(const std::string& bytes) {
     trace("out", bytes);
     socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
     bytesSent_ += static_cast<qint64>(bytes.size());
+    if (socket_->bytesToWrite() > kMaxUnsentBytes) {
+        // The peer does not read: it is let go like one that left (once this send is over).
+        QPointer<QTcpSocket> socket = socket_.data();
+        QTimer::singleShot(0, this, [socket] {
+            if (socket) socket->abort();
+        });
+    }
+}
+
+size_t TcpSession::unsentBytes() const {
+    qint64 unsent = 0;
+    if (socket_) unsent += socket_->bytesToWrite();
+    if (closing_ && closing_->state() != QAbstractSocket::UnconnectedState) unsent += closing_->bytesToWrite();
+    return static_cast<size_t>(std::max<qint64>(0, unsent));
 }
 
 QTimer* TcpSession::timer(NetTimer which) {
@@ -183,8 +208,10 @@ QTimer* TcpSession::timer(NetTimer which) {
     if (it != timers_.end()) return it.value();
     auto* t = new QTimer(this);
     t->setSingleShot(true);
+    // The protocol's waits are exact: a coarse timer may add 5% to each of them.
+    t->setTimerType(Qt::PreciseTimer);
     connect(t, &QTimer::timeout, this, [this, which] {
-        if (exchange_) exchange_->timerFired(which);
+        if (listener_) listener_->timerFired(which);
     });
     timers_.insert(key, t);
     return t;
@@ -205,8 +232,20 @@ int TcpSession::waitMs(int ms, WaitKind kind) {
 void TcpSession::reconnect() {
     if (closed_) return;
     reconnecting_ = true;
-    // The host keeps listening and adopts the next connection; the client dials again.
+    // The host listens again for its opponent; the client dials again.
     if (role_ == Role::Client) retry_.start(kRetryMs);
+    else listenAgain();
+}
+
+void TcpSession::dropPeer() {
+    if (socket_) {
+        QTcpSocket* socket = socket_;
+        socket_ = nullptr;
+        socket->disconnect(this);
+        socket->abort();
+        socket->deleteLater();
+    }
+    listenAgain();
 }
 
 void TcpSession::closeConnection() {
@@ -218,6 +257,7 @@ void TcpSession::closeConnection() {
         socket_ = nullptr;
         socket->disconnect(this);
         // Sends already queued still leave before the close.
+        closing_ = socket;
         socket->disconnectFromHost();
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }

@@ -77,7 +77,10 @@ void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end) {
     keepShortest(end.winner, kStatShortestWin);
     keepShortest(loser, kStatShortestLoss);
     stats.record(loser, kStatDefeats, 1);
-    if (end.network && end.winner == 0 && end.side[1].rare) stats.record(0, kStatRareBeaten, 1);
+    // A network win over a rare monster counts where a network win counts: against another
+    // machine, and not when the rare monster fled.
+    if (end.network && end.peerDiffers && end.winner == 0 && !end.side[1].fled && end.side[1].rare)
+        stats.record(0, kStatRareBeaten, 1);
 }
 
 void updatePlayerRecord(MonsterRecord& player, const EndOfBattle& end, const StatisticsTable& stats) {

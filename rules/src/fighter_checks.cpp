@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "vexmora/data/numbers.h"
+#include "vexmora/rules/peer_text.h"
 
 namespace vex {
 
@@ -18,17 +19,48 @@ bool isOrdinaryMonster(const MonsterRecord& record) {
     return record.makerVersion() != "9.99" && !isRareMonster(record);
 }
 
-std::optional<DialogRequest> refuseFighter(int16_t mode, int side, const MonsterRecord& record) {
+std::optional<FighterRefusal> fighterRefusal(int16_t mode, int side, const MonsterRecord& record) {
     const bool systemData = record.makerVersion() == "9.99";
-    if (systemData && mode != kModeScenario && mode != kModeElimination) return refusal("このデータは使用できません");
-    if (systemData && mode == kModeScenario && side == 0) return refusal("このデータは使用できません");
+    if (systemData && mode != kModeScenario && mode != kModeElimination) return FighterRefusal::SystemData;
+    if (systemData && mode == kModeScenario && side == 0) return FighterRefusal::SystemData;
     if (isOrdinaryMonster(record) && std::abs(record.atk) + std::abs(record.def) + std::abs(record.spd) > 1000)
-        return refusal(record.name + "\r\nは不正なデータです。\r\n別のキャラを読み込みます");
+        return FighterRefusal::TooManyPoints;
     if (side == 0 && isRareMonster(record) && record.name != kPermittedRareName) {
-        if (mode == kModeElimination) return refusal("勝ち抜き戦では使用できません");
-        if (mode == kModeScenario) return refusal("このモードでは使用できません");
+        if (mode == kModeElimination) return FighterRefusal::RareInElimination;
+        if (mode == kModeScenario) return FighterRefusal::RareInScenario;
     }
     return std::nullopt;
+}
+
+std::optional<DialogRequest> refuseFighter(int16_t mode, int side, const MonsterRecord& record) {
+    const std::optional<FighterRefusal> why = fighterRefusal(mode, side, record);
+    if (!why) return std::nullopt;
+    switch (*why) {
+        case FighterRefusal::SystemData: return refusal("このデータは使用できません");
+        case FighterRefusal::TooManyPoints:
+            return refusal(record.name + "\r\nは不正なデータです。\r\n別のキャラを読み込みます");
+        case FighterRefusal::RareInElimination: return refusal("勝ち抜き戦では使用できません");
+        case FighterRefusal::RareInScenario: return refusal("このモードでは使用できません");
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> refuseNetworkOpponent(const LoadedMonster& monster, bool rareAllowedHere, bool tournament) {
+    const MonsterRecord& record = monster.record;
+    std::string reason;
+    if (monster.integrity == Integrity::SystemTampered) {
+        reason = "不正に改造されたデータの可能性があります。";
+    } else if (const std::optional<FighterRefusal> why = fighterRefusal(kModeNetwork, 1, record)) {
+        reason = *why == FighterRefusal::TooManyPoints ? "不正なデータです（ＡＴＫ・ＤＥＦ・ＳＰＤの合計が 1000 を超えています）。"
+                                                       : "このデータは使用できません";
+    } else if (isRareMonster(record) && tournament) {
+        reason = "大会ルールでこのキャラは使えません";
+    } else if (isRareMonster(record) && !rareAllowedHere) {
+        reason = "レアキャラです。「レアキャラ使用可」が有効になっていません。";
+    } else {
+        return std::nullopt;
+    }
+    return "相手のモンスター「" + cleanPeerText(record.name) + "」は使えません。\r\n" + reason;
 }
 
 Result<LoadedMonster> loadFighterFile(int16_t mode, int side, const fs::path& path) {

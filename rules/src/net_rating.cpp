@@ -4,25 +4,13 @@
 #include <cmath>
 #include <sstream>
 
-#include "vexmora/data/numbers.h"
-
 namespace vex {
 
 namespace {
 
-constexpr int kStart = 1500;
 constexpr double kFactor = 32.0;
 
-int counter(const std::string& text) { return std::max(0, static_cast<int>(leadingNumber(text))); }
-
 }  // namespace
-
-int opponentRating(const MonsterRecord& opponent) {
-    const double wins = counter(opponent.extra[kNetWins]);
-    const double losses = counter(opponent.extra[kNetLosses]);
-    const double estimate = kStart + 400.0 * std::log10((wins + 1.0) / (losses + 1.0));
-    return std::clamp(static_cast<int>(std::lround(estimate)), 1000, 2000);
-}
 
 NetRating ratedAfter(NetRating before, bool won, int opponent) {
     const double expected = 1.0 / (1.0 + std::pow(10.0, (opponent - before.rating) / 400.0));

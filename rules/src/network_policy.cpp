@@ -2,6 +2,8 @@
 
 #include "vexmora/rules/network_policy.h"
 
+#include "vexmora/rules/peer_text.h"
+
 namespace vex {
 
 Result<std::optional<OpponentChoice>> NetworkPolicy::nextOpponent(const MonsterRecord&) {
@@ -35,6 +37,8 @@ std::optional<RecordKeeping> NetworkPolicy::recordKeeping(const BattleSettings&)
 void NetworkPolicy::describeEnd(EndOfBattle& end) const {
     end.network = true;
     end.peerDiffers = battle_ && battle_->peerDiffers;
+    // The opponent's name is the other program's text: it is shown, recorded and reported.
+    end.side[1].name = cleanPeerText(end.side[1].name);
 }
 
 ResultRecordInput NetworkPolicy::resultRecord(const EndOfBattle& end) const {
@@ -57,7 +61,7 @@ ResultRecordInput NetworkPolicy::resultRecord(const EndOfBattle& end) const {
 
 AfterBattle NetworkPolicy::battleFinished(const EndOfBattle& end) {
     if (!battle_ || !battle_->peerDiffers) return AfterBattle::Again;
-    NetRating rating = ratedAfter(loadNetRating(programFolder_), end.winner == 0, opponentRating(battle_->opponent));
+    NetRating rating = ratedAfter(loadNetRating(programFolder_), end.winner == 0, battle_->opponentRating);
     const Status saved = saveNetRating(programFolder_, rating);
     if (!saved && dialogs_) dialogs_->ask({"エラー", saved.error().message, DialogIcon::Error, DialogButtons::Ok});
     if (resultOutput_ && dialogs_) {

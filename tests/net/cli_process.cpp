@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -66,6 +67,14 @@ int CliProcess::listeningPort(int timeoutMs) {
     return 0;
 }
 
+bool CliProcess::waitForOutput(std::string_view part, int timeoutMs) {
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        if (slurp(outPath_).find(part) != std::string::npos) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
 int CliProcess::wait(int timeoutMs) {
     if (done_) return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
     for (int waited = 0; waited < timeoutMs; waited += 20) {
@@ -84,8 +93,14 @@ int CliProcess::wait(int timeoutMs) {
 std::string CliProcess::out() const { return slurp(outPath_); }
 std::string CliProcess::err() const { return slurp(errPath_); }
 
-int connectLoopback(int port) {
+int connectLoopback(int port, const char* from) {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    if (from) {
+        sockaddr_in source{};
+        source.sin_family = AF_INET;
+        inet_pton(AF_INET, from, &source.sin_addr);
+        bind(fd, reinterpret_cast<sockaddr*>(&source), sizeof source);
+    }
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_port = htons(static_cast<uint16_t>(port));
@@ -109,6 +124,14 @@ int listenLoopback(int& port) {
     getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
     port = ntohs(a.sin_port);
     return fd;
+}
+
+std::string receiveSome(int fd, int timeoutMs) {
+    pollfd waiting{fd, POLLIN, 0};
+    if (poll(&waiting, 1, timeoutMs) <= 0) return {};
+    char buffer[65536];
+    const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
+    return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
 }
 
 void sendAll(int fd, const std::string& bytes) {

@@ -1,9 +1,14 @@
 #include "two_programs.h"
 
-
-#include "vexmora/net/outgoing_monster.h"
+#include <variant>
 
 namespace vex::test {
+
+namespace {
+
+constexpr const char* kAddress[2] = {"10.0.0.1", "10.0.0.2"};
+
+}  // namespace
 
 void Program::send(const std::string& bytes) {
     sent += bytes;
@@ -16,34 +21,50 @@ void Program::closeConnection() {}
 
 void Program::chooseCommand() {
     const int slot = (battle->state().turnCount * 7 + index * 3 + 1) % 6;
-    exchange->ownCommand(net::wireNumber(battle->commandForSlot(0, slot)));
+    driver->chooseCommand(battle->commandForSlot(0, slot));
+}
+
+void Program::confirm() {
+    Result<MonsterRecord> sent = driver->confirm(monster, settings);
+    if (!sent) failures.push_back(sent.error().message);
 }
 
 void Program::onEvent(const net::Event& e) {
-    switch (e.kind) {
-        case net::EventKind::SettingsWanted: exchange->settingsChosen(settings); break;
-        case net::EventKind::BattleReady:
-            battle = std::make_unique<Battle>(e.setup.settings, e.setup.own, e.setup.opponent, rng, view);
-            seedBattleGenerator(rng, e.setup.seed);
-            battle->startBattle(kStageCountWithoutList);
-            chooseCommand();
-            break;
-        case net::EventKind::TurnReady: {
-            battle->runTurn(net::commandFromWire(e.own, battle->fighter(0).record),
-                            net::commandFromWire(e.opponent, battle->fighter(1).record));
-            uint64_t hash = battle->stateHash();
-            if (battle->state().turnCount == corruptHashAtTurn) ++hash;
-            hashes.push_back(hash);
-            exchange->turnResolved(battle->state().turnCount, hash, battle->state().ended);
-            break;
-        }
-        case net::EventKind::CommandWanted: chooseCommand(); break;
-        case net::EventKind::Chat: chat.push_back(e.text); break;
-        case net::EventKind::Desync: desyncTurn = e.turn; break;
-        case net::EventKind::Resumed: resumed = true; break;
-        case net::EventKind::Finished: finished = true; break;
-        case net::EventKind::Failed: failures.push_back(e.text); break;
-        default: break;
+    events.push_back(e);
+    if (std::holds_alternative<net::ev::Connected>(e)) {
+        confirm();
+    } else if (std::holds_alternative<net::ev::SettingsWanted>(e)) {
+        driver->settingsChosen(settings);
+    } else if (const auto* ready = std::get_if<net::ev::BattleReady>(&e)) {
+        settled = ready->battle;
+        hashes.clear();
+        battle = std::make_unique<Battle>(ready->battle.settings, ready->own, ready->battle.opponent, rng, view);
+        seedBattleGenerator(rng, ready->battle.seed);
+        battle->startBattle(kStageCountWithoutList);
+        chooseCommand();
+    } else if (std::holds_alternative<net::ev::TurnReady>(e)) {
+        const net::TurnCommands commands = driver->turnCommands(*battle);
+        battle->runTurn(commands.own, commands.opponent);
+        // A program gone astray: its battle differs from that turn on.
+        if (battle->state().turnCount == corruptHashAtTurn) battle->fighter(0).hp -= 1;
+        hashes.push_back(battle->stateHash());
+        driver->turnPlayed(*battle);
+    } else if (std::holds_alternative<net::ev::CommandWanted>(e)) {
+        chooseCommand();
+    } else if (const auto* chatLine = std::get_if<net::ev::Chat>(&e)) {
+        chat.push_back(chatLine->text);
+    } else if (const auto* desync = std::get_if<net::ev::Desync>(&e)) {
+        desyncTurn = desync->turn;
+    } else if (std::holds_alternative<net::ev::Resumed>(e)) {
+        resumed = true;
+    } else if (std::holds_alternative<net::ev::Finished>(e)) {
+        ++finished;
+        if (rematchMonster) monster = *rematchMonster;
+        if (finished < battlesToPlay) confirm();
+    } else if (const auto* failed = std::get_if<net::ev::Failed>(&e)) {
+        failures.push_back(failed->text);
+    } else if (const auto* stopped = std::get_if<net::ev::OpeningStopped>(&e)) {
+        failures.push_back(stopped->reason);
     }
 }
 
@@ -58,11 +79,10 @@ TwoPrograms::TwoPrograms(const fs::path& hostMonsterFile, const fs::path& client
         net::ExchangeOptions o;
         o.role = i == 0 ? net::Role::Host : net::Role::Client;
         o.handle = i == 0 ? "ホスト" : "guest";
-        auto loaded = loadMonster(files[i]);
-        auto outgoing = net::prepareOutgoingMonster(*loaded);
-        o.monster = outgoing->record;
-        o.monsterFile = outgoing->file;
+        o.ownRating = i == 0 ? 1600 : 1400;
         o.seedNow = [] { return 4242424; };
+        o.newSecret = [i] { return 0x1111111111111111ull * static_cast<uint64_t>(i + 1); };
+        p.monster = *loadMonster(files[i]);
         BattleSettings settings = hostSettings;
         if (i == 1) {  // the client's own settings, which give way to the host's
             settings = BattleSettings{};
@@ -71,17 +91,16 @@ TwoPrograms::TwoPrograms(const fs::path& hostMonsterFile, const fs::path& client
             settings.turnLimit = 80;
             settings.stageIndex = 2;
         }
-        o.settings = settings;
-        p.exchange = std::make_unique<net::Exchange>(p, std::move(o), [&p](const net::Event& e) { p.onEvent(e); });
         p.settings = settings;
+        p.driver = std::make_unique<net::BattleDriver>(p, std::move(o), [&p](const net::Event& e) { p.onEvent(e); });
     }
-    for (Program& p : programs_) p.exchange->connected();
+    for (int i : {0, 1}) programs_[static_cast<size_t>(i)].driver->connected(kAddress[1 - i]);
 }
 
 void TwoPrograms::drop() {
     up_ = false;
     inFlight_ = {};
-    for (Program& p : programs_) p.exchange->connectionLost();
+    for (Program& p : programs_) p.driver->connectionLost();
 }
 
 void TwoPrograms::deliver(int to) {
@@ -96,12 +115,12 @@ void TwoPrograms::deliver(int to) {
     const std::string piece = bytes.substr(0, n);
     bytes.erase(0, n);
     delivered_[static_cast<size_t>(to)] += n;
-    programs_[static_cast<size_t>(to)].exchange->bytesArrived(piece);
+    programs_[static_cast<size_t>(to)].driver->bytesArrived(piece);
 }
 
 void TwoPrograms::run(int64_t limitMs) {
     int turn = 0;
-    while (now_ < limitMs && !(programs_[0].exchange->over() && programs_[1].exchange->over())) {
+    while (now_ < limitMs && !(programs_[0].over() && programs_[1].over())) {
         if (up_) {
             const int first = turn++ % 2;
             bool any = false;
@@ -117,7 +136,7 @@ void TwoPrograms::run(int64_t limitMs) {
             now_ += 1000;
             up_ = true;
             for (Program& p : programs_) p.wantsConnection = false;
-            for (Program& p : programs_) p.exchange->connected();
+            for (int i : {0, 1}) programs_[static_cast<size_t>(i)].driver->connected(kAddress[1 - i]);
             continue;
         }
         // Nothing in flight: the next timer.
@@ -130,7 +149,7 @@ void TwoPrograms::run(int64_t limitMs) {
         if (!owner) return;
         now_ = std::max(now_, when);
         owner->timers.erase(which);
-        owner->exchange->timerFired(which);
+        owner->driver->timerFired(which);
     }
 }
 

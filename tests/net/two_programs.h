@@ -1,48 +1,57 @@
 #pragma once
 // Two programs joined by a simulated connection, in one process and on a virtual clock: each
-// has its own Exchange, Battle and generator. The connection delivers the bytes in flight in
-// pieces cut by a chosen rule, can drop, and comes back when both sides ask for it.
+// has its own battle driver, Battle and generator. The connection delivers the bytes in flight
+// in pieces cut by a chosen rule, can drop, and comes back when both sides ask for it.
 
 #include <array>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "vexmora/battle/battle.h"
-#include "vexmora/net/exchange.h"
+#include "vexmora/net/battle_driver.h"
 
 namespace vex::test {
 
 class TwoPrograms;
 
-struct Program : net::ExchangeDriver {
+struct Program : net::Transport {
     TwoPrograms* link = nullptr;
     int index = 0;  // 0 host, 1 client
     std::map<net::NetTimer, int64_t> timers;
-    std::unique_ptr<net::Exchange> exchange;
+    std::unique_ptr<net::BattleDriver> driver;
+    LoadedMonster monster;
+    std::optional<LoadedMonster> rematchMonster;  // confirmed for the second battle
     std::unique_ptr<Battle> battle;
     Rng rng;
     NullView view;
     BattleSettings settings;
+    std::vector<net::Event> events;
     std::vector<uint64_t> hashes;  // after each turn
     std::vector<std::string> failures;
     std::vector<std::string> chat;
+    NetworkBattle settled;
     int desyncTurn = -1;
-    bool finished = false;
+    int finished = 0;              // battles finished
+    int battlesToPlay = 1;         // confirms again after a finished battle until this many
     bool resumed = false;
     bool wantsConnection = false;
-    int corruptHashAtTurn = -1;  // adds 1 to the hash of that turn (a program gone astray)
+    int corruptHashAtTurn = -1;  // changes its own battle after that turn (a program gone astray)
     std::string sent;            // every byte this program sent
 
     void send(const std::string& bytes) override;
     void startTimer(net::NetTimer timer, int ms) override;
     void stopTimer(net::NetTimer timer) override { timers.erase(timer); }
     void reconnect() override { wantsConnection = true; }
+    void dropPeer() override {}
     void closeConnection() override;
     void onEvent(const net::Event& e);
     void chooseCommand();
+    void confirm();
+    bool over() const { return driver->exchange().over() || (finished >= battlesToPlay && !driver->exchange().inBattle()); }
 };
 
 // How many of `available` bytes in flight, starting at `offset` of the direction's stream,

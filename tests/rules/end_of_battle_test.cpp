@@ -79,6 +79,26 @@ TEST(EndStatistics, EveryBattleAddsItsCounters) {
     EXPECT_EQ(stats.get(0, kStatShortestWin), 5);
 }
 
+// Code 42 counts a network win over a rare monster where a network win counts: against
+// another machine, and not over a monster that fled.
+TEST(EndStatistics, ARareMonsterBeatenOverTheNetwork) {
+    auto rareBeaten = [](bool network, bool peerDiffers, bool fled, int winner) {
+        StatisticsTable stats;
+        EndOfBattle e = battle(winner, 12, 500);
+        e.side[1].rare = true;
+        e.side[1].fled = fled;
+        e.network = network;
+        e.peerDiffers = peerDiffers;
+        recordEndStatistics(stats, e);
+        return stats.get(0, kStatRareBeaten);
+    };
+    EXPECT_EQ(rareBeaten(true, true, false, 0), 1);
+    EXPECT_EQ(rareBeaten(true, false, false, 0), 0);  // both programs on this machine
+    EXPECT_EQ(rareBeaten(true, true, true, 0), 0);    // the rare monster fled
+    EXPECT_EQ(rareBeaten(false, true, false, 0), 0);
+    EXPECT_EQ(rareBeaten(true, true, false, 1), 0);
+}
+
 TEST(PlayerRecord, WinsLossesAndTheNetworkCounters) {
     StatisticsTable stats;
     MonsterRecord m = newMonster("ドラゴン", 300, 300, 300);

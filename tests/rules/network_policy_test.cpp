@@ -34,6 +34,7 @@ NetworkBattle settled(bool peerDiffers) {
     b.ownHandle = "たろう";
     b.opponentHandle = "じろう";
     b.peerDiffers = peerDiffers;
+    b.opponentRating = 1500;
     return b;
 }
 
@@ -111,22 +112,27 @@ TEST(NetworkPolicy, TheOwnMachineAndTheOptionOffLeaveNothingBehind) {
     EXPECT_TRUE(dialogs.asked.empty());
 }
 
-TEST(NetRating, EloAgainstTheOpponentsRecord) {
-    MonsterRecord fresh;
-    EXPECT_EQ(opponentRating(fresh), 1500);
-    MonsterRecord strong;
-    strong.extra[kNetWins] = "99";
-    strong.extra[kNetLosses] = "0";
-    EXPECT_EQ(opponentRating(strong), 2000);  // 1500 + 400·log10(100) = 2300, kept at 2000
-    MonsterRecord weak;
-    weak.extra[kNetWins] = "0";
-    weak.extra[kNetLosses] = "9";
-    EXPECT_EQ(opponentRating(weak), 1100);
-
+// The rating moves against the opponent player's rating, as its program told it.
+TEST(NetRating, EloAgainstTheOpponentsRating) {
     EXPECT_EQ(ratedAfter({1500, 0}, true, 1500), (NetRating{1516, 1}));
     EXPECT_EQ(ratedAfter({1500, 0}, false, 1500), (NetRating{1484, 1}));
     EXPECT_EQ(ratedAfter({1500, 3}, true, 2000).rating, 1500 + 30);  // beating the strong pays
     EXPECT_EQ(ratedAfter({1500, 3}, false, 1100).rating, 1500 - 29); // losing to the weak costs
+
+    test::TempFolder home;
+    ASSERT_TRUE(saveNetRating(home.path(), {1700, 4}).ok());
+    NetworkPolicy policy(home.path());
+    NetworkBattle strong = settled(true);
+    strong.opponentRating = 2100;
+    policy.setBattle(strong);
+    policy.battleFinished(networkEnd(0));
+    EXPECT_EQ(loadNetRating(home.path()), (NetRating{1700 + 29, 5}));  // 32 × (1 − 1/(1 + 10^1))
+
+    // The opponent's monster's name is the other program's text: shown and recorded clean.
+    EndOfBattle end = networkEnd(0);
+    end.side[1].name = "ね\x1B[2Jこ\r\n";
+    policy.describeEnd(end);
+    EXPECT_EQ(end.side[1].name, "ね[2Jこ");
 }
 
 TEST(NetRating, AStoredRatingRoundTripsAndADamagedOneStartsAgain) {

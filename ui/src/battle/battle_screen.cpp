@@ -23,6 +23,8 @@
 #include "vexmora/ui/config_dialog.h"
 #include "vexmora/ui/net_battle.h"
 #include "vexmora/ui/net_dialog.h"
+#include "vexmora/ui/net_panel.h"
+#include "vexmora/rules/network_policy.h"
 #include "vexmora/ui/system_options.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound_table.h"
@@ -139,10 +141,17 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
 
     if (!options_.hooks.dialogs) options_.hooks = SessionHooks::game(dialogs_);
     const int stages = composer_->stages().battleStageCount();
-    if (options_.policy)
+    NetworkPolicy* networkPolicy = nullptr;
+    if (options_.policy) {
         session_ = std::make_unique<BattleSession>(options_.policy(), folder, stages, options_.hooks);
-    else
+    } else if (battleMode == kModeNetwork) {
+        // The network battle settles each battle into the policy it hands to the session.
+        auto policy = std::make_unique<NetworkPolicy>(folder);
+        networkPolicy = policy.get();
+        session_ = std::make_unique<BattleSession>(std::move(policy), folder, stages, options_.hooks);
+    } else {
         session_ = std::make_unique<BattleSession>(battleMode, folder, stages, options_.hooks);
+    }
 
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("screenBody"));
@@ -171,7 +180,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     layout->addLayout(bar);
     setCentralWidget(body);
     buildMenu();
-    if (battleMode == kModeNetwork) buildNetwork(layout);
+    if (networkPolicy) buildNetwork(layout, *networkPolicy);
 
     connect(session_.get(), &BattleSession::changed, this, [this] {
         canvas_->refresh();
@@ -242,13 +251,13 @@ void BattleScreen::buildMenu() {
 
 // A network battle: the chat and indicators below the screen, 決定 in place of スタート, the
 // screen usable only while a peer is connected.
-void BattleScreen::buildNetwork(QLayout* layout) {
+void BattleScreen::buildNetwork(QLayout* layout, NetworkPolicy& policy) {
     NetBattleOptions netOptions;
     netOptions.playEffect = options_.hooks.playEffect;
-    netOptions.chooseSettings = options_.chooseNetworkSettings;
     netOptions.resumeLimitMs = options_.netResumeLimitMs;
     netOptions.ftpClient = options_.reportFtpClient;
-    net_ = new NetBattle(this, *session_, dialogs_, netOptions);
+    netOptions.isThisMachine = options_.netPeerIsThisMachine;
+    net_ = new NetBattle(this, *session_, policy, composer_->stages(), dialogs_, netOptions);
     layout->addWidget(net_->panel());
     confirm_ = new QAction(QStringLiteral("決定"), this);
     confirm_->setObjectName(QStringLiteral("KETTEI"));
@@ -259,7 +268,6 @@ void BattleScreen::buildNetwork(QLayout* layout) {
     menuBar()->insertAction(start_, confirm_);
     start_->setVisible(false);
     load2_->setVisible(false);
-    settings_->setVisible(false);  // the host chooses the settings when the battle is confirmed
     connect(net_, &NetBattle::connectionChanged, this, [this](bool connected) {
         centralWidget()->setEnabled(connected);
         menuBar()->setEnabled(connected);
@@ -291,7 +299,10 @@ void BattleScreen::updateMenu() {
     start_->setEnabled(session_->canStart() && !net_);
     load1_->setEnabled(session_->canLoad(0));
     load2_->setEnabled(session_->canLoad(1));
-    settings_->setEnabled(session_->canConfigure());
+    // In a network battle the host chooses the settings when it confirms; a client may open
+    // them for what is its own (the animation).
+    if (net_) settings_->setVisible(net_->settingsCommandShown());
+    settings_->setEnabled(net_ ? net_->canConfigure() : session_->canConfigure());
     saveReplay_->setEnabled(session_->canSaveReplay());
     openReplay_->setEnabled(session_->canConfigure() && !session_->watchingReplay());
     const bool clocked = session_->clocked();
@@ -379,7 +390,7 @@ void BattleScreen::loadFighter(int side) {
 }
 
 void BattleScreen::openSettings() {
-    if (!session_->canConfigure()) return;
+    if (!session_->canConfigure() || (net_ && !net_->canConfigure())) return;
     if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
     ConfigDialogOptions configOptions;
     configOptions.playEffect = options_.hooks.playEffect;

@@ -232,7 +232,10 @@ void BattleSession::start() {
     }
 
     const BattleSettings battleSettings = policy_->battleSettings(settings_);
-    source_ = makeCommandSource(policy_->commandInput(battleSettings), *policy_);
+    const CommandInput input = policy_->commandInput(battleSettings);
+    source_ = input == CommandInput::Network && networkSource_ ? networkSource_() : makeCommandSource(input, *policy_);
+    heldWinner_.reset();
+    resultReleased_ = false;
     view_.setOptions({source_->bothLists(), battleSettings.animationOn != 0});
     view_.watch(nullptr);
     // A battle from a shared seed is reset and seeded whole, so it draws from a generator of
@@ -285,6 +288,20 @@ void BattleSession::clockTick() {
     clockArmed_ = false;
     inputWait_.stop();
     source_->clockTick(*this);
+}
+
+void BattleSession::peerTurnReady() {
+    if (busy_ || !battle_ || battle_->state().ended || !source_) return;
+    source_->peerReady(*this);
+}
+
+void BattleSession::resultMayShow() {
+    resultReleased_ = true;
+    if (!heldWinner_) return;
+    const int winner = *heldWinner_;
+    heldWinner_.reset();
+    beginResult(winner);
+    play();
 }
 
 void BattleSession::hoverRow(int side, int row) {
@@ -362,10 +379,17 @@ bool BattleSession::control(const Step& step) {
     } else if (step.is<step::TurnEnded>()) {
         turnDone();
     } else if (const auto* ended = step.as<step::BattleEnded>()) {
+        if (source_ && source_->resultWaits() && !resultReleased_) {
+            // Both programs show the result once both have finished the battle.
+            heldWinner_ = ended->winner;
+            playing_ = false;
+            return true;
+        }
         beginResult(ended->winner);
     } else if (const auto* music = step.as<step::ResultMusic>()) {
         if (hooks_.playResultMusic) hooks_.playResultMusic(music->path);
     } else if (step.is<step::ResultShown>()) {
+        emit resultShown();
         finishRecords();
     } else if (step.is<step::RecordsDone>()) {
         recordsDone();
@@ -537,6 +561,7 @@ void BattleSession::abandonBattle() {
     if (hooks_.closeMusic) hooks_.closeMusic();
     playing_ = false;
     timeline_.clear();
+    heldWinner_.reset();
     busy_ = false;
     running_ = false;
     acceptInput_ = false;

@@ -2,8 +2,7 @@
 
 #include "vexmora/ui/command_source.h"
 
-#include "vexmora/net/dispatcher.h"
-#include "vexmora/rules/network_policy.h"
+#include "vexmora/net/battle_driver.h"
 #include "vexmora/ui/command_rows.h"
 #include "vexmora/ui/shell.h"
 
@@ -99,25 +98,13 @@ private:
     size_t next_ = 0;
 };
 
-// A network battle: the player's click goes to the peer, and the turn plays once the peer's
+// A network battle: the player's click goes to the driver, and the turn plays once the peer's
 // command is there. Both programs turn each wire number into the command the same way, the
 // sender's own included, so both feed the engine the same commands.
 class NetworkPeer final : public CommandSource {
 public:
-    explicit NetworkPeer(NetworkTurnLink& link) : link_(link) {
-        link_.playTurn = [this](int own, int opponent) { play(own, opponent); };
-        link_.playTurnOwner = this;
-    }
-    // The next battle's source is made before this one goes: it keeps the link.
-    ~NetworkPeer() override {
-        if (link_.playTurnOwner != this) return;
-        link_.playTurn = nullptr;
-        link_.playTurnOwner = nullptr;
-    }
-    void open(TurnInput& input) override {
-        input_ = &input;
-        chosen_ = false;
-    }
+    explicit NetworkPeer(std::shared_ptr<net::BattleDriver> driver) : driver_(std::move(driver)) {}
+    void open(TurnInput&) override { chosen_ = false; }
     void clickRow(TurnInput& input, int row) override {
         if (chosen_ || row < 0 || row > kDoNothingRow) return;
         Battle& battle = input.battleInPlay();
@@ -128,38 +115,35 @@ public:
         input.confirmSound();
         input.showHelp(QStringLiteral("相手のコマンドを待っています…"));
         input.refresh();
-        if (link_.sendCommand) link_.sendCommand(net::wireNumber(command));
+        driver_->chooseCommand(command);
     }
+    void peerReady(TurnInput& input) override {
+        if (!chosen_) return;
+        Battle& battle = input.battleInPlay();
+        const net::TurnCommands commands = driver_->turnCommands(battle);
+        input.playTurn(commands.own, commands.opponent);
+        driver_->turnPlayed(battle);
+    }
+    bool resultWaits() const override { return !driver_->exchange().endSynchronised(); }
     int listsForMouse() const override { return chosen_ ? 0 : 1; }
 
 private:
-    void play(int own, int opponent) {
-        if (!input_ || !chosen_) return;
-        TurnInput& input = *input_;
-        input_ = nullptr;
-        Battle& battle = input.battleInPlay();
-        const Command c0 = net::commandFromWire(own, battle.fighter(0).record);
-        const Command c1 = net::commandFromWire(opponent, battle.fighter(1).record);
-        input.playTurn(c0, c1);
-        if (link_.turnPlayed) link_.turnPlayed(battle.state().turnCount, battle.stateHash(), battle.state().ended);
-    }
-
-    NetworkTurnLink& link_;
-    TurnInput* input_ = nullptr;
+    std::shared_ptr<net::BattleDriver> driver_;
     bool chosen_ = false;
 };
 
 }  // namespace
+
+std::unique_ptr<CommandSource> makeNetworkPeer(std::shared_ptr<net::BattleDriver> driver) {
+    return std::make_unique<NetworkPeer>(std::move(driver));
+}
 
 std::unique_ptr<CommandSource> makeCommandSource(CommandInput input, const ModePolicy& policy) {
     switch (input) {
     case CommandInput::Rows: return std::make_unique<RowClicks>();
     case CommandInput::KeyGrid: return std::make_unique<KeyGrid>();
     case CommandInput::Clock: return std::make_unique<SpectatorClock>();
-    case CommandInput::Network:
-        if (const auto* network = dynamic_cast<const NetworkPolicy*>(&policy))
-            return std::make_unique<NetworkPeer>(network->link());
-        return std::make_unique<RowClicks>();
+    case CommandInput::Network: return std::make_unique<RowClicks>();
     case CommandInput::Replay:
         if (const auto* replay = dynamic_cast<const ReplayPolicy*>(&policy))
             return std::make_unique<ReplayCommands>(replay->replay().turns);

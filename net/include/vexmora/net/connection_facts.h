@@ -25,6 +25,8 @@ Status writeHandleFile(const fs::path& programFolder, std::string_view handle);
 // True when the peer's address is one of this machine's own (loopback included): a battle
 // against oneself changes no network record.
 bool isOwnAddress(const std::string& peer, const std::vector<std::string>& ownAddresses);
+// Whether two peer addresses are one (an IPv4 peer seen on an IPv6 socket is the same peer).
+bool samePeerAddress(const std::string& a, const std::string& b);
 
 // The status line after a failed connection attempt: a refused connection reads
 // "対戦中か存在してしません", any other failure keeps the socket layer's description.

@@ -1,24 +1,29 @@
 #pragma once
 // The receiving side of a connection: fed with the bytes of each arrival, it says what
-// happened. No sockets and no clocks: the caller feeds it and acts on what it returns.
+// arrived. No sockets and no clocks: the caller feeds it and acts on what it returns.
 //
-// Framing. A sender hands every message to the connection in one send, with no length and no
-// separator, and an older receiver takes each arrival as one message. TCP may join two sends
-// or split one, so this receiver cuts the byte stream itself:
-//   - the fixed messages are taken by their length: "%10", "%55", "%77" (3 bytes), a command
-//     "% Nddd*" (7), "%88"/"%89" + turn + hash (22), waiting for their missing bytes;
-//   - a settings block runs from "%44" to the first "*END", however many arrivals it takes;
-//   - after "%77" the opponent's monster file is taken by the size its block announced;
-//   - any other text ("%00" chat, "/s", "/r", "#01", stray text) runs up to the next
-//     "%" that begins one of the messages above, or, when none follows, it is held until
-//     more bytes come or the caller says the line went quiet (flush()).
-// Every piece the receiver may hold is bounded, so a peer that never ends a text cannot make
-// it grow without limit.
+// What one message is:
+//   - While an older program's monster file is expected (after its "%77"), the next bytes up
+//     to the size its settings block announced are the file; bytes beyond it are what follows.
+//     A vexmora program sends its file framed, in pieces ("%92").
+//   - From a program that announced itself (announcement.h) a message may come framed: the
+//     frame byte, five digits of length, the message. It is complete when all its bytes are
+//     there, however the connection cut them.
+//   - Anything else is one arrival: everything one data arrival brings is one message, as
+//     the written protocol has it (an arrival from a vexmora program ends early where a frame
+//     begins). A settings block is the one message gathered over several arrivals: a "%44"
+//     without its "*END" is continued by the arrivals that follow without "%". What follows
+//     a block's "*END" in the same arrival is a message of its own.
+// So a text typed by a player never becomes a message of its own: framed it is a chat line
+// whatever it holds, and unframed the whole arrival is the chat line.
+//
+// Every piece the receiver holds is bounded: one frame, one settings block, one monster file.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "vexmora/battle/battle_state.h"
@@ -28,38 +33,39 @@
 
 namespace vex::net {
 
-// The longest settings block or text the receiver keeps while it waits for its end.
+// The longest settings block the receiver gathers, and the longest chat line it keeps.
 inline constexpr size_t kMaxHeldBytes = 4096;
+inline constexpr size_t kMaxChatLineBytes = 600;
 
-enum class Arrived {
-    Chat,              // text: a line for the chat list
-    RareAllowed,       // the opponent-allows-rare flag was set (the chat line follows)
-    RareRefused,       // ... cleared
-    OpponentCommand,   // number 1-6 for the current turn; "%10" has been queued in Reply
-    Reply,             // bytes: send them to the peer
-    Acknowledged,      // "%10": stop resending the own command
-    Settings,          // settings: the opponent's block was parsed
-    VersionWarning,    // the block's version differs from ours (the connection continues)
-    TransferStarted,   // "%77": the opponent's monster file comes next
-    TransferProgress,  // number: percent received; text: the progress label
-    MonsterReceived,   // monster: the opponent's monster, decoded from memory
-    OpponentFinished,  // "%55"
-    OpponentLine,      // text: the opponent monster's battle line ("/s")
-    OwnLine,           // text: the own monster's battle line, echoed back ("/r")
-    PeerHash,          // turnHash: "%88"
-    PeerResume,        // turnHash: "%89"
-    VersionRefused,    // "#01": the peer refuses to play this version
-    Failure,           // text: the peer sent what cannot be accepted; end the connection
-};
+namespace arrived {
+struct Chat { std::string text; };              // a line for the chat list (UTF-8, cleaned)
+struct RareAllowed {};                          // the opponent-allows-rare flag was set
+struct RareRefused {};                          // ... cleared
+struct Command { int number = 0; };             // 1-6 for this turn, accepted; "%10" is queued
+struct Reply { std::string message; };          // send this message back
+struct Acknowledged {};                         // "%10"
+struct Settings { SettingsBlock block; };       // the opponent's block of this battle
+struct TransferStarted {};                      // "%77": the opponent's monster file comes next
+struct TransferProgress { int percent = 0; };   // of the opponent's monster file
+struct Monster { LoadedMonster monster; };      // the file, complete and decoded
+struct MonsterUnreadable { std::string reason; };
+struct OpponentFinished {};                     // "%55"
+struct Line { int side = 1; std::string text; };  // "/s": side 1 (the opponent's); "/r": side 0
+struct PeerHash { TurnHash turnHash; };         // "%88"
+struct PeerResume { TurnHash turnHash; };       // "%89"
+struct OpeningStopped { std::string reason; };  // "%91"
+struct OpeningStopAck {};                       // "%93"
+struct LargeFileNote {};                        // "%90"
+struct VersionRefused {};                       // "#01"
+struct Failure { std::string message; };        // cannot be accepted: end the connection
+}  // namespace arrived
 
-struct ArrivalEvent {
-    Arrived kind = Arrived::Chat;
-    std::string text;      // UTF-8 (Chat, lines, progress, failure); wire bytes for Reply
-    int number = 0;
-    SettingsBlock settings;
-    TurnHash turnHash;
-    LoadedMonster monster;
-};
+using Arrival = std::variant<arrived::Chat, arrived::RareAllowed, arrived::RareRefused, arrived::Command,
+                             arrived::Reply, arrived::Acknowledged, arrived::Settings, arrived::TransferStarted,
+                             arrived::TransferProgress, arrived::Monster, arrived::MonsterUnreadable,
+                             arrived::OpponentFinished, arrived::Line, arrived::PeerHash, arrived::PeerResume,
+                             arrived::OpeningStopped, arrived::OpeningStopAck, arrived::LargeFileNote, arrived::VersionRefused,
+                             arrived::Failure>;
 
 class Dispatcher {
 public:
@@ -71,16 +77,20 @@ public:
     // Starts accepting the command of the turn after `turnsPlayed` turns. A command for that
     // turn that came while the previous turn was still being played was kept, and is
     // accepted now.
-    std::vector<ArrivalEvent> openForTurn(int turnsPlayed);
+    std::vector<Arrival> openForTurn(int turnsPlayed);
 
     // One arrival of bytes.
-    std::vector<ArrivalEvent> feed(std::string_view bytes);
-    // The line went quiet: a held text is complete.
-    std::vector<ArrivalEvent> flush();
-    // Whether a text is held that only flush() (or more bytes) completes.
-    bool holdingText() const;
+    std::vector<Arrival> feed(std::string_view bytes);
 
-    // A new connection (after a drop): bytes of the old one that never completed are dropped.
+    // Whether the opponent announced itself in its first settings block (announcement.h): its
+    // messages may come framed from then on.
+    bool peerFrames() const { return peerFrames_; }
+
+    // The next battle on this connection (after one ended, or an opening that stopped): its
+    // settings block, files and commands are new; the opponent's permission for rare monsters
+    // and its announcement stay.
+    void newBattle();
+    // A connection made again after a drop: bytes of the old one that never completed go.
     void newConnection();
 
     bool opponentAllowsRare() const { return opponentAllowsRare_; }
@@ -89,23 +99,25 @@ public:
     bool settingsReceived() const { return settings_.has_value(); }
     const std::optional<SettingsBlock>& settings() const { return settings_; }
     bool inTransfer() const { return transferring_; }
-    bool monsterReceived() const { return monsterReceived_; }
     size_t heldBytes() const { return pending_.size() + blockBuffer_.size() + file_.size(); }
 
 private:
-    void run(std::vector<ArrivalEvent>& out, bool quiet);
-    void dispatchText(std::string_view t, std::vector<ArrivalEvent>& out);
-    void takeFileBytes(std::vector<ArrivalEvent>& out);
-    void acceptSettings(std::string_view blockText, std::vector<ArrivalEvent>& out);
-    void fail(std::vector<ArrivalEvent>& out, std::string message);
+    size_t unframed(std::string_view unit, std::vector<Arrival>& out);
+    void dispatch(std::string_view message, std::vector<Arrival>& out);
+    void command(std::string_view t, int number, std::vector<Arrival>& out);
+    void takeFileBytes(std::string_view bytes, std::vector<Arrival>& out);
+    void acceptSettings(std::string_view blockText, std::vector<Arrival>& out);
+    void fail(std::vector<Arrival>& out, std::string message);
 
-    std::string pending_;      // bytes not yet cut into messages
-    std::string blockBuffer_;  // pieces of a settings block sent as plain texts
+    std::string pending_;      // a frame not complete yet, or the start of a short message
+    std::string blockBuffer_;  // a settings block gathered over several arrivals
+    bool blockOpen_ = false;
     std::string file_;         // the monster file received so far
     int64_t expectedSize_ = 0;
     bool transferring_ = false;
-    bool monsterReceived_ = false;
     bool failed_ = false;
+    bool peerFrames_ = false;
+    bool blockSeen_ = false;   // a settings block has come on this connection
     bool accepting_ = false;
     int turn_ = 0;
     int early_ = 0;            // a command for the next turn, kept until that turn (0: none)

@@ -1,184 +1,164 @@
 #pragma once
-// The exchange between two programs, from the connection to the end of a battle: the opening
-// exchange (rare checks, settings blocks, "%77", both monster files, the shared seed), the
-// turn exchange with its resending, the state hash after every turn, the end
-// synchronisation, and the resumption of a dropped connection.
+// The exchange between two programs over one connection, battle after battle: the opening
+// exchange (rare permission, settings blocks, "%77", both monster files, the shared seed), the
+// turn exchange with its resending, the state hash after every turn, the end synchronisation,
+// and the resumption of a dropped connection. The battle driver (battle_driver.h) is what a
+// program holds; this is its protocol.
 //
-// Nothing here blocks or sleeps. Every wait is a request to the driver (startTimer) and every
-// send goes through it; the driver calls back when bytes arrive, a timer fires or the
-// connection changes. The game drives it from its event loop, vexmora-cli from its own.
-//
-//   driver                                  Exchange
-//   connection made            -> connected()
-//   bytes arrived              -> bytesArrived(bytes)
-//   connection lost            -> connectionLost()
-//   a requested timer fired    -> timerFired(timer)
-//   Event::SettingsWanted      -> settingsChosen(settings)        (host only)
-//   Event::BattleReady /
-//   Event::CommandWanted       -> ownCommand(command)
-//   Event::TurnReady           -> runs the turn, then turnResolved(turnCount, hash, ended)
-//   Event::Finished / Failed   <- the exchange is over
+// Nothing here blocks or sleeps. Every wait is a timer of the transport and every send goes
+// through it; the transport calls back (TransportListener) when a connection is made, bytes
+// arrive, a timer fires or the connection drops.
 
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "vexmora/battle/battle_settings.h"
-#include "vexmora/data/monster_record.h"
+#include "vexmora/net/announcement.h"
 #include "vexmora/net/dispatcher.h"
+#include "vexmora/net/events.h"
+#include "vexmora/net/outbox.h"
+#include "vexmora/net/outgoing_monster.h"
+#include "vexmora/net/transport.h"
 
 namespace vex::net {
-
-enum class Role { Host, Client };
-
-enum class NetTimer {
-    Step,          // the next step of the opening exchange
-    Resend,        // resend the pending command (2000 ms)
-    TurnPause,     // the pause between the opponent's command and the turn
-    EndSync,       // repeat "%55" (1500 ms)
-    Quiet,         // the line went quiet: a held text is complete
-    OpeningLimit,  // the opening exchange took too long
-    ResumeLimit,   // the dropped connection did not come back
-};
-
-// Waits that only let the player see what happens may be shortened by the driver (the game
-// speed option, or nothing at all in vexmora-cli); pacing waits keep an older peer, which
-// takes every arrival as one message, from receiving two messages joined.
-enum class WaitKind { Presentation, Pacing };
-
-class ExchangeDriver {
-public:
-    virtual ~ExchangeDriver() = default;
-    virtual void send(const std::string& bytes) = 0;
-    // Starts (or restarts) a one-shot timer.
-    virtual void startTimer(NetTimer timer, int ms) = 0;
-    virtual void stopTimer(NetTimer timer) = 0;
-    // How long a wait of the exchange lasts here.
-    virtual int waitMs(int ms, WaitKind /*kind*/) { return ms; }
-    // Host: listen again; client: connect again (a dropped connection being resumed).
-    virtual void reconnect() = 0;
-    virtual void closeConnection() = 0;
-};
 
 struct ExchangeOptions {
     Role role = Role::Host;
     std::string handle;                 // UTF-8
-    MonsterRecord monster;              // the own monster, as decoded from `monsterFile`
-    std::string monsterFile;            // the bytes sent to the opponent
-    BattleSettings settings;            // the client's own settings (replaced by the host's)
-    bool allowRare = false;             // the rare-monster check box
-    bool announce = true;               // announce hash checks and resumption in field 9
+    int ownRating = kStartingNetRating;
+    // Whether a peer's address is this machine's own: a battle against oneself changes no
+    // network record. Loopback only, unless set.
+    std::function<bool(const std::string& peerAddress)> isThisMachine;
     int openingLimitMs = 60000;         // 0: no limit
     int resumeLimitMs = 120000;
-    // The host's seed: seconds since midnight × 100, taken just before its block is built.
+    // The host's seed, taken just before its block is built; a new secret for each battle.
     std::function<int32_t()> seedNow;
-    // The game: the opening exchange waits for the player's confirmation (confirm()) once
-    // connected, and a battle after the first on the same connection sends no greeting.
-    bool waitForConfirm = false;
-    bool greet = true;
+    std::function<uint64_t()> newSecret;
 };
 
-// What the battle needs once both programs hold the same battle.
-struct BattleSetup {
-    BattleSettings settings;   // adopted from the host on the client; isHost set
-    int32_t seed = 0;
-    MonsterRecord own;         // fighter 0
-    MonsterRecord opponent;    // fighter 1
-    std::string opponentPicture;
-    std::string opponentHandle;
-    bool tournament = false;   // stage 5: the tournament restriction applies to both
-};
-
-enum class EventKind {
-    Chat,             // text
-    Notice,           // text: a line about the exchange (progress, warnings)
-    VersionWarning,   // text
-    VersionRefused,   // text
-    SettingsWanted,   // host: show the settings step, then call settingsChosen()
-    SettingsReceived, // the opponent's block arrived
-    TransferStarted,  // "%77": the opponent's monster file comes next
-    MonsterReceived,  // the opponent's monster arrived
-    BattleReady,      // setup: start the battle, then give the first command
-    OpponentChose,    // the opponent's command for this turn has been accepted
-    TurnReady,        // own, opponent: run the turn, then call turnResolved()
-    CommandWanted,    // the next turn's own command
-    LineArrived,      // side (0 own, 1 opponent), text: a battle line for the next turn start
-    Resuming,         // the connection dropped; reconnecting
-    Resumed,          // text
-    Desync,           // turn: the state hashes differ after this turn
-    Finished,         // both programs finished the battle
-    Failed,           // text: the exchange ended (refusal, hostile peer, disconnection)
-};
-
-struct Event {
-    EventKind kind = EventKind::Chat;
-    std::string text;
-    int turn = 0;
-    int side = 0;
-    BattleSetup setup;
-    int own = 0, opponent = 0;  // TurnReady: the wire numbers; commandFromWire() turns
-                                // each into a command with its fighter's in-battle record
-};
-
-class Exchange {
+class Exchange final : public TransportListener {
 public:
-    Exchange(ExchangeDriver& driver, ExchangeOptions options, std::function<void(const Event&)> onEvent);
+    Exchange(Transport& transport, ExchangeOptions options, std::function<void(const Event&)> onEvent);
 
-    // --- from the driver ---
-    void connected();
-    void bytesArrived(std::string_view bytes);
-    void connectionLost();
-    void timerFired(NetTimer timer);
+    // --- from the transport ---
+    void connected(const std::string& peerAddress) override;
+    void bytesArrived(std::string_view bytes) override;
+    void connectionLost() override;
+    void timerFired(NetTimer timer) override;
+
+    // --- from the program ---
+    // The player confirmed this monster (checked by the driver); the opening exchange begins.
+    // `ownSettings`: what a client's block carries (the host's rule the battle).
+    void confirm(const OutgoingMonster& own, const BattleSettings& ownSettings);
+    // Host: the settings step is done (SettingsWanted).
     void settingsChosen(const BattleSettings& settings);
-    // With waitForConfirm: the player confirmed this monster; the opening exchange begins.
-    void confirm(const MonsterRecord& monster, const std::string& monsterFile, bool allowRare);
-    bool confirmed() const { return confirmed_; }
-    // The own command of this turn as its wire number (wireNumber(); 1-5 a slot, 6 nothing).
+    // The own command of this turn as its wire number (1-5 a slot, 6 nothing).
     void ownCommand(int number);
     void turnResolved(int turnCount, uint64_t stateHash, bool battleEnded);
-    // The player typed a chat text (a "/s" text is a battle line).
-    void chat(std::string_view text);
+    // The player typed a chat text (a "/s" text is a battle line). False when chat cannot be
+    // sent now (no connection, or the monster files are on their way).
+    bool chat(std::string_view text);
+    // The rare-monster box: sent to the opponent until a settings block has arrived.
+    void setAllowRare(bool allow);
+    // The program lets the connection go: nothing more is sent, told or asked of the transport.
+    void close();
 
     // --- state ---
-    bool peerAnnounced() const { return peerAnnounced_; }
-    bool hashChecks() const { return options_.announce && peerAnnounced_; }
-    bool over() const { return phase_ == Phase::Over; }
+    bool connected() const { return phase_ != Phase::Idle && phase_ != Phase::Over; }
+    // Both programs announced themselves: hashes, resuming and framed messages.
+    bool peerAnnounced() const { return peer_.has_value(); }
+    bool confirmed() const { return confirmed_; }
+    // A battle can be confirmed: connected, and no opening or battle running.
+    bool canConfirm() const { return phase_ == Phase::Lobby && !confirmed_; }
+    Role role() const { return options_.role; }
+    bool inOpening() const { return phase_ == Phase::Opening; }
     bool inBattle() const { return phase_ == Phase::Battle || phase_ == Phase::EndSync; }
+    bool over() const { return phase_ == Phase::Over; }
+    // The last battle's end has been synchronised (until the next one is confirmed).
+    bool endSynchronised() const { return endSynchronised_; }
+    bool chatOpen() const;
+    bool rareBoxOpen() const { return connected() && !anyBlockArrived_; }
+    bool allowsRare() const { return ownAllowsRare_; }
+    bool opponentAllowsRare() const { return dispatcher_.opponentAllowsRare(); }
+    // The stage the battle being opened is played on, as far as known: the host's own, on the
+    // client the host's block's once it has arrived (nothing before).
+    std::optional<int> knownStage() const;
+    // This turn's wire numbers (own, opponent's) once TurnReady has been told.
+    std::pair<int, int> turnNumbers() const { return {ownNumber_, opponentNumber_}; }
     const Dispatcher& dispatcher() const { return dispatcher_; }
+    const Outbox& outbox() const { return outbox_; }
 
 private:
-    enum class Phase { Idle, Greeting, Opening, Battle, EndSync, Resuming, Over };
+    enum class Phase { Idle, Lobby, Opening, Battle, EndSync, Resuming, Over };
     enum class Step {
-        None, Greet, RareChecks, AfterRareNotice, Settings, SendBlock, AwaitBlock, BeforeReady,
-        AfterReady, AwaitTransfer, BeforeFile, AwaitFile, BeforeStart,
+        None, Greet, RareChecks, Settings, SendBlock, AwaitPeerKnown, AwaitBlock, BeforeReady, AfterReady,
+        AwaitTransfer, BeforeFile, AwaitFile, BeforeStart,
     };
 
     void post(Event e) { onEvent_(e); }
-    void emitText(EventKind kind, std::string text);
     void wait(Step next, int ms, WaitKind kind);
+    void startOpening();
     void advance();
-    void handle(ArrivalEvent& arrival);
+    void sendBlock();
+    void handle(Arrival& arrival);
+    void onSettings(const SettingsBlock& block);
+    void onMonster(LoadedMonster monster);
+    void bothBlocks();
+    void stopOpening(const std::string& reason);
+    void resetOpening(bool keepPeerBlock);
+    void openingStoppedByPeer(const std::string& reason);
+    void setChatOpen(bool open);
     void sendPending();
     void maybeTurnReady();
     void endSyncTick();
+    void commandAcknowledged();
     void finish();
     void fail(const std::string& message);
     void compareHash(int wireTurnNumber);
+    void peerResumes(const TurnHash& peer);
     void resumeFrom(const TurnHash& peer);
+    void updateFraming();
+    bool peerIsOlder() const { return dispatcher_.settingsReceived() && !peer_; }
+    void send(std::string_view message) { outbox_.send(message); }
 
-    ExchangeDriver& driver_;
+    Transport& transport_;
     ExchangeOptions options_;
     std::function<void(const Event&)> onEvent_;
     Dispatcher dispatcher_;
+    Outbox outbox_;
 
     Phase phase_ = Phase::Idle;
     Phase resumePhase_ = Phase::Battle;  // where a resumed connection continues
     Step step_ = Step::None;
-    bool peerAnnounced_ = false;
-    BattleSetup setup_;
-    bool opponentMonster_ = false;
+
+    // The connection.
+    std::string peerAddress_;
+    bool peerDiffers_ = false;
+    std::optional<Announcement> peer_;   // the opponent's announcement (nothing: an older program)
+    bool greeted_ = false;
+    bool anyBlockArrived_ = false;
+    bool ownAllowsRare_ = false;
+    bool versionWarned_ = false;
+    bool refusalShown_ = false;
+    bool largeFileNoteSeen_ = false;
+    bool awaitingStopAck_ = false;       // we stopped an opening: the opponent's old messages go
+    bool chatOpen_ = true;
+
+    // The battle being opened or played.
+    bool confirmed_ = false;
+    OutgoingMonster own_;
+    BattleSettings settings_;            // the host's: chosen here, or adopted from its block
+    BattleSettings ownSettings_;         // what this side's block carries
+    int32_t seed_ = 0;
+    uint64_t secret_ = 0;                // ours for this battle, sent in field 9
+    bool blockSent_ = false;
+    bool noteSent_ = false;
+    std::optional<LoadedMonster> opponent_;
 
     // The turn exchange.
     int turn_ = 0;                         // turns played
@@ -190,12 +170,11 @@ private:
     bool resending_ = false;
     int extraAcks_ = 0;                    // acknowledgements of a command resent after a drop
     std::string lastCommand_;              // the text of the previous turn's own command
-    std::map<int, uint64_t> ownHashes_;    // by turn played, wire turn numbers
+    std::map<int, uint64_t> ownHashes_;    // by wire turn number
     std::map<int, uint64_t> peerHashes_;
     int lastVerifiedTurn_ = -1;            // the last turn whose hashes matched
     bool finishedSent_ = false;
-    bool resumeSent_ = false;
-    bool confirmed_ = false;
+    bool endSynchronised_ = false;
 };
 
 }  // namespace vex::net

@@ -17,16 +17,14 @@ inline constexpr int kVersionMajor = 3;
 inline constexpr int kVersionMinor = 1;
 std::string versionText();
 
-// Field 9 of the settings block: the announcement of a program that checks the state hash
-// every turn and can resume a dropped connection. Older programs ignore field 9.
-inline constexpr std::string_view kFeatureAnnouncement = "vexmora:hash+resume";
-
 inline constexpr uint16_t kDefaultPort = 1001;
 
 // The monster file as it travels: one container of at most 32768 payload bytes behind a
 // header of at most five bytes; at least the 895-byte record behind a four-byte header.
 inline constexpr int64_t kMinMonsterFileBytes = 4 + 895;
 inline constexpr int64_t kMaxMonsterFileBytes = 5 + 32768;
+// An older program holds the announced size in 16 signed bits: it is never offered more.
+inline constexpr int64_t kMaxOlderPeerFileBytes = 32767;
 
 // UTF-8 texts of the protocol (shown to the player, or sent after conversion).
 inline constexpr std::string_view kRareAllowedBody = "相手がレアキャラの使用を有効にしました";
@@ -66,20 +64,50 @@ inline constexpr std::string_view kTransferReady = "%77";
 // "/s" + text: a battle line; the receiver echoes "/r" + text.
 std::string battleLineMessage(std::string_view utf8Text);
 std::string battleLineEcho(std::string_view wireText);
+
+// --- between two vexmora programs (both announced themselves, announcement.h) -------------
+
 // "%88" + turn (three digits) + the state hash (16 hexadecimal digits, upper case).
 std::string stateHashMessage(int turn, uint64_t hash);
-// "%89" + turn (three digits) + the state hash: sent by both sides right after a dropped
-// connection has been made again.
-std::string resumeMessage(int turn, uint64_t hash);
+// "%89" + turn + state hash + the receiver's secret of this battle (16 hexadecimal digits):
+// sent on a connection made again, first by the client, to take the seat back.
+std::string resumeMessage(int turn, uint64_t hash, uint64_t secret);
+// "%91" + text: the opening of this battle stops here, for the reason given (a monster or a
+// setting that the sender cannot accept). The connection stays.
+std::string openingStoppedMessage(std::string_view utf8Reason);
+// "%93": the answer to "%91". What the opponent sent for the stopped opening before it knew
+// (a settings block, a file) comes before this answer, and is not taken for the next one.
+inline constexpr std::string_view kOpeningStopAck = "%93";
+// "%90": sent before the settings block by a program whose monster file is too large for an
+// older program; it waits for the opponent's block to see whom it plays. Older programs do
+// nothing with a "%" message of an unknown number.
+inline constexpr std::string_view kLargeFileNote = "%90";
+
+// Once both announced themselves every message travels framed: the frame byte, the
+// message's length as five decimal digits, then the message itself. The frame byte never
+// begins a message of the written protocol, and never occurs inside a CP932 text, so no text
+// in a message can pass for another message.
+inline constexpr char kFrameStart = '\x02';
+inline constexpr size_t kFrameHeaderBytes = 6;
+inline constexpr size_t kMaxFramedBytes = 8192;
+std::string framed(std::string_view message);
+// Framed, the monster file travels in pieces of "%92" + up to kFileChunkBytes of the file.
+inline constexpr std::string_view kFileChunk = "%92";
+inline constexpr size_t kFileChunkBytes = 8000;
 
 // The three digits a turn travels as.
 int wireTurn(int turn);
 
-// A received "%88" or "%89" payload: the turn digits and the hash.
+// A received "%88" or "%89" payload: the turn digits, the hash and, in "%89", the secret.
 struct TurnHash {
     int turn = 0;
     uint64_t hash = 0;
+    uint64_t secret = 0;
 };
 std::optional<TurnHash> parseTurnHash(std::string_view body);
+
+// Sixteen hexadecimal digits, upper case.
+std::string hex16(uint64_t value);
+std::optional<uint64_t> parseHex16(std::string_view digits);
 
 }  // namespace vex::net

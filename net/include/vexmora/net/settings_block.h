@@ -4,7 +4,8 @@
 //   0 handle   1 initial HP   2 initial SP   3 stage   4 version   5 turn limit
 //   6 random seed   7 monster file size   8 monster name   9 announcement (ours)
 //
-// Fields after number 9 are ignored. Texts are UTF-8 here and CP932 on the wire.
+// Fields after number 9 are ignored. Texts are UTF-8 here and CP932 on the wire; a parsed
+// handle has lost its control characters (it is the other program's text).
 
 #include <cstdint>
 #include <optional>
@@ -23,7 +24,7 @@ struct SettingsBlock {
     int32_t seed = 0;
     int64_t fileSize = 0;      // wider than the 16 bits an older peer holds it in
     std::string monsterName;
-    std::string announcement;  // field 9; empty from an older peer
+    std::string announcement;  // field 9 (announcement.h); empty from an older peer
     int fieldCount = 0;        // how many fields the block closed with "//"
 };
 

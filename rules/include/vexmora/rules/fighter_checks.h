@@ -19,8 +19,22 @@ bool isRareMonster(const MonsterRecord& record);
 // Ordinary: neither system data ("9.99") nor rare.
 bool isOrdinaryMonster(const MonsterRecord& record);
 
+// Why `record` may not fight as fighter `side` in `mode`.
+enum class FighterRefusal {
+    SystemData,      // "9.99" outside the modes that bring their own system monsters
+    TooManyPoints,   // an ordinary monster with |ATK| + |DEF| + |SPD| above 1000
+    RareInElimination,
+    RareInScenario,
+};
+std::optional<FighterRefusal> fighterRefusal(int16_t mode, int side, const MonsterRecord& record);
 // The message that refuses `record` as fighter `side` in `mode`, or nothing when it may fight.
 std::optional<DialogRequest> refuseFighter(int16_t mode, int side, const MonsterRecord& record);
+
+// The receiving side of a network battle puts the opponent's monster through the same tests:
+// tampered system data, system data, points over 1000; and a rare monster needs this side's
+// permission ("レアキャラ使用可") and never fights under the tournament rules. The text that
+// tells the player why, or nothing when it may fight.
+std::optional<std::string> refuseNetworkOpponent(const LoadedMonster& monster, bool rareAllowedHere, bool tournament);
 
 // Reads a monster file into a fighter with every check: a file that does not read gives
 // "エラーが発生しました" with the reason, tampered system data ends the game, a refused monster

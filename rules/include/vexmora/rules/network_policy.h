@@ -1,11 +1,9 @@
 #pragma once
 // The network battle's mode policy. The player loads only their own monster; the opponent, the
-// settings and the seed come from the opening exchange with the other program. The turns come
-// from the network peer (the screen's NetworkPeer source), which reaches the connection through
-// the link below. After a battle against another machine the network counters, the history,
-// the rating and, when the option says so, "結果.txt" are kept.
+// settings and the seed come from the opening exchange with the other program (net/ settles
+// them and hands them over with setBattle). After a battle against another machine the network
+// counters, the history, the rating and, when the option says so, "結果.txt" are kept.
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,16 +20,11 @@ struct NetworkBattle {
     MonsterRecord opponent;
     std::string opponentPicture;
     std::string ownHandle;
-    std::string opponentHandle;
-    bool peerDiffers = false;  // the peer's address is not our own
-};
-
-// Between the command source and the connection. Wire numbers: 1-5 a slot, 6 nothing.
-struct NetworkTurnLink {
-    std::function<void(int wireNumber)> sendCommand;                     // set by the connection
-    std::function<void(int turnCount, uint64_t hash, bool ended)> turnPlayed;  // set by the connection
-    std::function<void(int own, int opponent)> playTurn;                 // set by the command source
-    const void* playTurnOwner = nullptr;  // the source that set playTurn (a new one replaces it)
+    std::string opponentHandle;  // without control characters
+    bool peerDiffers = false;    // the peer's address is not our own
+    // The opponent player's network rating as its program told it; an older program tells
+    // none, and counts as a newcomer.
+    int opponentRating = kStartingNetRating;
 };
 
 class NetworkPolicy final : public ModePolicy {
@@ -62,8 +55,6 @@ public:
     // The exchange is done: the next スタート plays this battle.
     void setBattle(NetworkBattle battle) { battle_ = std::move(battle); }
     const std::optional<NetworkBattle>& battle() const { return battle_; }
-    // The link is the connection's and the command source's, whoever holds the policy.
-    NetworkTurnLink& link() const { return link_; }
 
     // The "結果.txt" record of a battle.
     ResultRecordInput resultRecord(const EndOfBattle& end) const;
@@ -74,7 +65,6 @@ private:
     Dialogs* dialogs_ = nullptr;
     bool opening_ = false;
     std::optional<NetworkBattle> battle_;
-    mutable NetworkTurnLink link_;
 };
 
 }  // namespace vex

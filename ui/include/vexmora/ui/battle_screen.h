@@ -21,6 +21,7 @@ class QPushButton;
 
 namespace vex {
 class FtpClient;
+class NetworkPolicy;
 }
 
 namespace vex::ui {
@@ -64,10 +65,10 @@ struct BattleScreenOptions {
     // The replay file to save to or to open; a file dialog unless set.
     enum class ReplayFile { Save, Open };
     std::function<std::optional<fs::path>(QWidget* parent, ReplayFile purpose)> chooseReplayFile;
-    // Network battles: the host's settings step (the settings dialog unless set) and how long
-    // a dropped connection may take to come back.
-    std::function<void(QWidget* parent, BattleSettings& settings, bool opponentAllowsRare)> chooseNetworkSettings;
+    // Network battles: how long a dropped connection may take to come back, and whether a
+    // peer's address is this machine's (by the network interfaces unless set).
     int netResumeLimitMs = 120000;
+    std::function<bool(const std::string& peerAddress)> netPeerIsThisMachine;
     // The FTP client of a hosted network battle's report; the real one unless set.
     std::shared_ptr<FtpClient> reportFtpClient;
     // The mode's policy when the mode brings its own (a scenario); the title menu's modes unless set.
@@ -117,7 +118,7 @@ protected:
 
 private:
     void buildMenu();
-    void buildNetwork(QLayout* layout);
+    void buildNetwork(QLayout* layout, NetworkPolicy& policy);
     void updateMenu();
     void updateLabels();
     void updateHelp();

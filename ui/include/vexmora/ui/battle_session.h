@@ -122,6 +122,12 @@ public:
     void keyPressed(int characterCode);
     // The spectator clock (the timer and the CLK button).
     void clockTick();
+    // A network battle: the opponent's command has come (the source plays the turn), and the
+    // end of the battle has been agreed (or the peer is gone): the result may show.
+    void peerTurnReady();
+    void resultMayShow();
+    // Where a network battle's turns come from (the mode's own source unless set).
+    void setNetworkSource(std::function<std::unique_ptr<CommandSource>()> make) { networkSource_ = std::move(make); }
     // The mouse is over a row of a side's list (-1: over none).
     void hoverRow(int side, int row);
     const QString& helpText() const { return help_; }
@@ -166,6 +172,8 @@ signals:
     // the help of the row under the mouse.
     void inputOpened();
     void turnFinished(int turn);
+    // The result has been shown; the statistics and records follow.
+    void resultShown();
     void battleFinished();
     void replayFinished();
 
@@ -198,6 +206,9 @@ private:
 
     std::unique_ptr<ModePolicy> policy_;
     std::unique_ptr<CommandSource> source_;
+    std::function<std::unique_ptr<CommandSource>()> networkSource_;
+    std::optional<int> heldWinner_;  // the result waits for the end synchronisation
+    bool resultReleased_ = false;
     fs::path programFolder_;
     int stageCount_;
     SessionHooks hooks_;

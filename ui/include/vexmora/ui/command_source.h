@@ -7,9 +7,8 @@
 //   KeyGrid         two players at one keyboard, each with a column of keys
 //   SpectatorClock  the computer plays both, one turn per tick of the clock
 //   ReplayCommands  a replay's commands, one turn per tick, each turn's hash checked
-//
-// A network peer becomes one more source: it sends the player's command and plays the turn
-// once the peer's has arrived (docs/battle-screen.md).
+//   NetworkPeer     the player's click goes to the network battle driver; the turn plays once
+//                   the opponent's command has come (makeNetworkPeer)
 
 #include <QString>
 #include <array>
@@ -19,6 +18,10 @@
 #include "vexmora/battle/battle.h"
 #include "vexmora/rules/mode_policy.h"
 #include "vexmora/ui/display_model.h"
+
+namespace vex::net {
+class BattleDriver;
+}
 
 namespace vex::ui {
 
@@ -47,6 +50,10 @@ public:
     virtual void clickRow(TurnInput&, int /*row*/) {}
     virtual void keyPressed(TurnInput&, int /*characterCode*/) {}
     virtual void clockTick(TurnInput&) {}
+    // The network peer's command has come: the turn may play.
+    virtual void peerReady(TurnInput&) {}
+    // The result waits until the end of the battle has been agreed with the peer.
+    virtual bool resultWaits() const { return false; }
     // How many command lists answer the mouse: fighter 0's, both players', or none.
     virtual int listsForMouse() const { return 0; }
     // Whether a side's row help may show (a player who has chosen keeps the choice hidden).
@@ -57,6 +64,9 @@ public:
     virtual bool clocked() const { return false; }
 };
 
+// The source of a mode's command input (a network battle's is makeNetworkPeer's; without a
+// driver the player's clicks play against the computer).
 std::unique_ptr<CommandSource> makeCommandSource(CommandInput input, const ModePolicy& policy);
+std::unique_ptr<CommandSource> makeNetworkPeer(std::shared_ptr<net::BattleDriver> driver);
 
 }  // namespace vex::ui

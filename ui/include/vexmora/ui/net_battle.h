@@ -1,52 +1,50 @@
 #pragma once
-// The network battle on the battle screen: the connection (NET), the chat (chatMSG, inputMSG),
-// the rare-monster box TOKU, the rule panel netRULE, the opponent indicators eSELECT and
-// notSELECT, and the opening, turn and end exchange of net/exchange.h carried by a TCP session.
+// The network battle on the battle screen: a thin controller between the connection
+// (net_connection.h: the NET dialog, the TCP session, the battle driver), the panel below the
+// screen (net_panel.h: chat, TOKU, netRULE, eSELECT, notSELECT) and the screen's battle session,
+// whose turns come from the driver (makeNetworkPeer) under the network policy.
 //
 //   role chosen ─▶ listening / address entry ─▶ connected (dialog hidden, screen enabled)
 //     ─▶ 決定: opening exchange (settings green, transfer cyan, files red) ─▶ battle: per turn
 //        notSELECT while the opponent chooses, eSELECT once it has ─▶ end synchronisation
-//     ─▶ result and records ─▶ 決定 again for a rematch on the same connection
+//     ─▶ result (the host's report at its step), records ─▶ 決定 again for a rematch
 //   the peer leaves: the host listens again, the client returns to its address entry.
-//
-// The battle itself is the session's; the network peer is its command source (NetworkPeer)
-// and NetworkPolicy is its mode policy.
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "vexmora/data/dialogs.h"
-#include "vexmora/net/exchange.h"
-#include "vexmora/rules/network_policy.h"
+#include "vexmora/data/stage_list.h"
+#include "vexmora/net/events.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QWidget;
 
 namespace vex {
 class FtpClient;
+class NetworkPolicy;
 }
 namespace vex::net {
-class TcpSession;
+class BattleDriver;
 }
 
 namespace vex::ui {
 
 class BattleSession;
+class NetConnection;
 class NetDialog;
+class NetPanel;
 
 struct NetBattleOptions {
     std::function<void(int)> playEffect;
-    // The host's settings step; the settings dialog CONFIG unless set. False: unchanged.
-    std::function<void(QWidget* parent, BattleSettings& settings, bool opponentAllowsRare)> chooseSettings;
     int resumeLimitMs = 120000;
     // The FTP client of the host's report (tests); the real one unless set.
     std::shared_ptr<FtpClient> ftpClient;
+    // Whether a peer's address is this machine's; by the network interfaces unless set.
+    std::function<bool(const std::string& peerAddress)> isThisMachine;
 };
 
 // The window height of a network battle for the screen-fit option (0 or 1).
@@ -55,29 +53,27 @@ int networkWindowHeight(int screenFit);
 class NetBattle : public QObject {
     Q_OBJECT
 public:
-    NetBattle(QWidget* screen, BattleSession& session, Dialogs& dialogs, NetBattleOptions options);
+    NetBattle(QWidget* screen, BattleSession& session, NetworkPolicy& policy, const StageList& stages,
+              Dialogs& dialogs, NetBattleOptions options);
     ~NetBattle() override;
 
-    // The chat, TOKU, netRULE and the indicators, for the screen to place.
-    QWidget* panel() const { return panel_; }
-    NetDialog* dialog() const { return dialog_; }
+    NetPanel* panel() const { return panel_; }
+    NetDialog* dialog() const;
     // Shows the connection dialog (the screen is disabled until a peer is connected).
     void open();
 
-    bool connected() const { return connected_; }
+    bool connected() const;
     // 決定: the opening exchange with the loaded monster.
     bool canConfirm() const;
     void confirm();
+    // 設定: a client chooses its own look; the host chooses the battle's settings at 決定.
+    bool settingsCommandShown() const;
+    bool canConfigure() const;
     // Host: the port it listens on (0 when it does not).
     quint16 listeningPort() const;
-
-    QListWidget* chatList() const { return chat_; }
-    QLineEdit* chatInput() const { return input_; }
-    QCheckBox* rareBox() const { return rare_; }
-    QWidget* rulePanel() const { return rules_; }
-    QLabel* opponentChosen() const { return eSelect_; }    // eSELECT
-    QLabel* opponentChoosing() const { return notSelect_; }  // notSELECT
-    // The texts the player was told in the help line while the connection is away.
+    // The driver of the current connection (nullptr when there is none).
+    const net::BattleDriver* driver() const;
+    // What the player was told in the help line while the connection is away.
     const QString& resumeText() const { return resumeText_; }
 
 signals:
@@ -89,49 +85,25 @@ signals:
     void helpText(const QString& text);
 
 private:
-    enum class Look { Hidden, Settings, Transfer, Received, Chosen };
-
-    void chooseRole(int index);
-    void connectToHost();
-    void makeConnection(net::Role role, const QString& address, quint16 port);
-    void dropConnection();
-    void onConnected();
-    void onConnectFailed(const QString& message, bool refused);
     void onEvent(const net::Event& e);
-    void startBattle(const net::BattleSetup& setup);
+    void chooseSettings(bool opponentAllowsRare);
+    void startBattle(const NetworkBattle& battle, const MonsterRecord& own);
+    void openingStopped(const net::ev::OpeningStopped& e);
     void connectionOver();
-    void freshExchange(bool greet);
-    void sendChat();
-    void rareToggled(bool on);
-    void addChat(const QString& line);
-    void showLook(Look look);
-    void showChoosing(bool shown);
+    void sendChat(const QString& text);
     void updateResumeCountdown();
     void reportToServer();
-    NetworkPolicy* policy() const;
+    void tell(const std::string& title, const std::string& text, DialogIcon icon = DialogIcon::Warning);
 
     QWidget* screen_;
     BattleSession& session_;
+    NetworkPolicy& policy_;
+    const StageList& stages_;
     Dialogs& dialogs_;
     NetBattleOptions options_;
-    NetDialog* dialog_ = nullptr;
-    QWidget* panel_ = nullptr;
-    QListWidget* chat_ = nullptr;
-    QLineEdit* input_ = nullptr;
-    QCheckBox* rare_ = nullptr;
-    QWidget* rules_ = nullptr;
-    QLabel* eSelect_ = nullptr;
-    QLabel* notSelect_ = nullptr;
+    NetConnection* connection_ = nullptr;
+    NetPanel* panel_ = nullptr;
 
-    std::unique_ptr<net::TcpSession> tcp_;
-    std::unique_ptr<net::Exchange> exchange_;
-    std::unique_ptr<net::Exchange> retired_;  // replaced while it was still calling
-    net::Role role_ = net::Role::Host;
-    QString address_;
-    quint16 port_ = 0;
-    bool connected_ = false;
-    bool peerDiffers_ = false;
-    bool settingsArrived_ = false;  // TOKU stays off for the rest of the connection
     bool opponentChose_ = false;
     QString resumeText_;
     QTimer resumeCountdown_;
