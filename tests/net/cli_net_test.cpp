@@ -215,7 +215,6 @@ TEST(NetCli, AHostilePeerGetsAClearMessageAndTouchesNoFile) {
     for (const Case& c : cases) {
         HostilePeer peer;
         ASSERT_GE(peer.fd, 0) << c.what;
-        const auto before = filesBelow(peer.home.path().parent_path());
         c.send(peer);
         // A refused monster ends vexmora-cli's battle at once; anything else ends with the hang-up.
         peer.host->waitForOutput("\"result\"", 3000);

@@ -234,8 +234,8 @@ Seen network(const Case& c) {
     net::Dispatcher dispatcher;
     dispatcher.feed(net::buildSettingsBlock(block));
     std::optional<LoadedMonster> received;
-    for (net::ArrivalEvent& e : dispatcher.feed(std::string(net::kTransferReady) + file))
-        if (e.kind == net::Arrived::MonsterReceived) received = std::move(e.monster);
+    for (net::Arrival& e : dispatcher.feed(std::string(net::kTransferReady) + file))
+        if (auto* monster = std::get_if<net::arrived::Monster>(&e)) received = std::move(monster->monster);
     expect(received.has_value(), "the peer's file is received");
     if (!received) return {};
     auto screen = home.screen(kModeFree);
