@@ -15,6 +15,7 @@
 
 #include "vexmora/editor/monster_picture.h"
 #include "vexmora/editor/qt_dialogs.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex {
 
@@ -57,7 +58,7 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
     picture_->setFixedSize(132, 132);
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setStyleSheet(QStringLiteral("background:#202830; border:1px solid #556;"));
-    pictureName_ = new QLabel;
+    pictureName_ = plainLabel(new QLabel);
     pictureName_->setAlignment(Qt::AlignCenter);
 
     convertSelected_ = new QPushButton(QStringLiteral("選択したファイルのみ変換"));
@@ -94,7 +95,7 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
     middle->addWidget(list_, 1);
     middle->addLayout(side);
 
-    caption_ = new QLabel;
+    caption_ = plainLabel(new QLabel);
     caption_->setObjectName(QStringLiteral("caption"));
     progress_ = new QProgressBar;
     progress_->setRange(0, 1);
