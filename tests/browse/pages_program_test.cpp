@@ -137,6 +137,12 @@ TEST(PagesProgram, TheGameWaitsForThePageWithItsWindowsTakingNoInput) {
     EXPECT_FALSE(closedWhileShown);
     EXPECT_TRUE(game.isVisible());
 
+    // A program of that name in the program folder (--home) is never the one run.
+    write(scenario / kPagesProgramName, "#!/bin/sh\n");
+    fs::permissions(scenario / kPagesProgramName, fs::perms::owner_all);
+    setProgramFolder(scenario.path());
+    EXPECT_NE(pagesProgram().value_or(fs::path()).parent_path(), scenario.path());
+
     // No page program: nothing is shown, and the game goes on.
     EXPECT_FALSE(showStoryPage(&game, scenario / "missing", {scenario.path(), "p.html"}));
 }

@@ -95,6 +95,21 @@ TEST(ProgramSignals, ARunningBattleEndsOnTermAndItsMonstersStayWhole) {
     for (const auto& file : {a, b}) EXPECT_TRUE(vex::loadMonster(file).ok()) << file;
 }
 
+// The game's parts come from its install folder: a library of the pixel library's name in the
+// program folder (--home, anyone's folder of monsters) is never loaded.
+TEST(ProgramParts, ThePixelLibraryOfTheProgramFolderIsNeverLoaded) {
+    vex::test::TempFolder home;
+    vex::fs::copy_file(FAKE_PELKIT, home / "libpelkit.so");
+    const vex::fs::path mark = home / "loaded-from-home";
+    ::setenv("VEXMORA_FAKE_PELKIT_MARK", mark.c_str(), 1);
+    const vex::fs::path a = monsterFile(home.path(), "ひだり");
+    const vex::fs::path b = monsterFile(home.path(), "みぎ");
+    const Ending ending = endBySignal(home.path(), a.string() + "|" + b.string(), "vexmora-battle-probe", SIGTERM);
+    ::unsetenv("VEXMORA_FAKE_PELKIT_MARK");
+    EXPECT_TRUE(ending.sawReady);  // the battle screen composed with the real library
+    EXPECT_FALSE(vex::fs::exists(mark));
+}
+
 TEST(ProgramSignals, AModalBoxWaitingForAClickDoesNotHoldTheGame) {
     vex::test::TempFolder home;
     const vex::fs::path a = monsterFile(home.path(), "ひだり");
