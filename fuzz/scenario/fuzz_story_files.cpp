@@ -15,7 +15,8 @@ constexpr std::string_view kSecret = "SECRET-OUTSIDE-THE-FOLDER";
 
 // A program folder with a scenario folder, a file beside it and links out of it.
 const vex::fs::path& programFolder() {
-    static const vex::fs::path home = [] {
+    // Never destroyed: removed at exit by the handler below, which may run after static objects go.
+    static const vex::fs::path& home = *new vex::fs::path([] {
         const vex::fs::path base = vex::fs::temp_directory_path() / ("vexmora-fuzz-story-" + std::to_string(::getpid()));
         vex::fs::create_directories(base / "Scenario" / "s");
         std::ofstream(base / "Scenario" / "s" / "page.html") << "<p>page</p>";
@@ -24,8 +25,12 @@ const vex::fs::path& programFolder() {
         std::error_code ec;
         vex::fs::create_symlink(base / "secret.txt", base / "Scenario" / "link.txt", ec);
         vex::fs::create_symlink(base, base / "Scenario" / "up", ec);
+        std::atexit([] {
+            std::error_code ignored;
+            vex::fs::remove_all(programFolder(), ignored);
+        });
         return base;
-    }();
+    }());
     return home;
 }
 
