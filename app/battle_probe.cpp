@@ -50,6 +50,10 @@ protected:
 
 }  // namespace
 
-void reportModalWindows() { qApp->installEventFilter(new ModalReporter); }
+void reportModalWindows() {
+    auto* reporter = new ModalReporter;
+    reporter->setParent(qApp);
+    qApp->installEventFilter(reporter);
+}
 
 }  // namespace vex::app
