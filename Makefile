@@ -2,7 +2,10 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 10
 
-.PHONY: run test test-asan fuzz bench deps build-release build-dev build-asan build-fuzz clean
+.PHONY: run test test-asan test-tsan fuzz bench deps build-release build-dev build-asan build-fuzz clean
+
+# The tests that use threads, and what they need, built with ThreadSanitizer.
+TSAN_TARGETS = data_tests battle_tests rules_tests editor_tests ui_report_forms_tests
 
 deps:
 	@bash tools/install-deps.sh
@@ -31,6 +34,10 @@ test: build-dev
 test-asan: build-asan
 	ctest --preset asan -j $(JOBS)
 	$(MAKE) fuzz
+
+test-tsan: deps build/tsan/build.ninja
+	cmake --build --preset tsan -j $(JOBS) --target $(TSAN_TARGETS)
+	ctest --preset tsan -j $(JOBS)
 
 fuzz: build-fuzz
 	@tools/run-fuzzers.sh build/fuzz/fuzz $(FUZZ_SECONDS)

@@ -1,5 +1,7 @@
 #include "battle_probe.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <cstdio>
 
 #include "vexmora/ui/battle_screen.h"
@@ -30,6 +32,28 @@ void startProbeBattle(const std::string& files, Dialogs& dialogs) {
     });
     screen->show();
     screen->startBattle();
+}
+
+namespace {
+
+class ModalReporter : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget && widget->isWindow() && widget->isModal()) {
+            std::printf("vexmora-modal-probe %s\n", widget->windowTitle().toUtf8().constData());
+            std::fflush(stdout);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void reportModalWindows() {
+    auto* reporter = new ModalReporter;
+    reporter->setParent(qApp);
+    qApp->installEventFilter(reporter);
 }
 
 }  // namespace vex::app

@@ -12,4 +12,8 @@ namespace vex::app {
 
 void startProbeBattle(const std::string& files, Dialogs& dialogs);
 
+// "vexmora-modal-probe TITLE" is printed whenever a modal window shows (a message box, a
+// question), so a test knows the game waits for a person.
+void reportModalWindows();
+
 }  // namespace vex::app

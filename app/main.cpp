@@ -21,10 +21,12 @@
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/scenario_play.h"
 #include "vexmora/ui/make_server_form.h"
+#include "vexmora/ui/report_task.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
 #include "vexmora/ui/system_options.h"
 #include "vexmora/ui/title_window.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace {
 
@@ -86,18 +88,16 @@ void reportStartup() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The story pages' web view (loaded only when a page is shown) shares the GL contexts.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The audio library would turn SIGTERM and SIGINT into its own quit events, which nobody
     // reads: the game takes them itself.
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
     QApplication app(argc, argv);
     vex::app::endOnTerminationSignals([](int) {
-        // As closing the windows does, but a running battle does not hold the game: its timers
-        // and music stop, what it has saved stays saved, and the game ends.
+        // A running battle's timers and music stop; what it has saved stays saved.
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* screen = qobject_cast<vex::ui::BattleScreen*>(window)) screen->session().shutdown();
-        QCoreApplication::quit();
+        vex::ui::endRunningReports();
+        vex::ui::sound().closeOutput();
     });
     const Arguments arguments = readArguments(QCoreApplication::arguments());
     if (arguments.help) {
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     if (!vex::fs::is_directory(folder, ec)) {
         std::fprintf(stderr, "vexmora: the program folder %s does not exist\n", folder.c_str());
         if (messageBoxesSeen())
-            QMessageBox::critical(nullptr, QStringLiteral("エラー"),
+            vex::showPlainMessage(nullptr, QMessageBox::Critical, QStringLiteral("エラー"),
                                   QStringLiteral("フォルダが見つかりません: ") + vex::ui::qtPath(folder));
         return 1;
     }
@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
         vex::ui::BattleScreenOptions options;
         if (mode == vex::kModeScenario && !scenarioBase.empty()) {
             auto presenter = std::make_shared<vex::ui::ScreenScenarioPresenter>(
-                dialogs, [](const std::string& music) { vex::ui::sound().startMusic(music); });
+                dialogs, [](const std::string& music) { vex::ui::sound().startMusic(music); }, scenarioBase.parent_path());
             options.policy = vex::ui::scenarioPolicyFor(scenarioBase, dialogs, presenter);
         }
         auto* screen = new vex::ui::BattleScreen(static_cast<int16_t>(mode), caption, dialogs, std::move(options));
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "vexmora: %s\n", screen->error().c_str());
             QString text = vex::ui::qtText(screen->error());
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            QMessageBox::critical(titleWindow, QStringLiteral("エラー"), text);
+            vex::showPlainMessage(titleWindow, QMessageBox::Critical, QStringLiteral("エラー"), text);
             delete screen;
             titleWindow->returnToTitle();
             return;
@@ -183,6 +183,7 @@ int main(int argc, char** argv) {
 
     const bool probe = std::getenv("VEXMORA_STARTUP_PROBE") != nullptr;
     if (probe) QObject::connect(&title, &vex::ui::TitleWindow::firstPainted, &app, reportStartup);
+    if (probe) vex::app::reportModalWindows();
     if (const char* battle = std::getenv("VEXMORA_PROBE_BATTLE"))
         QTimer::singleShot(0, &title, [battle, &dialogs] { vex::app::startProbeBattle(battle, dialogs); });
     title.show();
@@ -192,7 +193,7 @@ int main(int argc, char** argv) {
     vex::setEditorEffectPlayer(vex::ui::playEffect);
     if (!writable && !probe && messageBoxesSeen())
         QTimer::singleShot(0, &title, [&title, folder] {
-            QMessageBox::warning(&title, QStringLiteral("注意"),
+            vex::showPlainMessage(&title, QMessageBox::Warning, QStringLiteral("注意"),
                                  QStringLiteral("このフォルダには書き込めません: ") + vex::ui::qtPath(folder) +
                                      QStringLiteral("\n設定やモンスターは保存できません"));
         });

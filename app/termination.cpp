@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -21,13 +22,18 @@ void onSignal(int signal) {
 
 }  // namespace
 
-bool endOnTerminationSignals(std::function<void(int signal)> end) {
+bool endOnTerminationSignals(std::function<void(int signal)> release) {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return false;
     ::fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [end = std::move(end)] {
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [release = std::move(release)] {
         unsigned char number = 0;
-        if (::read(signalPipe[0], &number, 1) == 1) end(number);
+        if (::read(signalPipe[0], &number, 1) != 1) return;
+        release(number);
+        std::fflush(nullptr);
+        // Not exit(): the windows, the modal loops below this one and the objects of main()
+        // would unwind and run what closing them runs, questions included.
+        ::_exit(0);
     });
     struct sigaction action {};
     action.sa_handler = onSignal;

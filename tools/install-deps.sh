@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic
   libsdl2-mixer-dev timgm6mb-soundfont
   libcurl4-openssl-dev nlohmann-json3-dev libcli11-dev
-  python3 python3-pyftpdlib
+  python3 python3-pyftpdlib python3-openssl
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev libsimde-dev

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the time from starting the game to its first painted title window, over several
-# runs, and prints the median. Runs under Xvfb when there is no display.
+# runs, and prints the median; then the game's memory (resident set) at the painted title.
+# Runs under Xvfb when there is no display.
 #   tools/measure-startup.sh [GAME_FOLDER] [RUNS]     (default build/release/game, 15 runs)
 set -euo pipefail
 game=${1:-build/release/game}
@@ -25,3 +26,17 @@ done
 mapfile -t sorted < <(printf '%s\n' "${times[@]}" | sort -n)
 median=${sorted[$((runs / 2))]}
 echo "startup to the painted title, $runs runs: median ${median} ms (fastest ${sorted[0]}, slowest ${sorted[-1]}); target under 500 ms"
+
+# The memory at the title: the game stays after painting it, is measured and ended.
+out=$(mktemp)
+VEXMORA_STARTUP_PROBE=stay "$game/vexmora" >"$out" 2>/dev/null &
+pid=$!
+for _ in $(seq 300); do
+  grep -q '^vexmora-startup-probe ' "$out" && break
+  sleep 0.1
+done
+rss=$(awk '/^VmRSS:/ { print int($2 / 1024) }' "/proc/$pid/status")
+kill -TERM "$pid"
+wait "$pid" || true
+rm -f "$out"
+echo "memory at the painted title: ${rss} MB resident; target under 60 MB"

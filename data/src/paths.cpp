@@ -1,6 +1,8 @@
 #include "vexmora/data/paths.h"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -40,6 +42,29 @@ std::string matchComponent(const fs::path& dir, const std::string& component) {
     return component;
 }
 
+// Six characters for a temporary file's name, different on every call in every process.
+std::string temporarySuffix() {
+    static std::atomic<uint64_t> counter{0};
+    uint64_t value = (static_cast<uint64_t>(::getpid()) << 32) ^ counter.fetch_add(1) ^
+                     static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string suffix;
+    for (int i = 0; i < 6; ++i) {
+        suffix += kLetters[value % 62];
+        value /= 62;
+    }
+    return suffix;
+}
+
+// Makes a rename in the folder durable. A file system that cannot flush a folder has nothing
+// more to do: the rename is as durable as it can make it.
+void syncFolder(const fs::path& dir) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 }  // namespace
 
 fs::path chooseProgramFolder(std::string_view homeArgument, const char* argv0) {
@@ -57,6 +82,16 @@ const fs::path& programFolder() {
     fs::path& folder = folderStorage();
     if (folder.empty()) folder = chooseProgramFolder({}, nullptr);
     return folder;
+}
+
+std::vector<fs::path> installFolders() {
+    std::vector<fs::path> folders;
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec || !exe.has_parent_path()) return folders;
+    folders.push_back(exe.parent_path());
+    folders.push_back(exe.parent_path().parent_path() / "lib" / "vexmora");
+    return folders;
 }
 
 fs::path resolveIn(const fs::path& base, std::string_view dataPath) {
@@ -116,16 +151,28 @@ Result<std::string> readWholeFile(const fs::path& path, size_t maxBytes) {
     return bytes;
 }
 
-Status atomicWrite(const fs::path& path, std::string_view bytes) {
+Status atomicWrite(const fs::path& path, std::string_view bytes, FileAccess access) {
     const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    std::string tmpl = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = mkstemp(tmpl.data());
-    if (fd < 0)
-        return Error{"エラー", "ファイルを書き込めません: " + path.string() + " (" + std::strerror(errno) + ")"};
+    const auto failure = [&](int err) -> Status {
+        return Error{"エラー", "ファイルを書き込めません: " + path.string() + " (" + std::strerror(err) + ")"};
+    };
+    struct stat old {};
+    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A new file is created as any program creates one (the umask applies); the permissions of
+    // an existing one are carried over below, the umask left out.
+    const mode_t createMode = access == FileAccess::OwnerOnly ? 0600 : 0666;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = (dir / ("." + path.filename().string() + "." + temporarySuffix())).string();
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
+        if (fd < 0 && errno != EEXIST) return failure(errno);
+    }
+    if (fd < 0) return failure(EEXIST);
     const auto fail = [&](int err) -> Status {
         ::close(fd);
-        ::unlink(tmpl.c_str());
-        return Error{"エラー", "ファイルを書き込めません: " + path.string() + " (" + std::strerror(err) + ")"};
+        ::unlink(temporary.c_str());
+        return failure(err);
     };
     size_t written = 0;
     while (written < bytes.size()) {
@@ -136,18 +183,27 @@ Status atomicWrite(const fs::path& path, std::string_view bytes) {
         }
         written += static_cast<size_t>(n);
     }
+    if (access == FileAccess::OwnerOnly) {
+        if (::fchmod(fd, 0600) != 0) return fail(errno);
+    } else if (replacing) {
+        // The owner too, where this program may hand a file to someone else (as root); where it
+        // may not, the file becomes its own, as any save does.
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        }
+        if (::fchmod(fd, old.st_mode & 0777) != 0) return fail(errno);
+    }
     if (::fsync(fd) != 0) return fail(errno);
-    ::fchmod(fd, 0644);
     if (::close(fd) != 0) {
         const int err = errno;
-        ::unlink(tmpl.c_str());
-        return Error{"エラー", "ファイルを書き込めません: " + path.string() + " (" + std::strerror(err) + ")"};
+        ::unlink(temporary.c_str());
+        return failure(err);
     }
-    if (std::rename(tmpl.c_str(), path.c_str()) != 0) {
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         const int err = errno;
-        ::unlink(tmpl.c_str());
-        return Error{"エラー", "ファイルを書き込めません: " + path.string() + " (" + std::strerror(err) + ")"};
+        ::unlink(temporary.c_str());
+        return failure(err);
     }
+    syncFolder(dir);
     return okStatus();
 }
 

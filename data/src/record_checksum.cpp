@@ -14,7 +14,9 @@ constexpr int kSummedExtras[] = {0, 1, 2, 3, 4, 5, 9, 10, 11, 13, 14, 15, 16, 18
 }  // namespace
 
 std::string recordChecksum(const MonsterRecord& record) {
-    Rng& rng = processRng();
+    // Every draw below follows from the record alone (the generator is reset before each
+    // series), so a generator of its own gives the same text and leaves the game's alone.
+    Rng rng;
     Fix4 sum = nameSum(record.name);
     for (int i : kSummedExtras) sum += Fix4::fromUnits((nameSum(record.extra[i]).units() + 100000) * 100);
 
@@ -43,8 +45,6 @@ std::string recordChecksum(const MonsterRecord& record) {
         const float code = rng.draw() * 90.0f + 32.0f;
         out += static_cast<char>(cint(code));
     }
-    rng.reset(-1);
-    rng.reseedFromClock();
     return out;
 }
 

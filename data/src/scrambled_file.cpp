@@ -9,11 +9,6 @@ namespace vex {
 
 namespace {
 
-int& lastFormatByteStorage() {
-    static int value = 0;
-    return value;
-}
-
 void applyKey(std::string& bytes, const std::array<uint8_t, 128>& row) {
     for (size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(static_cast<uint8_t>(bytes[i]) ^ row[i & 127]);
@@ -36,6 +31,11 @@ KeyTable keyTableForSeed(Fix4 seed, Rng& rng) {
     return table;
 }
 
+KeyTable keyFromName(std::string_view fileNameUtf8, Fix4 extra) {
+    Rng own;
+    return keyTableForSeed(nameSum(fileNameUtf8) + extra, own);
+}
+
 KeyTable keyFromName(std::string_view fileNameUtf8, Fix4 extra, Rng& rng) {
     KeyTable table = keyTableForSeed(nameSum(fileNameUtf8) + extra, rng);
     rng.reset(-1);
@@ -52,7 +52,6 @@ ReadCode readScrambled(std::string_view file, size_t& pos, const KeyTable& key, 
     found.offset = pos;
     found.formatByte = byteAt(p++);
     if (found.formatByte == 9) {
-        setLastFormatByte(0);
         if (info) *info = found;
         return kReadEmpty;
     }
@@ -78,7 +77,6 @@ ReadCode readScrambled(std::string_view file, size_t& pos, const KeyTable& key, 
     applyKey(plain, (*table)[found.keyRow]);
     payload = std::move(plain);
     pos = p + length;
-    setLastFormatByte(found.formatByte);
     if (info) *info = found;
     return kReadOk;
 }
@@ -112,9 +110,6 @@ void writeScrambled(std::string& out, std::string_view payload, const KeyTable& 
     out += static_cast<char>(lastIndex & 0xFF);
     out += scrambled;
 }
-
-int lastFormatByte() { return lastFormatByteStorage(); }
-void setLastFormatByte(int value) { lastFormatByteStorage() = value; }
 
 }  // namespace vex
 

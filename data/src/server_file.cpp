@@ -88,7 +88,8 @@ Result<std::string> encodeServer(const ServerRecord& r, std::string_view fileNam
 Status writeServer(const fs::path& path, const ServerRecord& record) {
     auto bytes = encodeServer(record, path.filename().string());
     if (!bytes) return bytes.error();
-    return atomicWrite(path, *bytes);
+    // The file holds the server's password: no one else reads it.
+    return atomicWrite(path, *bytes, FileAccess::OwnerOnly);
 }
 
 }  // namespace vex

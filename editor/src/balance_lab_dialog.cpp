@@ -17,6 +17,7 @@
 
 #include "vexmora/data/stage_list.h"
 #include "vexmora/editor/balance_lab_form.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex {
 
@@ -69,7 +70,7 @@ BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path&
     progress_->setRange(0, 1000);
     progress_->setValue(0);
     layout->addWidget(progress_);
-    status_ = new QLabel("相手のフォルダと対戦数を決めて「開始」を押してください", this);
+    status_ = plainLabel(new QLabel("相手のフォルダと対戦数を決めて「開始」を押してください", this));
     status_->setWordWrap(true);
     layout->addWidget(status_);
 
@@ -84,7 +85,7 @@ BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path&
     opponents_->setSortingEnabled(true);
     layout->addWidget(opponents_, 3);
 
-    slotCaption_ = new QLabel("技の使われ方", this);
+    slotCaption_ = plainLabel(new QLabel("技の使われ方", this));
     layout->addWidget(slotCaption_);
     slots_ = new QTableWidget(0, 6, this);
     slots_->setHorizontalHeaderLabels({"スロット", "技", "選択", "使用", "命中", "命中率"});

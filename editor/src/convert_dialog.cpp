@@ -16,6 +16,7 @@
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/gui/picture_decoder.h"
 #include "vexmora/editor/qt_dialogs.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex {
 
@@ -58,7 +59,7 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
     picture_->setFixedSize(132, 132);
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setStyleSheet(QStringLiteral("background:#202830; border:1px solid #556;"));
-    pictureName_ = new QLabel;
+    pictureName_ = plainLabel(new QLabel);
     pictureName_->setAlignment(Qt::AlignCenter);
 
     convertSelected_ = new QPushButton(QStringLiteral("選択したファイルのみ変換"));
@@ -95,7 +96,7 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
     middle->addWidget(list_, 1);
     middle->addLayout(side);
 
-    caption_ = new QLabel;
+    caption_ = plainLabel(new QLabel);
     caption_->setObjectName(QStringLiteral("caption"));
     progress_ = new QProgressBar;
     progress_->setRange(0, 1);

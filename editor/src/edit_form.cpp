@@ -23,6 +23,7 @@
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/ui/battle_geometry.h"
 #include "vexmora/gui/monster_sprite.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex {
 
@@ -31,7 +32,7 @@ namespace {
 QString q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QLabel* caption(const QString& text) {
-    auto* label = new QLabel(text);
+    auto* label = plainLabel(new QLabel(text));
     label->setStyleSheet(QStringLiteral("color: #1c2030; font-weight: bold;"));
     return label;
 }
@@ -258,7 +259,7 @@ QWidget* EditForm::buildTexts() {
     recordRow->addWidget(clear);
     recordRow->addStretch(1);
     grid->addLayout(recordRow, 4, 0, 1, 6);
-    message_ = new QLabel;
+    message_ = plainLabel(new QLabel);
     message_->setObjectName(QStringLiteral("message"));
     message_->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0); font-weight: bold;"));
     grid->addWidget(message_, 5, 0, 1, 6);

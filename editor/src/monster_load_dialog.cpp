@@ -15,6 +15,7 @@
 #include "vexmora/data/text.h"
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/report/record_view.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex {
 
@@ -62,7 +63,7 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     picture_->setFixedSize(132, 132);
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setStyleSheet("background:#202830; border:1px solid #556;");
-    name_ = new QLabel(kNone);
+    name_ = plainLabel(new QLabel(kNone));
     QFont big = name_->font();
     big.setPointSize(big.pointSize() + 3);
     big.setBold(true);
@@ -73,10 +74,10 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     auto* techBox = new QGroupBox("技");
     auto* techLayout = new QVBoxLayout(techBox);
     for (auto*& t : techs_) {
-        t = new QLabel(kNone);
+        t = plainLabel(new QLabel(kNone));
         techLayout->addWidget(t);
     }
-    maker_ = new QLabel;
+    maker_ = plainLabel(new QLabel);
     passwordFrame_ = new QGroupBox("パスワード");
     auto* pwLayout = new QVBoxLayout(passwordFrame_);
     password_ = new QLineEdit;
@@ -85,7 +86,7 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     pwLayout->addWidget(maker_);
     pwLayout->addWidget(password_);
     passwordFrame_->hide();
-    details_ = new QLabel;
+    details_ = plainLabel(new QLabel);
     details_->setWordWrap(true);
     details_->setMinimumWidth(220);
     details_->hide();

@@ -12,6 +12,7 @@
 #include "vexmora/editor/new_monster_form.h"
 #include "vexmora/editor/new_monster_rules.h"
 #include "vexmora/editor/personality_dialog.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex {
 
@@ -23,7 +24,7 @@ NewMonsterDialog::NewMonsterDialog(bool debugMode, QWidget* parent) : QDialog(pa
     name_ = new Cp932LineEdit(kNameBytes, std::string(kRefusedNameCharacters), this);
     name_->setMinimumWidth(220);
     grid->addWidget(name_, 0, 1, 1, 2);
-    message_ = new QLabel(this);
+    message_ = plainLabel(new QLabel(this));
     message_->setStyleSheet("color: rgb(200, 0, 0);");
     grid->addWidget(message_, 1, 1, 1, 2);
     const char* captions[3] = {"ＡＴＫ", "ＤＥＦ", "ＳＰＤ"};

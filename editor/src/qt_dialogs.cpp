@@ -7,6 +7,7 @@ namespace vex {
 DialogAnswer QtDialogs::ask(const DialogRequest& request) {
     QMessageBox box(parent_);
     box.setWindowTitle(QString::fromStdString(request.title));
+    box.setTextFormat(Qt::PlainText);
     box.setText(QString::fromStdString(request.text).replace("\r\n", "\n").replace(QLatin1Char('\r'), QLatin1Char('\n')));
     switch (request.icon) {
         case DialogIcon::Information: box.setIcon(QMessageBox::Information); break;

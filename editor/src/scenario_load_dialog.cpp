@@ -11,6 +11,7 @@
 
 #include "vexmora/data/scenario_file.h"
 #include "vexmora/data/text.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex {
 
@@ -40,7 +41,7 @@ ScenarioLoadDialog::ScenarioLoadDialog(const fs::path& folder, Dialogs& dialogs,
     list_->setObjectName(QStringLiteral("File1"));
     connect(list_, &QListWidget::currentRowChanged, this, &ScenarioLoadDialog::select);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { take(); });
-    comment_ = new QLabel(q(kScenarioCommentHint));
+    comment_ = plainLabel(new QLabel(q(kScenarioCommentHint)));
     comment_->setWordWrap(true);
     comment_->setMinimumHeight(72);
     comment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

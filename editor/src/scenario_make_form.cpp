@@ -21,6 +21,7 @@
 #include "vexmora/editor/new_monster_rules.h"
 #include "vexmora/rules/fighter_checks.h"
 #include "vexmora/scenario/difficulty_check.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex {
 
@@ -60,7 +61,7 @@ ScenarioMakeForm::ScenarioMakeForm(fs::path scenarioFolder, Dialogs& dialogs, Sc
     layout->addWidget(buildBosses());
     layout->addWidget(buildButtons());
     // Why a text box refused a key or a paste.
-    message_ = new QLabel;
+    message_ = plainLabel(new QLabel);
     message_->setObjectName(QStringLiteral("message"));
     layout->addWidget(message_);
     for (Cp932LineEdit* box : findChildren<Cp932LineEdit*>())
@@ -381,7 +382,7 @@ ScenarioEditorHooks standardScenarioEditorHooks(Dialogs& dialogs, EditorHooks ed
         return dialog.exec() == QDialog::Accepted;
     };
     hooks.showDifficulty = [](QWidget* parent, const std::string& text) {
-        QMessageBox::information(parent, QStringLiteral("難易度チェック"), q(text));
+        showPlainMessage(parent, QMessageBox::Information, QStringLiteral("難易度チェック"), q(text));
     };
     return hooks;
 }

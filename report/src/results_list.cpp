@@ -52,14 +52,28 @@ Result<std::vector<ResultEntry>> parseResultsList(std::string_view bytes) {
     if (bytes.size() > kMaxListBytes)
         return Error{"エラー", "戦歴データファイルが大きすぎます (" + std::to_string(bytes.size()) + " バイト)"};
     const std::vector<std::string> items = readItems(bytes);
+    const auto emptyFrom = [&](size_t from, size_t count) {
+        for (size_t i = from; i < from + count && i < items.size(); ++i)
+            if (!items[i].empty()) return false;
+        return true;
+    };
     std::vector<ResultEntry> entries;
-    for (size_t at = 0; at + kListFields <= items.size() && entries.size() < kMaxListRecords;
-         at += kListItemsPerRecord) {
-        if (!std::all_of(items.begin() + static_cast<std::ptrdiff_t>(at),
-                         items.begin() + static_cast<std::ptrdiff_t>(at + kListFields), soundField))
-            break;
-        entries.push_back(ResultEntry{items[at], items[at + 1], items[at + 2], items[at + 3], items[at + 4],
-                                      items[at + 5], items[at + 6], items[at + 7]});
+    size_t at = 0;
+    while (at + kListFields <= items.size() && entries.size() < kMaxListRecords) {
+        const auto field = [&](size_t i) { return items.begin() + static_cast<std::ptrdiff_t>(at + i); };
+        const bool aligned = emptyFrom(at + kListFields, kListItemsPerRecord - kListFields);
+        if (aligned && std::all_of(field(0), field(kListFields), soundField)) {
+            entries.push_back(ResultEntry{items[at], items[at + 1], items[at + 2], items[at + 3], items[at + 4],
+                                          items[at + 5], items[at + 6], items[at + 7]});
+            at += kListItemsPerRecord;
+            continue;
+        }
+        // An unreadable record is left out, and only it: the next one starts after the run of
+        // empty items that ends this one, wherever a hand edit has put it.
+        size_t next = at + 1;
+        while (next < items.size() && !emptyFrom(next, kListItemsPerRecord - kListFields)) ++next;
+        while (next < items.size() && items[next].empty()) ++next;
+        at = next;
     }
     return entries;
 }

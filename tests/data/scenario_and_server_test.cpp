@@ -76,6 +76,11 @@ TEST(ServerFile, WriteReadRoundTrip) {
     auto back = readServer(home / "mine.srv");
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(*back, r);
+    // It holds a password: only its owner reads it, also after a replace of a file others could read.
+    EXPECT_EQ(fs::status(home / "mine.srv").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(home / "mine.srv", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read);
+    ASSERT_TRUE(writeServer(home / "mine.srv", r).ok());
+    EXPECT_EQ(fs::status(home / "mine.srv").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
     r.host = "a\"b";
     EXPECT_FALSE(writeServer(home / "bad.srv", r).ok());
     EXPECT_FALSE(fs::exists(home / "bad.srv"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sys/stat.h>
 
 #include "fixtures.h"
 #include "temp_folder.h"
@@ -83,6 +84,26 @@ TEST(Paths, AtomicWriteReplacesWholeAndLeavesNoTemporaryFiles) {
     ASSERT_TRUE(atomicWrite(target, "new contents").ok());
     EXPECT_EQ(*readWholeFile(target, 100), "new contents");
     EXPECT_EQ(std::distance(fs::directory_iterator(home.path()), fs::directory_iterator{}), 1);
+}
+
+TEST(Paths, AtomicWriteKeepsWhoMayReadTheFile) {
+    test::TempFolder home;
+    const fs::path target = home / "options.txt";
+    const mode_t before = ::umask(027);
+    const Status created = atomicWrite(target, "new");
+    ::umask(before);
+    ASSERT_TRUE(created.ok());
+    const auto permissions = [&] { return fs::status(target).permissions() & fs::perms::all; };
+    using P = fs::perms;
+    EXPECT_EQ(permissions(), P::owner_read | P::owner_write | P::group_read);  // 0666 less the umask
+
+    fs::permissions(target, P::owner_read | P::owner_write | P::others_read | P::others_write);
+    ASSERT_TRUE(atomicWrite(target, "replaced").ok());
+    EXPECT_EQ(permissions(), P::owner_read | P::owner_write | P::others_read | P::others_write);
+
+    ASSERT_TRUE(atomicWrite(target, "secret", FileAccess::OwnerOnly).ok());
+    EXPECT_EQ(permissions(), P::owner_read | P::owner_write);
+    EXPECT_EQ(*readWholeFile(target, 100), "secret");
 }
 
 TEST(Paths, AtomicWriteIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {

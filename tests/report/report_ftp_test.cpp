@@ -146,6 +146,35 @@ TEST_F(ReportOverFtp, AStoppedServerFailsAtOnce) {
     expectNoLocalFiles();
 }
 
+// A server that speaks TLS only: the report goes through it encrypted when the certificate is
+// trusted, and never in plain text when it is not.
+TEST(ReportOverFtps, TheReportGoesOverTlsAndOnlyToAServerThatProvesItself) {
+    test::FtpTestServer server(test::FtpTestServer::kTlsOnly);
+    ASSERT_TRUE(server.running()) << "pyftpdlib did not start with TLS (python3-openssl)";
+    ServerRecord s;
+    s.host = server.host();
+    s.user = test::FtpTestServer::kUser;
+    s.password = test::FtpTestServer::kPassword;
+
+    CurlFtpClient trusting(FtpTimeouts{}, {}, FtpTrust{server.certificate().string()});
+    for (const char* winner : {"一", "二"}) {
+        const ReportOutcome outcome = runReport(s, battle(winner, "もげげ"), trusting);
+        ASSERT_TRUE(outcome.reported) << outcome.detail;
+    }
+    auto list = parseResultsList(slurp(server.home() / "result.txt"));
+    ASSERT_TRUE(list.ok());
+    ASSERT_EQ(list->size(), 2u);
+    EXPECT_EQ(fromCp932((*list)[0].winnerName), "二");
+    EXPECT_EQ(slurp(server.home() / "result.html"), buildResultsPage(*list));
+
+    // The game's own client trusts the system's authorities only: this certificate is refused.
+    CurlFtpClient game;
+    const ReportOutcome refused = runReport(s, battle("三", "もげげ"), game);
+    EXPECT_FALSE(refused.reported);
+    EXPECT_NE(refused.detail.find("証明書"), std::string::npos) << refused.detail;
+    EXPECT_EQ(parseResultsList(slurp(server.home() / "result.txt"))->size(), 2u);
+}
+
 TEST(FtpTimeouts, ASilentServerIsGivenUpAfterTheTimeout) {
     // Accepts connections (the backlog does) but never greets.
     const int listener = socket(AF_INET, SOCK_STREAM, 0);

@@ -51,13 +51,22 @@ TEST(ResultsList, TheNewRecordGoesFirstAndTheListStaysBounded) {
     EXPECT_EQ(putNewestFirst(entries(5), entry("new"), std::nan("")).size(), 1u);
 }
 
-TEST(ResultsList, ADownloadedListIsReadAsFarAsItIsSound) {
+TEST(ResultsList, ADamagedRecordCostsTheListThatRecordOnly) {
     // At most the bound of records.
     EXPECT_EQ(parseResultsList(writeResultsList(entries(130)))->size(), kMaxListRecords);
-    // A record with bytes that are not text ends the reading.
-    std::string damaged = writeResultsList(entries(3));
-    damaged.replace(damaged.find("\"1\""), 3, std::string("\"\x01\x02\"", 4));
-    EXPECT_EQ(parseResultsList(damaged)->size(), 1u);
+    const std::vector<ResultEntry> list = {entry("w0"), entry("w1"), entry("w2"), entry("w3"), entry("w4")};
+    // Bytes that are not text in a field, and a cut CP932 character.
+    for (const std::string& bad : {std::string("\"\x01\x02\"", 4), std::string("\"\x81\"")}) {
+        std::string damaged = writeResultsList(list);
+        damaged.replace(damaged.find("\"w1\""), 4, bad);
+        EXPECT_EQ(*parseResultsList(damaged), (std::vector<ResultEntry>{list[0], list[2], list[3], list[4]}));
+    }
+    // Hand edits that put a record out of step: an extra line in one, two lines fewer in another.
+    std::string shifted = writeResultsList(list);
+    shifted.insert(shifted.find("\"w1\""), "\"extra\"\r\n");
+    const size_t cut = shifted.find("\"w3\"");
+    shifted.erase(cut, shifted.find("\"l\"", cut) - cut);
+    EXPECT_EQ(*parseResultsList(shifted), (std::vector<ResultEntry>{list[0], list[2], list[4]}));
     // An unbalanced quote swallows the rest: what came before stays.
     std::string unbalanced = writeResultsList(entries(2)) + "\"open";
     EXPECT_EQ(parseResultsList(unbalanced)->size(), 2u);

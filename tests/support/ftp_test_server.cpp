@@ -9,17 +9,22 @@
 
 namespace vex::test {
 
-FtpTestServer::FtpTestServer() {
+FtpTestServer::FtpTestServer(Security security) {
     int out[2];
     if (pipe(out) != 0) return;
     const std::string script = std::string(VEXMORA_SOURCE_DIR) + "/tests/support/ftp_server.py";
     const std::string root = home_.path().string();
+    const std::string certificates = certificates_.path().string();
     pid_ = fork();
     if (pid_ == 0) {
         dup2(out[1], 1);
         close(out[0]);
         close(out[1]);
-        execl("/usr/bin/python3", "python3", script.c_str(), root.c_str(), kUser, kPassword, static_cast<char*>(nullptr));
+        if (security == kTlsOnly)
+            execl("/usr/bin/python3", "python3", script.c_str(), root.c_str(), kUser, kPassword, certificates.c_str(),
+                  static_cast<char*>(nullptr));
+        else
+            execl("/usr/bin/python3", "python3", script.c_str(), root.c_str(), kUser, kPassword, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(out[1]);

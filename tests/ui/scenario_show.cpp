@@ -11,7 +11,8 @@
 #include "vexmora/editor/scenario_make_form.h"
 #include "vexmora/scenario/scenario_draft.h"
 #include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/browse.h"
+#include "vexmora/ui/browse_window.h"
+#include "vexmora/ui/story_view.h"
 #include "vexmora/ui/scenario_play.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/system_options.h"
@@ -19,7 +20,7 @@
 using namespace vex;
 
 int main(int argc, char** argv) {
-    ui::prepareWebEngineEnvironment();
+    ui::prepareStoryWebEngine();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     if (argc < 4) return 2;
@@ -40,8 +41,12 @@ int main(int argc, char** argv) {
         chooser->move(0, 0);
         chooser->show();
     } else if (what == "story") {
-        const std::string page(trimRight(readScenario(scenario)->bossUrl[0]));
-        QTimer::singleShot(0, [page, &dialogs] { ui::openBrowse(nullptr, page, dialogs); });
+        // The window of the page program, in this process.
+        const std::string address(trimRight(readScenario(scenario)->bossUrl[0]));
+        const auto page = ui::storyPageLocation(address, programFolder(), resolve("Scenario"));
+        if (!page) return 1;
+        auto* browse = new ui::BrowseWindow(*page, dialogs);
+        browse->show();
     } else if (what == "battle" && argc == 5) {
         ui::systemOptions()[ui::kOptionGameSpeed] = 2;
         ui::BattleScreenOptions options;

@@ -66,6 +66,8 @@ std::string describe(CURLcode code) {
         case CURLE_REMOTE_ACCESS_DENIED: what = "サーバが書き込みを許しません"; break;
         case CURLE_UPLOAD_FAILED: what = "アップロードできません"; break;
         case CURLE_ABORTED_BY_CALLBACK: what = "中止しました"; break;
+        case CURLE_PEER_FAILED_VERIFICATION: what = "サーバの証明書を確認できません"; break;
+        case CURLE_SSL_CONNECT_ERROR: what = "サーバと暗号化して接続できません"; break;
         default: what = "転送できません"; break;
     }
     return what + " (" + std::to_string(static_cast<int>(code)) + ": " + curl_easy_strerror(code) + ")";
@@ -77,8 +79,8 @@ int checkCancel(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 
 // A handle for one login: host, credentials, passive mode, time-outs. Nothing when the host
 // cannot be used.
-EasyHandle openHandle(const FtpLogin& login, const FtpTimeouts& timeouts, const std::atomic<bool>* cancel,
-                      std::string& baseUrl, std::string& error) {
+EasyHandle openHandle(const FtpLogin& login, const FtpTimeouts& timeouts, const FtpTrust& trust,
+                      const std::atomic<bool>* cancel, std::string& baseUrl, std::string& error) {
     initialiseCurlOnce();
     EasyHandle curl(nullptr, curl_easy_cleanup);
     const std::optional<FtpEndpoint> endpoint = parseFtpHost(login.host);
@@ -103,6 +105,11 @@ EasyHandle openHandle(const FtpLogin& login, const FtpTimeouts& timeouts, const 
     curl_easy_setopt(h, CURLOPT_TIMEOUT, timeouts.transferSeconds);
     curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
+    // TLS when the server offers it, on the login and on every data connection; the server's
+    // certificate and name are checked as libcurl always does.
+    curl_easy_setopt(h, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+    curl_easy_setopt(h, CURLOPT_FTPSSLAUTH, static_cast<long>(CURLFTPAUTH_TLS));
+    if (!trust.authoritiesFile.empty()) curl_easy_setopt(h, CURLOPT_CAINFO, trust.authoritiesFile.c_str());
     if (cancel) {
         curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
         curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, checkCancel);
@@ -151,13 +158,13 @@ std::optional<FtpEndpoint> parseFtpHost(std::string_view text) {
     return e;
 }
 
-CurlFtpClient::CurlFtpClient(FtpTimeouts timeouts, std::shared_ptr<const std::atomic<bool>> cancel)
-    : timeouts_(timeouts), cancel_(std::move(cancel)) {}
+CurlFtpClient::CurlFtpClient(FtpTimeouts timeouts, std::shared_ptr<const std::atomic<bool>> cancel, FtpTrust trust)
+    : timeouts_(timeouts), cancel_(std::move(cancel)), trust_(std::move(trust)) {}
 
 FtpGetResult CurlFtpClient::get(const FtpLogin& login, const std::string& remoteName, size_t maxBytes) {
     FtpGetResult result;
     std::string baseUrl;
-    EasyHandle curl = openHandle(login, timeouts_, cancel_.get(), baseUrl, result.detail);
+    EasyHandle curl = openHandle(login, timeouts_, trust_, cancel_.get(), baseUrl, result.detail);
     if (!curl) return result;
     CURL* h = curl.get();
     Download download;
@@ -181,7 +188,7 @@ FtpGetResult CurlFtpClient::get(const FtpLogin& login, const std::string& remote
 FtpPutResult CurlFtpClient::put(const FtpLogin& login, const std::vector<FtpFile>& files) {
     FtpPutResult result;
     std::string baseUrl;
-    EasyHandle curl = openHandle(login, timeouts_, cancel_.get(), baseUrl, result.detail);
+    EasyHandle curl = openHandle(login, timeouts_, trust_, cancel_.get(), baseUrl, result.detail);
     if (!curl) return result;
     CURL* h = curl.get();
     curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);

@@ -28,6 +28,7 @@
 #include "vexmora/ui/system_options.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound_table.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex::ui {
 
@@ -156,7 +157,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("screenBody"));
     canvas_ = new BattleCanvas(*composer_, *session_, body);
-    help_ = new QLabel;
+    help_ = plainLabel(new QLabel);
     help_->setObjectName(QStringLiteral("HELP"));
     help_->setMinimumHeight(44);
     help_->setWordWrap(true);

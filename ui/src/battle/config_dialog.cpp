@@ -19,6 +19,7 @@
 #include "vexmora/ui/server_list.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound_table.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex::ui {
 
@@ -118,7 +119,7 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
                                    : qtText(stages_.ordinary[static_cast<size_t>(i)].name.empty()
                                                 ? std::to_string(i)
                                                 : stages_.ordinary[static_cast<size_t>(i)].name);
-        auto* label = new QLabel(name);
+        auto* label = plainLabel(new QLabel(name));
         label->setObjectName(QStringLiteral("Sselect"));
         label->setAlignment(Qt::AlignCenter);
         const int cell = i + 1;

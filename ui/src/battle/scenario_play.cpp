@@ -72,11 +72,12 @@ void EndingRoll::next() {
 void EndingRoll::mousePressEvent(QMouseEvent*) { accept(); }
 void EndingRoll::keyPressEvent(QKeyEvent*) { accept(); }
 
-ScreenScenarioPresenter::ScreenScenarioPresenter(Dialogs& dialogs, std::function<void(const std::string&)> startMusic)
-    : dialogs_(dialogs), startMusic_(std::move(startMusic)) {}
+ScreenScenarioPresenter::ScreenScenarioPresenter(Dialogs& dialogs, std::function<void(const std::string&)> startMusic,
+                                                 fs::path scenarioFolder)
+    : dialogs_(dialogs), startMusic_(std::move(startMusic)), scenarioFolder_(std::move(scenarioFolder)) {}
 
 void ScreenScenarioPresenter::showPage(const std::string& address) {
-    openBrowse(QApplication::activeWindow(), address, dialogs_);
+    openBrowse(QApplication::activeWindow(), address, scenarioFolder_);
 }
 
 void ScreenScenarioPresenter::playEnding(ScenarioNext form) {

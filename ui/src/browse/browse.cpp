@@ -1,67 +1,102 @@
 #include "vexmora/ui/browse.h"
 
-#include <QLibrary>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QEventLoop>
+#include <QProcess>
+#include <QUrl>
+#include <QWidget>
+#include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 
-#include "vexmora/ui/pelkit_library.h"
+#include "vexmora/ui/story_files.h"
 
 namespace vex::ui {
 
 namespace {
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i]) return false;
-    }
-    return true;
-}
+// While the page is shown the game's windows take no input, as under a modal window.
+class InputBlock : public QObject {
+public:
+    InputBlock() { qApp->installEventFilter(this); }
+    ~InputBlock() override { qApp->removeEventFilter(this); }
 
-BrowseEntry loadBrowseEntry() {
-    static BrowseEntry entry = nullptr;
-    static bool tried = false;
-    if (tried) return entry;
-    tried = true;
-    for (const fs::path& folder : PelkitLibrary::defaultFolders()) {
-        QLibrary module(QString::fromStdString((folder / kBrowseModuleFileName).string()));
-        if (!module.load()) continue;
-        entry = reinterpret_cast<BrowseEntry>(module.resolve(kBrowseEntryName));
-        if (entry) return entry;
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::Wheel:
+            case QEvent::Shortcut:
+            case QEvent::ContextMenu:
+                return true;
+            case QEvent::Close:
+                event->ignore();
+                return true;
+            default:
+                return false;
+        }
     }
-    std::fprintf(stderr, "vexmora: the web view %s could not be loaded\n", kBrowseModuleFileName);
-    return nullptr;
-}
+};
 
 }  // namespace
 
-std::optional<QUrl> storyPageUrl(std::string_view address, const fs::path& programFolder) {
-    if (startsWithNoCase(address, "http://") || startsWithNoCase(address, "https://"))
-        return QUrl(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())));
-    // A local page is named relative to the program folder: "\\x", "/x" and "C:\\x" are not.
-    const bool absolute = !address.empty() && (address[0] == '/' || address[0] == '\\' ||
-                                               (address.size() > 1 && address[1] == ':'));
-    if (absolute) return std::nullopt;
-    const fs::path page = resolveIn(programFolder, address).lexically_normal();
-    const fs::path base = programFolder.lexically_normal();
-    const fs::path inside = page.lexically_relative(base);
-    if (address.empty() || inside.empty() || *inside.begin() == "..") return std::nullopt;
-    return QUrl::fromLocalFile(QString::fromStdString(page.string()));
-}
-
-bool openBrowse(QWidget* parent, std::string_view address, Dialogs& dialogs) {
-    const std::optional<QUrl> url = storyPageUrl(address, programFolder());
-    if (!url) {
-        std::fprintf(stderr, "vexmora: the page %.*s lies outside the program folder\n", static_cast<int>(address.size()),
-                     address.data());
+bool showStoryPage(QWidget* parent, const fs::path& program, const StoryPageLocation& page) {
+    QProcess pages;
+    pages.setProgram(QString::fromStdString(program.string()));
+    QStringList arguments = {QStringLiteral("--root=") + QString::fromStdString(page.root.string()),
+                             QStringLiteral("--page=") + QString::fromStdString(page.relativePath)};
+    if (parent && QGuiApplication::platformName() == QLatin1String("xcb"))
+        arguments << QStringLiteral("--transient-for=%1").arg(parent->window()->winId());
+    pages.setArguments(arguments);
+    pages.setProcessChannelMode(QProcess::ForwardedChannels);
+    // The page ends with the game, however the game ends.
+    pages.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    QEventLoop loop;
+    QObject::connect(&pages, &QProcess::finished, &loop, &QEventLoop::quit);
+    pages.start();
+    if (!pages.waitForStarted()) {
+        std::fprintf(stderr, "vexmora: %s did not start: %s\n", program.c_str(), pages.errorString().toLocal8Bit().constData());
         return false;
     }
-    const BrowseEntry entry = loadBrowseEntry();
-    if (!entry) return false;
-    prepareWebEngineEnvironment();
-    entry(parent, *url, dialogs);
+    InputBlock block;
+    if (pages.state() != QProcess::NotRunning) loop.exec();
+    if (pages.exitStatus() != QProcess::NormalExit)
+        std::fprintf(stderr, "vexmora: the page program ended abnormally; the game goes on\n");
     return true;
+}
+
+std::optional<fs::path> pagesProgram() {
+    for (const fs::path& folder : installFolders()) {
+        const fs::path program = folder / kPagesProgramName;
+        std::error_code ec;
+        if (fs::is_regular_file(program, ec)) return program;
+    }
+    return std::nullopt;
+}
+
+bool openBrowse(QWidget* parent, std::string_view address, const fs::path& scenarioFolder) {
+    if (isWebAddress(address)) {
+        const QUrl url(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())));
+        return url.isValid() && QDesktopServices::openUrl(url);
+    }
+    const std::optional<StoryPageLocation> page = storyPageLocation(address, programFolder(), scenarioFolder);
+    if (!page) {
+        std::fprintf(stderr, "vexmora: the page %.*s is not in the scenario's folder; it is not shown\n",
+                     static_cast<int>(address.size()), address.data());
+        return false;
+    }
+    const std::optional<fs::path> program = pagesProgram();
+    if (!program) {
+        std::fprintf(stderr, "vexmora: the page program %s is missing beside the game\n", kPagesProgramName);
+        return false;
+    }
+    return showStoryPage(parent, *program, *page);
 }
 
 }  // namespace vex::ui

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "vexmora/net/messages.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex::ui {
 
@@ -89,7 +90,7 @@ NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
     clRow->addWidget(paste_);
     clRow->addWidget(connect_);
 
-    status_ = new QLabel;
+    status_ = plainLabel(new QLabel);
     status_->setObjectName(QStringLiteral("STATUS"));
     status_->setWordWrap(true);
     status_->setMinimumHeight(36);

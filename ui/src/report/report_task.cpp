@@ -60,12 +60,13 @@ void cancelReportsWhenQuitting() {
     static std::once_flag once;
     if (!QCoreApplication::instance()) return;
     std::call_once(once, [] {
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                         [] { InFlight::instance().cancelAllAndWait(kQuitPatience); });
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &endRunningReports);
     });
 }
 
 }  // namespace
+
+void endRunningReports() { InFlight::instance().cancelAllAndWait(kQuitPatience); }
 
 bool reportResult(const std::string& serverFile, const ReportedResult& result, QObject* owner,
                   ReportCallbacks callbacks, std::shared_ptr<FtpClient> client) {

@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 
 #include <cstring>
-#include <system_error>
 
 namespace vex::ui {
 
@@ -25,15 +24,7 @@ PelkitLibrary::~PelkitLibrary() {
     if (handle_) dlclose(handle_);
 }
 
-std::vector<fs::path> PelkitLibrary::defaultFolders() {
-    std::vector<fs::path> folders;
-    if (!programFolder().empty()) folders.push_back(programFolder());
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && exe.has_parent_path() && (folders.empty() || exe.parent_path() != folders.front()))
-        folders.push_back(exe.parent_path());
-    return folders;
-}
+std::vector<fs::path> PelkitLibrary::defaultFolders() { return installFolders(); }
 
 Result<std::shared_ptr<PelkitLibrary>> PelkitLibrary::open(const std::vector<fs::path>& folders) {
     std::string reasons;

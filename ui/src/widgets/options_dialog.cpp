@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "vexmora/ui/shell.h"
+#include "vexmora/editor/plain_text.h"
 
 namespace vex::ui {
 
@@ -159,7 +160,7 @@ void OptionsDialog::setUpReportServer() {
 
 void OptionsDialog::saveAndClose() {
     if (Status saved = saveSystemOptions(programFolder_, options_); !saved)
-        QMessageBox::critical(this, qtText(saved.error().title), qtText(saved.error().message));
+        showPlainMessage(this, QMessageBox::Critical, qtText(saved.error().title), qtText(saved.error().message));
     accept();
 }
 

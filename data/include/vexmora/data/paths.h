@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "vexmora/data/result.h"
 
@@ -17,6 +18,11 @@ namespace fs = std::filesystem;
 fs::path chooseProgramFolder(std::string_view homeArgument, const char* argv0);
 void setProgramFolder(const fs::path& folder);
 const fs::path& programFolder();
+
+// Where the program's own parts are taken from (the pixel library, the page program): the
+// executable's folder, then the "lib/vexmora" folder beside it. Never the program folder, which
+// --home may point at anyone's folder of monsters and scenarios.
+std::vector<fs::path> installFolders();
 
 // A "\"-separated data path joined to a base folder, each existing component matched
 // case-insensitively; components that do not exist yet are kept as written.
@@ -34,8 +40,15 @@ bool hasExtension(const fs::path& path, std::string_view extension);
 
 // Reads a whole file, refusing one larger than maxBytes.
 Result<std::string> readWholeFile(const fs::path& path, size_t maxBytes);
-// Replaces a file as a whole: a temporary file in the same folder, flushed, then renamed over
-// the target. A crash or a full disk never leaves the target half-written or deleted.
-Status atomicWrite(const fs::path& path, std::string_view bytes);
+// Who may read a file that atomicWrite replaces or creates.
+enum class FileAccess {
+    AsBefore,   // an existing file keeps its permissions; a new one gets 0666 less the umask
+    OwnerOnly,  // 0600 whatever the file had: files that hold passwords
+};
+
+// Replaces a file as a whole: a temporary file in the same folder, flushed, renamed over the
+// target, then the folder flushed so the rename itself survives a power cut. A crash or a full
+// disk never leaves the target half-written or deleted.
+Status atomicWrite(const fs::path& path, std::string_view bytes, FileAccess access = FileAccess::AsBefore);
 
 }  // namespace vex

@@ -24,9 +24,12 @@ using KeyTable = std::array<std::array<uint8_t, 128>, 10>;
 // The largest payload a container can describe: lastIndex holds 15 bits.
 inline constexpr size_t kMaxPayload = 32768;
 
-// Fills the key table from nameSum(fileName) + extra. Resets the generator (-1), reseeds
-// it with the seed, draws the 1280 entries, then resets and reseeds it from the clock.
-KeyTable keyFromName(std::string_view fileNameUtf8, Fix4 extra = Fix4{}, Rng& rng = processRng());
+// Fills the key table from nameSum(fileName) + extra: the generator reset (-1), reseeded with
+// the seed, and its next 1280 draws. The table depends on nothing else, so this draws from a
+// generator of its own and leaves every other one alone: files may be keyed on any thread.
+KeyTable keyFromName(std::string_view fileNameUtf8, Fix4 extra = Fix4{});
+// The same table drawn from `rng`, which is then reset and reseeded from the clock.
+KeyTable keyFromName(std::string_view fileNameUtf8, Fix4 extra, Rng& rng);
 // The key table for a seed, without the clock reseed afterwards (for tests and tools).
 KeyTable keyTableForSeed(Fix4 seed, Rng& rng);
 
@@ -60,17 +63,13 @@ ReadCode readScrambled(std::string_view file, size_t& pos, const KeyTable& key, 
 int formatByteFor(std::string_view makerVersion);
 
 // Appends one container for `payload` (at most kMaxPayload bytes) to `out`. The key table
-// must come from the target file's name. Draws the key row (and the salt) from `rng`.
+// must come from the target file's name. Draws the key row (and the salt) from `rng`: the
+// process generator by default, which belongs to the window's thread.
 void writeScrambled(std::string& out, std::string_view payload, const KeyTable& key,
                     int formatByte, std::string_view saltKeyName = {}, Rng& rng = processRng());
 
 // The salted format re-keys from the name with saltByte times this, on both sides.
 inline constexpr int kSaltFactor = 200;
-
-// The last format byte read, as the loading dialog uses it to colour and filter its list
-// (0 after an empty file).
-int lastFormatByte();
-void setLastFormatByte(int value);
 
 }  // namespace vex
 

@@ -48,8 +48,9 @@ inline constexpr std::string_view kFledMarkUtf8 = " <font color=#ee8800>逃走</
 
 ResultEntry makeEntry(const ReportedResult& result);
 
-// Reads a downloaded list as far as it is sound: at most kMaxListRecords records; reading stops
-// at a record with bytes that are not text or with fewer than eight fields. A list larger than
+// Reads a downloaded list: at most kMaxListRecords records. A record with bytes that are not
+// text, or out of step with the thirteen-line form, is left out and the records after it are
+// read on, so a damaged record never costs the shared list the others. A list larger than
 // kMaxListBytes is refused.
 Result<std::vector<ResultEntry>> parseResultsList(std::string_view bytes);
 std::string writeResultsList(const std::vector<ResultEntry>& entries);

@@ -1,41 +1,34 @@
 #pragma once
-// Browse: the in-program web browser that shows a scenario's story pages, modally. The web view
-// lives in its own module (libvexmora_browse.so), loaded the first time a page is shown, so the
-// title never waits for the web engine at start-up.
+// Browse: the in-program browser that shows a scenario's story pages, modally. The web view runs
+// in a program of its own, vexmora-pages (story_view.h), which the game starts from its install
+// folder when a page is shown and waits for: the game itself never loads the web engine, and a
+// page that crashes or attacks the web engine does so away from the game.
 
-#include <QUrl>
-#include <cstdlib>
-#include <unistd.h>
-#include <functional>
 #include <optional>
 #include <string_view>
 
-#include "vexmora/data/dialogs.h"
 #include "vexmora/data/paths.h"
 
 class QWidget;
 
 namespace vex::ui {
 
-inline constexpr const char* kBrowseModuleFileName = "libvexmora_browse.so";
-// The module's one export: shows the page modally and returns when the window is closed.
-inline constexpr const char* kBrowseEntryName = "vexmoraBrowseExec";
-using BrowseEntry = int (*)(QWidget* parent, const QUrl& url, Dialogs& dialogs);
+inline constexpr const char* kPagesProgramName = "vexmora-pages";
 
-// The address of a story page as the web view takes it: http(s) addresses as they are, anything
-// else a page below the program folder written with "\" (matched case-insensitively). A local
-// page outside the program folder is refused (nullopt).
-std::optional<QUrl> storyPageUrl(std::string_view address, const fs::path& programFolder);
+// The page program of this installation (the game's install folder, never the program folder
+// that --home names); nothing when it is missing.
+std::optional<fs::path> pagesProgram();
 
-// Shows the page in Browse and returns when the player has closed it. A page that does not load
-// shows the web view's own error page. False when nothing could be shown (a refused address, or
-// the module missing; the reason goes to stderr).
-bool openBrowse(QWidget* parent, std::string_view address, Dialogs& dialogs);
+// Shows a story page and returns when the player has closed it. `address` is what the scenario
+// names (story_files.h): a page of the scenario's folder opens in the page program, and the
+// game's windows take no input until it ends; a web address opens in the player's own browser
+// and returns at once. False when nothing could be shown (an address outside the scenario's
+// folder, or no page program; the reason goes to stderr).
+bool openBrowse(QWidget* parent, std::string_view address, const fs::path& scenarioFolder);
 
-// The web engine refuses to start as root unless its sandbox is switched off: done only then.
-inline void prepareWebEngineEnvironment() {
-    if (::geteuid() == 0 && std::getenv("QTWEBENGINE_DISABLE_SANDBOX") == nullptr)
-        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-}
+struct StoryPageLocation;
+// The part of openBrowse that runs `program` on a page and waits for it, the game's windows
+// taking no input meanwhile. False when the program did not start.
+bool showStoryPage(QWidget* parent, const fs::path& program, const StoryPageLocation& page);
 
 }  // namespace vex::ui

@@ -1,7 +1,7 @@
 #pragma once
-// libpelkit.so, loaded by name at run time. The game never links it: it looks for the library
-// in the program folder and next to the executable, checks its version and takes the
-// operations the battle screen composes with.
+// libpelkit.so, loaded by name at run time. The game never links it: it takes the library from
+// its own install folder (next to the executable), checks its version and takes the operations
+// the battle screen composes with. A library in the program folder (--home) is never loaded.
 
 #include <memory>
 #include <string>
@@ -37,7 +37,7 @@ public:
     // The first of the folders that holds a usable library. The message of a failure names
     // every place that was tried, and why each one did not do.
     static Result<std::shared_ptr<PelkitLibrary>> open(const std::vector<fs::path>& folders);
-    // The program folder, then the executable's folder.
+    // The install folders (installFolders(), paths.h).
     static std::vector<fs::path> defaultFolders();
 
     const PelkitApi& api() const { return api_; }

@@ -28,4 +28,8 @@ struct ReportCallbacks {
 bool reportResult(const std::string& serverFile, const ReportedResult& result, QObject* owner,
                   ReportCallbacks callbacks, std::shared_ptr<FtpClient> client = {});
 
+// Cancels the reports still running and gives them a moment to end, so no transfer outlives
+// the program's end. Run when the program quits.
+void endRunningReports();
+
 }  // namespace vex::ui

@@ -49,13 +49,16 @@ const std::vector<std::string>& endingCredits();
 
 class ScreenScenarioPresenter final : public ScenarioPresenter {
 public:
-    ScreenScenarioPresenter(Dialogs& dialogs, std::function<void(const std::string&)> startMusic);
+    // `scenarioFolder`: the folder of the scenario's ".sce", the only one its pages are shown from.
+    ScreenScenarioPresenter(Dialogs& dialogs, std::function<void(const std::string&)> startMusic,
+                            fs::path scenarioFolder = {});
     void showPage(const std::string& address) override;
     void playEnding(ScenarioNext form) override;
 
 private:
     Dialogs& dialogs_;
     std::function<void(const std::string&)> startMusic_;
+    fs::path scenarioFolder_;
 };
 
 // A scenario boss as the battle screen takes it: the boss file's checks, and a picture the
