@@ -217,6 +217,28 @@ TEST_P(SingleBufferExactness, SmoothingTallRectanglesInBands) {
     }
 }
 
+// Every rectangle width from too narrow for a band to well past the width
+// from which bands run in place, at heights around whole bands: once ending
+// at the buffer's last row and right edge (where nothing may be read past
+// the pixels), once inside the buffer with pixels on every side.
+TEST_P(SingleBufferExactness, SmoothingEveryWidthAtBandHeights) {
+    std::mt19937 random(21);
+    for (int32_t w = 3; w <= 80; ++w) {
+        for (int32_t rows : {9, 14, 33, 34, 63}) {
+            const int32_t width = (w + 3) / 4 * 4 + 4 * (w % 3), height = rows + 2;
+            const Picture picture = reference::randomPicture(width, height, random);
+            for (const Rect r : {Rect{width - w, 0, w, height}, Rect{1, 1, w - 1, rows}}) {
+                SCOPED_TRACE(describe({width, height}, r, "smoothing"));
+                Picture expected = picture;
+                Loaded buffer(picture);
+                const bool accepted = reference::smoothing(expected, r.x, r.y, r.w, r.h);
+                ASSERT_EQ(mSmoothing(buffer.get(), r.x, r.y, r.w, r.h), accepted ? 1 : 0);
+                ASSERT_TRUE(buffer.bytes() == expected.bytes);
+            }
+        }
+    }
+}
+
 // Large cells: sums beyond 16 bits per cell row, and cells taller than 256
 // rows, each take a path of their own.
 TEST_P(SingleBufferExactness, MosaicLargeCells) {
