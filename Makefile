@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 10
 
-.PHONY: run test test-asan fuzz bench deps build-release build-dev build-asan build-fuzz clean
+.PHONY: run test test-asan fuzz bench screenshots deps build-release build-dev build-asan build-fuzz clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -37,6 +37,9 @@ fuzz: build-fuzz
 
 bench: build-release-bench
 	@tools/run-benchmarks.sh build/release/bench
+
+screenshots: build-release
+	@tools/make-screenshots.sh build/release docs/images
 
 clean:
 	rm -rf build

@@ -86,6 +86,12 @@ void reportStartup() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The usage needs no display: it is printed before the toolkit looks for one.
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--home") ++i;
+        else if (argument == "--help" || argument == "-h") return std::fputs(kUsage, stdout) < 0 ? 1 : 0;
+    }
     // The story pages' web view (loaded only when a page is shown) shares the GL contexts.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // The audio library would turn SIGTERM and SIGINT into its own quit events, which nobody

@@ -24,6 +24,8 @@ void addReplayCommand(CLI::App& app);
 void addMakeServerCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
 void addConvertCommand(CLI::App& app);
+void addCopyCommand(CLI::App& app);
+void addRenameCommand(CLI::App& app);
 void addNetCommand(CLI::App& app);
 
 // Commands that read their own arguments: everything after the command's name but --home DIR.

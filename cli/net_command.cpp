@@ -16,6 +16,7 @@
 #include "settings_options.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/battle_log.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/stage_list.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
@@ -90,7 +91,7 @@ private:
     // The own monster as it travels: encoded under the name the opponent keys it from, and
     // read back from those very bytes, so both programs hold the same record.
     std::optional<std::pair<MonsterRecord, std::string>> prepareMonster() {
-        auto loaded = loadMonster(fs::path(o_.monsterPath));
+        auto loaded = loadMonster(inputArgumentPath(o_.monsterPath));
         if (!loaded) {
             std::cerr << loaded.error().title << ": " << o_.monsterPath << ": " << loaded.error().message << "\n";
             return std::nullopt;
