@@ -96,7 +96,7 @@ void specialAbilities(Shots& s) {
 }
 
 void balanceLab(Shots& s) {
-    auto monster = sample(s, "ヒノコドラ");
+    auto monster = sample(s, "ツララギツネ");
     if (!monster) return;
     BalanceLabDialog dialog(*monster, resolve("Data"));
     dialog.setSeed(1);

@@ -31,7 +31,7 @@ std::unique_ptr<ui::BattleScreen> netScreen(Shots& s, const fs::path& monster) {
         if (!loaded) return std::nullopt;
         return LoadedFighter{monster, std::move(*loaded)};
     };
-    options.chooseNetworkSettings = [](QWidget*, BattleSettings& settings, bool) { settings.turnLimit = 20; };
+    options.chooseNetworkSettings = [](QWidget*, BattleSettings&, bool) {};  // the settings as they are
     auto screen = std::make_unique<ui::BattleScreen>(kModeNetwork, QStringLiteral("ネット対戦"), s.dialogs, options);
     if (!screen->ready()) {
         s.fail("the battle screen does not open: " + screen->error());
@@ -59,8 +59,14 @@ bool connect(Shots& s, ui::BattleScreen& host, ui::BattleScreen& guest) {
     ui::NetDialog* hostDialog = host.netBattle()->dialog();
     hostDialog->handleEdit()->setText(QStringLiteral("たろう"));
     s.save(hostDialog, "net-dialog");
-    hostDialog->portBox()->setValue(0);  // any free port: the dialog shows the one it took
+    // The port the guide suggests; any free one when another program holds it.
+    hostDialog->portBox()->setValue(5001);
     hostDialog->roleButton(0)->click();
+    if (host.netBattle()->listeningPort() == 0) {
+        hostDialog->showPanel(ui::NetDialog::Panel::Role);
+        hostDialog->portBox()->setValue(0);
+        hostDialog->roleButton(0)->click();
+    }
     const quint16 port = host.netBattle()->listeningPort();
     if (port == 0) {
         s.fail("the host does not listen");
@@ -109,7 +115,7 @@ void networkScenes(Shots& s) {
             return;
     }
     if (s.waitFor([&] { return host->session().model().result.shown; }, "the host's result")) {
-        QTest::qWait(1500);
+        QTest::qWait(3000);
         s.save(host.get(), "net-result");
         resultTaken = true;
     }
