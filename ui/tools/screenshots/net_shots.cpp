@@ -1,7 +1,7 @@
 // A network battle between two battle screens of this program over loopback, as two players on
 // one machine play it: net-dialog.png (the role panel), net-dialog-host.png (the host waits),
 // net-dialog-client.png (the guest types the address), net-battle.png (the guest's screen,
-// its opponent has chosen) and net-result.png (the host's result).
+// its opponent has chosen) and net-result.png (the host's result, a win).
 
 #include <QLabel>
 #include <QLineEdit>
@@ -87,8 +87,8 @@ bool connect(Shots& s, ui::BattleScreen& host, ui::BattleScreen& guest) {
 }  // namespace
 
 void networkScenes(Shots& s) {
-    auto host = netScreen(s, sampleMonster("ヒノコドラ"));
-    auto guest = netScreen(s, sampleMonster("ツララギツネ"));
+    auto host = netScreen(s, sampleMonster("ツララギツネ"));
+    auto guest = netScreen(s, sampleMonster("ヒノコドラ"));
     if (!host || !guest || !connect(s, *host, *guest)) return;
     guest->netBattle()->chatInput()->setText(QStringLiteral("よろしくお願いします"));
     QTest::keyClick(guest->netBattle()->chatInput(), Qt::Key_Return);
