@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 10
 
-.PHONY: run test test-asan test-tsan fuzz bench deps build-release build-dev build-asan build-fuzz clean
+.PHONY: run test test-asan test-tsan fuzz bench screenshots deps build-release build-dev build-asan build-fuzz clean
 
 # The tests that use threads, and what they need, built with ThreadSanitizer.
 TSAN_TARGETS = data_tests battle_tests rules_tests editor_tests ui_report_forms_tests
@@ -44,6 +44,9 @@ fuzz: build-fuzz
 
 bench: build-release-bench
 	@tools/run-benchmarks.sh build/release/bench
+
+screenshots: build-release
+	@tools/make-screenshots.sh build/release docs/images
 
 clean:
 	rm -rf build

@@ -88,6 +88,12 @@ void reportStartup() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The usage needs no display: it is printed before the toolkit looks for one.
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--home") ++i;
+        else if (argument == "--help" || argument == "-h") return std::fputs(kUsage, stdout) < 0 ? 1 : 0;
+    }
     // The audio library would turn SIGTERM and SIGINT into its own quit events, which nobody
     // reads: the game takes them itself.
     setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);

@@ -9,22 +9,21 @@
 #include <vector>
 
 #include "command_line.h"
+#include "fighter_files.h"
 #include "settings_options.h"
 #include "battle_result.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/rules/replay.h"
 #include "vexmora/rules/series_battle.h"
 #include "vexmora/battle/battle_log.h"
+#include "vexmora/battle/unending_battle.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/monster_file.h"
-#include "vexmora/data/paths.h"
 #include "vexmora/data/rng.h"
 
 namespace vex::cli {
 
 namespace {
-
-// A battle with no limit that nobody can win (both fighters only wait) would never end.
-constexpr int kTurnCap = 10000;
 
 // A side's command of one turn: a slot 0-5, or the computer's choice.
 constexpr int kComputer = -1;
@@ -38,6 +37,7 @@ struct Options {
     std::vector<std::pair<int, int>> commands{{kComputer, kComputer}};
     std::string log;
     std::string replayFile;
+    FighterChecks checks = FighterChecks::Game;
 };
 
 std::optional<int64_t> parseInteger(const std::string& text) {
@@ -72,19 +72,6 @@ std::optional<std::vector<std::pair<int, int>>> parseCommands(const std::string&
     return pairs;
 }
 
-std::optional<LoadedMonster> loadFighter(const std::string& path) {
-    auto loaded = loadMonster(fs::path(path));
-    if (!loaded) {
-        std::cerr << loaded.error().title << ": " << path << ": " << loaded.error().message << "\n";
-        return std::nullopt;
-    }
-    if (loaded->integrity == Integrity::SystemTampered) {
-        std::cerr << kTamperedTitle << ": " << path << ": " << kTamperedMessage << "\n";
-        return std::nullopt;
-    }
-    return std::move(*loaded);
-}
-
 int playBattle(const CLI::App* command, Options& options) {
     if (options.files.size() != 2) return usageError(command, "two monster files are needed");
     if (!options.commandText.empty()) {
@@ -92,8 +79,9 @@ int playBattle(const CLI::App* command, Options& options) {
         if (!pairs) return usageError(command, "--commands takes pairs of slots 0-5 or c such as 0:1,2:c");
         options.commands = std::move(*pairs);
     }
-    auto a = loadFighter(options.files[0]);
-    auto b = loadFighter(options.files[1]);
+    // Both sides are checked as the free battle checks them, whoever chooses their commands.
+    auto a = loadFighterArgument(options.files[0], kModeFree, 0, options.checks);
+    auto b = loadFighterArgument(options.files[1], kModeFree, 1, options.checks);
     if (!a || !b) return kExitUsage;
 
     NullView nullView;
@@ -117,7 +105,8 @@ int playBattle(const CLI::App* command, Options& options) {
     }
     battle.startBattle(stageCount);
 
-    for (int turn = 0; !battle.state().ended && turn < kTurnCap; ++turn) {
+    const int cap = unendingBattleCap(battle.settings());
+    for (int turn = 0; !battle.state().ended && turn < cap; ++turn) {
         const auto& pair = options.commands[std::min(static_cast<size_t>(turn), options.commands.size() - 1)];
         // The modes that let the computer play the turn's computer sides: spectator mode for
         // fighter 0, the free battle for fighter 1; two players when both are scripted.
@@ -132,7 +121,7 @@ int playBattle(const CLI::App* command, Options& options) {
 
     printResult(battle);
     if (replay.replay()) {
-        const Status saved = saveReplay(options.replayFile, *replay.replay());
+        const Status saved = saveReplay(outputArgumentPath(options.replayFile), *replay.replay());
         if (!saved) return failWith(saved.error(), kExitFailure);
     }
     return kExitOk;
@@ -155,6 +144,7 @@ void addBattleCommand(CLI::App& app) {
     command->add_option("--log", options.log, "print the battle log")->check(CLI::IsMember({"json"}))->type_name("json");
     command->add_option("--save-replay", options.replayFile, "keep the battle as a replay file (.vxr)")
         ->type_name("FILE");
+    addUncheckedOption(command, options.checks);
     runs(command, [command] { return playBattle(command, options); });
 }
 

@@ -4,6 +4,7 @@
 
 #include "command_line.h"
 #include "vexmora/data/record_json.h"
+#include "vexmora/data/stage_list.h"
 #include "vexmora/data/technique_catalogue.h"
 
 namespace vex::cli {
@@ -33,10 +34,17 @@ int printCatalogue() {
     }
     json colours = json::array();
     for (int e = 1; e <= 6; ++e) colours.push_back(cat.elementColour(e));
-    json stages = json::array();
-    for (int s = 0; s < TechniqueCatalogue::kStageNameCount; ++s) stages.push_back(cat.stageName(s));
+    // The stages are those of the program folder's stage list, the list battles choose from; the
+    // catalogue's own nine names only stand in when the folder has none.
+    json stages = json::array(), rareStages = json::array();
+    if (auto list = readStageList(programFolder()); list && list->stageCount() > 0) {
+        for (const StagePicture& stage : list->ordinary) stages.push_back(stage.name);
+        for (const StagePicture& stage : list->rare) rareStages.push_back(stage.name);
+    } else {
+        for (int s = 0; s < TechniqueCatalogue::kStageNameCount; ++s) stages.push_back(cat.stageName(s));
+    }
     const json out = {{"techniques", techniques}, {"elementAffinity", affinity}, {"elementColour", colours},
-                      {"stageNames", stages}};
+                      {"stageNames", stages}, {"rareStageNames", rareStages}};
     std::cout << jsonLine(out) << "\n";
     return kExitOk;
 }

@@ -24,6 +24,8 @@ void addReplayCommand(CLI::App& app);
 void addMakeServerCommand(CLI::App& app);
 void addReportCommand(CLI::App& app);
 void addConvertCommand(CLI::App& app);
+void addCopyCommand(CLI::App& app);
+void addRenameCommand(CLI::App& app);
 void addNetCommand(CLI::App& app);
 void addFrameCommand(CLI::App& app);
 

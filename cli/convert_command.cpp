@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "command_line.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/old_conversion.h"
 #include "vexmora/data/record_json.h"
 #include "vexmora/gui/picture_decoder.h"
@@ -30,7 +31,7 @@ std::string_view statusKey(ConversionStatus status) {
 }
 
 int convert(const ConvertOptions& options) {
-    auto files = listOldFiles(options.folder);
+    auto files = listOldFiles(inputArgumentPath(options.folder));
     if (!files) {
         std::cerr << files.error().title << ": " << files.error().message << "\n";
         return kExitUsage;

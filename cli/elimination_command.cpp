@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "series_run.h"
 #include "vexmora/battle/battle_view.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/record_json.h"
 
 namespace vex::cli {
@@ -15,7 +16,7 @@ namespace {
 
 int runElimination(const CLI::App* command, const SeriesOptions* o) {
     if (o->files.size() != 1) return usageError(command, "one monster file, the player's, is needed");
-    const fs::path playerPath = o->files[0];
+    const fs::path playerPath = inputArgumentPath(o->files[0]);
     auto player = loadPlayer(playerPath, kModeElimination);
     if (!player) return 2;
 

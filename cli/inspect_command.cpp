@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "command_line.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/record_json.h"
 
@@ -48,7 +49,7 @@ void addInspectCommand(CLI::App& app) {
                                    "print a monster (.tvx, .b01-.b10), scenario (.sce) or server (.srv) file as "
                                    "one JSON object");
     command->add_option("FILE", file, "the file to print")->required();
-    runs(command, [] { return inspect(file); });
+    runs(command, [] { return inspect(inputArgumentPath(file)); });
 }
 
 }  // namespace vex::cli

@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
     CLI::App app{"The game without its windows: files, battles and runs in the terminal."};
     addInspectCommand(app);
     addMakeMonsterCommand(app);
+    addCopyCommand(app);
+    addRenameCommand(app);
     addCatalogueCommand(app);
     addBattleCommand(app);
     addSimCommand(app);

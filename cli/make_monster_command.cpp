@@ -4,7 +4,9 @@
 #include <iterator>
 
 #include "command_line.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/monster_file.h"
+#include "vexmora/data/monster_save_rule.h"
 #include "vexmora/data/record_json.h"
 
 namespace vex::cli {
@@ -15,6 +17,7 @@ using nlohmann::json;
 
 struct Options {
     std::string jsonPath, outPath, picturePath;
+    bool unchecked = false;
 };
 
 int failWith(const Error& e) {
@@ -27,7 +30,7 @@ int makeMonster(const Options& o) {
     if (o.jsonPath == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
     } else {
-        auto bytes = readWholeFile(o.jsonPath, 1 << 20);
+        auto bytes = readWholeFile(inputArgumentPath(o.jsonPath), 1 << 20);
         if (!bytes) return failWith(bytes.error());
         text = *bytes;
     }
@@ -40,7 +43,7 @@ int makeMonster(const Options& o) {
     if (!record) return failWith(record.error());
     std::string picture;
     if (!o.picturePath.empty()) {
-        auto bytes = readWholeFile(o.picturePath, kMaxPictureBytes);
+        auto bytes = readWholeFile(inputArgumentPath(o.picturePath), kMaxPictureBytes);
         if (!bytes) {
             std::cerr << "エラー: 画像ファイルを読み込めません（" << kMaxPictureBytes
                       << "バイトまで）: " << o.picturePath << "\n";
@@ -52,7 +55,14 @@ int makeMonster(const Options& o) {
         std::cerr << "エラー: imageFile is set but no --picture was given\n";
         return kExitUsage;
     }
-    const Status saved = saveMonster(o.outPath, *record, picture);
+    if (!o.unchecked) {
+        const MonsterRecord given = *record;
+        clampPointsForSave(*record);
+        if (record->atk != given.atk || record->def != given.def || record->spd != given.spd)
+            std::cerr << "make-monster: more than 1000 points: saved as 0 / 0 / 0, as the editor saves an ordinary "
+                         "monster (--unchecked keeps them)\n";
+    }
+    const Status saved = saveMonster(outputArgumentPath(o.outPath), *record, picture);
     if (!saved) return failWith(saved.error());
     return kExitOk;
 }
@@ -67,6 +77,8 @@ void addMakeMonsterCommand(CLI::App& app) {
     command->add_option("OUT", options.outPath, "the monster file to write (OUT.tvx)")->required();
     command->add_option("--picture", options.picturePath, "a picture to embed (at most 31874 bytes)")
         ->type_name("FILE");
+    command->add_flag("--unchecked", options.unchecked,
+                      "keep more than 1000 points as given (a monster the game refuses, for testing)");
     runs(command, [] { return makeMonster(options); });
 }
 

@@ -3,7 +3,7 @@
 //   "bosses": [{"file": "boss.tvx", "stage": 3, "url": ""}, null, …]
 // The bosses are saved beside OUT as system data (OUT.b01 …) and their names and integrity
 // texts recorded, as the scenario editor does. Relative boss files are found from the JSON
-// file's folder.
+// file's folder, else as file arguments are.
 
 #include <array>
 #include <iostream>
@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "command_line.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/record_json.h"
 #include "vexmora/data/text.h"
@@ -54,8 +55,11 @@ Result<BossSource> readBoss(const json& entry, int i, const fs::path& jsonFolder
         if (!entry["url"].is_string()) return bad(where + ".url must be text");
         boss.url = entry["url"].get<std::string>();
     }
-    fs::path file = fs::path(entry["file"].get<std::string>());
-    if (file.is_relative()) file = jsonFolder / file;
+    // A relative boss file is found beside the JSON file, else as every file argument is found.
+    const std::string named = entry["file"].get<std::string>();
+    fs::path file = fs::path(named);
+    std::error_code ec;
+    if (file.is_relative()) file = fs::exists(jsonFolder / file, ec) ? jsonFolder / file : inputArgumentPath(named);
     auto monster = loadMonster(file, ChecksumCheck::Skip);
     if (!monster) return monster.error();
     boss.monster = std::move(*monster);
@@ -70,10 +74,11 @@ int makeScenario(const Options& o) {
     if (o.jsonPath == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
     } else {
-        auto bytes = readWholeFile(o.jsonPath, 1 << 20);
+        const fs::path jsonPath = inputArgumentPath(o.jsonPath);
+        auto bytes = readWholeFile(jsonPath, 1 << 20);
         if (!bytes) return failWith(bytes.error());
         text = *bytes;
-        jsonFolder = fs::absolute(o.jsonPath).parent_path();
+        jsonFolder = fs::absolute(jsonPath).parent_path();
     }
     json j = json::parse(text, nullptr, false);
     if (j.is_discarded() || !j.is_object()) return fail(o.jsonPath + " is not a JSON object");
@@ -82,7 +87,7 @@ int makeScenario(const Options& o) {
     auto record = scenarioFromJson(j);
     if (!record) return failWith(record.error());
 
-    const fs::path out = o.outPath;
+    const fs::path out = outputArgumentPath(o.outPath);
     const std::string name = out.stem().string();
     if (name.empty() || safeFileName(name) != name || !toCp932(name))
         return fail("the scenario's file name cannot be used: " + o.outPath);

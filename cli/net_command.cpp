@@ -17,6 +17,7 @@
 #include "settings_options.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/battle_log.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/stage_list.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
@@ -52,7 +53,7 @@ public:
 
     int run() {
         // The own monster with every check a loaded network fighter passes.
-        Result<LoadedMonster> loaded = loadFighterFile(kModeNetwork, 0, fs::path(o_.monsterPath));
+        Result<LoadedMonster> loaded = loadFighterFile(kModeNetwork, 0, inputArgumentPath(o_.monsterPath));
         if (!loaded) {
             std::cerr << loaded.error().title << ": " << o_.monsterPath << ": " << loaded.error().message << "\n";
             return 2;

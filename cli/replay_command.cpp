@@ -4,6 +4,7 @@
 
 #include "battle_result.h"
 #include "command_line.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/battle/battle_log.h"
 #include "vexmora/rules/replay.h"
 #include "vexmora/rules/series_battle.h"
@@ -21,7 +22,7 @@ struct Options {
 };
 
 int playReplay(const Options& options) {
-    Result<Replay> replay = readReplay(options.file);
+    Result<Replay> replay = readReplay(inputArgumentPath(options.file));
     if (!replay) return failWith(replay.error(), kExitUsage);
     Result<std::array<LoadedMonster, 2>> monsters = replayMonsters(*replay);
     if (!monsters) return failWith(monsters.error(), kExitUsage);

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "command_line.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/record_json.h"
 #include "vexmora/report/curl_ftp_client.h"
 #include "vexmora/report/report_run.h"
@@ -21,7 +22,7 @@ Result<json> readJsonObject(const std::string& path) {
     if (path == "-") {
         text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
     } else {
-        auto bytes = readWholeFile(path, 1 << 20);
+        auto bytes = readWholeFile(inputArgumentPath(path), 1 << 20);
         if (!bytes) return bytes.error();
         text = std::move(*bytes);
     }
@@ -73,11 +74,14 @@ int makeServer(const MakeServerOptions& o) {
     if (!j) return failWith(j.error(), kExitUsage);
     auto server = serverFromJson(*j);
     if (!server) return failWith(server.error(), kExitUsage);
-    const fs::path out = o.out;
+    const fs::path out = outputArgumentPath(o.out);
     ServerForm form;
     form.settingsName = out.stem().string();
     form.server = *server;
     if (std::optional<Error> complaint = checkServerForm(form)) return failWith(*complaint, kExitUsage);
+    // The folder is made as the game's form makes "Server".
+    std::error_code ec;
+    if (out.has_parent_path()) fs::create_directories(out.parent_path(), ec);
     if (Status written = writeServer(out, form.server); !written) return failWith(written.error(), kExitFailure);
     std::cout << out.filename().string() << " を作成しました\n";
     return kExitOk;
@@ -89,7 +93,7 @@ int report(const ReportOptions& o) {
     auto result = resultFromJson(*j);
     if (!result) return failWith(result.error(), kExitUsage);
     CurlFtpClient client;
-    const ReportOutcome outcome = runReport(fs::path(o.serverFile), *result, client);
+    const ReportOutcome outcome = runReport(inputArgumentPath(o.serverFile), *result, client);
     for (const std::string& line : outcome.chatLines) std::cout << line << "\n";
     if (!outcome.detail.empty()) std::cerr << outcome.detail << "\n";
     return outcome.reported ? kExitOk : kExitFailure;

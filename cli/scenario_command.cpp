@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "series_run.h"
 #include "vexmora/battle/battle_view.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/record_json.h"
 #include "vexmora/scenario/difficulty_check.h"
 #include "vexmora/scenario/scenario_run.h"
@@ -47,9 +48,9 @@ int checkDifficultyOf(const fs::path& base, const MonsterRecord& player, const S
 
 int runScenario(const CLI::App* command, const SeriesOptions* o, int runs) {
     if (o->files.size() != 2) return usageError(command, "a scenario file and the player's monster file are needed");
-    fs::path base = o->files[0];
+    fs::path base = inputArgumentPath(o->files[0]);
     base.replace_extension();
-    const fs::path playerPath = o->files[1];
+    const fs::path playerPath = inputArgumentPath(o->files[1]);
     auto player = loadPlayer(playerPath, kModeScenario);
     if (!player) return 2;
     if (runs > 0) return checkDifficultyOf(base, player->monster.record, *o, runs);

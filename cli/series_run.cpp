@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "vexmora/data/record_json.h"
+#include "fighter_files.h"
 #include "vexmora/rules/fighter_checks.h"
 
 namespace vex::cli {
@@ -31,21 +32,10 @@ std::optional<int32_t> battleSeed(const SeriesOptions& o, int battle) {
     return static_cast<int32_t>(o.seed * 7919 + battle);
 }
 
-namespace {
-
-void printError(const Error& e) {
-    std::string text = e.message;
-    for (size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;) text.replace(at, 2, " ");
-    while (!text.empty() && text.front() == ' ') text.erase(0, 1);
-    std::cerr << e.title << ": " << text << "\n";
-}
-
-}  // namespace
-
 std::optional<LoadedFighter> loadPlayer(const fs::path& path, int16_t mode) {
     Result<LoadedMonster> loaded = loadFighterFile(mode, 0, path);
     if (!loaded) {
-        printError(loaded.error());
+        printGameError(loaded.error());
         return std::nullopt;
     }
     return LoadedFighter{path, std::move(*loaded)};
@@ -53,7 +43,7 @@ std::optional<LoadedFighter> loadPlayer(const fs::path& path, int16_t mode) {
 
 bool savePlayer(LoadedFighter& player, const EndOfBattle& end, const StatisticsTable& stats) {
     const std::vector<Error> errors = saveBattleRecords({&player, nullptr}, end, stats, RecordKeeping{});
-    for (const Error& e : errors) printError(e);
+    for (const Error& e : errors) printGameError(e);
     return errors.empty();
 }
 

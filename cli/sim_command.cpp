@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "command_line.h"
+#include "fighter_files.h"
 #include "settings_options.h"
 #include "vexmora/battle/battle_log.h"
 #include "vexmora/battle/simulation.h"
+#include "vexmora/data/argument_paths.h"
 #include "vexmora/data/monster_file.h"
-#include "vexmora/data/paths.h"
 #include "vexmora/data/stage_list.h"
 #include "vexmora/rules/folder_simulation.h"
 
@@ -29,19 +30,13 @@ struct Options {
     SimulationSetup setup;
     bool seedGiven = false;
     bool json = false;
+    FighterChecks checks = FighterChecks::Game;
 };
 
-std::optional<MonsterRecord> loadFighter(const std::string& path) {
-    auto loaded = loadMonster(fs::path(path));
-    if (!loaded) {
-        std::cerr << loaded.error().title << ": " << path << ": " << loaded.error().message << "\n";
-        return std::nullopt;
-    }
-    if (loaded->integrity == Integrity::SystemTampered) {
-        std::cerr << kTamperedTitle << ": " << path << ": " << kTamperedMessage << "\n";
-        return std::nullopt;
-    }
-    return loaded->record;
+std::optional<MonsterRecord> loadFighter(const std::string& given, int side, FighterChecks checks) {
+    auto loaded = loadFighterArgument(given, kModeFree, side, checks);
+    if (!loaded) return std::nullopt;
+    return std::move(loaded->record);
 }
 
 std::string percent(double share) {
@@ -131,9 +126,9 @@ std::string folderJson(const FolderSimulation& run, const MonsterRecord& monster
 
 int againstFolder(const Options& options) {
     // The monster and then the opponents are read before any worker starts.
-    auto a = loadFighter(options.files[0]);
+    auto a = loadFighter(options.files[0], 0, options.checks);
     if (!a) return kExitUsage;
-    auto run = simulateAgainstFolder(*a, fs::path(options.against), options.setup);
+    auto run = simulateAgainstFolder(*a, inputArgumentPath(options.against), options.setup);
     if (!run) {
         std::cerr << "vexmora-cli sim: " << run.error().message << "\n";
         return kExitUsage;
@@ -162,8 +157,8 @@ int runSimulation(const CLI::App* command, Options& options) {
     }
     if (!options.against.empty()) return againstFolder(options);
     // Keying the files uses the process generator: both are read before any worker starts.
-    auto a = loadFighter(options.files[0]);
-    auto b = loadFighter(options.files[1]);
+    auto a = loadFighter(options.files[0], 0, options.checks);
+    auto b = loadFighter(options.files[1], 1, options.checks);
     if (!a || !b) return kExitUsage;
 
     const SimulationResult result = simulate(*a, *b, options.setup);
@@ -196,6 +191,7 @@ void addSimCommand(CLI::App& app) {
     command->add_option("--jobs", options.setup.jobs, "worker threads")->check(CLI::Range(1, 256))->type_name("J");
     command->add_flag("--json", options.json, "print the result as one JSON object");
     addSettingsOptions(command, options.setup.settings);
+    addUncheckedOption(command, options.checks);
     runs(command, [command] { return runSimulation(command, options); });
 }
 

@@ -60,8 +60,9 @@ public:
         for (size_t side = 0; side < 2; ++side) {
             const Command& input = state.input[side];
             counts_.chosen[side][idIndex(input.noAction == kTrue ? int{tech::kNone} : int{input.tech})] += 1;
+            // An empty slot (なし) performs nothing: choosing it is doing nothing, never a use.
             const ActionOutcome& action = state.action[side];
-            if (!action.carriedOut) continue;
+            if (!action.carriedOut || action.technique == tech::kNone) continue;
             counts_.used[side][idIndex(action.technique)] += 1;
             if (action.landed()) counts_.landed[side][idIndex(action.technique)] += 1;
         }
@@ -78,7 +79,8 @@ void playBattle(const MonsterRecord& a, const MonsterRecord& b, const Simulation
     TallyView view(counts);
     Battle battle(setup.settings, a, b, rng, view);
     battle.startBattle(setup.stageCount);
-    for (int turn = 0; !battle.state().ended && turn < setup.turnCap; ++turn)
+    const int cap = unendingBattleCap(setup.settings);
+    for (int turn = 0; !battle.state().ended && turn < cap; ++turn)
         battle.runTurn(Command::nothing(), Command::nothing());
     const BattleState& s = battle.state();
     counts.battles += 1;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "vexmora/data/monster_file.h"
+#include "vexmora/data/monster_save_rule.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/text.h"
 #include "vexmora/editor/editor_rules.h"
@@ -149,7 +150,7 @@ SaveResult saveFromEditor(EditorSession& s, const EditorFormValues& form, const 
         m.unlockCodes() = unlockCodes;
         m.history() = history;
     }
-    if (leadingNumber(m.makerVersion()) == 1 && !s.debugMode) m.clampPoints();
+    if (!s.debugMode) clampPointsForSave(m);
     if (s.scenarioMode()) {
         m.makerVersion() = "9.99";
         m.unlockCodes() = unlockCodes;

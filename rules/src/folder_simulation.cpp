@@ -39,13 +39,8 @@ FolderSimulation simulateAgainst(const MonsterRecord& monster, FolderOpponents o
     std::vector<MonsterRecord> records;
     records.reserve(opponents.opponents.size());
     for (const FolderOpponent& o : opponents.opponents) records.push_back(o.record);
-    // A battle still level ten times past its turn limit is one neither side can end (two
-    // monsters that only wait): it counts as unfinished instead of playing to the general cap,
-    // which made a folder holding two such monsters take minutes.
-    SimulationSetup capped = setup;
-    if (setup.settings.turnLimit > 0) capped.turnCap = std::min(setup.turnCap, 10 * static_cast<int>(setup.settings.turnLimit));
     FolderSimulation run;
-    run.series = simulateSeries(monster, records, capped, control);
+    run.series = simulateSeries(monster, records, setup, control);
     run.opponents = std::move(opponents.opponents);
     run.skipped = std::move(opponents.skipped);
     return run;

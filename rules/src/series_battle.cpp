@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "vexmora/battle/unending_battle.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/rules/battle_config.h"
 
@@ -60,8 +61,6 @@ EndOfBattle endOfBattleFrom(const Battle& battle, int winCount) {
 
 EndOfBattle playComputerBattle(const ComputerBattle& setup, const MonsterRecord& player, const OpponentChoice& opponent,
                                Rng& rng, StatisticsTable& statistics, BattleView& view) {
-    // A battle nobody can win (both fighters only wait, no turn limit) is stopped here.
-    constexpr int kTurnCap = 10000;
     BattleSettings settings = setup.settings;
     settings.spectatorMode = -1;
     StatisticsRecorder recorder(statistics);
@@ -70,7 +69,8 @@ EndOfBattle playComputerBattle(const ComputerBattle& setup, const MonsterRecord&
     Battle& battle = *prepared;
     seedBattleGenerator(rng, setup.seed);
     battle.startBattle(setup.stageCount);
-    for (int turn = 0; !battle.state().ended && turn < kTurnCap; ++turn)
+    const int cap = unendingBattleCap(settings);
+    for (int turn = 0; !battle.state().ended && turn < cap; ++turn)
         battle.runTurn(Command::nothing(), Command::nothing());
     EndOfBattle end = endOfBattleFrom(battle, setup.winCount);
     if (!battle.state().ended) end.winner = battle.fighter(0).hp >= battle.fighter(1).hp ? 0 : 1;

@@ -49,6 +49,21 @@ TEST(Simulation, TheResultIsTheSameWhateverTheNumberOfJobs) {
     EXPECT_NE(withoutTiming(simulate(fighterA(), fighterB(), other)), withoutTiming(one));
 }
 
+// A confused fighter may draw an empty slot: that is doing nothing, counted as chosen by
+// nobody and never as used or landed.
+TEST(Simulation, AnEmptySlotIsNeverUsedOrLanded) {
+    const MonsterRecord berserk = monster("狂戦士", 400, 300, 300, {tech::kNormalAttack, tech::kBerserk}, 1);
+    const SimulationResult r = simulate(berserk, fighterB(), setup(100, 1));
+    bool sawNothing = false;
+    for (const TechniqueTally& t : r.techniques) {
+        if (t.id != tech::kNone) continue;
+        sawNothing = true;
+        EXPECT_EQ(t.used, 0) << "side " << t.side;
+        EXPECT_EQ(t.landed, 0) << "side " << t.side;
+    }
+    EXPECT_TRUE(sawNothing);
+}
+
 TEST(Simulation, TheCountsAddUp) {
     const SimulationResult r = simulate(fighterA(), fighterB(), setup(300, 2));
     EXPECT_EQ(r.battles, 300);

@@ -121,5 +121,21 @@ TEST_F(FolderSimulationTest, SlotTalliesFollowTheSlotsAndCountATechniqueOnce) {
     EXPECT_EQ(slots[3].chosen, 0);
 }
 
+// Two monsters that only wait stay level past the turn limit: the lab and a pair run both stop
+// them at ten times the limit (unendingBattleCap), so the lab's rows are the pair run's.
+TEST_F(FolderSimulationTest, UnendingBattlesStopAtTheSameTurnInTheLabAndInAPairRun) {
+    test::TempFolder waiting;
+    MonsterRecord waiter = newMonster("待つ者", 300, 300, 400);
+    ASSERT_TRUE(saveMonster(waiting / "待つ者.tvx", waiter, "").ok());
+    auto run = simulateAgainstFolder(waiter, waiting.path(), setup(5));
+    ASSERT_TRUE(run.ok()) << run.error().message;
+    const SimulationResult& lab = run->series.perOpponent.front();
+    const SimulationResult pair = simulate(waiter, run->opponents.front().record, setup(5));
+    EXPECT_EQ(lab.unfinished, 5);
+    EXPECT_EQ(lab.turns, 5 * 500);  // the default limit of 50 turns, ten times over
+    EXPECT_EQ(pair.unfinished, lab.unfinished);
+    EXPECT_EQ(pair.turns, lab.turns);
+}
+
 }  // namespace
 }  // namespace vex

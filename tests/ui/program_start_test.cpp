@@ -80,4 +80,15 @@ TEST(ProgramStart, BadArgumentsAndMissingFoldersAreRefusedInWords) {
     EXPECT_NE(run.err.find("does not exist"), std::string::npos) << run.err;
 }
 
+TEST(ProgramStart, HelpNeedsNoDisplay) {
+    // Over ssh: no display, and the desktop platform the toolkit would look for.
+    vex::test::TempFolder scratch;
+    const std::string out = (scratch / "out.txt").string();
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 60 " +
+                                std::string(VEXMORA_GAME_DIR) + "/vexmora --help >" + out + " 2>&1";
+    const int raw = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << slurp(out);
+    EXPECT_EQ(slurp(out).rfind("usage: vexmora [--home DIR]", 0), 0u) << slurp(out);
+}
+
 }  // namespace

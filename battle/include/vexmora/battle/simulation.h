@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "vexmora/battle/battle_settings.h"
+#include "vexmora/battle/unending_battle.h"
 #include "vexmora/data/monster_record.h"
 
 namespace vex {
@@ -29,7 +30,6 @@ struct SimulationSetup {
     int64_t battles = 0;
     uint64_t seed = 0;
     int jobs = 0;                  // worker threads; 0: one per core
-    int turnCap = 10000;           // a battle nobody can end (no limit, both waiting) stops here
 };
 
 // How often one side's computer chose a technique, carried it out (paid, not paralysed,
@@ -49,7 +49,7 @@ struct SimulationResult {
     std::array<int64_t, 2> wins{};
     int64_t knockouts = 0;
     int64_t timeUps = 0;
-    int64_t unfinished = 0;        // stopped at the turn cap
+    int64_t unfinished = 0;        // stopped by unendingBattleCap
     int64_t turns = 0;             // summed over the battles
     uint64_t seed = 0;
     std::vector<TechniqueTally> techniques;  // side 0 then side 1, by id

@@ -1,0 +1,89 @@
+// vexmora_screenshots OUT_FOLDER [SCENE...]: the documentation's pictures, from the program folder
+// given by --home DIR or $VEXMORA_HOME. SCENE is one of title battle editor scenario report net;
+// all of them without one.
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <cstdio>
+#include <map>
+
+#include "shots.h"
+#include "vexmora/ui/story_view.h"
+#include "vexmora/ui/shell.h"
+#include "vexmora/ui/system_options.h"
+
+namespace vex::shots {
+
+void Shots::save(QWidget* widget, const char* name) {
+    QTest::qWait(100);
+    const QString file = QDir(out).filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
+    if (!widget->grab().save(file)) {
+        fail(std::string("could not save ") + name);
+        return;
+    }
+    std::printf("%s\n", file.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+bool Shots::waitFor(const std::function<bool()>& ready, const char* what, int seconds) {
+    if (QTest::qWaitFor(ready, seconds * 1000)) return true;
+    fail(std::string("gave up waiting for ") + what);
+    return false;
+}
+
+void Shots::fail(const std::string& why) {
+    std::fprintf(stderr, "vexmora_screenshots: %s\n", why.c_str());
+    ++failed;
+}
+
+fs::path sampleMonster(const char* name) { return resolve("Data") / (std::string(name) + ".tvx"); }
+
+}  // namespace vex::shots
+
+int main(int argc, char** argv) {
+    using namespace vex;
+    ui::prepareStoryWebEngine();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    std::string home;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--home")); at > 0 && at + 1 < args.size()) {
+        home = args[at + 1].toStdString();
+        args.remove(at, 2);
+    }
+    if (args.size() < 2) {
+        std::fputs("usage: vexmora_screenshots OUT_FOLDER [--home DIR] [title|battle|editor|scenario|report|net ...]\n",
+                   stderr);
+        return 2;
+    }
+    setProgramFolder(chooseProgramFolder(home, argv[0]));
+    ui::installGameFont();
+    // No music and no effects; the waits of a battle at the speed a player in a hurry sets.
+    ui::systemOptions() = {};
+    ui::systemOptions()[ui::kOptionMusic] = 1;
+    ui::systemOptions()[ui::kOptionSoundEffects] = 1;
+    ui::systemOptions()[ui::kOptionGameSpeed] = 5;
+
+    shots::Shots shots;
+    shots.out = args[1];
+    QDir().mkpath(shots.out);
+    const std::map<QString, void (*)(shots::Shots&)> scenes = {
+        {QStringLiteral("title"), shots::titleScenes},       {QStringLiteral("battle"), shots::battleScenes},
+        {QStringLiteral("editor"), shots::editorScenes},     {QStringLiteral("scenario"), shots::scenarioScenes},
+        {QStringLiteral("report"), shots::reportScenes},     {QStringLiteral("net"), shots::networkScenes},
+    };
+    const QStringList chosen = args.size() > 2 ? args.mid(2)
+                                               : QStringList{QStringLiteral("title"), QStringLiteral("battle"),
+                                                             QStringLiteral("editor"), QStringLiteral("scenario"),
+                                                             QStringLiteral("report"), QStringLiteral("net")};
+    for (const QString& name : chosen) {
+        const auto scene = scenes.find(name);
+        if (scene == scenes.end()) {
+            std::fprintf(stderr, "vexmora_screenshots: no scene %s\n", name.toUtf8().constData());
+            return 2;
+        }
+        scene->second(shots);
+    }
+    return shots.failed == 0 ? 0 : 1;
+}
