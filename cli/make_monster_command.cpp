@@ -8,6 +8,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/monster_save_rule.h"
 #include "vexmora/data/record_json.h"
+#include "vexmora/gui/picture_decoder.h"
 
 namespace vex::cli {
 
@@ -49,6 +50,11 @@ int makeMonster(const Options& o) {
                       << "バイトまで）: " << o.picturePath << "\n";
             return kExitUsage;
         }
+        // Only a picture the game itself would show is embedded: the same decoder and limits.
+        if (const auto refusal = o.unchecked ? std::nullopt : gui::monsterPictureRefusal(*bytes)) {
+            std::cerr << "エラー: " << o.picturePath << ": " << *refusal << "\n";
+            return kExitUsage;
+        }
         picture = *bytes;
         if (!j.contains("imageFile")) record->imageFile = iconNameFor(o.picturePath);
     } else if (!record->imageFile.empty()) {
@@ -78,7 +84,8 @@ void addMakeMonsterCommand(CLI::App& app) {
     command->add_option("--picture", options.picturePath, "a picture to embed (at most 31874 bytes)")
         ->type_name("FILE");
     command->add_flag("--unchecked", options.unchecked,
-                      "keep more than 1000 points as given (a monster the game refuses, for testing)");
+                      "keep more than 1000 points as given, and embed a picture the game's decoder refuses "
+                      "(a monster the game refuses or cannot show, for testing)");
     runs(command, [] { return makeMonster(options); });
 }
 

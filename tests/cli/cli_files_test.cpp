@@ -31,12 +31,12 @@ const json kMonster = {
 class CliFiles : public ::testing::Test {
 protected:
     test::TempFolder home;
+    // `picture` bytes that are no picture at all, to see them stored as they are (--unchecked).
     fs::path make(const json& monster, const std::string& file, const std::string& picture = {}) {
         std::vector<std::string> args = {"make-monster", "-", (home / file).string()};
         if (!picture.empty()) {
             std::ofstream(home / "pic.png", std::ios::binary) << picture;
-            args.push_back("--picture");
-            args.push_back((home / "pic.png").string());
+            args.insert(args.end(), {"--picture", (home / "pic.png").string(), "--unchecked"});
         }
         const test::CliRun run = test::runCli(args, monster.dump());
         EXPECT_EQ(run.status, 0) << run.err;
@@ -83,6 +83,16 @@ TEST_F(CliFiles, BadInputGivesAMessageAndWritesNothing) {
     EXPECT_FALSE(fs::exists(home / "c.tvx"));
     EXPECT_EQ(test::runCli({"inspect", (home / "missing.tvx").string()}).status, 2);
     EXPECT_EQ(test::runCli({"no-such-command"}).status, 2);
+}
+
+TEST_F(CliFiles, APictureTheGameCannotShowIsNotEmbedded) {
+    std::ofstream(home / "cut.png", std::ios::binary) << "\x89PNG\r\n\x1a\n cut short";
+    const test::CliRun run = test::runCli({"make-monster", "-", (home / "cut.tvx").string(), "--picture",
+                                          (home / "cut.png").string()},
+                                         kMonster.dump());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("cut.png"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(home / "cut.tvx"));
 }
 
 TEST_F(CliFiles, MakerNameEndsWithWhatThePicturesFirstByteDecodesTo) {
