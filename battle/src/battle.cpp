@@ -8,6 +8,7 @@
 #include <string>
 
 #include "vexmora/battle/technique_ids.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/technique_catalogue.h"
 
 namespace vex {
@@ -73,9 +74,9 @@ void Battle::prepareFighter(int side) {
     FighterState& f = fighter(side);
     f.personality = personalityCode(f.record);
     f.unlock = unlockBonuses(f.record.unlockCodes());
-    f.rare = leadingNumber(f.record.makerVersion()) == 0.0;
+    f.rare = vex::isRare(f.record);
     held_[static_cast<size_t>(side)].ids.fill(-1);  // the unlock codes may differ
-    f.systemVersion = f.record.makerVersion() == "9.99";
+    f.systemVersion = vex::isSystemData(f.record);
 }
 
 void Battle::resetFighters() {

@@ -5,6 +5,7 @@
 
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/technique_ids.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/technique_catalogue.h"
 
 namespace vex {
@@ -103,8 +104,7 @@ void Battle::startingValues(int side) {
     f.sp = sat16(static_cast<int64_t>(settings_.initialSp) + 30 * abilityCount(side, tech::kSpBonus));
 
     // Mystery opponents and bosses bring their own fixed HP.
-    const std::string& version = r.makerVersion();
-    bool keepsHp = (version == "9.99" || version == "5.55") &&
+    bool keepsHp = isTreatedAsSystemData(r) &&
                    (f.hp == 2000 || f.hp == 1400 || f.hp == 2500 || f.hp == 3000);
     if (!keepsHp) f.hp = sat16(static_cast<int64_t>(settings_.initialHp) + 200 * abilityCount(side, tech::kToughness));
     f.maxHp = f.hp;

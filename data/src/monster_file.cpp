@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "vexmora/data/numbers.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/picture_size.h"
 #include "vexmora/data/scrambled_file.h"
 #include "vexmora/data/text.h"
@@ -228,7 +229,7 @@ Result<LoadedMonster> decodeMonster(std::string_view fileBytes, std::string_view
     MonsterRecord& m = loaded.record;
     if (check == ChecksumCheck::Compare && m.unlockCodes().find("OLDversion") == std::string::npos &&
         !checksumMatches(m)) {
-        if (leadingNumber(m.makerVersion()) != 1) {
+        if (!isUsersMonster(m)) {
             loaded.integrity = Integrity::SystemTampered;
         } else {
             loaded.integrity = Integrity::OrdinaryCleared;
@@ -259,10 +260,10 @@ Result<std::string> buildMonsterPayload(MonsterRecord& record, std::string_view 
     record.extra[kExtra6].clear();
     record.extra[kExtra20].clear();
     std::string classCode = "0";
-    if (leadingNumber(record.makerVersion()) == 0) {
+    if (isRare(record)) {
         classCode = "1";
         record.makerVersion() = "0";
-    } else if (record.makerVersion() == "9.99") {
+    } else if (isSystemData(record)) {
         classCode = "2";
     } else {
         record.makerVersion() = "1";

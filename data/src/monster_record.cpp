@@ -48,11 +48,6 @@ int16_t MonsterRecord::extraNumber(int index) const {
     return sat16(leadingNumber(extra[index]));
 }
 
-bool MonsterRecord::isSystemData() const {
-    const double v = leadingNumber(makerVersion());
-    return v == 9.99 || v == 5.55;
-}
-
 void MonsterRecord::clampPoints() {
     if (std::abs(atk) + std::abs(def) + std::abs(spd) > 1000) atk = def = spd = 0;
 }

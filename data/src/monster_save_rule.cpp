@@ -1,11 +1,11 @@
 #include "vexmora/data/monster_save_rule.h"
 
-#include "vexmora/data/numbers.h"
+#include "vexmora/data/monster_kind.h"
 
 namespace vex {
 
 void clampPointsForSave(MonsterRecord& record) {
-    if (leadingNumber(record.makerVersion()) == 1) record.clampPoints();
+    if (isUsersMonster(record)) record.clampPoints();
 }
 
 }  // namespace vex

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "vexmora/data/monster_file.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/old_monster_file.h"
 #include "vexmora/data/picture_format.h"
@@ -141,13 +142,10 @@ std::string conversionLogLine(std::string_view fileName, const ConversionResult&
     return std::string(fileName) + kConversionSeparator + result.text;
 }
 
-bool isFormerSystemMonster(const MonsterRecord& record) { return leadingNumber(record.makerVersion()) == 0; }
-
 std::optional<ConversionReason> refusalOf(const MonsterRecord& record) {
     if (isFormerSystemMonster(record)) return std::nullopt;
     if (std::abs(record.atk) + std::abs(record.def) + std::abs(record.spd) > 1000) return ConversionReason::Points;
-    const double version = leadingNumber(record.makerVersion());
-    if (version == 9.99 || version == 5.55) return ConversionReason::SystemData;
+    if (isTreatedAsSystemData(record)) return ConversionReason::SystemData;
     return std::nullopt;
 }
 

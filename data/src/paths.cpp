@@ -126,6 +126,17 @@ std::string safeFileName(std::string_view name) {
     return out;
 }
 
+bool refusedInName(char32_t c) { return c < 0x80 && kRefusedNameCharacters.find(static_cast<char>(c)) != std::string_view::npos; }
+
+bool hasRefusedCharacter(std::string_view utf8) { return utf8.find_first_of(kRefusedNameCharacters) != std::string_view::npos; }
+
+std::string withoutRefusedCharacters(std::string_view utf8) {
+    std::string out;
+    for (char c : utf8)
+        if (kRefusedNameCharacters.find(c) == std::string_view::npos) out += c;
+    return out;
+}
+
 bool hasExtension(const fs::path& path, std::string_view extension) {
     const std::string ext = path.extension().string();
     if (ext.size() != extension.size()) return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "vexmora/data/monster_file.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/picture_size.h"
 #include "vexmora/data/technique_catalogue.h"
@@ -88,8 +89,7 @@ std::string missingPictureText(std::string_view path) {
 }
 
 bool editorRefusesSystemData(const MonsterRecord& record, bool debugFile, int scenarioEditMode) {
-    const std::string_view v = trimRight(record.makerVersion());
-    return (v == "9.99" || v == "5.55") && !debugFile && scenarioEditMode == 0;
+    return isTreatedAsSystemData(record) && !debugFile && scenarioEditMode == 0;
 }
 
 std::string_view elementItem(int element) {

@@ -12,9 +12,10 @@
 #include <QVBoxLayout>
 
 #include "vexmora/data/technique_catalogue.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/text.h"
 #include "vexmora/gui/monster_sprite.h"
-#include "vexmora/report/record_view.h"
+#include "vexmora/battle/record_view.h"
 #include "vexmora/editor/plain_text.h"
 
 namespace vex {
@@ -182,7 +183,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
         return;
     }
     const MonsterRecord& m = loaded->record;
-    if (!context_.debug && m.isSystemData()) return;  // shown as "---", only deletable
+    if (!context_.debug && isTreatedAsSystemData(m)) return;  // shown as "---", only deletable
 
     const gui::MonsterPicture picture(loaded->picture);
     const QSize box = picture_->size() - QSize(4, 4);

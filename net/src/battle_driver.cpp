@@ -43,7 +43,7 @@ Result<MonsterRecord> BattleDriver::confirm(const LoadedMonster& own, const Batt
     if (own.integrity == Integrity::SystemTampered) return Error{kTamperedTitle, kTamperedMessage, true};
     if (const std::optional<DialogRequest> refusal = refuseFighter(kModeNetwork, 0, own.record))
         return refused(refusal->text);
-    if (isRareMonster(own.record)) {
+    if (isRare(own.record)) {
         // The host's stage rules: the host's own; a client's once the host's block has come
         // (until then the client checks when it comes).
         const std::optional<int> stage = exchange_.role() == Role::Host

@@ -200,7 +200,7 @@ void Exchange::advance() {
             return;
         case Step::RareChecks:
             // A rare monster plays only with the opponent's leave; it then has ours too.
-            if (isRareMonster(own_.record) && dispatcher_.opponentAllowsRare() && !ownAllowsRare_) {
+            if (isRare(own_.record) && dispatcher_.opponentAllowsRare() && !ownAllowsRare_) {
                 ownAllowsRare_ = true;
                 send(rareAllowedMessage());
                 return wait(Step::Settings, 100, WaitKind::Pacing);
@@ -273,7 +273,7 @@ void Exchange::advance() {
 void Exchange::settingsChosen(const BattleSettings& settings) {
     if (phase_ != Phase::Opening || step_ != Step::Settings) return;
     settings_ = networkSettings(settings);
-    if (isRareMonster(own_.record) && settings_.stageIndex == kTournamentStage)
+    if (isRare(own_.record) && settings_.stageIndex == kTournamentStage)
         return stopOpening(std::string(kTournamentRareRefused));
     sendBlock();
 }
@@ -317,7 +317,7 @@ void Exchange::bothBlocks() {
         const std::string problem =
             settingsProblem(settings_.initialHp, settings_.initialSp, settings_.turnLimit, settings_.stageIndex);
         if (!problem.empty()) return stopOpening("サーバーの設定はこのゲームでは使えません：" + problem);
-        if (isRareMonster(own_.record) && settings_.stageIndex == kTournamentStage)
+        if (isRare(own_.record) && settings_.stageIndex == kTournamentStage)
             return stopOpening(std::string(kTournamentRareRefused));
     }
     setChatOpen(false);

@@ -33,21 +33,6 @@ const std::string& valueOf(const ServerForm& form, const FormField& field) {
 
 }  // namespace
 
-bool refusedInName(char32_t c) {
-    return c == U'\\' || c == U'/' || c == U':' || c == U'<' || c == U'>' || c == U'*' || c == U'?' || c == U'|';
-}
-
-bool hasRefusedCharacter(std::string_view utf8) {
-    return std::any_of(utf8.begin(), utf8.end(), [](char c) { return refusedInName(static_cast<unsigned char>(c)); });
-}
-
-std::string withoutRefusedCharacters(std::string_view utf8) {
-    std::string out;
-    for (char c : utf8)
-        if (!refusedInName(static_cast<unsigned char>(c))) out += c;
-    return out;
-}
-
 std::optional<Error> checkServerForm(const ServerForm& form) {
     const double limit = leadingNumber(form.server.listLimit);
     if (limit == 0 || limit > 50 || limit < 0) return Error{"エラー", "ﾛｸﾞ数の設定が不正です"};

@@ -64,23 +64,23 @@ void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end) {
     const int loser = 1 - end.winner;
     for (int s = 0; s < 2; ++s) {
         const SideOutcome& o = end.side[static_cast<size_t>(s)];
-        stats.record(s, kStatBattles, 1);
-        stats.record(s, kStatTurns, end.turnCount);
-        stats.record(s, kStatSpLeft, o.sp);
-        stats.record(s, kStatHpPercent, o.maxHp > 0 ? cint(o.hp * 100.0 / o.maxHp) : 0);
-        if (o.hp >= o.maxHp) stats.record(s, kStatPerfect, 1);
+        stats.record(s, StatCode::Battles, 1);
+        stats.record(s, StatCode::Turns, end.turnCount);
+        stats.record(s, StatCode::SpLeft, o.sp);
+        stats.record(s, StatCode::HpPercent, o.maxHp > 0 ? cint(o.hp * 100.0 / o.maxHp) : 0);
+        if (o.hp >= o.maxHp) stats.record(s, StatCode::Perfect, 1);
     }
-    const auto keepShortest = [&](int side, int code) {
+    const auto keepShortest = [&](int side, StatCode code) {
         const int32_t stored = stats.get(side, code);
         if (stored == 0 || end.turnCount < stored) stats.set(side, code, end.turnCount);
     };
-    keepShortest(end.winner, kStatShortestWin);
-    keepShortest(loser, kStatShortestLoss);
-    stats.record(loser, kStatDefeats, 1);
+    keepShortest(end.winner, StatCode::ShortestWin);
+    keepShortest(loser, StatCode::ShortestLoss);
+    stats.record(loser, StatCode::Defeats, 1);
     // A network win over a rare monster counts where a network win counts: against another
     // machine, and not when the rare monster fled.
     if (end.network && end.peerDiffers && end.winner == 0 && !end.side[1].fled && end.side[1].rare)
-        stats.record(0, kStatRareBeaten, 1);
+        stats.record(0, StatCode::RareBeaten, 1);
 }
 
 void updatePlayerRecord(MonsterRecord& player, const EndOfBattle& end, const StatisticsTable& stats) {

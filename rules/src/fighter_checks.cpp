@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/rules/peer_text.h"
 
@@ -13,19 +14,13 @@ DialogRequest refusal(std::string text) { return {"注意", std::move(text), Dia
 
 }  // namespace
 
-bool isRareMonster(const MonsterRecord& record) { return leadingNumber(record.makerVersion()) == 0; }
-
-bool isOrdinaryMonster(const MonsterRecord& record) {
-    return record.makerVersion() != "9.99" && !isRareMonster(record);
-}
-
 std::optional<FighterRefusal> fighterRefusal(int16_t mode, int side, const MonsterRecord& record) {
-    const bool systemData = record.makerVersion() == "9.99";
+    const bool systemData = isSystemData(record);
     if (systemData && mode != kModeScenario && mode != kModeElimination) return FighterRefusal::SystemData;
     if (systemData && mode == kModeScenario && side == 0) return FighterRefusal::SystemData;
     if (isOrdinaryMonster(record) && std::abs(record.atk) + std::abs(record.def) + std::abs(record.spd) > 1000)
         return FighterRefusal::TooManyPoints;
-    if (side == 0 && isRareMonster(record) && record.name != kPermittedRareName) {
+    if (side == 0 && isRare(record) && record.name != kPermittedRareName) {
         if (mode == kModeElimination) return FighterRefusal::RareInElimination;
         if (mode == kModeScenario) return FighterRefusal::RareInScenario;
     }
@@ -53,9 +48,9 @@ std::optional<std::string> refuseNetworkOpponent(const LoadedMonster& monster, b
     } else if (const std::optional<FighterRefusal> why = fighterRefusal(kModeNetwork, 1, record)) {
         reason = *why == FighterRefusal::TooManyPoints ? "不正なデータです（ＡＴＫ・ＤＥＦ・ＳＰＤの合計が 1000 を超えています）。"
                                                        : "このデータは使用できません";
-    } else if (isRareMonster(record) && tournament) {
+    } else if (isRare(record) && tournament) {
         reason = "大会ルールでこのキャラは使えません";
-    } else if (isRareMonster(record) && !rareAllowedHere) {
+    } else if (isRare(record) && !rareAllowedHere) {
         reason = "レアキャラです。「レアキャラ使用可」が有効になっていません。";
     } else {
         return std::nullopt;

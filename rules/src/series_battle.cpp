@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "vexmora/battle/unending_battle.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/rules/battle_config.h"
 
@@ -52,7 +53,7 @@ EndOfBattle endOfBattleFrom(const Battle& battle, int winCount) {
         o.sp = f.sp;
         o.selfFelled = f.selfFelled != 0;
         o.fled = f.fled != 0;
-        o.rare = leadingNumber(f.record.makerVersion()) == 0;
+        o.rare = isRare(f.record);
         o.lineWin = f.record.extra[kLineWin];
         o.lineLose = f.record.extra[kLineLose];
     }

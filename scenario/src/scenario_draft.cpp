@@ -3,7 +3,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/text.h"
-#include "vexmora/report/server_form.h"
+#include "vexmora/data/paths.h"
 
 namespace vex {
 

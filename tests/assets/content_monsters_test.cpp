@@ -9,6 +9,7 @@
 
 #include "monster_roster.h"
 #include "vexmora/data/monster_file.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/scenario_file.h"
 #include "vexmora/data/technique_catalogue.h"
@@ -142,7 +143,7 @@ TEST(SystemMonsters, FourMysteryChallengersAsSystemData) {
     ASSERT_EQ(designs.size(), 4u);
     for (int i = 1; i <= 4; ++i) {
         const LoadedMonster m = load(kGame / "System" / ("system.00" + std::to_string(i)));
-        EXPECT_TRUE(m.record.isSystemData());
+        EXPECT_TRUE(isSystemData(m.record));
         EXPECT_EQ(m.record.makerVersion(), "9.99");
         EXPECT_EQ(m.formatByte, 7);
         EXPECT_EQ(m.integrity, Integrity::Ok) << "system data that fails its check ends the game";

@@ -69,6 +69,16 @@ TEST(Paths, NamesFromOutsideBecomePlainFileNames) {
     EXPECT_EQ(safeFileName("a\nb.tvx"), "ab.tvx");
 }
 
+TEST(Paths, NamesThatBecomeFileNamesRefuseTheMarks) {
+    for (char32_t c : {U'\\', U'/', U':', U'<', U'>', U'*', U'?', U'|'}) EXPECT_TRUE(refusedInName(c));
+    EXPECT_FALSE(refusedInName(U'a'));
+    EXPECT_FALSE(refusedInName(U'\0'));
+    EXPECT_FALSE(refusedInName(U'ソ'));
+    EXPECT_TRUE(hasRefusedCharacter("a|b"));
+    EXPECT_FALSE(hasRefusedCharacter("ソ"));  // no byte of a multi-byte character is one of them
+    EXPECT_EQ(withoutRefusedCharacters("re:su/lt*ソ"), "result" "ソ");
+}
+
 TEST(Paths, ProgramFolderComesFromTheArgumentThenTheEnvironment) {
     EXPECT_EQ(chooseProgramFolder("/tmp/x", nullptr), fs::path("/tmp/x"));
     setenv("VEXMORA_HOME", "/tmp/from-env", 1);

@@ -62,21 +62,21 @@ TEST(EndStatistics, EveryBattleAddsItsCounters) {
     StatisticsTable stats;
     EndOfBattle e = battle(0, 12, 1000);
     recordEndStatistics(stats, e);
-    EXPECT_EQ(stats.get(0, kStatBattles), 1);
-    EXPECT_EQ(stats.get(1, kStatTurns), 12);
-    EXPECT_EQ(stats.get(0, kStatSpLeft), 30);
-    EXPECT_EQ(stats.get(0, kStatHpPercent), 100);
-    EXPECT_EQ(stats.get(0, kStatPerfect), 1);
-    EXPECT_EQ(stats.get(1, kStatPerfect), 0);
-    EXPECT_EQ(stats.get(1, kStatDefeats), 1);
-    EXPECT_EQ(stats.get(0, kStatShortestWin), 12);
-    EXPECT_EQ(stats.get(1, kStatShortestLoss), 12);
+    EXPECT_EQ(stats.get(0, StatCode::Battles), 1);
+    EXPECT_EQ(stats.get(1, StatCode::Turns), 12);
+    EXPECT_EQ(stats.get(0, StatCode::SpLeft), 30);
+    EXPECT_EQ(stats.get(0, StatCode::HpPercent), 100);
+    EXPECT_EQ(stats.get(0, StatCode::Perfect), 1);
+    EXPECT_EQ(stats.get(1, StatCode::Perfect), 0);
+    EXPECT_EQ(stats.get(1, StatCode::Defeats), 1);
+    EXPECT_EQ(stats.get(0, StatCode::ShortestWin), 12);
+    EXPECT_EQ(stats.get(1, StatCode::ShortestLoss), 12);
     e.turnCount = 20;
     recordEndStatistics(stats, e);
-    EXPECT_EQ(stats.get(0, kStatShortestWin), 12);  // only a shorter battle replaces it
+    EXPECT_EQ(stats.get(0, StatCode::ShortestWin), 12);  // only a shorter battle replaces it
     e.turnCount = 5;
     recordEndStatistics(stats, e);
-    EXPECT_EQ(stats.get(0, kStatShortestWin), 5);
+    EXPECT_EQ(stats.get(0, StatCode::ShortestWin), 5);
 }
 
 // Code 42 counts a network win over a rare monster where a network win counts: against
@@ -90,7 +90,7 @@ TEST(EndStatistics, ARareMonsterBeatenOverTheNetwork) {
         e.network = network;
         e.peerDiffers = peerDiffers;
         recordEndStatistics(stats, e);
-        return stats.get(0, kStatRareBeaten);
+        return stats.get(0, StatCode::RareBeaten);
     };
     EXPECT_EQ(rareBeaten(true, true, false, 0), 1);
     EXPECT_EQ(rareBeaten(true, false, false, 0), 0);  // both programs on this machine
@@ -118,10 +118,10 @@ TEST(PlayerRecord, WinsLossesAndTheNetworkCounters) {
     EndOfBattle net = battle(0, 10, 300);
     net.network = true;
     net.peerDiffers = true;
-    stats.record(0, kStatBattles, 7);
+    stats.record(0, StatCode::Battles, 7);
     updatePlayerRecord(m, net, stats);
     EXPECT_EQ(m.extra[kNetWins], "1");
-    EXPECT_EQ(parseHistory(m.history())[kStatBattles], 7);
+    EXPECT_EQ(parseHistory(m.history())[static_cast<size_t>(StatCode::Battles)], 7);
     // Against the own address the network counters and the history stay.
     MonsterRecord local = newMonster("ドラゴン", 300, 300, 300);
     net.peerDiffers = false;

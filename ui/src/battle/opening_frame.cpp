@@ -1,7 +1,7 @@
 #include "vexmora/ui/opening_frame.h"
 
 #include "vexmora/data/rng.h"
-#include "vexmora/report/statistics_table.h"
+#include "vexmora/battle/statistics_table.h"
 #include "vexmora/rules/series_battle.h"
 #include "vexmora/ui/battle_opening.h"
 #include "vexmora/ui/frame_composer.h"

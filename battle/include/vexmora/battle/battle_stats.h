@@ -10,9 +10,10 @@
 
 namespace vex {
 
-// The counters the battle reports into. The numbers are the codes of the history text.
+// The counters of a side's statistics. The numbers are the codes of the history text; the
+// engine reports the codes up to 24, the end of a battle adds the rest.
 enum class StatCode : int {
-    Turns = 1,             // at the end of a battle
+    Turns = 1,             // final turn numbers, summed at the end of a battle
     DamageDealt = 2,
     DamageTaken = 3,
     Criticals = 4,
@@ -27,6 +28,7 @@ enum class StatCode : int {
     Luck = 13,             // ラッキー came up
     Dodges = 14,           // the opponent's hit checks that missed
     TimeUpWins = 15,
+    ShortestWin = 16,      // the fewest turns of a won battle
     HitsDealt = 17,        // losses of HP dealt
     Hits = 18,             // own hit checks that landed
     Battles = 19,          // at the end of a battle
@@ -35,6 +37,11 @@ enum class StatCode : int {
     UseAtMidHighHp = 22,   // 51-80 %
     UseAtHighHp = 23,      // 81-100 %
     SpChanged = 24,        // an SP change shown over the fighter
+    Defeats = 40,
+    RareBeaten = 42,       // network wins against a rare monster
+    Perfect = 43,          // battles ended with the full HP
+    ShortestLoss = 46,     // the fewest turns of a lost battle
+    HpPercent = 47,        // the HP left at the end, as a percentage of the maximum, summed
 };
 
 class BattleStatistics {

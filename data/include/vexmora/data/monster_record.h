@@ -82,8 +82,6 @@ struct MonsterRecord {
     int16_t elementOf(int slot) const { return extraNumber(kTechElement1 + slot); }
     int16_t personalityCode() const { return extraNumber(kPersonality); }
 
-    // makerVersion "9.99" or "5.55": system data the editor will not open.
-    bool isSystemData() const;
 
     // If |atk| + |def| + |spd| exceeds 1000, all three become 0.
     void clampPoints();

@@ -60,8 +60,6 @@ struct ConversionResult {
 // "file name  :  result"
 std::string conversionLogLine(std::string_view fileName, const ConversionResult& result);
 
-// A makerVersion of 0 (by number value) marks a former system monster.
-bool isFormerSystemMonster(const MonsterRecord& record);
 // Whether a user's monster is refused: points above 1000, or system data ("9.99", "5.55").
 std::optional<ConversionReason> refusalOf(const MonsterRecord& record);
 

@@ -34,6 +34,13 @@ std::string nameOf(std::string_view path);
 // A name from outside reduced to a plain file name: no folders, no "..", no control bytes.
 std::string safeFileName(std::string_view name);
 
+// The characters names that become file names may not hold: \ / : < > * ? | (monster,
+// scenario and server settings names, the report's page and list names).
+inline constexpr std::string_view kRefusedNameCharacters = "\\/:<>*?|";
+bool refusedInName(char32_t c);
+bool hasRefusedCharacter(std::string_view utf8);
+std::string withoutRefusedCharacters(std::string_view utf8);
+
 // Whether a file name ends with an extension (".tvx"), letters compared case-insensitively as
 // everything below the program folder is.
 bool hasExtension(const fs::path& path, std::string_view extension);

@@ -6,14 +6,12 @@
 #include <string_view>
 
 #include "vexmora/data/monster_record.h"
+#include "vexmora/data/paths.h"
 
 namespace vex {
 
 inline constexpr int kMonsterPoints = 1000;
 inline constexpr size_t kNameBytes = 20;
-
-// The characters a monster's name may not hold (it names the monster's file).
-inline constexpr std::string_view kRefusedNameCharacters = "\\/:<>*?|";
 
 // Why a text may not be typed into a box (nothing when it may): a refused character, text
 // code page 932 cannot hold, or more than `maxBytes` bytes in it.

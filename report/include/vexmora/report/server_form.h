@@ -21,10 +21,7 @@ struct ServerForm {
 
 inline constexpr std::string_view kServerFolder = "Server";
 
-// \ / : < > * ? | cannot be typed into the settings, page and list names.
-bool refusedInName(char32_t c);
-bool hasRefusedCharacter(std::string_view utf8);
-std::string withoutRefusedCharacters(std::string_view utf8);
+// The settings, page and list names refuse the characters of kRefusedNameCharacters (paths.h).
 
 // The first complaint about the form, as an error box ("エラー"), or nothing when it may be
 // written: the list limit first, then each field in order.

@@ -8,7 +8,7 @@
 
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/result.h"
-#include "vexmora/report/statistics_table.h"
+#include "vexmora/battle/statistics_table.h"
 #include "vexmora/rules/end_of_battle.h"
 
 namespace vex {

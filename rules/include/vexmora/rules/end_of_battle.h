@@ -9,7 +9,7 @@
 #include <string>
 
 #include "vexmora/data/monster_record.h"
-#include "vexmora/report/statistics_table.h"
+#include "vexmora/battle/statistics_table.h"
 
 namespace vex {
 

@@ -6,6 +6,7 @@
 #include "vexmora/battle/battle_settings.h"
 #include "vexmora/data/dialogs.h"
 #include "vexmora/data/monster_file.h"
+#include "vexmora/data/monster_kind.h"
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/result.h"
 
@@ -13,11 +14,6 @@ namespace vex {
 
 // The one rare monster a player may bring into elimination and scenario runs.
 inline constexpr const char* kPermittedRareName = "Ｅ４　キラービー";
-
-// A rare monster: makerVersion with the numeric value 0 (a system monster saved in debug mode).
-bool isRareMonster(const MonsterRecord& record);
-// Ordinary: neither system data ("9.99") nor rare.
-bool isOrdinaryMonster(const MonsterRecord& record);
 
 // Why `record` may not fight as fighter `side` in `mode`.
 enum class FighterRefusal {

@@ -9,7 +9,7 @@
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/battle_stats.h"
 #include "vexmora/data/paths.h"
-#include "vexmora/report/statistics_table.h"
+#include "vexmora/battle/statistics_table.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/rules/opponent_choice.h"
 

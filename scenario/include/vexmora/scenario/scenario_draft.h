@@ -54,7 +54,7 @@ struct ScenarioDraft {
 };
 
 // A scenario name refuses the characters file names refuse (\ / : < > * ? |), as the report
-// server's names do: refusedInName and withoutRefusedCharacters of report/server_form.h.
+// server's names do: kRefusedNameCharacters of data/paths.h.
 
 // Shown when the name field loses focus.
 DialogRequest scenarioNameWarning();

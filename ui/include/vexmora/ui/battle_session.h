@@ -27,7 +27,7 @@
 #include "vexmora/battle/battle.h"
 #include "vexmora/data/dialogs.h"
 #include "vexmora/data/monster_file.h"
-#include "vexmora/report/statistics_table.h"
+#include "vexmora/battle/statistics_table.h"
 #include "vexmora/rules/battle_records.h"
 #include "vexmora/rules/mode_policy.h"
 #include "vexmora/rules/replay.h"

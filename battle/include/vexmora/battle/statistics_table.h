@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "vexmora/battle/battle_stats.h"
+
 namespace vex {
 
 inline constexpr int kStatisticCodes = 47;
@@ -19,21 +21,6 @@ inline constexpr const char* kTamperMessage = "不正なメモリ書き換えを
 
 using StatisticCounters = std::array<int32_t, kStatisticCodes + 1>;
 
-// Named codes the game writes.
-enum StatisticCode : int {
-    kStatTurns = 1,            // final turn numbers, summed
-    kStatDamageDealt = 2,
-    kStatDamageTaken = 3,
-    kStatSpLeft = 8,
-    kStatBattles = 19,
-    kStatShortestWin = 16,
-    kStatDefeats = 40,
-    kStatRareBeaten = 42,
-    kStatPerfect = 43,
-    kStatShortestLoss = 46,
-    kStatHpPercent = 47,
-};
-
 class StatisticsTable {
 public:
     StatisticsTable();
@@ -41,9 +28,12 @@ public:
     // Adds `value` to the side's counter; code 999 clears counters 1-47 of the side.
     // Codes outside 1-47 (and not 999) are ignored.
     void record(int side, int code, int64_t value);
+    void record(int side, StatCode code, int64_t value) { record(side, static_cast<int>(code), value); }
     // Sets a counter (the shortest-battle codes keep a minimum, not a sum).
     void set(int side, int code, int32_t value);
+    void set(int side, StatCode code, int32_t value) { set(side, static_cast<int>(code), value); }
     int32_t get(int side, int code) const;
+    int32_t get(int side, StatCode code) const { return get(side, static_cast<int>(code)); }
     StatisticCounters counters(int side) const;
     void load(int side, const StatisticCounters& counters);
 

@@ -1,4 +1,4 @@
-#include "vexmora/report/statistics_table.h"
+#include "vexmora/battle/statistics_table.h"
 
 #include <chrono>
 #include <cstdlib>

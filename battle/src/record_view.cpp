@@ -1,7 +1,7 @@
-#include "vexmora/report/record_view.h"
+#include "vexmora/battle/record_view.h"
 
 #include "vexmora/data/numbers.h"
-#include "vexmora/report/statistics_table.h"
+#include "vexmora/battle/statistics_table.h"
 
 namespace vex {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "vexmora/report/statistics_table.h"
-#include "vexmora/report/record_view.h"
+#include "vexmora/battle/statistics_table.h"
+#include "vexmora/battle/record_view.h"
 
 namespace vex {
 namespace {
@@ -9,25 +9,25 @@ namespace {
 TEST(StatisticsTable, RecordsAddsAndClears) {
     StatisticsTable s;
     EXPECT_EQ(s.get(0, 0), 47);
-    s.record(0, kStatBattles, 1);
-    s.record(0, kStatBattles, 2);
-    s.record(1, kStatTurns, 12);
-    EXPECT_EQ(s.get(0, kStatBattles), 3);
-    EXPECT_EQ(s.get(1, kStatTurns), 12);
+    s.record(0, StatCode::Battles, 1);
+    s.record(0, StatCode::Battles, 2);
+    s.record(1, StatCode::Turns, 12);
+    EXPECT_EQ(s.get(0, StatCode::Battles), 3);
+    EXPECT_EQ(s.get(1, StatCode::Turns), 12);
     s.record(0, 48, 5);   // not a code: ignored
     s.record(2, 1, 5);    // not a side: ignored
     s.record(0, kClearStatistics, 0);
-    EXPECT_EQ(s.get(0, kStatBattles), 0);
+    EXPECT_EQ(s.get(0, StatCode::Battles), 0);
     EXPECT_EQ(s.get(0, 0), 47);
-    EXPECT_EQ(s.get(1, kStatTurns), 12);
+    EXPECT_EQ(s.get(1, StatCode::Turns), 12);
     EXPECT_TRUE(s.intact());
 }
 
 TEST(StatisticsTable, TamperGuardNoticesAChangedCounter) {
     StatisticsTable s;
-    s.record(0, kStatDefeats, 4);
+    s.record(0, StatCode::Defeats, 4);
     EXPECT_TRUE(s.intact());
-    s.corruptForTest(0, kStatDefeats, 0);
+    s.corruptForTest(0, static_cast<int>(StatCode::Defeats), 0);
     EXPECT_FALSE(s.intact());
 }
 
