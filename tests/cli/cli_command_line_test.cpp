@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "run_cli.h"
+#include "cli_process.h"
 #include "temp_folder.h"
 
 namespace vex {

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "fixtures.h"
-#include "run_cli.h"
+#include "cli_process.h"
 #include "temp_folder.h"
 
 namespace vex {

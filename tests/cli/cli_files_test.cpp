@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "fixtures.h"
-#include "run_cli.h"
+#include "cli_process.h"
 #include "temp_folder.h"
 
 namespace vex {

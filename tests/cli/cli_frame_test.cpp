@@ -8,7 +8,7 @@
 
 #include "cli_monsters.h"
 #include "hostile_pictures.h"
-#include "run_cli.h"
+#include "cli_process.h"
 #include "temp_folder.h"
 #include "test_pictures.h"
 #include "vexmora/data/old_conversion.h"

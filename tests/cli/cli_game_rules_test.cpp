@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli_monsters.h"
-#include "run_cli.h"
+#include "cli_process.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
 

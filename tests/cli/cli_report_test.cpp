@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "ftp_test_server.h"
-#include "run_cli.h"
+#include "cli_process.h"
 #include "temp_folder.h"
 
 namespace vex {

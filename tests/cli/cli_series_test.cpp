@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "cli_monsters.h"
-#include "run_cli.h"
+#include "cli_process.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/scenario_file.h"

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "cli_process.h"
+#include "loopback_sockets.h"
 #include "fixtures.h"
 #include "vexmora/net/announcement.h"
 #include "vexmora/net/messages.h"

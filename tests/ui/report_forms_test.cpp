@@ -131,8 +131,10 @@ private slots:
         QObject owner;
         int lines = 0;
         QVERIFY(!reportResult("", aBattle(), &owner, {[&](const std::string&) { ++lines; }, {}}));
-        QTest::qWait(100);
         QCOMPARE(lines, 0);
+        // Nothing was left running that could call later: a report's only way back is a timer
+        // of its owner.
+        QVERIFY(owner.findChildren<QTimer*>().isEmpty());
     }
 
     void theWindowKeepsRunningWhileTheServerMakesItWait() {
@@ -186,7 +188,13 @@ private slots:
             QVERIFY(reportResult(file->string(), aBattle(), &owner, {{}, [&](const ReportOutcome&) { ++calls; }}));
         }
         QVERIFY(QTest::qWaitFor([&] { return fs::exists(server.home() / "result.txt"); }, 10000));
-        QTest::qWait(200);
+        // Once the first transfer has ended, a report started after it is answered after it
+        // would have been: its answer proves the first one's had its chance.
+        endRunningReports();
+        QObject owner;
+        bool answered = false;
+        QVERIFY(reportResult(file->string(), aBattle(), &owner, {{}, [&](const ReportOutcome&) { answered = true; }}));
+        QVERIFY(QTest::qWaitFor([&] { return answered; }, 20000));
         QCOMPARE(calls, 0);
     }
 };
