@@ -18,6 +18,7 @@
 #include "vexmora/editor/editor_effects.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/editor/scenario_load_dialog.h"
+#include "vexmora/ui/battle_modes.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/scenario_play.h"
 #include "vexmora/ui/make_server_form.h"
@@ -179,7 +180,10 @@ int main(int argc, char** argv) {
     screens.options.convertOldData = vex::showOldDataConverter;
     screens.editMenu = vex::ui::gameEditMenuEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
     // ネット対戦: the battle screen of mode 3, whose connection dialog shows with it.
-    screens.openNetworkBattle = [&screens] { screens.openBattleScreen(3, QStringLiteral("ネット対戦")); };
+    screens.openNetworkBattle = [&screens] {
+        const vex::ui::BattleModeDescriptor& network = vex::ui::battleModeDescriptor(vex::kModeNetwork);
+        screens.openBattleScreen(network.mode, QString::fromUtf8(network.caption));
+    };
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
     QObject::connect(&title, &vex::ui::TitleWindow::exitRequested, &app, &QCoreApplication::quit);

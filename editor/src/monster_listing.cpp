@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <fstream>
 
+#include "vexmora/battle/battle_settings.h"
 #include "vexmora/data/technique_catalogue.h"
 
 namespace vex {
 
 namespace {
 
-constexpr int16_t kEliminationMode = 4;
 
 std::string lowerExtension(const fs::path& p) {
     std::string ext = p.extension().string();
@@ -44,7 +44,7 @@ std::vector<ListedMonster> listMonsters(const fs::path& folder, const ListingCon
         m.colour = m.formatByte == 6 ? 0xFF6400 : (m.formatByte == 7 || m.formatByte == 8) ? 0xA0A0A0 : 0x000000;
         if (!context.debug) {
             if (m.formatByte == 7 || m.formatByte == 8) continue;
-            const bool pickingFighter = context.scenarioEditMode == -1 && context.battleMode != kEliminationMode;
+            const bool pickingFighter = context.scenarioEditMode == -1 && context.battleMode != kModeElimination;
             if (m.formatByte == 6 && !pickingFighter) continue;
         }
         out.push_back(std::move(m));

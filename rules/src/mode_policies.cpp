@@ -33,8 +33,6 @@ std::optional<RecordKeeping> ModePolicy::recordKeeping(const BattleSettings& set
     return keeping;
 }
 
-AfterBattle ModePolicy::battleFinished(const EndOfBattle&) { return AfterBattle::Again; }
-
 std::string ModePolicy::readyHint(bool hasFighter0, bool hasFighter1) const {
     if (!hasFighter0) return "まずは「1Ｐロード」で、戦わせるモンスターを読み込んでください。";
     if (!hasFighter1) return "次に「2Ｐロード」で、対戦相手のモンスターを読み込んでください。";
@@ -89,10 +87,8 @@ public:
         return std::optional<OpponentChoice>(std::move(*next));
     }
 
-    AfterBattle battleFinished(const EndOfBattle& end) override {
-        if (end.winner == 0) return AfterBattle::NextOpponent;
-        run_.reset();  // a defeat ends the run
-        return AfterBattle::RunOver;
+    void battleFinished(const EndOfBattle& end) override {
+        if (end.winner != 0) run_.reset();  // a defeat ends the run
     }
     std::string windowCaption() const override { return run_.windowCaption(); }
     std::string readyHint(bool hasFighter0, bool) const override {

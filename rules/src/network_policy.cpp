@@ -59,8 +59,8 @@ ResultRecordInput NetworkPolicy::resultRecord(const EndOfBattle& end) const {
     return in;
 }
 
-AfterBattle NetworkPolicy::battleFinished(const EndOfBattle& end) {
-    if (!battle_ || !battle_->peerDiffers) return AfterBattle::Again;
+void NetworkPolicy::battleFinished(const EndOfBattle& end) {
+    if (!battle_ || !battle_->peerDiffers) return;
     NetRating rating = ratedAfter(loadNetRating(programFolder_), end.winner == 0, battle_->opponentRating);
     const Status saved = saveNetRating(programFolder_, rating);
     if (!saved && dialogs_) dialogs_->ask({"エラー", saved.error().message, DialogIcon::Error, DialogButtons::Ok});
@@ -69,7 +69,6 @@ AfterBattle NetworkPolicy::battleFinished(const EndOfBattle& end) {
             writeResultRecord(resolveIn(programFolder_, kResultFileName), buildResultRecord(resultRecord(end)), *dialogs_);
         if (!written) dialogs_->ask({"エラー", written.error().message, DialogIcon::Error, DialogButtons::Ok});
     }
-    return AfterBattle::Again;
 }
 
 std::string NetworkPolicy::readyHint(bool hasFighter0, bool) const {

@@ -51,21 +51,11 @@ void ScenarioPolicy::finishRun(ScenarioNext how) {
     if (!page.empty()) presenter_->showPage(page);
 }
 
-AfterBattle ScenarioPolicy::battleFinished(const EndOfBattle& end) {
+void ScenarioPolicy::battleFinished(const EndOfBattle& end) {
     ScenarioNext next = run_.afterBattle(end.winner, end.side[0].selfFelled, dialogs_);
     // A scenario with fewer than ten bosses ends with its last set boss.
     if (next == ScenarioNext::NextBattle && entry_ >= 0 && !entriesLeft()) next = ScenarioNext::EndingSecond;
-    switch (next) {
-    case ScenarioNext::NextBattle:
-    case ScenarioNext::Retry:
-        return AfterBattle::NextOpponent;
-    case ScenarioNext::RunOver:
-    case ScenarioNext::EndingFirst:
-    case ScenarioNext::EndingSecond:
-        finishRun(next);
-        return AfterBattle::RunOver;
-    }
-    return AfterBattle::RunOver;
+    if (next != ScenarioNext::NextBattle && next != ScenarioNext::Retry) finishRun(next);
 }
 
 std::string ScenarioPolicy::readyHint(bool hasFighter0, bool) const {

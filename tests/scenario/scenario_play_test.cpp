@@ -72,8 +72,8 @@ TEST_F(ScenarioPlayTest, BossesComeInOrderWithTheirPagesAndTheLastWinEndsWithThe
         EXPECT_EQ((*next)->record.name, "ボス" + std::to_string(i + 1));
         EXPECT_EQ((*next)->stage, i);
         EXPECT_FALSE(policy.canLoad(0));  // the run keeps its monster
-        const AfterBattle after = policy.battleFinished(ending(0));
-        EXPECT_EQ(after, i < 2 ? AfterBattle::NextOpponent : AfterBattle::RunOver);
+        policy.battleFinished(ending(0));
+        EXPECT_EQ(policy.canLoad(0), i == 2);  // the run goes on until the last boss falls
     }
     EXPECT_EQ(presenter->pages, (std::vector<std::string>{"story1.html", "story3.html", "clear.html"}));
     EXPECT_EQ(presenter->endings, (std::vector<ScenarioNext>{ScenarioNext::EndingSecond}));
@@ -90,12 +90,14 @@ TEST_F(ScenarioPlayTest, AContinueFightsTheSameBossAndGameOverShowsTheFailPage) 
     auto second = policy.nextOpponent(player);
     ASSERT_TRUE(second.ok());
     EXPECT_EQ((*second)->record.name, "ボス2");
-    EXPECT_EQ(policy.battleFinished(ending(1)), AfterBattle::NextOpponent);  // continue: yes
+    policy.battleFinished(ending(1));  // continue: yes
+    EXPECT_FALSE(policy.canLoad(0));
     EXPECT_EQ(dialogs.asked.back().title, "コンティニュー：0");
     auto again = policy.nextOpponent(player);
     ASSERT_TRUE(again.ok());
     EXPECT_EQ((*again)->record.name, "ボス2");
-    EXPECT_EQ(policy.battleFinished(ending(1)), AfterBattle::RunOver);  // the one continue is spent
+    policy.battleFinished(ending(1));  // the one continue is spent
+    EXPECT_TRUE(policy.canLoad(0));
     EXPECT_NE(dialogs.asked.back().text.find("Ｇ Ａ Ｍ Ｅ"), std::string::npos);
     EXPECT_EQ(presenter->pages.back(), "fail.html");
     EXPECT_TRUE(presenter->endings.empty());

@@ -19,6 +19,7 @@
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/editor/monster_load_dialog.h"
 #include "vexmora/ui/battle_geometry.h"
+#include "vexmora/ui/battle_modes.h"
 #include "vexmora/ui/command_rows.h"
 #include "vexmora/ui/config_dialog.h"
 #include "vexmora/ui/net_battle.h"
@@ -142,17 +143,13 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
 
     if (!options_.hooks.dialogs) options_.hooks = SessionHooks::game(dialogs_);
     const int stages = composer_->stages().battleStageCount();
-    NetworkPolicy* networkPolicy = nullptr;
-    if (options_.policy) {
-        session_ = std::make_unique<BattleSession>(options_.policy(), folder, stages, options_.hooks);
-    } else if (battleMode == kModeNetwork) {
-        // The network battle settles each battle into the policy it hands to the session.
-        auto policy = std::make_unique<NetworkPolicy>(folder);
-        networkPolicy = policy.get();
-        session_ = std::make_unique<BattleSession>(std::move(policy), folder, stages, options_.hooks);
-    } else {
-        session_ = std::make_unique<BattleSession>(battleMode, folder, stages, options_.hooks);
-    }
+    // A mode that brings its own policy (a scenario) sets it; the others are the descriptor's.
+    const BattleModeDescriptor& descriptor = battleModeDescriptor(battleMode);
+    std::unique_ptr<ModePolicy> policy = options_.policy ? options_.policy() : descriptor.makePolicy(folder);
+    // The network battle settles each battle into the policy it hands to the session.
+    NetworkPolicy* networkPolicy =
+        descriptor.networkPanel && !options_.policy ? static_cast<NetworkPolicy*>(policy.get()) : nullptr;
+    session_ = std::make_unique<BattleSession>(std::move(policy), folder, stages, options_.hooks);
 
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("screenBody"));

@@ -16,6 +16,7 @@
 #include <system_error>
 
 #include "vexmora/data/paths.h"
+#include "vexmora/ui/battle_modes.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound_table.h"
 #include "vexmora/ui/waits.h"
@@ -214,30 +215,26 @@ void TitleWindow::chooseEntry(int entry) {
 }
 
 void TitleWindow::act(int entry) {
+    if (const BattleModeDescriptor* battle = battleModeOfEntry(entry)) {
+        battleMode_ = battle->mode;
+        const QString caption = QString::fromUtf8(battle->caption);
+        switch (battle->opening) {
+        case BattleModeDescriptor::Opening::Screen:
+            openBattleScreen(battle->mode, caption);
+            break;
+        case BattleModeDescriptor::Opening::AfterScenarioChooser:
+            if (screens_.chooseScenario(this)) openBattleScreen(battle->mode, caption);
+            break;
+        case BattleModeDescriptor::Opening::NetworkWindow:
+            hide();
+            screens_.openNetworkBattle();
+            break;
+        }
+        return;
+    }
     switch (entry) {
-    case kMenuFreeBattle:
-        battleMode_ = 0;
-        openBattleScreen(0, QStringLiteral("ＴＸ（フリー対戦）"));
-        break;
-    case kMenuTwoPlayers:
-        battleMode_ = 2;
-        openBattleScreen(2, QStringLiteral("ＴＸ（フリー対戦）"));
-        break;
-    case kMenuElimination:
-        battleMode_ = 4;
-        openBattleScreen(4, QStringLiteral("ＴＸ（勝ち抜き戦）"));
-        break;
-    case kMenuScenario:
-        battleMode_ = 1;
-        if (screens_.chooseScenario(this)) openBattleScreen(1, QStringLiteral("ＴＸ（シナリオ）"));
-        break;
-    case kMenuNetwork:
-        battleMode_ = 3;
-        hide();
-        screens_.openNetworkBattle();
-        break;
     case kMenuEdit: {
-        battleMode_ = 7;
+        battleMode_ = kModeEditor;
         EditMenu menu(screens_.editMenu, this);
         menu.exec();
         setMenuEnabled(true);

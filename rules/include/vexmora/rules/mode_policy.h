@@ -29,14 +29,6 @@ enum class CommandInput {
     Network,  // fighter 0's rows clicked; fighter 1's command comes from the network peer
 };
 
-// What the screen offers once a battle and its records are done.
-enum class AfterBattle {
-    Again,         // the same fighters may start again (a rematch), or others be loaded
-    NextOpponent,  // the run goes on: スタート draws the next opponent
-    RunOver,       // the run ended; a new one starts with スタート
-    Finished,      // nothing follows (a replay has been watched)
-};
-
 class ModePolicy {
 public:
     virtual ~ModePolicy() = default;
@@ -71,7 +63,9 @@ public:
     virtual std::optional<RecordKeeping> recordKeeping(const BattleSettings& settings) const;
     // What the mode knows of the end beyond the battle itself (the network peer's address).
     virtual void describeEnd(EndOfBattle&) const {}
-    virtual AfterBattle battleFinished(const EndOfBattle& end);
+    // The battle and its records are done: a run goes on or ends, a network win is rated. What
+    // the screen then offers follows from canLoad, needsOpponentLoaded and winCount.
+    virtual void battleFinished(const EndOfBattle&) {}
     virtual std::string windowCaption() const { return {}; }
     virtual int winCount() const { return 0; }
     // What a newcomer is told to do next on the battle screen before a battle starts.
@@ -107,7 +101,6 @@ public:
     std::optional<uint32_t> generatorState() const override { return replay_.generatorState; }
     bool recordsReplay() const override { return false; }
     std::optional<RecordKeeping> recordKeeping(const BattleSettings&) const override { return std::nullopt; }
-    AfterBattle battleFinished(const EndOfBattle&) override { return AfterBattle::Finished; }
     std::string windowCaption() const override { return "ＴＸ（リプレイ）"; }
     const Replay& replay() const { return replay_; }
     const LoadedMonster& monster(int side) const { return monsters_[static_cast<size_t>(side)]; }

@@ -45,7 +45,7 @@ public:
     BattleSettings battleSettings(const BattleSettings& chosen) const override;
     std::optional<RecordKeeping> recordKeeping(const BattleSettings& settings) const override;
     void describeEnd(EndOfBattle& end) const override;
-    AfterBattle battleFinished(const EndOfBattle& end) override;
+    void battleFinished(const EndOfBattle& end) override;
     std::string windowCaption() const override { return "ネット対戦"; }
     std::string readyHint(bool hasFighter0, bool hasFighter1) const override;
 

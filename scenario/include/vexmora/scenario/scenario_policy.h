@@ -35,7 +35,7 @@ public:
     bool canLoad(int side) const override { return side == 0 && run_.winCount() == 0; }
     bool needsOpponentLoaded() const override { return false; }
     Result<std::optional<OpponentChoice>> nextOpponent(const MonsterRecord& player) override;
-    AfterBattle battleFinished(const EndOfBattle& end) override;
+    void battleFinished(const EndOfBattle& end) override;
     std::string windowCaption() const override { return kScenarioCaption; }
     int winCount() const override { return run_.winCount(); }
     std::string readyHint(bool hasFighter0, bool hasFighter1) const override;

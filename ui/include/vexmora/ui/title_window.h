@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+#include "vexmora/battle/battle_settings.h"
 #include "vexmora/ui/edit_menu.h"
 #include "vexmora/ui/options_dialog.h"
 
@@ -91,7 +92,7 @@ private:
     bool busy_ = false;
     bool menuShown_ = false;
     bool painted_ = false;
-    int battleMode_ = 0;
+    int battleMode_ = kModeFree;
 };
 
 // "Ver " Major "." Minor Revision of the program's version, e.g. "Ver 0.10" for 0.1.0.
