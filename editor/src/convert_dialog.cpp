@@ -38,6 +38,16 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
     setWindowTitle(QStringLiteral("データ形式の変換"));
     setModal(true);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildFolderRow());
+    layout->addLayout(buildFileArea(), 1);
+    buildProgress(*layout);
+    resize(560, 520);
+
+    showFolder(folder);
+}
+
+QLayout* ConvertDialog::buildFolderRow() {
     folderBox_ = new QLineEdit;
     folderBox_->setObjectName(QStringLiteral("folder"));
     connect(folderBox_, &QLineEdit::returnPressed, this,
@@ -48,7 +58,10 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
     folderRow->addWidget(new QLabel(QStringLiteral("フォルダ:")));
     folderRow->addWidget(folderBox_, 1);
     folderRow->addWidget(browse_);
+    return folderRow;
+}
 
+QLayout* ConvertDialog::buildFileArea() {
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("files"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -95,7 +108,10 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
     auto* middle = new QHBoxLayout;
     middle->addWidget(list_, 1);
     middle->addLayout(side);
+    return middle;
+}
 
+void ConvertDialog::buildProgress(QLayout& layout) {
     caption_ = plainLabel(new QLabel);
     caption_->setObjectName(QStringLiteral("caption"));
     progress_ = new QProgressBar;
@@ -110,15 +126,9 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setMinimumHeight(120);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(folderRow);
-    layout->addLayout(middle, 1);
-    layout->addWidget(caption_);
-    layout->addWidget(progress_);
-    layout->addWidget(log_);
-    resize(560, 520);
-
-    showFolder(folder);
+    layout.addWidget(caption_);
+    layout.addWidget(progress_);
+    layout.addWidget(log_);
 }
 
 ConvertDialog::~ConvertDialog() = default;

@@ -208,7 +208,23 @@ void BattleSession::start() {
     opponent_.reset();
     battleMusic_.clear();
     std::string announcement;
+    if (!takeNextOpponent(announcement)) return;
 
+    const BattleSettings battleSettings = policy_->battleSettings(settings_);
+    openCommandSource(battleSettings);
+    const int stageCount = prepareBattle(battleSettings);
+    view_.watch(battle_.get());
+    battle_->startBattle(stageCount);
+
+    timeline_ = openingTimeline(*battle_, std::move(timeline_), announcement);
+
+    battleMusic_ = battleMusicFor(battle_->state().stageIndex, battleMusic_);
+    if (hooks_.startMusic) hooks_.startMusic(battleMusic_);
+    musicLoop_.start();
+    play();
+}
+
+bool BattleSession::takeNextOpponent(std::string& announcement) {
     Result<std::optional<OpponentChoice>> next = policy_->nextOpponent(fighters_[0]->monster.record);
     if (!next) {
         message(next.error().title, next.error().message);
@@ -216,7 +232,7 @@ void BattleSession::start() {
         running_ = false;
         emit menuChanged();
         if (next.error().endsGame && hooks_.endGame) hooks_.endGame();
-        return;
+        return false;
     }
     if (*next) {
         opponent_ = std::move(**next);
@@ -230,13 +246,18 @@ void BattleSession::start() {
         emit pictureChanged(1);
         emit captionChanged(windowCaption());
     }
+    return true;
+}
 
-    const BattleSettings battleSettings = policy_->battleSettings(settings_);
+void BattleSession::openCommandSource(const BattleSettings& battleSettings) {
     const CommandInput input = policy_->commandInput(battleSettings);
     source_ = input == CommandInput::Network && networkSource_ ? networkSource_() : makeCommandSource(input, *policy_);
     heldWinner_.reset();
     resultReleased_ = false;
     view_.setOptions({source_->bothLists(), battleSettings.animationOn != 0});
+}
+
+int BattleSession::prepareBattle(const BattleSettings& battleSettings) {
     view_.watch(nullptr);
     // A battle from a shared seed is reset and seeded whole, so it draws from a generator of
     // its own: nothing else in the process (another screen's battle, a file being keyed)
@@ -257,15 +278,7 @@ void BattleSession::start() {
                                   stageCount, opponent_ ? opponent_->hp : std::nullopt);
         if (!recording) replayRecorder_.clear();  // the battle goes on; it just cannot be kept
     }
-    view_.watch(battle_.get());
-    battle_->startBattle(stageCount);
-
-    timeline_ = openingTimeline(*battle_, std::move(timeline_), announcement);
-
-    battleMusic_ = battleMusicFor(battle_->state().stageIndex, battleMusic_);
-    if (hooks_.startMusic) hooks_.startMusic(battleMusic_);
-    musicLoop_.start();
-    play();
+    return stageCount;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -118,7 +118,16 @@ void FrameComposer::writeCommandTexts(QPainter& painter, const DisplayModel& mod
 }
 
 void FrameComposer::writeTexts(QPainter& painter, const DisplayModel& model, int64_t now) {
-    // Names and numbers of the status windows.
+    writeStatusTexts(painter, model, now);
+    writeCommandTexts(painter, model);
+    writeAnnouncement(painter, model, now);
+    writeSpeech(painter, model, now);
+    writeCaptions(painter, model, now);
+    writeOverlays(painter, model, now);
+}
+
+// Names and numbers of the status windows.
+void FrameComposer::writeStatusTexts(QPainter& painter, const DisplayModel& model, int64_t now) {
     for (int side = 0; side < 2; ++side) {
         const StatusWindowLayout& w = layout_[static_cast<size_t>(side)];
         const SideView& v = model.side[static_cast<size_t>(side)];
@@ -134,10 +143,10 @@ void FrameComposer::writeTexts(QPainter& painter, const DisplayModel& model, int
                                 spStopped ? 0xFF4848 : w.sp.colour, kBold | kOutlined);
         painter.drawImage(w.window.x + w.sp.at.x - (sp.width() - 6) - 2, w.window.y + w.sp.at.y - 2, sp);
     }
+}
 
-    writeCommandTexts(painter, model);
-
-    // The technique announcement: the latest one, on the acting side's half.
+// The technique announcement: the latest one, on the acting side's half.
+void FrameComposer::writeAnnouncement(QPainter& painter, const DisplayModel& model, int64_t now) {
     const SideView* announcing = nullptr;
     int announcingSide = 0;
     for (int side = 0; side < 2; ++side) {
@@ -148,22 +157,23 @@ void FrameComposer::writeTexts(QPainter& painter, const DisplayModel& model, int
             announcingSide = side;
         }
     }
-    if (announcing) {
-        // Under the acting fighter, between its feet and the emotion gauges: the captions
-        // float above it and the command list is away while techniques are announced.
-        const QRect plate(announcingSide == 0 ? 8 : 196, kFootY + 4, 180, 22);
-        QLinearGradient g(plate.topLeft(), plate.bottomLeft());
-        const QColor accent = announcingSide == 0 ? QColor(70, 120, 255) : QColor(255, 80, 90);
-        g.setColorAt(0, QColor(20, 24, 44, 220));
-        g.setColorAt(1, QColor(8, 10, 20, 220));
-        painter.fillRect(plate, g);
-        painter.fillRect(QRect(plate.left(), plate.top(), 4, plate.height()), accent);
-        painter.fillRect(QRect(plate.left(), plate.bottom(), plate.width(), 1), accent);
-        const QImage& t = text(qtText(announcing->announcement.text), 15, 0xFFFFFF, kBold | kOutlined);
-        painter.drawImage(plate.center().x() - t.width() / 2 + 2, plate.top() + (plate.height() - t.height()) / 2, t);
-    }
+    if (!announcing) return;
+    // Under the acting fighter, between its feet and the emotion gauges: the captions
+    // float above it and the command list is away while techniques are announced.
+    const QRect plate(announcingSide == 0 ? 8 : 196, kFootY + 4, 180, 22);
+    QLinearGradient g(plate.topLeft(), plate.bottomLeft());
+    const QColor accent = announcingSide == 0 ? QColor(70, 120, 255) : QColor(255, 80, 90);
+    g.setColorAt(0, QColor(20, 24, 44, 220));
+    g.setColorAt(1, QColor(8, 10, 20, 220));
+    painter.fillRect(plate, g);
+    painter.fillRect(QRect(plate.left(), plate.top(), 4, plate.height()), accent);
+    painter.fillRect(QRect(plate.left(), plate.bottom(), plate.width(), 1), accent);
+    const QImage& t = text(qtText(announcing->announcement.text), 15, 0xFFFFFF, kBold | kOutlined);
+    painter.drawImage(plate.center().x() - t.width() / 2 + 2, plate.top() + (plate.height() - t.height()) / 2, t);
+}
 
-    // Speech bubbles: a text shorter than three characters gets a space on each side.
+// Speech bubbles: a text shorter than three characters gets a space on each side.
+void FrameComposer::writeSpeech(QPainter& painter, const DisplayModel& model, int64_t now) {
     for (int side = 0; side < 2; ++side) {
         const SideView& v = model.side[static_cast<size_t>(side)];
         if (!v.speech.showingAt(now) || bubbles_[side].empty()) continue;
@@ -177,8 +187,10 @@ void FrameComposer::writeTexts(QPainter& painter, const DisplayModel& model, int
         const QImage& t = text(said, size, 0x141420, kBold);
         painter.drawImage(x + (kBubbleWidth - t.width()) / 2, y + (40 - t.height()) / 2 + 2, t);
     }
+}
 
-    // Captions float up over their fighter and fade.
+// Captions float up over their fighter and fade.
+void FrameComposer::writeCaptions(QPainter& painter, const DisplayModel& model, int64_t now) {
     for (int side = 0; side < 2; ++side) {
         const SideView& v = model.side[static_cast<size_t>(side)];
         const Placement p = placement(model, side);
@@ -196,7 +208,10 @@ void FrameComposer::writeTexts(QPainter& painter, const DisplayModel& model, int
         }
     }
     painter.setOpacity(1.0);
+}
 
+// What stands over the whole frame: the turn banner, TIMEUP!, a battle message, a flash.
+void FrameComposer::writeOverlays(QPainter& painter, const DisplayModel& model, int64_t now) {
     if (model.banner.showingAt(now)) {
         const double age = static_cast<double>(now - model.banner.start);
         const double t = model.banner.duration > 0 ? age / model.banner.duration : 0;

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 #include <QStringList>
+
+class QLayout;
 #include <deque>
 #include <memory>
 
@@ -51,6 +53,11 @@ public slots:
     void reject() override;  // 終了, the window's close button and Escape
 
 private:
+    // The parts of the form, top to bottom: the folder row, the files with the picture and the
+    // buttons beside them, and the progress with the log.
+    QLayout* buildFolderRow();
+    QLayout* buildFileArea();
+    void buildProgress(QLayout& layout);
     void pickFolder();
     void start(const QStringList& fileNames);
     void convertNext();

@@ -202,6 +202,12 @@ private:
     void message(const std::string& title, const std::string& text, DialogIcon icon = DialogIcon::Warning);
     void setHelp(const QString& text);
     bool checkStatistics();
+    // The parts of start(): the mode's next opponent into fighter 1 (false when there is none
+    // to be had: the start is called off), the command source, and the battle itself with its
+    // generator and replay recording (the number of stages it chooses from).
+    bool takeNextOpponent(std::string& announcement);
+    void openCommandSource(const BattleSettings& battleSettings);
+    int prepareBattle(const BattleSettings& battleSettings);
     int gameSpeed() const;
 
     std::unique_ptr<ModePolicy> policy_;

@@ -117,6 +117,11 @@ private:
     void drawCommandStrips(const DisplayModel& model);
     void drawBubbles(const DisplayModel& model, int64_t now);
     void writeTexts(QPainter& painter, const DisplayModel& model, int64_t now);
+    void writeStatusTexts(QPainter& painter, const DisplayModel& model, int64_t now);
+    void writeAnnouncement(QPainter& painter, const DisplayModel& model, int64_t now);
+    void writeSpeech(QPainter& painter, const DisplayModel& model, int64_t now);
+    void writeCaptions(QPainter& painter, const DisplayModel& model, int64_t now);
+    void writeOverlays(QPainter& painter, const DisplayModel& model, int64_t now);
     void writeCommandTexts(QPainter& painter, const DisplayModel& model);
     void writeResult(QPainter& painter, const DisplayModel& model);
 
