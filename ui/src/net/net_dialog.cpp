@@ -38,6 +38,29 @@ NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("NET"));
     setWindowTitle(QStringLiteral("ネット対戦の設定"));
 
+    buildConnectFrame();
+    buildServerPanel();
+    buildClientPanel();
+    status_ = plainLabel(new QLabel);
+    status_->setObjectName(QStringLiteral("STATUS"));
+    status_->setWordWrap(true);
+    status_->setMinimumHeight(36);
+    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
+    cancel_->setObjectName(QStringLiteral("cancelBUTTON"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(connectFrame_);
+    layout->addWidget(sv_);
+    layout->addWidget(cl_);
+    layout->addWidget(status_);
+    layout->addWidget(cancel_, 0, Qt::AlignRight);
+    setMinimumWidth(420);
+
+    connectButtons();
+    showPanel(Panel::Role);
+}
+
+void NetDialog::buildConnectFrame() {
     connectFrame_ = new QGroupBox(QStringLiteral("接続"));
     connectFrame_->setObjectName(QStringLiteral("connectFRAME"));
     handle_ = new QLineEdit;
@@ -59,7 +82,9 @@ NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
     grid->addWidget(port_, 1, 1, 1, 2);
     grid->addWidget(server_, 2, 1);
     grid->addWidget(client_, 2, 2);
+}
 
+void NetDialog::buildServerPanel() {
     sv_ = new QGroupBox;
     sv_->setObjectName(QStringLiteral("SV"));
     hostName_ = new QLabel(localHostName());
@@ -75,7 +100,9 @@ NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
     svGrid->addWidget(new QLabel(QStringLiteral("サーバーのＩＰアドレス")), 1, 0);
     svGrid->addWidget(address_, 1, 1);
     svGrid->addWidget(copy_, 1, 2);
+}
 
+void NetDialog::buildClientPanel() {
     cl_ = new QGroupBox;
     cl_->setObjectName(QStringLiteral("CL"));
     connectBox_ = new QLineEdit(localAddress());
@@ -89,22 +116,9 @@ NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
     clRow->addWidget(connectBox_, 1);
     clRow->addWidget(paste_);
     clRow->addWidget(connect_);
+}
 
-    status_ = plainLabel(new QLabel);
-    status_->setObjectName(QStringLiteral("STATUS"));
-    status_->setWordWrap(true);
-    status_->setMinimumHeight(36);
-    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
-    cancel_->setObjectName(QStringLiteral("cancelBUTTON"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(connectFrame_);
-    layout->addWidget(sv_);
-    layout->addWidget(cl_);
-    layout->addWidget(status_);
-    layout->addWidget(cancel_, 0, Qt::AlignRight);
-    setMinimumWidth(420);
-
+void NetDialog::connectButtons() {
     connect(server_, &QRadioButton::clicked, this, [this] { emit roleChosen(0); });
     connect(client_, &QRadioButton::clicked, this, [this] { emit roleChosen(1); });
     connect(connect_, &QPushButton::clicked, this, &NetDialog::connectRequested);
@@ -119,7 +133,6 @@ NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
         connectBox_->setFocus();
         connectBox_->setText(QApplication::clipboard()->text().trimmed());
     });
-    showPanel(Panel::Role);
 }
 
 void NetDialog::showPanel(Panel panel) {

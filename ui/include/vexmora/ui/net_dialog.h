@@ -52,6 +52,12 @@ protected:
     void reject() override;
 
 private:
+    // The parts of the form: the handle, port and role; the server's own address; the
+    // address a client connects to; what the buttons do.
+    void buildConnectFrame();
+    void buildServerPanel();
+    void buildClientPanel();
+    void connectButtons();
     Panel panel_ = Panel::Role;
     QGroupBox* connectFrame_ = nullptr;
     QGroupBox* sv_ = nullptr;
