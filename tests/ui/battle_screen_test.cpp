@@ -125,6 +125,7 @@ private slots:
     }
 
     void atThreeTimesItsSizeTheFrameIsEnlargedAndARowIsClickedWhereItShows() {
+        setSpeed(6);  // a turn takes long enough to click into it
         vex::scaleChoice() = vex::ScaleChoice::Three;
         auto screen = makeScreen(kModeFree);
         vex::scaleChoice() = vex::ScaleChoice::Automatic;
