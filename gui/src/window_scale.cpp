@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLayout>
 #include <QRegularExpression>
 #include <QScreen>
@@ -27,6 +28,12 @@ void scaleSizes(QWidget* widget, int scale) {
     const QSize greatest = widget->maximumSize();
     widget->setMinimumSize(scaledLength(least.width(), scale), scaledLength(least.height(), scale));
     widget->setMaximumSize(scaledLength(greatest.width(), scale), scaledLength(greatest.height(), scale));
+}
+
+QFont scaledFont(QFont font, int scale) {
+    if (font.pixelSize() > 0) font.setPixelSize(font.pixelSize() * scale);
+    else font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
 }
 
 }  // namespace
@@ -59,13 +66,18 @@ void centreOnScreen(QWidget* window) {
 
 void scaleForm(QWidget* form, int scale) {
     if (scale <= 1) return;
-    QFont font = form->font();
-    if (font.pixelSize() > 0) font.setPixelSize(font.pixelSize() * scale);
-    else font.setPointSizeF(font.pointSizeF() * scale);
-    form->setFont(font);
+    // Widgets with a font of their own (set on them, or their kind's, as a menu bar's) do not
+    // take the form's: they are enlarged one by one.
+    const QList<QWidget*> children = form->findChildren<QWidget*>();
+    QHash<QWidget*, QFont> before;
+    for (QWidget* child : children) before.insert(child, child->font());
+    form->setFont(scaledFont(form->font(), scale));
     scaleLayout(form->layout(), scale);
     scaleSizes(form, scale);
-    for (QWidget* child : form->findChildren<QWidget*>()) {
+    for (QWidget* child : children) {
+        const QFont& was = before[child];
+        if (child->font().pointSizeF() == was.pointSizeF() && child->font().pixelSize() == was.pixelSize())
+            child->setFont(scaledFont(was, scale));
         scaleLayout(child->layout(), scale);
         scaleSizes(child, scale);
     }

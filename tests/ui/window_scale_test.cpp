@@ -106,6 +106,11 @@ private slots:
         row->setSpacing(2);
         auto* label = new QLabel(QStringLiteral("名前"));
         label->setMinimumHeight(30);
+        auto* own = new QLabel(QStringLiteral("小"));
+        QFont small = own->font();
+        small.setPixelSize(9);
+        own->setFont(small);  // a font of its own, not the form's
+        row->addWidget(own);
         row->addWidget(label);
         row->addWidget(name);
         layout->addLayout(row);
@@ -113,6 +118,7 @@ private slots:
         vex::gui::scaleForm(&form, 3);
         QCOMPARE(form.font().pointSize(), 30);
         QCOMPARE(name->font().pointSize(), 30);  // children take the form's font
+        QCOMPARE(own->font().pixelSize(), 27);
         QCOMPARE(layout->contentsMargins(), QMargins(12, 15, 18, 21));
         QCOMPARE(layout->spacing(), 9);
         QCOMPARE(row->spacing(), 6);

@@ -12,6 +12,6 @@ QGroupBox* makeScaleChoiceBox(ScaleChoice& choice);
 
 // The help lines shown while the mouse is over the box.
 inline constexpr const char* kScaleChoiceHelp1 = "タイトル・戦闘画面・エディットの大きさを設定します";
-inline constexpr const char* kScaleChoiceHelp2 = "自動では画面の広さに合わせます（タイトルには今すぐ、ほかは次に開いた時から）";
+inline constexpr const char* kScaleChoiceHelp2 = "自動では画面の広さに合わせます";
 
 }  // namespace vex::ui
