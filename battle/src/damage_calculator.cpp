@@ -205,17 +205,20 @@ CalcResult calculateDamage(const MonsterRecord& attacker, const MonsterRecord& d
             return out;
         };
 
-        std::vector<WalkLeaf> first;
-        if (calc::walkUse(runner, Measure::FirstHit, setup.enumerationLimit, first))
-            fillFirstHit(s, weightedLeaves(first), CalcMethod::Exact, 0);
-        else
-            fillFirstHit(s, sampledOutcomes(), CalcMethod::Sampled, setup.sampledUses);
-
+        // A walk of the whole use tells the first hit as well; a use of several hits may be
+        // too wide to walk whole while its first hit is not.
         std::vector<WalkLeaf> whole;
-        if (calc::walkUse(runner, Measure::WholeUse, setup.enumerationLimit, whole))
+        if (calc::walkUse(runner, Measure::WholeUse, setup.enumerationLimit, whole)) {
             fillWholeUse(s, weightedLeaves(whole), CalcMethod::Exact, 0);
-        else
+            fillFirstHit(s, weightedLeaves(whole), CalcMethod::Exact, 0);
+        } else {
             fillWholeUse(s, sampledOutcomes(), CalcMethod::Sampled, setup.sampledUses);
+            std::vector<WalkLeaf> first;
+            if (calc::walkUse(runner, Measure::FirstHit, setup.enumerationLimit, first))
+                fillFirstHit(s, weightedLeaves(first), CalcMethod::Exact, 0);
+            else
+                fillFirstHit(s, sampledOutcomes(), CalcMethod::Sampled, setup.sampledUses);
+        }
 
         if (s.damages && setup.sampledBattles > 0) {
             s.knockOutSampled = true;

@@ -55,14 +55,17 @@ public:
 
     bool run() {
         std::vector<int> prefix;
-        explore(prefix, 1.0);
+        explore(prefix, 1.0, 1);
         return !failed_;
     }
 
 private:
-    void explore(std::vector<int>& prefix, double chance) {
+    // `width`: how many leaves the walk would have if every branch split as this path does. The
+    // first path already tells a walk that cannot finish (several hits, each with its own random
+    // base), so such a walk gives up after a handful of uses instead of at the limit.
+    void explore(std::vector<int>& prefix, double chance, int64_t width) {
         if (failed_) return;
-        if (++uses_ > limit_) {
+        if (++uses_ > limit_ || width > limit_) {
             failed_ = true;
             return;
         }
@@ -83,7 +86,7 @@ private:
             std::vector<int> next(draws.used().begin(), draws.used().begin() + static_cast<std::ptrdiff_t>(i));
             for (const DrawClass& c : classes) {
                 next.push_back(c.units);
-                explore(next, chance * c.chance);
+                explore(next, chance * c.chance, width * static_cast<int64_t>(classes.size()));
                 next.pop_back();
                 if (failed_) return;
             }
