@@ -275,8 +275,8 @@ std::string_view statusName(int status);
 std::string hitExplanationJson(const HitExplanation& hit);
 
 // The record as the one line a player reads, in the game's language, e.g.
-//   "攻撃: 命中 0.72 (乱数 0.4123) ATK 420 − DEF 300 + 乱数 47 威力 320 → 312 × クリティカル ×1.3
-//    × 属性 ×1.1 (火→無) = 446"
+//   "通常攻撃: 命中 72% (乱数 0.31) ATK 400 − DEF 300 (乱数 0.5) 威力 200 → 72 × クリティカル 1.3
+//    × 属性 0.8 (火→水) = 75"
 std::string hitBreakdownLine(const HitExplanation& hit);
 
 }  // namespace vex
