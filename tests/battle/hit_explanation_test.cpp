@@ -209,5 +209,75 @@ TEST(HitExplanation, TheJsonFormCarriesTheTermsAndEveryDrawWithItsThreshold) {
     EXPECT_EQ(j["draws"][5]["decides"], false);
 }
 
+// Every record of a battle, kept.
+class Records final : public HitListener {
+public:
+    void hitResolved(const HitExplanation& hit) override { all.push_back(hit); }
+    std::vector<HitExplanation> all;
+};
+
+TEST(HitExplanation, AStatusAfterAHitNamesTheHitItFollowsAndItsDraw) {
+    MonsterRecord a = monster("a", 400, 0, 0, {tech::kImpact});
+    auto t = aboutToUse(a, monster("d", 0, 300, 0));
+    Records records;
+    t->battle->setHitListener(&records);
+    // The hit lands; after it, 0.9 > 0.6 puts マヒ on for Int(0.6·0.5 + 1.8) = 2 turns.
+    t->random.hitCheckLands().then({0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.9, 0.5});
+    t->battle->executeAction(0);
+    ASSERT_GE(records.all.size(), 2u);
+    const HitExplanation& strike = records.all[0];
+    const HitExplanation& status = records.all[1];
+    EXPECT_EQ(strike.kind, HitKind::Strike);
+    EXPECT_TRUE(strike.landed);
+    ASSERT_EQ(status.kind, HitKind::Status);
+    EXPECT_EQ(status.follows, strike.sequence);
+    EXPECT_EQ(status.status, kStatusParalysis);
+    EXPECT_TRUE(status.statusApplied);
+    EXPECT_EQ(status.statusTurns, t->fighter(1).turns(kStatusParalysis));
+    EXPECT_EQ(hitBreakdownLine(status), "マヒ " + std::to_string(status.statusTurns) + "ターン (乱数 0.9 > 0.6)");
+}
+
+TEST(HitExplanation, ACounterIsARecordOfItsOwnAfterTheAttackItTurnedBack) {
+    auto t = aboutToUse(monster("a", 400, 300, 300, {tech::kNormalAttack}), monster("d", 400, 300, 300, {tech::kCounter}));
+    useSlot(*t, 1, 0);
+    Records records;
+    t->battle->setHitListener(&records);
+    t->random.hitCheckLands().then({0.1});  // 0.1 < 0.65: turned back
+    t->battle->executeAction(0);
+    ASSERT_GE(records.all.size(), 2u);
+    EXPECT_TRUE(records.all[0].turnedBack);
+    EXPECT_FALSE(records.all[0].damaged);
+    const HitExplanation& counter = records.all[1];
+    EXPECT_EQ(counter.kind, HitKind::Counter);
+    EXPECT_EQ(counter.attacker, 1);
+    EXPECT_EQ(counter.power, 350);
+    EXPECT_EQ(counter.hpLoss, 1000 - t->fighter(0).hp);
+    EXPECT_EQ(hitBreakdownLine(counter).rfind("ｶｳﾝﾀｰ ", 0), 0u) << hitBreakdownLine(counter);
+}
+
+// Listening changes nothing: the same seeded battles end in the same state, with and without.
+TEST(HitExplanation, AListenerLeavesTheBattleAsItWas) {
+    for (int seed : {3, 17, 40}) {
+        std::array<uint64_t, 2> hashes{};
+        for (bool listen : {false, true}) {
+            BattleSettings settings = testSettings();
+            settings.battleMode = kModeFree;
+            Rng rng;
+            NullView view;
+            Records records;
+            Battle battle(settings, attackerWith(tech::kFlurry, 3, 1), defenderWith(2), rng, view);
+            if (listen) battle.setHitListener(&records);
+            seedBattleGenerator(rng, seed);
+            battle.startBattle(18);
+            for (int turn = 0; !battle.state().ended && turn < 80; ++turn) battle.runTurn(battle.commandForSlot(0, turn % 3), {});
+            hashes[listen ? 1 : 0] = battle.stateHash();
+            if (listen) {
+                EXPECT_GT(records.all.size(), 10u);
+            }
+        }
+        EXPECT_EQ(hashes[0], hashes[1]) << seed;
+    }
+}
+
 }  // namespace
 }  // namespace vex::test
