@@ -10,6 +10,15 @@ namespace vex {
 HitExplanation* Battle::openHit() { return hitDepth_ > 0 ? &hits_[static_cast<size_t>(hitDepth_ - 1)] : nullptr; }
 
 HitExplanation& Battle::beginHit(HitKind kind, int attacker, int power) {
+    // Without a listener nothing is kept: the rules fill in a record of this thread's that
+    // nobody reads, no record is open (openHit gives nullptr) and endHit finds none to close.
+    if (hitListener_ == nullptr) {
+        thread_local HitExplanation unread;
+        unread.hitTermCount = 0;
+        unread.damageTermCount = 0;
+        unread.drawCount = 0;
+        return unread;
+    }
     // Deeper than a follow-up inside a follow-up does not happen; a record that would go
     // deeper takes the top place over rather than running off the stack.
     if (hitDepth_ < kHitDepth) ++hitDepth_;

@@ -168,6 +168,8 @@ HitExplanation criticalFireIntoWater() {
     auto t = aboutToUse(a, d);
     useSlot(*t, 1, 0);
     t->random.hitCheckLands().then({0.5, 0.95});
+    HitListener listener;  // records are kept while someone listens
+    t->battle->setHitListener(&listener);
     t->battle->attackHit(0, 200);
     return t->battle->lastHit();
 }

@@ -135,8 +135,10 @@ public:
 
     // --- Why a hit came out as it did (hit_explanation.h) --------------------------------
     // The listener receives every hit's record when it is done, and every draw. nullptr: none.
+    // Records are kept only while a listener listens (a simulation spends nothing on them), so
+    // set it between turns, not in the middle of an action.
     void setHitListener(HitListener* listener) { hitListener_ = listener; }
-    // The last record that was done (a default record before the first).
+    // The last record that was done while a listener listened (a default record before).
     const HitExplanation& lastHit() const { return lastHit_; }
     // The rules that use a draw say how, through these: each returns what the rule makes of
     // the draw and notes it in the open record and for the listener. `decides` is false
