@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 10
 
-.PHONY: run test test-asan test-tsan fuzz bench screenshots deps build-release build-dev build-asan build-fuzz clean
+.PHONY: run test test-asan test-tsan fuzz bench screenshots package deps build-release build-dev build-asan build-fuzz clean
 
 # The tests that use threads, and what they need, built with ThreadSanitizer.
 TSAN_TARGETS = data_tests battle_tests rules_tests editor_tests ui_report_forms_tests
@@ -44,6 +44,10 @@ fuzz: build-fuzz
 
 bench: build-release-bench
 	@tools/run-benchmarks.sh build/release/bench
+
+# The Debian package of the release build: build/release/vexmora_VERSION_ARCH.deb (CPack).
+package: build-release
+	cd build/release && cpack -G DEB
 
 screenshots: build-release
 	@tools/make-screenshots.sh build/release docs/images

@@ -12,7 +12,9 @@
 
 #include "battle_probe.h"
 #include "termination.h"
+#include "vexmora/data/display_scale.h"
 #include "vexmora/data/paths.h"
+#include "vexmora/data/program_folder.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/convert_dialog.h"
 #include "vexmora/editor/editor_effects.h"
@@ -32,9 +34,11 @@
 namespace {
 
 const char* const kUsage =
-    "usage: vexmora [--home DIR]\n"
+    "usage: vexmora [--home DIR] [--version]\n"
     "  --home DIR   the program folder: the game's data lives below it\n"
-    "               (default: $VEXMORA_HOME, else the folder of this program)\n";
+    "               (default: $VEXMORA_HOME, else the folder of this program; an installed\n"
+    "               game plays from $XDG_DATA_HOME/vexmora, ~/.local/share/vexmora)\n"
+    "  --version    the game's version\n";
 
 struct Arguments {
     std::string home;
@@ -56,16 +60,6 @@ Arguments readArguments(const QStringList& arguments) {
             read.unknown = argument.toStdString();
     }
     return read;
-}
-
-// True when a file can be created in the folder (permissions and read-only mounts alike).
-bool folderWritable(const vex::fs::path& folder) {
-    std::string probe = (folder / ".vexmora-write-test.XXXXXX").string();
-    const int fd = mkstemp(probe.data());
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
 }
 
 // Start-up problems go to stderr and, where a person can see it, into a message box too. A box
@@ -94,6 +88,7 @@ int main(int argc, char** argv) {
         const std::string argument = argv[i];
         if (argument == "--home") ++i;
         else if (argument == "--help" || argument == "-h") return std::fputs(kUsage, stdout) < 0 ? 1 : 0;
+        else if (argument == "--version") return std::puts("vexmora " VEXMORA_VERSION) < 0 ? 1 : 0;
     }
     // The audio library would turn SIGTERM and SIGINT into its own quit events, which nobody
     // reads: the game takes them itself.
@@ -118,7 +113,9 @@ int main(int argc, char** argv) {
     vex::ui::installGameFont();
 
     // 1. The program folder.
-    const vex::fs::path folder = vex::chooseProgramFolder(arguments.home, argv[0]);
+    const vex::OpenedFolder opened = vex::openProgramFolder(arguments.home, argv[0]);
+    for (const std::string& problem : opened.problems) std::fprintf(stderr, "vexmora: %s\n", problem.c_str());
+    const vex::fs::path folder = opened.folder;
     std::error_code ec;
     if (!vex::fs::is_directory(folder, ec)) {
         std::fprintf(stderr, "vexmora: the program folder %s does not exist\n", folder.c_str());
@@ -128,7 +125,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     vex::setProgramFolder(folder);
-    const bool writable = folderWritable(folder);
+    const bool writable = vex::folderWritable(folder);
     if (!writable)
         std::fprintf(stderr, "vexmora: the program folder %s is read-only: options and monsters cannot be saved\n",
                      folder.c_str());
@@ -138,6 +135,7 @@ int main(int argc, char** argv) {
     if (!loaded.problem.empty())
         std::fprintf(stderr, "vexmora: %s; the options start at 0\n", loaded.problem.c_str());
     vex::ui::systemOptions() = loaded.options;
+    vex::scaleChoice() = vex::loadScaleChoice(folder);
 
     // 3. The title with the version (battle mode 0). The battle screen replaces it while it is
     // open; without the pixel library it cannot open, and the title stays.

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "vexmora/data/paths.h"
+#include "vexmora/data/program_folder.h"
 
 namespace vex::cli {
 
@@ -31,7 +32,9 @@ std::string commandPath(const CLI::App* command) {
 }
 
 void addHomeOption(CLI::App* app) {
-    app->add_option("--home", homeOption(), "the program folder (default: $VEXMORA_HOME, else this program's folder)")
+    app->add_option("--home", homeOption(),
+                    "the program folder (default: $VEXMORA_HOME, else this program's folder; installed: "
+                    "$XDG_DATA_HOME/vexmora)")
         ->type_name("DIR");
 }
 
@@ -60,6 +63,7 @@ int usageError(const CLI::App* command, const std::string& message) {
 
 int runCommandLine(CLI::App& app, int argc, char** argv) {
     app.name("vexmora-cli");
+    app.set_version_flag("--version", "vexmora-cli " VEXMORA_VERSION, "the program's version");
     addHomeOption(&app);
     app.require_subcommand(0, 1);
     try {
@@ -73,7 +77,9 @@ int runCommandLine(CLI::App& app, int argc, char** argv) {
         for (const CLI::App* chosen : app.get_subcommands()) failed = chosen;
         return usageError(failed, error.what());
     }
-    setProgramFolder(chooseProgramFolder(homeOption(), argc > 0 ? argv[0] : nullptr));
+    const OpenedFolder opened = openProgramFolder(homeOption(), argc > 0 ? argv[0] : nullptr);
+    for (const std::string& problem : opened.problems) std::cerr << "vexmora-cli: " << problem << "\n";
+    setProgramFolder(opened.folder);
     const auto chosen = app.get_subcommands();
     if (chosen.empty()) {
         std::cerr << app.help();

@@ -17,6 +17,7 @@ void addMakeMonsterCommand(CLI::App& app);
 void addCatalogueCommand(CLI::App& app);
 void addBattleCommand(CLI::App& app);
 void addSimCommand(CLI::App& app);
+void addCalcCommand(CLI::App& app);
 void addEliminationCommand(CLI::App& app);
 void addScenarioCommand(CLI::App& app);
 void addMakeScenarioCommand(CLI::App& app);

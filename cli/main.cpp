@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
     addCatalogueCommand(app);
     addBattleCommand(app);
     addSimCommand(app);
+    addCalcCommand(app);
     addEliminationCommand(app);
     addScenarioCommand(app);
     addMakeScenarioCommand(app);

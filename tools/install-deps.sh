@@ -15,6 +15,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev libsimde-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "number_text.h"
+#include "technique_handlers.h"
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/technique_ids.h"
 
@@ -73,27 +74,45 @@ void Battle::attackHit(int attacker, int powerValue) {
     const bool landsFirst = a.jumping == kTrue && a.currentTech != tech::kAirAttack;
     if (landsFirst) comeDown(A);
 
+    // The hit's record stays open until the hit and the defender's answer to it are done;
+    // the follow-up hits after that have records of their own.
+    beginHit(HitKind::Strike, A, powerValue);
+    bool recordOpen = true;
+    auto closeRecord = [&] {
+        if (recordOpen) endHit();
+        recordOpen = false;
+    };
+
     hitCheck(A);
     if (landsFirst) a.jumping = kFalse;
 
     if (s.missFlag == kFalse) {
         bool turnedBack = false;
         if (d.currentTech == tech::kCounter && category(a.currentTech) == kCategoryAttack) {
-            Fix4 r = battleRandom();
-            turnedBack = r < 0.65_fx && a.currentTech != tech::kShoot;
+            const Fix4 r = battleRandom();
+            turnedBack = decideBelow(r, DrawPurpose::Counter, 0.65, a.currentTech != tech::kShoot) &&
+                         a.currentTech != tech::kShoot;
         }
         if (turnedBack) {
             // ｶｳﾝﾀｰ: the defender dodges and strikes back with a normal attack of power 350.
+            if (HitExplanation* record = openHit()) record->turnedBack = true;
+            closeRecord();
             if (!isMultiHit(a.currentTech) || s.hitSequence == 1) {
                 view_->motion(D, Motion::Dodge);
                 d.currentTech = tech::kNormalAttack;
                 s.strikeBackRunning = true;
+                HitExplanation& counter = beginHit(HitKind::Counter, D, 350);
                 computeDamage(D, 350);
+                const int before = a.hp;
                 changeHp(A, s.damage);
+                counter.hpLoss = sat16(static_cast<int64_t>(before) - a.hp);
+                endHit();
                 s.strikeBackRunning = false;
                 d.currentTech = tech::kCounter;
                 statistics_->recordStat(D, StatCode::Counters, 1);
-                if (battleRandom() > 0.65_fx && holds(D, tech::kFootSweep)) applyStatus(A, kStatusFallen, 2);
+                const bool sweeps = holds(D, tech::kFootSweep);
+                if (decideAbove(battleRandom(), DrawPurpose::FootSweep, 0.65_fx, sweeps) && sweeps)
+                    applyStatus(A, kStatusFallen, 2);
             }
         } else {
             if (a.currentTech == tech::kSecretArt) view_->motion(D, Motion::ScreenFlash);
@@ -101,20 +120,31 @@ void Battle::attackHit(int attacker, int powerValue) {
             if (a.currentTech == tech::kShoot) view_->motion(D, Motion::Shift);
 
             computeDamage(A, powerValue);
+            HitExplanation* record = openHit();
+            const int before = d.hp;
             if (a.currentTech == tech::kCloneAttack) {
                 // (0.25 + 0.04·r)·damage, exactly
-                Fix4 r = battleRandom();
-                int64_t share = 2500 * 10000 + 400 * r.units();
-                changeHp(D, sat16(divideHalfEven(share * s.damage, 100000000)));
+                const int64_t mainDamage = s.damage;
+                const Fix4 r = battleRandom();
+                const int16_t loss = sat16(takeRound(r, DrawPurpose::CloneShare, Fix4::fromUnits(400 * mainDamage),
+                                                     Fix4::fromUnits(2500 * mainDamage)));
+                if (record != nullptr) {
+                    record->addDamageTerm({DamageTermKind::CloneShare, true, 0.25 + 0.04 * r.toDouble(), 1, s.damage, loss});
+                    record->damage = loss;
+                }
+                changeHp(D, loss);
             } else {
                 changeHp(D, s.damage);
             }
+            if (record != nullptr) record->hpLoss = sat16(static_cast<int64_t>(before) - d.hp);
 
-            if (d.personality == 3 && battleRandom() < 0.1_fx) {
+            const bool hotHeaded = d.personality == 3;
+            const bool gloomy = d.personality == 4;
+            if (hotHeaded && decideBelow(battleRandom(), DrawPurpose::Reaction, 0.1)) {
                 view_->pause(100, Wait::Scaled);
                 showCaption(D, "ブチ切れ", {255, 0, 0}, 0);
                 showCaption(D, "感情↑", {255, 0, 0}, 50);
-            } else if (d.personality == 4 && battleRandom() < 0.1_fx) {
+            } else if (gloomy && decideBelow(battleRandom(), DrawPurpose::Reaction, 0.1)) {
                 showCaption(D, "落ち込み", {0, 0, 100}, 0);
                 showCaption(D, "感情↓", {0, 0, 100}, -50);
             } else if (d.personality == 1) {
@@ -123,10 +153,13 @@ void Battle::attackHit(int attacker, int powerValue) {
                 showCaption(D, "", {}, -10);
             }
 
-            Fix4 r = battleRandom();
-            if (d.jumping != kTrue && ((r > 0.65_fx && holds(A, tech::kFootSweep)) || a.currentTech == tech::kBlowAway) &&
-                !d.has(kStatusGuard))
-                applyStatus(D, kStatusFallen, 2);
+            const Fix4 r = battleRandom();
+            const bool canFall = d.jumping != kTrue && !d.has(kStatusGuard);
+            const bool sweeps = holds(A, tech::kFootSweep);
+            const bool blownAway = a.currentTech == tech::kBlowAway;
+            const bool swept =
+                decideAbove(r, DrawPurpose::FootSweep, 0.65_fx, canFall && sweeps && !blownAway) && sweeps;
+            if (canFall && (swept || blownAway)) applyStatus(D, kStatusFallen, 2);
         }
 
         if (d.currentTech == tech::kSpConvert) {
@@ -134,7 +167,11 @@ void Battle::attackHit(int attacker, int powerValue) {
             if (slot >= 0 && slot < kSlotCount)
                 view_->announce(D, d.has(kStatusPanic) ? std::string_view("？？？")
                                                        : std::string_view(d.record.techName[static_cast<size_t>(slot)]));
-            Fix4 r = battleRandom();
+            const Fix4 r = battleRandom();
+            DrawNote note;
+            note.purpose = DrawPurpose::SpConvert;
+            note.value = r;
+            noteDraw(note);
             int gain = static_cast<int>(cint(s.damage / (5.0 + 2.0 * r.toDouble())));
             int from = d.sp;
             int to = std::clamp(from + gain, 0, 999);
@@ -143,6 +180,7 @@ void Battle::attackHit(int attacker, int powerValue) {
             view_->gauge({Gauge::Sp, D, from, to, static_cast<double>(gain), 1, 0, false});
         }
     }
+    closeRecord();
 
     const bool middleHit = isMultiHit(a.currentTech) && s.hitSequence != 1;
     const bool followUpInProgress = s.followUpRunning || s.strikeBackRunning;
@@ -154,7 +192,7 @@ void Battle::attackHit(int attacker, int powerValue) {
         a.currentTech != tech::kShoot && a.currentTech != tech::kRush && a.currentTech != tech::kCounter) {
         Fix4 threshold = 1_fx - d.counterStrikeChance - (holds(D, tech::kFlowingWater) ? 0.15_fx : Fix4{}) +
                          mulFix(0.2_fx, d.luck);
-        if (battleRandom() > threshold) {
+        if (decideAbove(battleRandom(), DrawPurpose::StrikeBack, threshold)) {
             asFollowUp(*this, D, tech::kNormalAttack, s.strikeBackRunning, [&] { attackHit(D, 150); });
             d.counterStrikeChance = 0.1_fx;
             if (a.hp == 0) return;
@@ -169,12 +207,12 @@ void Battle::attackHit(int attacker, int powerValue) {
         const bool flowingWater = holds(A, tech::kFlowingWater);
         Fix4 chance = a.pursuitChance + mulFix(0.2_fx, a.luck) +
                       ((s.missFlag == kTrue && stance) ? 0.3_fx : Fix4{}) + (flowingWater ? 0.15_fx : Fix4{});
-        if (battleRandom() > 1_fx - chance) {
+        if (decideAbove(battleRandom(), DrawPurpose::Pursuit, 1_fx - chance)) {
             asFollowUp(*this, A, tech::kNormalAttack, s.followUpRunning, [&] {
                 attackHit(A, 150);
                 if (s.missFlag == kFalse && holds(A, tech::kFinish)) {
                     Fix4 finishChance = 0.3_fx + (stance ? 0.3_fx : Fix4{}) + (flowingWater ? 0.2_fx : Fix4{});
-                    if (battleRandom() > finishChance) finishingTechnique(A);
+                    if (decideAbove(battleRandom(), DrawPurpose::Finish, finishChance)) finishingTechnique(A);
                 }
             });
         }
@@ -190,7 +228,9 @@ void Battle::attackHit(int attacker, int powerValue) {
         }
     }
     if (holds(A, tech::kZombie) && s.missFlag == kFalse && category(a.currentTech) == kCategoryAttack) {
-        if (battleRandom() < 0.35_fx && d.turns(kStatusPoison) < 4) applyStatus(D, kStatusPoison, 6);
+        const bool fewTurns = d.turns(kStatusPoison) < 4;
+        if (decideBelow(battleRandom(), DrawPurpose::ZombiePoison, 0.35, fewTurns) && fewTurns)
+            applyStatus(D, kStatusPoison, 6);
     }
 }
 
@@ -200,14 +240,13 @@ void Battle::finishingTechnique(int attacker) {
     const int D = 1 - attacker;
     FighterState& a = fighter(A);
     FighterState& d = fighter(D);
-    const int k = static_cast<int>(intOf(99, battleRandom()));
+    const int k = static_cast<int>(takeFloor(battleRandom(), DrawPurpose::FinishChoice, 99_fx, 0_fx));
     auto hitWith = [&](int technique, int powerValue) {
         a.currentTech = static_cast<int16_t>(technique);
         attackHit(A, powerValue);
     };
-    auto followUpStatus = [&](StatusKind status, auto turns) {
-        Fix4 r = battleRandom();
-        if (r > 0.3_fx && state_.missFlag == kFalse && !d.has(kStatusGuard)) applyStatus(D, status, turns());
+    auto followUpStatus = [&](StatusKind status, TurnsRule turns) {
+        statusAfterHit(A, status, 0.3_fx, state_.missFlag == kFalse, turns);
     };
     if (k <= 2) {
         hitWith(tech::kSecretArt, 1300);
@@ -226,15 +265,15 @@ void Battle::finishingTechnique(int attacker) {
         }
     } else if (k <= 30) {
         hitWith(tech::kImpact, 400);
-        followUpStatus(kStatusParalysis, [&] { return static_cast<int>(intOf(0.6_fx, battleRandom(), 1.8_fx)); });
+        followUpStatus(kStatusParalysis, handlers::impactTurns);
     } else if (k <= 45) {
         hitWith(tech::kSureHit, 400);
     } else if (k <= 55) {
         hitWith(tech::kHeavyBlow, 400);
-        followUpStatus(kStatusConfusion, [&] { return static_cast<int>(intOf(0.6_fx, battleRandom(), 2.8_fx)); });
+        followUpStatus(kStatusConfusion, handlers::heavyBlowTurns);
     } else if (k <= 65) {
         hitWith(tech::kPoisonStrike, 400);
-        followUpStatus(kStatusPoison, [&] { return poisonStrikeTurns(); });
+        followUpStatus(kStatusPoison, handlers::poisonStrikeTurns);
     } else if (k <= 75) {
         hitWith(tech::kBlowAway, 400);
     } else {

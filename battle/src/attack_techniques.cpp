@@ -36,12 +36,9 @@ void airRaid(Battle& battle, int attacker, const TechniqueRule& rule) {
 }
 
 void followUpAttack(Battle& battle, int attacker, const TechniqueRule& rule) {
-    const int defender = 1 - attacker;
     battle.attackHit(attacker, powerOf(battle, attacker, rule));
     if (battle.state().missFlag != kFalse) return;
-    Fix4 r = battle.battleRandom();
-    if (r > rule.threshold && !battle.fighter(defender).has(kStatusGuard))
-        battle.applyStatus(defender, rule.status, rule.turns(battle, attacker));
+    battle.statusAfterHit(attacker, rule.status, rule.threshold, true, rule.turns);
 }
 
 int impactTurns(Battle& battle, int) { return static_cast<int>(intOf(0.6_fx, battle.battleRandom(), 1.8_fx)); }
@@ -54,7 +51,7 @@ void fixedHits(Battle& battle, int attacker, const TechniqueRule& rule) {
 
 // 乱れ打ち: 3 to 5 hits.
 void flurry(Battle& battle, int attacker, const TechniqueRule& rule) {
-    int n = static_cast<int>(intOf(2.4_fx, battle.battleRandom(), 2_fx));
+    int n = static_cast<int>(battle.takeFloor(battle.battleRandom(), DrawPurpose::HitCount, 2.4_fx, 2_fx));
     hits(battle, attacker, n + 1, rule.power);
 }
 

@@ -40,8 +40,9 @@ void Battle::changeHp(int side, int q) {
     const bool gatling = fighter(other).currentTech == tech::kGatlingAttack && q >= 1;
     view_->pause(gatling ? 10 : 150, Wait::Scaled);
 
-    Fix4 r = battleRandom();
-    if (q > 0 && r.toDouble() < q / 600.0 + 0.35 && f.cloneCount < 3) f.cloneCount += 1;
+    const Fix4 r = battleRandom();
+    const bool canLose = q > 0 && f.cloneCount < 3;
+    if (decideBelow(r, DrawPurpose::CloneLoss, q / 600.0 + 0.35, canLose) && canLose) f.cloneCount += 1;
 
     MonsterRecord& record = f.record;
     if (f.hp > 0 && f.hp < 200 && holds(side, tech::kAwakening)) {

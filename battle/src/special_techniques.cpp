@@ -44,7 +44,9 @@ void secretArt(Battle& battle, int attacker, const TechniqueRule& rule) {
 void brawl(Battle& battle, int attacker, const TechniqueRule& rule) {
     FighterState& a = battle.fighter(attacker);
     const int64_t level = battle.techLevel(attacker);
-    auto strength = [&] { return 20 + 22 * level + intOf(10, battle.battleRandom()); };
+    auto strength = [&] {
+        return 20 + 22 * level + battle.takeFloor(battle.battleRandom(), DrawPurpose::Strength, 10_fx, 0_fx);
+    };
     const int64_t s = std::min<int64_t>(strength(), a.hp - 1);
     battle.attackHit(attacker, sat16(rule.power + 4 * s));
 
@@ -52,7 +54,8 @@ void brawl(Battle& battle, int attacker, const TechniqueRule& rule) {
     if (battle.state().missFlag != kFalse) {
         const int64_t selfPower = rule.power + 4 * strength();
         damage = battle.baseDamage(attacker, attacker, sat16(selfPower));
-        if (damage < 30) damage = 30 + static_cast<int>(intOf(7, battle.battleRandom()));
+        if (damage < 30)
+            damage = 30 + static_cast<int>(battle.takeFloor(battle.battleRandom(), DrawPurpose::SelfStrikeFloor, 7_fx, 0_fx));
         battle.view().motion(attacker, Motion::SelfStrike);
     }
     const bool revives = battle.holds(attacker, tech::kRevive) && !onTournamentStage(battle);
@@ -186,8 +189,10 @@ void curse(Battle& battle, int attacker, const TechniqueRule&) {
     battle.hitCheck(attacker);
     if (battle.state().missFlag != kFalse) return;
     const int defender = 1 - attacker;
+    const int64_t k = battle.takeFloor(battle.battleRandom(), DrawPurpose::Status, 7_fx, 0_fx);
+    Battle::DrawScope scope(battle, DrawPurpose::StatusTurns);
     auto turns = [&](Fix4 base, Fix4 perDraw) { return static_cast<int>(cintOf(perDraw, battle.battleRandom(), base)); };
-    switch (intOf(7, battle.battleRandom())) {
+    switch (k) {
     case 0: battle.applyStatus(defender, kStatusParalysis, turns(1_fx, 1.5_fx)); break;
     case 1: battle.applyStatus(defender, kStatusPoison, 10 + static_cast<int>(intOf(3, battle.battleRandom()))); break;
     case 2: battle.applyStatus(defender, kStatusConfusion, turns(2_fx, 1.2_fx)); break;

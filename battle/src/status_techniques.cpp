@@ -21,6 +21,12 @@ bool lands(Battle& battle, int attacker) {
     return battle.state().missFlag == kFalse;
 }
 
+// The status's duration; its draws are reported as such.
+int turnsOf(Battle& battle, int attacker, const TechniqueRule& rule) {
+    Battle::DrawScope scope(battle, DrawPurpose::StatusTurns);
+    return rule.turns(battle, attacker);
+}
+
 bool eitherHoldsVenom(Battle& battle) { return battle.holds(0, tech::kVenom) || battle.holds(1, tech::kVenom); }
 
 }  // namespace
@@ -29,13 +35,13 @@ void statusTechnique(Battle& battle, int attacker, const TechniqueRule& rule) {
     if (rule.useCounter >= 0) spendUse(battle.fighter(attacker), rule.useCounter);
     if (rule.hitCheckFirst && !lands(battle, attacker)) return;
     const int target = rule.target == Target::Self ? attacker : 1 - attacker;
-    battle.applyStatus(target, rule.status, rule.turns(battle, attacker));
+    battle.applyStatus(target, rule.status, turnsOf(battle, attacker, rule));
 }
 
 // クローク: the cloak goes on the opponent, and the user's picture fades out of sight.
 void cloak(Battle& battle, int attacker, const TechniqueRule& rule) {
     if (!lands(battle, attacker)) return;
-    battle.applyStatus(1 - attacker, rule.status, rule.turns(battle, attacker));
+    battle.applyStatus(1 - attacker, rule.status, turnsOf(battle, attacker, rule));
     const int strength = battle.holds(attacker, tech::kGhost) ? 2 : 1;
     for (int step = 1; step <= 5; ++step) {
         battle.view().picture(attacker, PictureProperty::Fade, step * strength);
@@ -47,7 +53,7 @@ void cloak(Battle& battle, int attacker, const TechniqueRule& rule) {
 void spStop(Battle& battle, int attacker, const TechniqueRule& rule) {
     spendUse(battle.fighter(attacker), rule.useCounter);
     if (!lands(battle, attacker)) return;
-    battle.applyStatus(1 - attacker, rule.status, rule.turns(battle, attacker));
+    battle.applyStatus(1 - attacker, rule.status, turnsOf(battle, attacker, rule));
 }
 
 // 見切り only spends a use: the dodge itself belongs to the opponent's hit check.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "vexmora/battle/battle.h"
+#include "vexmora/battle/hit_explanation.h"
 #include "vexmora/battle/technique_ids.h"
 
 namespace vex {
@@ -48,8 +49,8 @@ constexpr Rgb kGrey{150, 150, 150};
 
 }  // namespace
 
-void Battle::applyStatus(int side, int status, int turns) {
-    if (status < 0 || status >= kStatusCount) return;
+bool Battle::applyStatus(int side, int status, int turns) {
+    if (status < 0 || status >= kStatusCount) return false;
     FighterState& f = fighter(side);
     const int other = 1 - side;
     const StatusLook& look = kStatusLooks[static_cast<size_t>(status)];
@@ -62,12 +63,12 @@ void Battle::applyStatus(int side, int status, int turns) {
 
     if (status == kStatusFallen && f.flying == kTrue) {
         showCaption(side, "無効", kGrey, 0);
-        return;
+        return false;
     }
     const bool machine = holds(side, tech::kMachine);
     if ((status == kStatusParalysis || status == kStatusConfusion || status == kStatusFallen) && machine) {
         showCaption(side, "無効", kGrey, 0);
-        return;
+        return false;
     }
     if (look.hostile && fighter(other).currentTech != tech::kCurse) {
         const bool ironWallGuard =
@@ -75,7 +76,7 @@ void Battle::applyStatus(int side, int status, int turns) {
         if (machine || f.has(kStatusGuard) || ironWallGuard) {
             view_->sound(29);
             showCaption(side, "無効", kGrey, 0);
-            return;
+            return false;
         }
     }
 
@@ -98,6 +99,12 @@ void Battle::applyStatus(int side, int status, int turns) {
         showCaption(other, caption, colour, look.emotion);
         fighter(other).turns(kStatusPanic) = sat16(static_cast<int64_t>(turns));
     }
+    return true;
+}
+
+std::string_view statusName(int status) {
+    if (status < 0 || status >= kStatusCount) return {};
+    return kStatusLooks[static_cast<size_t>(status)].caption;
 }
 
 }  // namespace vex

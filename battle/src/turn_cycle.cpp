@@ -74,6 +74,7 @@ void Battle::confusionOverride() {
 void Battle::redrawConfusedCommand(int side) {
     FighterState& f = fighter(side);
     f.setCommand(Command::nothing());
+    DrawScope scope(*this, DrawPurpose::ConfusedCommand);
     for (int attempt = 0; attempt < 21; ++attempt) {
         int slot = static_cast<int>(intOf(5, battleRandom()));
         if (slot > 4) slot = 4;
@@ -120,8 +121,9 @@ void Battle::drawLucky() {
     for (int side : fighterOrder()) {
         FighterState& f = fighter(side);
         f.lucky = kFalse;
-        Fix4 r = battleRandom();
-        if (holds(side, tech::kLucky) && r > 0.8_fx) {
+        const Fix4 r = battleRandom();
+        const bool holder = holds(side, tech::kLucky);
+        if (decideAbove(r, DrawPurpose::Lucky, 0.8_fx, holder) && holder) {
             f.lucky = kTrue;
             view_->sound(37);
             showCaption(side, "ラッキー", {255, 240, 0}, 0);

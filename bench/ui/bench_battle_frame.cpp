@@ -1,6 +1,10 @@
 // One ordinary battle frame (redraw mode 0) at 384 x 248 with both monsters, their effects,
 // status icons and markers, gauges, captions, an announcement and the command list: what the
 // battle screen composes up to sixty times a second during an animation.
+// BM_ShownFrame/1 and /3: the same frame as the battle screen shows it at ×1 and ×3 on a screen
+// of device pixel ratio 1 (768 x 496 and 2304 x 1488 pixels): composed, enlarged by whole
+// pixels, its texts written at that size, and painted 1:1 into a window-sized picture as the
+// canvas paints it. The frame budget is 16.7 ms (the canvas redraws every 16 ms).
 //
 //   bench_battle_frame [--benchmark_repetitions=15]
 //
@@ -10,12 +14,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPainter>
 #include <cstdio>
 #include <cstdlib>
 
 #include "bench_content.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/ui/animation_timeline.h"
+#include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/frame_composer.h"
 #include "vexmora/ui/shell.h"
 
@@ -82,6 +88,24 @@ void BM_OrdinaryFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OrdinaryFrame)->Unit(benchmark::kMicrosecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+void BM_ShownFrame(benchmark::State& state) {
+    Scene& s = scene();
+    const int pixels = kScreenScale * static_cast<int>(state.range(0));
+    s.composer->setPixelScale(pixels);
+    QImage window(kFrameWidth * pixels, kFrameHeight * pixels, QImage::Format_RGB32);
+    int64_t now = 100;
+    for (auto _ : state) {
+        const QImage& frame = s.composer->compose(s.model, now, FrameMode::Ordinary);
+        QPainter painter(&window);
+        painter.drawImage(window.rect(), frame);
+        painter.end();
+        benchmark::DoNotOptimize(window.constBits());
+        now += 1;
+    }
+    s.composer->setPixelScale(1);
+}
+BENCHMARK(BM_ShownFrame)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_ResultFrame(benchmark::State& state) {
     Scene& s = scene();

@@ -67,15 +67,6 @@ void syncFolder(const fs::path& dir) {
 
 }  // namespace
 
-fs::path chooseProgramFolder(std::string_view homeArgument, const char* argv0) {
-    if (!homeArgument.empty()) return fs::absolute(fs::path(homeArgument));
-    if (const char* env = std::getenv("VEXMORA_HOME"); env && *env) return fs::absolute(fs::path(env));
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec && argv0) exe = fs::absolute(fs::path(argv0));
-    return exe.parent_path();
-}
-
 void setProgramFolder(const fs::path& folder) { folderStorage() = folder; }
 
 const fs::path& programFolder() {

@@ -23,6 +23,7 @@
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/ui/battle_geometry.h"
 #include "vexmora/gui/monster_sprite.h"
+#include "vexmora/gui/window_scale.h"
 #include "vexmora/editor/plain_text.h"
 
 namespace vex {
@@ -71,6 +72,7 @@ EditForm::EditForm(const EditorOpening& opening, Dialogs& dialogs, EditorHooks h
     session_.scenarioName = opening.scenarioName;
     session_.monster = opening.newMonster;
     session_.sourcePaths[0] = kNewCharacterPath;
+    scale_ = gui::windowScale(this);
     build();
 
     if (hooks_.startMusic) {
@@ -88,6 +90,10 @@ EditForm::EditForm(const EditorOpening& opening, Dialogs& dialogs, EditorHooks h
         fillFromMonster();
     }
     dirty_ = false;
+    // Built at ×1, shown at the scale of the screen it opens on.
+    gui::scaleForm(this, scale_);
+    adjustSize();
+    gui::centreOnScreen(this);
 }
 
 EditForm::~EditForm() {
@@ -434,7 +440,7 @@ void EditForm::redrawPreview() {
         gui::drawSprite(target, place.x, place.y, sprite);
     }
     previewImage_ = frame.convertToFormat(QImage::Format_RGB32);
-    preview_->setPixmap(QPixmap::fromImage(previewImage_));
+    preview_->setPixmap(gui::wholePixelPixmap(previewImage_, scale_, preview_->devicePixelRatioF()));
 }
 
 }  // namespace vex

@@ -18,6 +18,7 @@
 #include "screen_pictures.h"
 #include "temp_folder.h"
 #include "vexmora/battle/technique_ids.h"
+#include "vexmora/data/display_scale.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/ui/battle_screen.h"
@@ -121,6 +122,32 @@ private slots:
         QCOMPARE(session.battle()->state().turnCount, int16_t{1});
         QCOMPARE(session.battle()->state().input[0], Command::fromSlot(session.battle()->fighter(0).record, 0));
         QVERIFY(session.model().commands.shown);  // offered again
+    }
+
+    void atThreeTimesItsSizeTheFrameIsEnlargedAndARowIsClickedWhereItShows() {
+        setSpeed(6);  // a turn takes long enough to click into it
+        vex::scaleChoice() = vex::ScaleChoice::Three;
+        auto screen = makeScreen(kModeFree);
+        vex::scaleChoice() = vex::ScaleChoice::Automatic;
+        BattleSession& session = screen->session();
+        QCOMPARE(screen->canvas()->size(), QSize(kFrameWidth * 6, kFrameHeight * 6));
+        QCOMPARE(screen->canvas()->scale(), 3);
+        loadBoth(*screen);
+        screen->startAction()->trigger();
+        QVERIFY(waitForCommand(session));
+        QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+        screen->canvas()->repaint();
+        QCOMPARE(screen->composer().pixelScale(), 6);
+
+        // Where row 0 shows at ×3, not where it would be at ×1.
+        const auto widths = screen->composer().rowWidths(session.model(), 0);
+        const QPoint row0(kListLeft + widths[0] / 2, rowTop(0) + 10);
+        QTest::mouseClick(screen->canvas(), Qt::LeftButton, {}, BattleCanvas::widgetPoint(row0, 1));
+        QVERIFY(!session.busy());
+        QTest::mouseClick(screen->canvas(), Qt::LeftButton, {}, BattleCanvas::widgetPoint(row0, 3));
+        QVERIFY(session.busy());
+        QVERIFY(waitForCommand(session));
+        QCOMPARE(session.turnsPlayed(), 1);
     }
 
     void theSixthRowMakesFighterZeroDoNothing() {

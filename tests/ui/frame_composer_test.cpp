@@ -237,6 +237,38 @@ TEST_F(FrameTest, TheResultFrameStandsOverTheLastFrameOfTheBattle) {
     EXPECT_EQ(at(*composer, kCentreX[0] + 120, kFootY - 15), test::stageColour(0));
 }
 
+// Shown larger, every pixel of the frame becomes a block of whole pixels; the texts are
+// written at the larger size, not enlarged with it.
+TEST_F(FrameTest, ShownLargerThePixelsAreWholeBlocksAndTheTextsAreDrawnAtThatSize) {
+    auto composer = makeComposer();
+    composer->setMonster(0, bmpMonster(kGreen));
+    DisplayModel m = modelWithSide0();
+    m.banner = {"TURN 12", 0, 0};
+    const QImage small = composer->compose(m, 10).copy();
+    composer->setPixelScale(6);
+    const QImage& large = composer->compose(m, 10);
+    ASSERT_EQ(large.size(), QSize(kFrameWidth * 6, kFrameHeight * 6));
+    EXPECT_EQ(large.devicePixelRatio(), 6.0);
+
+    // The banner stands at y 96 to about 130; below it, over the ground, only pixels.
+    for (int y = 140; y < kFrameHeight; y += 7)
+        for (int x = 0; x < kFrameWidth; x += 5)
+            for (int dy = 0; dy < 6; dy += 5)
+                for (int dx = 0; dx < 6; dx += 5)
+                    ASSERT_EQ(large.pixel(x * 6 + dx, y * 6 + dy), small.pixel(x, y)) << x << "," << y;
+
+    // In the banner's band, blocks that are not one colour: edges of letters finer than a pixel.
+    int finer = 0;
+    for (int y = 96; y < 132; ++y)
+        for (int x = 100; x < 290; ++x)
+            if (large.pixel(x * 6, y * 6) != large.pixel(x * 6 + 3, y * 6 + 3)) ++finer;
+    EXPECT_GT(finer, 100);
+
+    // Back at 1, the frame is the one it was.
+    composer->setPixelScale(1);
+    EXPECT_EQ(composer->compose(m, 10), small);
+}
+
 TEST_F(FrameTest, WithoutThePixelLibraryTheBattleScreenDoesNotOpenAndSaysWhy) {
     test::TempFolder empty;
     auto missing = PelkitLibrary::open({empty.path()});

@@ -12,6 +12,7 @@
 
 #include "modal_watcher.h"
 #include "temp_folder.h"
+#include "vexmora/data/display_scale.h"
 #include "vexmora/editor/convert_dialog.h"
 #include "vexmora/rules/net_rating.h"
 #include "vexmora/ui/options_dialog.h"
@@ -75,10 +76,16 @@ private slots:
         QSlider* speed = dialog.findChild<QSlider*>();
         for (int i = 0; i < 3; ++i) QTest::keyClick(speed, Qt::Key_Right);
         QCOMPARE(options.gameSpeed(), 3);  // each control changes the option at once
+        QTest::mouseClick(choice(dialog, "画面の大きさ", "２倍"), Qt::LeftButton);
+        QCOMPARE(vex::scaleChoice(), vex::ScaleChoice::Two);
         QCOMPARE(fileText(optionsFile()), "<missing>");
 
         QTest::mouseClick(button(dialog, "ＯＫ"), Qt::LeftButton);
+        // The window size goes to a file of its own: the options file keeps its ten values.
         QCOMPARE(fileText(optionsFile()), "1\r\n1\r\n1\r\n3\r\n7\r\n1\r\n-3\r\n12\r\n0\r\n99\r\n");
+        QCOMPARE(fileText(home_->path() / "System" / "display.txt"), "2\r\n");
+        vex::scaleChoice() = vex::ScaleChoice::Automatic;
+        QCOMPARE(vex::loadScaleChoice(home_->path()), vex::ScaleChoice::Two);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 

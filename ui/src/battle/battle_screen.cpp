@@ -16,7 +16,9 @@
 #include <cstdio>
 #include <utility>
 
+#include "vexmora/data/display_scale.h"
 #include "vexmora/editor/monster_listing.h"
+#include "vexmora/gui/window_scale.h"
 #include "vexmora/editor/monster_load_dialog.h"
 #include "vexmora/ui/battle_geometry.h"
 #include "vexmora/ui/battle_modes.h"
@@ -35,21 +37,24 @@ namespace vex::ui {
 
 namespace {
 
+// Lengths in calc() grow with the scale (gui::scaledStyle).
 const char* const kScreenStyle = R"(
 QMainWindow#MAIN, QWidget#screenBody { background: #12131c; }
 QLabel#HELP {
-    color: #f0ecd8; background: #1c2036; border: 1px solid #3a4068; border-radius: 4px;
-    padding: 3px 8px; font-size: 10pt;
+    color: #f0ecd8; background: #1c2036; border: calc(1px) solid #3a4068; border-radius: calc(4px);
+    padding: calc(3px) calc(8px); font-size: calc(10pt);
 }
-QLabel#Label3 { color: #7d84a8; font-size: 8pt; }
+QLabel#Label3 { color: #7d84a8; font-size: calc(8pt); }
 QPushButton#CLK {
-    color: #f6f0dc; background: #2a3158; border: 1px solid #5a66a8; border-radius: 4px; padding: 4px 12px;
+    color: #f6f0dc; background: #2a3158; border: calc(1px) solid #5a66a8; border-radius: calc(4px);
+    padding: calc(4px) calc(12px);
 }
 QPushButton#CLK:disabled { color: #6a6e88; background: #1c2036; border-color: #30344e; }
 QMenuBar { background: #1c2036; color: #f0ecd8; }
 QMenuBar::item:selected { background: #3a4378; }
 QMenuBar::item:disabled { color: #5c6080; }
 )";
+
 
 }  // namespace
 
@@ -84,6 +89,8 @@ void BattleCanvas::refresh() {
 void BattleCanvas::paintEvent(QPaintEvent*) {
     const int64_t now = session_.now();
     const DisplayModel& model = std::as_const(session_).model();
+    // The frame's pixels as whole screen pixels, its texts written at that size.
+    composer_.setPixelScale(screenPixelsPerPixel(kScreenScale * scale(), devicePixelRatioF()));
     const QImage& frame = composer_.compose(model, now, model.result.shown ? FrameMode::Result : FrameMode::Ordinary);
     QPainter painter(this);
     painter.drawImage(rect(), frame);
@@ -91,7 +98,7 @@ void BattleCanvas::paintEvent(QPaintEvent*) {
 
 void BattleCanvas::mouseReleaseEvent(QMouseEvent* event) {
     if (session_.listsForMouse() != 1) return;  // only fighter 0's rows are clicked
-    const QPoint p = framePoint(event->position().toPoint());
+    const QPoint p = framePoint(event->position().toPoint(), scale());
     const int row = commandRowAt(p.x(), p.y(), kListLeft, composer_.rowWidths(session_.model(), 0));
     if (row >= 0) session_.clickRow(row);
 }
@@ -109,7 +116,7 @@ void BattleCanvas::hoverAt(QPoint p) {
     session_.hoverRow(0, -1);
 }
 
-void BattleCanvas::mouseMoveEvent(QMouseEvent* event) { hoverAt(framePoint(event->position().toPoint())); }
+void BattleCanvas::mouseMoveEvent(QMouseEvent* event) { hoverAt(framePoint(event->position().toPoint(), scale())); }
 
 void BattleCanvas::leaveEvent(QEvent*) {
     if (session_.acceptInput()) session_.hoverRow(0, -1);
@@ -123,7 +130,8 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     : QMainWindow(parent), dialogs_(dialogs), options_(std::move(options)), baseCaption_(caption) {
     setObjectName(QStringLiteral("MAIN"));
     setWindowTitle(caption);
-    setStyleSheet(kScreenStyle);
+    const int scale = gui::windowScale(this);
+    setStyleSheet(gui::scaledStyle(kScreenStyle, scale));
 
     auto opened = PelkitLibrary::open(options_.libraryFolders.empty() ? PelkitLibrary::defaultFolders()
                                                                       : options_.libraryFolders);
@@ -213,12 +221,16 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     connect(session_.get(), &BattleSession::menuChanged, this, &BattleScreen::updateMenu);
     connect(session_.get(), &BattleSession::inputOpened, this, [this] {
         updateMenu();
-        if (canvas_->underMouse()) canvas_->hoverAt(BattleCanvas::framePoint(canvas_->mapFromGlobal(QCursor::pos())));
+        if (canvas_->underMouse()) canvas_->hoverAt(BattleCanvas::framePoint(canvas_->mapFromGlobal(QCursor::pos()), canvas_->scale()));
     });
     connect(session_.get(), &BattleSession::turnFinished, this, &BattleScreen::updateMenu);
     updateMenu();
     updateLabels();
     canvas_->setFocus();
+    // Built at ×1, shown at the scale of the screen it opens on, in its middle.
+    gui::scaleForm(this, scale);
+    adjustSize();
+    gui::centreOnScreen(this);
 }
 
 BattleScreen::~BattleScreen() {

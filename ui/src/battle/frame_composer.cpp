@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
@@ -46,6 +47,18 @@ QImage outlineOf(const QImage& effects) {
         }
     }
     return out;
+}
+
+// Every pixel of `from` as a square of `pixels` x `pixels` in `to`, which is that much larger.
+void enlargeByWholePixels(const QImage& from, QImage& to, int pixels) {
+    const int width = from.width();
+    for (int y = 0; y < from.height(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(from.constScanLine(y));
+        auto* first = reinterpret_cast<QRgb*>(to.scanLine(y * pixels));
+        for (int x = 0; x < width; ++x) std::fill_n(first + x * pixels, pixels, source[x]);
+        for (int copy = 1; copy < pixels; ++copy)
+            std::memcpy(to.scanLine(y * pixels + copy), first, static_cast<size_t>(width * pixels) * sizeof(QRgb));
+    }
 }
 
 // The ground drawn where a stage has no picture.
@@ -296,10 +309,24 @@ const QImage& FrameComposer::compose(const DisplayModel& model, int64_t now, Fra
     drawBubbles(model, now);
     api.draw(&screenSurface_, 0, 0, kFrameWidth, kFrameHeight, work_.get(), 0, 0);
 
-    QPainter painter(&screen_);
+    QImage& target = pixelScale_ > 1 ? enlarged_ : screen_;
+    if (pixelScale_ > 1) enlargeByWholePixels(screen_, enlarged_, pixelScale_);
+    QPainter painter(&target);
     writeTexts(painter, model, now);
     if (model.result.shown) writeResult(painter, model);
-    return screen_;
+    return target;
+}
+
+void FrameComposer::setPixelScale(int pixels) {
+    pixels = std::clamp(pixels, 1, 12);
+    if (pixels == pixelScale_) return;
+    pixelScale_ = pixels;
+    texts_.clear();
+    enlarged_ = QImage();
+    if (pixels > 1) {
+        enlarged_ = QImage(screen_.size() * pixels, QImage::Format_RGB32);
+        enlarged_.setDevicePixelRatio(pixels);
+    }
 }
 
 }  // namespace vex::ui

@@ -48,7 +48,8 @@ void FrameComposer::drawBubbles(const DisplayModel& model, int64_t now) {
     }
 }
 
-const QImage& FrameComposer::text(const QString& content, int pixelSize, uint32_t colour, int style) const {
+const FrameComposer::TextPicture& FrameComposer::text(const QString& content, int pixelSize, uint32_t colour,
+                                                      int style) const {
     const TextKey key{content, pixelSize, colour, style};
     auto found = texts_.constFind(key);
     if (found != texts_.constEnd()) return *found;
@@ -60,8 +61,10 @@ const QImage& FrameComposer::text(const QString& content, int pixelSize, uint32_
     font.setItalic((style & kBoldItalic) != 0);
     const QFontMetrics metrics(font);
     const int margin = 2;
-    QImage image(metrics.horizontalAdvance(content) + 2 * margin + 2, metrics.height() + 2 * margin,
-                 QImage::Format_ARGB32_Premultiplied);
+    const QSize size(metrics.horizontalAdvance(content) + 2 * margin + 2, metrics.height() + 2 * margin);
+    // Painted in pixels of the frame on a picture with the pixel scale's resolution.
+    QImage image(size * pixelScale_, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelScale_);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -82,7 +85,7 @@ const QImage& FrameComposer::text(const QString& content, int pixelSize, uint32_
         p.drawText(origin, content);
     }
     p.end();
-    return *texts_.insert(key, image);
+    return *texts_.insert(key, TextPicture{image, size.width(), size.height()});
 }
 
 int FrameComposer::textWidth(const QString& content, int pixelSize, int style) const {
@@ -103,15 +106,15 @@ void FrameComposer::writeCommandTexts(QPainter& painter, const DisplayModel& mod
             if (left >= kFrameWidth) continue;
             const SlotFacts& s = v.facts.rows[static_cast<size_t>(row)];
             const uint32_t colour = chosen ? 0x707080 : s.usable ? 0xFFFFFF : 0x8C8C9A;
-            const QImage& t = text(qtText(s.name), 14, colour, kBold);
+            const TextPicture& t = text(qtText(s.name), 14, colour, kBold);
             painter.drawImage(left + 25 - 2, rowTop(row) + (kRowHeight - t.height()) / 2, t);
             if (model.commands.twoPlayers) {
-                const QImage& k = text(QString(QChar(kKeys[side][row])), 12, chosen ? 0x707080 : 0xFFE070, kBold | kOutlined);
+                const TextPicture& k = text(QString(QChar(kKeys[side][row])), 12, chosen ? 0x707080 : 0xFFE070, kBold | kOutlined);
                 painter.drawImage(left - 14, rowTop(row) + (kRowHeight - k.height()) / 2, k);
             }
         }
         if (chosen) {
-            const QImage& t = text(QStringLiteral("選択済み"), 14, 0xFFE070, kBold | kOutlined);
+            const TextPicture& t = text(QStringLiteral("選択済み"), 14, 0xFFE070, kBold | kOutlined);
             painter.drawImage(listLeft(side, true) + 30, rowTop(0) - t.height() - 1, t);
         }
     }
@@ -133,13 +136,13 @@ void FrameComposer::writeStatusTexts(QPainter& painter, const DisplayModel& mode
         const SideView& v = model.side[static_cast<size_t>(side)];
         if (!v.facts.present) continue;
         const auto px = [](int size) { return std::max(6, size * 4 / 3); };
-        const QImage& name = text(qtText(v.facts.name), px(w.name.size), w.name.colour, kOutlined);
+        const TextPicture& name = text(qtText(v.facts.name), px(w.name.size), w.name.colour, kOutlined);
         painter.drawImage(w.window.x + w.name.at.x - (name.width() - 6) / 2 - 2, w.window.y + w.name.at.y - 2, name);
-        const QImage& hp = text(QString::number(model.shown(side, Gauge::Hp, now)), px(w.hp.size), w.hp.colour,
+        const TextPicture& hp = text(QString::number(model.shown(side, Gauge::Hp, now)), px(w.hp.size), w.hp.colour,
                                 kBold | kOutlined);
         painter.drawImage(w.window.x + w.hp.at.x - (hp.width() - 6) - 2, w.window.y + w.hp.at.y - 2, hp);
         const bool spStopped = v.facts.statusTurns[kStatusSpStop] != 0;
-        const QImage& sp = text(QString::number(model.shown(side, Gauge::Sp, now)), px(w.sp.size),
+        const TextPicture& sp = text(QString::number(model.shown(side, Gauge::Sp, now)), px(w.sp.size),
                                 spStopped ? 0xFF4848 : w.sp.colour, kBold | kOutlined);
         painter.drawImage(w.window.x + w.sp.at.x - (sp.width() - 6) - 2, w.window.y + w.sp.at.y - 2, sp);
     }
@@ -168,7 +171,7 @@ void FrameComposer::writeAnnouncement(QPainter& painter, const DisplayModel& mod
     painter.fillRect(plate, g);
     painter.fillRect(QRect(plate.left(), plate.top(), 4, plate.height()), accent);
     painter.fillRect(QRect(plate.left(), plate.bottom(), plate.width(), 1), accent);
-    const QImage& t = text(qtText(announcing->announcement.text), 15, 0xFFFFFF, kBold | kOutlined);
+    const TextPicture& t = text(qtText(announcing->announcement.text), 15, 0xFFFFFF, kBold | kOutlined);
     painter.drawImage(plate.center().x() - t.width() / 2 + 2, plate.top() + (plate.height() - t.height()) / 2, t);
 }
 
@@ -184,7 +187,7 @@ void FrameComposer::writeSpeech(QPainter& painter, const DisplayModel& model, in
         const int y = bubbleTop(side, p, v.speech.kind);
         int size = 14;
         while (size > 9 && textWidth(said, size, kBold) > kBubbleWidth - 24) --size;
-        const QImage& t = text(said, size, 0x141420, kBold);
+        const TextPicture& t = text(said, size, 0x141420, kBold);
         painter.drawImage(x + (kBubbleWidth - t.width()) / 2, y + (40 - t.height()) / 2 + 2, t);
     }
 }
@@ -200,7 +203,7 @@ void FrameComposer::writeCaptions(QPainter& painter, const DisplayModel& model, 
             if (age < 0 || age >= c.duration) continue;
             const double t = static_cast<double>(age) / c.duration;
             const int size = c.kind == TextKind::HpNumber ? 20 : c.kind == TextKind::SpNumber ? 16 : 15;
-            const QImage& img = text(qtText(c.text), size, rgbOf(c.colour), kBold | kOutlined);
+            const TextPicture& img = text(qtText(c.text), size, rgbOf(c.colour), kBold | kOutlined);
             const int x = kCentreX[side] + v.motionDx - img.width() / 2;
             const int y = std::max(0, baseTop - 10 - img.height() + 18 * c.lane - static_cast<int>(30 * t));
             painter.setOpacity(t < 0.65 ? 1.0 : std::max(0.0, (1.0 - t) / 0.35));
@@ -215,14 +218,14 @@ void FrameComposer::writeOverlays(QPainter& painter, const DisplayModel& model, 
     if (model.banner.showingAt(now)) {
         const double age = static_cast<double>(now - model.banner.start);
         const double t = model.banner.duration > 0 ? age / model.banner.duration : 0;
-        const QImage& img = text(qtText(model.banner.text), 30, 0xFFD84A, kBoldItalic | kOutlined);
+        const TextPicture& img = text(qtText(model.banner.text), 30, 0xFFD84A, kBoldItalic | kOutlined);
         const int slide = t < 0.15 ? static_cast<int>((0.15 - t) / 0.15 * 60) : 0;
         painter.setOpacity(t < 0.8 ? 1.0 : std::max(0.0, (1.0 - t) / 0.2));
         painter.drawImage((kFrameWidth - img.width()) / 2 - slide, 96, img);
         painter.setOpacity(1.0);
     }
     if (model.timeUp) {
-        const QImage& img = text(QStringLiteral("TIMEUP!"), 40, 0xFF5A3C, kBoldItalic | kOutlined);
+        const TextPicture& img = text(QStringLiteral("TIMEUP!"), 40, 0xFF5A3C, kBoldItalic | kOutlined);
         painter.drawImage((kFrameWidth - img.width()) / 2, 94, img);
     }
     if (model.message.showingAt(now)) {
@@ -234,7 +237,7 @@ void FrameComposer::writeOverlays(QPainter& painter, const DisplayModel& model, 
         painter.fillRect(QRect(plate.left(), plate.top(), plate.width(), 2), QColor(255, 200, 80));
         painter.fillRect(QRect(plate.left(), plate.bottom() - 1, plate.width(), 2), QColor(255, 200, 80));
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QImage& img = text(lines[i], 16, 0xFFF0C8, kBold | kOutlined);
+            const TextPicture& img = text(lines[i], 16, 0xFFF0C8, kBold | kOutlined);
             painter.drawImage((kFrameWidth - img.width()) / 2, plate.top() + 8 + lineHeight * static_cast<int>(i), img);
         }
     }
@@ -248,13 +251,13 @@ void FrameComposer::writeResult(QPainter& painter, const DisplayModel& model) {
     const ResultView& r = model.result;
     const int k = std::clamp(r.frame, 1, 6);
     // The name in 28 points, the label in 36, each with its shadow.
-    const QImage& nameShadow = text(qtText(r.name), 37, 0x141414, kBoldItalic);
-    const QImage& name = text(qtText(r.name), 37, r.colour, kBoldItalic | kOutlined);
+    const TextPicture& nameShadow = text(qtText(r.name), 37, 0x141414, kBoldItalic);
+    const TextPicture& name = text(qtText(r.name), 37, r.colour, kBoldItalic | kOutlined);
     const SlideFrame nameAt = nameSlideFrame(k, name.width() - 6);
     painter.drawImage(nameAt.shadowX - 2, 63 - 2, nameShadow);
     painter.drawImage(nameAt.textX - 2, 60 - 2, name);
-    const QImage& labelShadow = text(qtText(r.label), 48, 0x141414, kBoldItalic);
-    const QImage& label = text(qtText(r.label), 48, r.colour, kBoldItalic | kOutlined);
+    const TextPicture& labelShadow = text(qtText(r.label), 48, 0x141414, kBoldItalic);
+    const TextPicture& label = text(qtText(r.label), 48, r.colour, kBoldItalic | kOutlined);
     const SlideFrame labelAt = nameSlideFrame(k, label.width() - 6);
     painter.drawImage(labelAt.shadowX - 2, 123 - 2, labelShadow);
     painter.drawImage(labelAt.textX - 2, 120 - 2, label);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "vexmora/ui/scale_choice_box.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/editor/plain_text.h"
 
@@ -60,6 +61,11 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     grid->addWidget(speedBox, 2, 0, 1, 2);
     helpTexts_[speedBox] = {QStringLiteral("ゲームスピードを設定します"), {}};
     speedBox->installEventFilter(this);
+
+    QGroupBox* scaleBox = makeScaleChoiceBox(scaleChoice());
+    grid->addWidget(scaleBox, 3, 0, 1, 2);
+    helpTexts_[scaleBox] = {QString::fromUtf8(kScaleChoiceHelp1), QString::fromUtf8(kScaleChoiceHelp2)};
+    scaleBox->installEventFilter(this);
 
     auto* reportServer = new QPushButton(QStringLiteral("設定する"));
     reportServer->setObjectName(QStringLiteral("reportServer"));
@@ -161,6 +167,9 @@ void OptionsDialog::setUpReportServer() {
 void OptionsDialog::saveAndClose() {
     if (Status saved = saveSystemOptions(programFolder_, options_); !saved)
         showPlainMessage(this, QMessageBox::Critical, qtText(saved.error().title), qtText(saved.error().message));
+    // The window size beside them, in a file of its own.
+    else if (Status kept = saveScaleChoice(programFolder_, scaleChoice()); !kept)
+        showPlainMessage(this, QMessageBox::Critical, qtText(kept.error().title), qtText(kept.error().message));
     accept();
 }
 

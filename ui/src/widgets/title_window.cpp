@@ -16,6 +16,7 @@
 #include <system_error>
 
 #include "vexmora/data/paths.h"
+#include "vexmora/gui/window_scale.h"
 #include "vexmora/ui/battle_modes.h"
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound_table.h"
@@ -50,10 +51,10 @@ const MenuPlace& placeOf(int entry) {
 }
 
 // Where a button waits before it slides in: beyond its side of the window, staggered by row.
-QPoint slideStart(const MenuPlace& place, QPoint home) {
+QPoint slideStart(const MenuPlace& place, QPoint home, int scale) {
     const int offset = 40 * place.row;
-    return place.column == 0 ? QPoint(-kButtonSize.width() - offset, home.y())
-                             : QPoint(kWindowSize.width() + offset, home.y());
+    return place.column == 0 ? QPoint((-kButtonSize.width() - offset) * scale, home.y())
+                             : QPoint((kWindowSize.width() + offset) * scale, home.y());
 }
 
 struct MenuText {
@@ -72,13 +73,14 @@ const std::array<MenuText, kMenuEntryCount> kMenuTexts = {{
     {"勝ち抜き戦", "DATAフォルダ内のモンスターとランダムで対戦します"},
 }};
 
+// Lengths in calc() grow with the scale (gui::scaledStyle).
 const char* const kMenuStyle = R"(
 QPushButton {
     color: #f6f0dc;
     background: rgba(14, 20, 44, 205);
-    border: 1px solid rgba(228, 196, 112, 190);
-    border-radius: 5px;
-    font-size: 11pt;
+    border: calc(1px) solid rgba(228, 196, 112, 190);
+    border-radius: calc(5px);
+    font-size: calc(11pt);
 }
 QPushButton:hover { background: rgba(58, 68, 124, 225); border-color: rgba(255, 224, 140, 240); }
 QPushButton:pressed { background: rgba(90, 80, 40, 230); }
@@ -110,45 +112,56 @@ TitleWindow::TitleWindow(TitleScreens screens, QWidget* parent)
     : QWidget(parent), screens_(std::move(screens)), playEffect_(vex::ui::playEffect) {
     setObjectName(QStringLiteral("START"));
     setWindowTitle(QStringLiteral("vexmora"));
-    setFixedSize(kWindowSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     picture_ = loadTitlePicture();
 
     version_ = new QLabel(versionText(), this);
     version_->setObjectName(QStringLiteral("version"));
-    version_->setStyleSheet(QStringLiteral("color: #f6f0dc; font-size: 10pt;"));
-    version_->adjustSize();
-    version_->move(kWindowSize.width() - version_->width() - 14, kWindowSize.height() - version_->height() - 10);
-    auto* shadow = new QGraphicsDropShadowEffect(version_);
-    shadow->setBlurRadius(6);
-    shadow->setOffset(1, 1);
-    shadow->setColor(QColor(0, 0, 0, 220));
-    version_->setGraphicsEffect(shadow);
+    versionShadow_ = new QGraphicsDropShadowEffect(version_);
+    versionShadow_->setColor(QColor(0, 0, 0, 220));
+    version_->setGraphicsEffect(versionShadow_);
 
     for (int entry = 0; entry < kMenuEntryCount; ++entry) {
         auto* button = new QPushButton(QString::fromUtf8(kMenuTexts[static_cast<size_t>(entry)].caption), this);
         button->setObjectName(QStringLiteral("MENU_%1").arg(entry));
         button->setToolTip(QString::fromUtf8(kMenuTexts[static_cast<size_t>(entry)].toolTip));
-        button->setStyleSheet(QString::fromUtf8(kMenuStyle));
         button->setCursor(Qt::PointingHandCursor);
         button->setFocusPolicy(Qt::NoFocus);
-        button->resize(kButtonSize);
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, entry] { chooseEntry(entry); });
         menu_[static_cast<size_t>(entry)] = button;
     }
     setMenuEnabled(true);
+    applyScale(gui::windowScale(this));
+    gui::centreOnScreen(this);
 
     QAction* help = makeHelpAction(this);
     help->setShortcut(QKeySequence::HelpContents);
     addAction(help);
 }
 
+void TitleWindow::applyScale(int scale) {
+    scale_ = scale;
+    setFixedSize(kWindowSize * scale);
+    const QString style = gui::scaledStyle(kMenuStyle, scale);
+    for (int entry = 0; entry < kMenuEntryCount; ++entry) {
+        menuButton(entry)->setStyleSheet(style);
+        menuButton(entry)->resize(kButtonSize * scale);
+        if (menuShown_ && !busy_) menuButton(entry)->move(menuButtonHome(entry));
+    }
+    version_->setStyleSheet(gui::scaledStyle("color: #f6f0dc; font-size: calc(10pt);", scale));
+    version_->adjustSize();
+    version_->move(width() - version_->width() - 14 * scale, height() - version_->height() - 10 * scale);
+    versionShadow_->setBlurRadius(6 * scale);
+    versionShadow_->setOffset(scale, scale);
+    update();
+}
+
 QPoint TitleWindow::menuButtonHome(int entry) const {
     const MenuPlace& place = placeOf(entry);
     const int gap = 20;
     const int left = (kWindowSize.width() - 2 * kButtonSize.width() - gap) / 2;
-    return {left + place.column * (kButtonSize.width() + gap), 290 + place.row * (kButtonSize.height() + 6)};
+    return QPoint(left + place.column * (kButtonSize.width() + gap), 290 + place.row * (kButtonSize.height() + 6)) * scale_;
 }
 
 void TitleWindow::mousePressEvent(QMouseEvent* event) {
@@ -161,7 +174,7 @@ void TitleWindow::showMenu() {
     menuShown_ = true;
     for (const MenuPlace& place : kMenuPlaces) {
         QPushButton* button = menuButton(place.entry);
-        button->move(slideStart(place, menuButtonHome(place.entry)));
+        button->move(slideStart(place, menuButtonHome(place.entry), scale_));
         button->show();
     }
     slideStep(1);
@@ -172,7 +185,7 @@ void TitleWindow::slideStep(int step) {
     const double eased = 1.0 - std::pow(1.0 - t, 3.0);
     for (const MenuPlace& place : kMenuPlaces) {
         const QPoint home = menuButtonHome(place.entry);
-        const QPoint start = slideStart(place, home);
+        const QPoint start = slideStart(place, home, scale_);
         const int x = step >= kSlideSteps ? home.x() : start.x() + static_cast<int>(std::lround((home.x() - start.x()) * eased));
         menuButton(place.entry)->move(x, home.y());
     }
@@ -243,6 +256,11 @@ void TitleWindow::act(int entry) {
     case kMenuOptions: {
         OptionsDialog dialog(systemOptions(), programFolder(), screens_.options, this);
         dialog.exec();
+        // A new window size shows at once on the title.
+        if (const int scale = gui::windowScale(this); scale != scale_) {
+            applyScale(scale);
+            gui::centreOnScreen(this);
+        }
         break;
     }
     case kMenuExit:
@@ -268,9 +286,12 @@ void TitleWindow::returnToTitle() {
 void TitleWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Painted in the title's own 640 x 480: its picture enlarged by whole pixels, the drawn
+    // title at the larger size.
+    painter.scale(scale_, scale_);
+    const QRect area(QPoint(0, 0), kWindowSize);
     if (!picture_.isNull())
-        painter.drawPixmap(rect(), picture_);
+        painter.drawPixmap(area, picture_);
     else
         paintDrawnTitle(painter);
     if (!painted_) {
@@ -282,7 +303,7 @@ void TitleWindow::paintEvent(QPaintEvent*) {
 // The title as drawn when the program folder has no title picture: a night sky over a dark
 // horizon, the game's name in gold.
 void TitleWindow::paintDrawnTitle(QPainter& painter) {
-    const QRectF area = rect();
+    const QRectF area(QPoint(0, 0), kWindowSize);
     QLinearGradient sky(area.topLeft(), area.bottomLeft());
     sky.setColorAt(0.0, QColor(6, 8, 24));
     sky.setColorAt(0.55, QColor(22, 30, 66));

@@ -1,5 +1,5 @@
 // vexmora_screenshots OUT_FOLDER [SCENE...]: the documentation's pictures, from the program folder
-// given by --home DIR or $VEXMORA_HOME. SCENE is one of title battle editor scenario report net;
+// given by --home DIR or $VEXMORA_HOME. SCENE is one of title battle editor scenario report net large;
 // all of them without one.
 
 #include <QApplication>
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         args.remove(at, 2);
     }
     if (args.size() < 2) {
-        std::fputs("usage: vexmora_screenshots OUT_FOLDER [--home DIR] [title|battle|editor|scenario|report|net ...]\n",
+        std::fputs("usage: vexmora_screenshots OUT_FOLDER [--home DIR] [title|battle|editor|scenario|report|net|large ...]\n",
                    stderr);
         return 2;
     }
@@ -72,11 +72,13 @@ int main(int argc, char** argv) {
         {QStringLiteral("title"), shots::titleScenes},       {QStringLiteral("battle"), shots::battleScenes},
         {QStringLiteral("editor"), shots::editorScenes},     {QStringLiteral("scenario"), shots::scenarioScenes},
         {QStringLiteral("report"), shots::reportScenes},     {QStringLiteral("net"), shots::networkScenes},
+        {QStringLiteral("large"), shots::largeScenes},
     };
     const QStringList chosen = args.size() > 2 ? args.mid(2)
                                                : QStringList{QStringLiteral("title"), QStringLiteral("battle"),
                                                              QStringLiteral("editor"), QStringLiteral("scenario"),
-                                                             QStringLiteral("report"), QStringLiteral("net")};
+                                                             QStringLiteral("report"), QStringLiteral("net"),
+                                                             QStringLiteral("large")};
     for (const QString& name : chosen) {
         const auto scene = scenes.find(name);
         if (scene == scenes.end()) {

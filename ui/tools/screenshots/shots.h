@@ -13,6 +13,10 @@
 
 class QWidget;
 
+namespace vex::ui {
+struct TitleScreens;
+}
+
 namespace vex::shots {
 
 struct Shots {
@@ -30,6 +34,9 @@ struct Shots {
 // A monster file of the default content.
 fs::path sampleMonster(const char* name);
 
+// What the game hands its title, every entry enabled.
+ui::TitleScreens titleScreens(Shots& s);
+
 // The scenes, in the order they run.
 void titleScenes(Shots& s);
 void battleScenes(Shots& s);
@@ -37,5 +44,6 @@ void editorScenes(Shots& s);
 void scenarioScenes(Shots& s);
 void reportScenes(Shots& s);
 void networkScenes(Shots& s);
+void largeScenes(Shots& s);  // the title and a battle at ×2
 
 }  // namespace vex::shots

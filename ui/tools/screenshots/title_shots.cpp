@@ -11,7 +11,7 @@
 
 namespace vex::shots {
 
-void titleScenes(Shots& s) {
+ui::TitleScreens titleScreens(Shots& s) {
     // Every screen the game hands the title, so every entry is enabled as in the game.
     ui::TitleScreens screens;
     screens.openBattleScreen = [](int, const QString&) {};
@@ -20,6 +20,11 @@ void titleScenes(Shots& s) {
     screens.editMenu = ui::gameEditMenuEntries(s.dialogs, ui::gameEditorHooks(s.dialogs));
     screens.options.convertOldData = [](QWidget*) {};
     screens.options.makeReportServer = [](QWidget*) {};
+    return screens;
+}
+
+void titleScenes(Shots& s) {
+    const ui::TitleScreens screens = titleScreens(s);
     {
         ui::TitleWindow title(screens);
         title.show();

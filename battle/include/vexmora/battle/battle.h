@@ -30,7 +30,9 @@
 #include "vexmora/battle/battle_stats.h"
 #include "vexmora/battle/battle_view.h"
 #include "vexmora/battle/fixed_point.h"
+#include "vexmora/battle/hit_explanation.h"
 #include "vexmora/battle/technique_ids.h"
+#include "vexmora/battle/techniques.h"
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/rng.h"
 #include "vexmora/data/technique_catalogue.h"
@@ -127,8 +129,38 @@ public:
         // A float times 10000 is exact in a double, so this is the nearest 1/10000, ties to even.
         Fix4 value = Fix4::fromUnits(static_cast<int64_t>(roundHalfEven(r * 10000.0)));
         if (state_.drawCounter < INT16_MAX) ++state_.drawCounter;
+        if (hitListener_ != nullptr) hitListener_->drawMade(value, drawScope_);
         return value;
     }
+
+    // --- Why a hit came out as it did (hit_explanation.h) --------------------------------
+    // The listener receives every hit's record when it is done, and every draw. nullptr: none.
+    // Records are kept only while a listener listens (a simulation spends nothing on them), so
+    // set it between turns, not in the middle of an action.
+    void setHitListener(HitListener* listener) { hitListener_ = listener; }
+    // The last record that was done while a listener listened (a default record before).
+    const HitExplanation& lastHit() const { return lastHit_; }
+    // The rules that use a draw say how, through these: each returns what the rule makes of
+    // the draw and notes it in the open record and for the listener. `decides` is false
+    // when the other conditions of the rule do not hold, so that the draw changes nothing.
+    bool decideAbove(Fix4 r, DrawPurpose purpose, Fix4 threshold, bool decides = true);  // r > threshold
+    bool decideBelow(Fix4 r, DrawPurpose purpose, double threshold, bool decides = true);  // r < threshold
+    int64_t takeFloor(Fix4 r, DrawPurpose purpose, Fix4 scale, Fix4 offset, bool decides = true);  // Int(scale·r + offset)
+    int64_t takeRound(Fix4 r, DrawPurpose purpose, Fix4 scale, Fix4 offset, bool decides = true);  // CInt(scale·r + offset)
+    // While one lives, draws that no rule notes are reported with its purpose.
+    class DrawScope {
+    public:
+        DrawScope(Battle& battle, DrawPurpose purpose) : battle_(battle), saved_(battle.drawScope_) {
+            battle.drawScope_ = purpose;
+        }
+        ~DrawScope() { battle_.drawScope_ = saved_; }
+        DrawScope(const DrawScope&) = delete;
+        DrawScope& operator=(const DrawScope&) = delete;
+
+    private:
+        Battle& battle_;
+        DrawPurpose saved_;
+    };
 
     // --- Action resolution --------------------------------------------------------------
     void executeAction(int attacker);
@@ -154,7 +186,12 @@ public:
         if (id < 0 || id > TechniqueCatalogue::kMaxId) return false;
         return heldTechniques(side).held.test(static_cast<size_t>(id));
     }
-    void applyStatus(int side, int status, int turns);
+    // Whether the status was put on (immunity and resistance block it).
+    bool applyStatus(int side, int status, int turns);
+    // A status that follows a landed hit: draw r; with r > threshold, the hit landed and the
+    // defender without 状態防御, the status goes on the defender for turns() turns. Kept as a
+    // Status record after the attacker's hit. Whether it went on.
+    bool statusAfterHit(int attacker, int status, Fix4 threshold, bool landed, TurnsRule turns);
     void endOfTurnStatusPass();
     // q > 0 loses HP, q < 0 gains it.
     void changeHp(int side, int q);
@@ -215,6 +252,8 @@ public:
     // The attacker surfaces from underground / comes down from a jump before it strikes.
     void surface(int side);
     void comeDown(int side);
+    // The ラッキー draws at the start of the actions, fighter by fighter.
+    void drawLucky();
     // ﾌｨﾆｯｼｭ after a landed pursuit hit.
     void finishingTechnique(int attacker);
     // The turns of the poison of 毒撃: 4 + Int(3·r), 5 more with ヴェノム on either side.
@@ -230,7 +269,6 @@ private:
     void orderOfAction();
     void limiterStarts();
     void limiterEnds();
-    void drawLucky();
     bool knockOutCheck();
     void endBattle(int winner, EndReason reason);
     void endOfTurn();
@@ -254,6 +292,22 @@ private:
         double value = 0;
     };
     double memoPower(PowerMemo& memo, int base, double exponent);
+    int16_t baseDamageOf(int striker, int target, int power, bool drawDecides);
+
+    // The records of the hits being resolved: a follow-up hit opens its own above the one it
+    // follows (hit_record.cpp).
+    HitExplanation* openHit();
+    HitExplanation& beginHit(HitKind kind, int attacker, int power);
+    void endHit();
+    void noteDraw(const DrawNote& note);
+    static constexpr int kHitDepth = 4;
+    std::array<HitExplanation, kHitDepth> hits_{};
+    int hitDepth_ = 0;
+    uint32_t hitCount_ = 0;
+    std::array<uint32_t, 2> lastStrike_{};  // the sequence of each side's last Strike record
+    HitExplanation lastHit_{};
+    HitListener* hitListener_ = nullptr;
+    DrawPurpose drawScope_ = DrawPurpose::Unnoted;
     std::array<PowerMemo, 2> attackPower_{};
     std::array<PowerMemo, 2> defencePower_{};
     // Which ids each fighter's slots hold, rebuilt whenever the slots differ from the last

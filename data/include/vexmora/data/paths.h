@@ -13,8 +13,9 @@ namespace vex {
 
 namespace fs = std::filesystem;
 
-// The folder all game data lives below: --home DIR, else $VEXMORA_HOME, else the
-// executable's folder. `argv0` is used only when /proc/self/exe cannot be read.
+// The folder all game data lives below: --home DIR, else $VEXMORA_HOME, else the game's own
+// folder or the player's (program_folder.h, which also says what went wrong on the way).
+// `argv0` is used only when /proc/self/exe cannot be read.
 fs::path chooseProgramFolder(std::string_view homeArgument, const char* argv0);
 void setProgramFolder(const fs::path& folder);
 const fs::path& programFolder();

@@ -164,6 +164,7 @@ private:
     std::array<QCheckBox*, 2> mirror_{};
     QLabel* preview_ = nullptr;
     QImage previewImage_;
+    int scale_ = 1;  // ×1 to ×3: the form and its preview
     QCheckBox* debug_ = nullptr;
     QWidget* debugPanel_ = nullptr;
     std::array<QLineEdit*, 20> debugExtra_{};

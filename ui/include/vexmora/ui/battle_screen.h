@@ -7,11 +7,13 @@
 // (error() says why) and must not be shown.
 
 #include <QMainWindow>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
 
 #include "vexmora/data/dialogs.h"
+#include "vexmora/ui/battle_geometry.h"
 #include "vexmora/ui/battle_session.h"
 #include "vexmora/ui/frame_composer.h"
 
@@ -26,21 +28,26 @@ class NetworkPolicy;
 
 namespace vex::ui {
 
-inline constexpr int kScreenScale = 2;  // the 384 x 248 frame is shown twice its size
+inline constexpr int kScreenScale = 2;  // the 384 x 248 frame is shown twice its size at ×1
 
 class BattleCanvas : public QWidget {
     Q_OBJECT
 public:
     BattleCanvas(FrameComposer& composer, BattleSession& session, QWidget* parent = nullptr);
-    // A point of the widget on the frame.
-    // (QPoint's own division rounds; a frame pixel covers kScreenScale widget pixels.)
-    static QPoint framePoint(QPoint widgetPoint) {
-        auto down = [](int v) { return v >= 0 ? v / kScreenScale : -((-v + kScreenScale - 1) / kScreenScale); };
+    // A point of the widget on the frame, for a canvas shown at a scale (×1 to ×3).
+    // (QPoint's own division rounds; a frame pixel covers kScreenScale × scale widget pixels.)
+    static QPoint framePoint(QPoint widgetPoint, int scale = 1) {
+        const int n = kScreenScale * scale;
+        auto down = [n](int v) { return v >= 0 ? v / n : -((-v + n - 1) / n); };
         return QPoint(down(widgetPoint.x()), down(widgetPoint.y()));
     }
-    static QPoint widgetPoint(QPoint framePoint) {
-        return framePoint * kScreenScale + QPoint(kScreenScale / 2, kScreenScale / 2);
+    static QPoint widgetPoint(QPoint framePoint, int scale = 1) {
+        const int n = kScreenScale * scale;
+        return framePoint * n + QPoint(n / 2, n / 2);
     }
+    // The scale this canvas is shown at: its width over the frame's at ×1 (gui::scaleForm
+    // enlarges it with its window).
+    int scale() const { return std::max(1, width() / (kFrameWidth * kScreenScale)); }
     void refresh();
     // Shows the help of the row under the mouse, as moving the mouse there would.
     void hoverAt(QPoint framePoint);

@@ -14,6 +14,8 @@
 //   7. the status windows (their shading subtracted first), status icons, ability markers,
 //      emotion gauges, command row strips and speech bubbles are drawn in;
 //   8. the work buffer is copied to the screen surface, and the texts are written on it.
+// Shown larger (setPixelScale), the composed pixels are enlarged by whole pixels first and the
+// texts written over them at the larger size, so they stay sharp.
 // The result frame (mode 2) starts from the spare buffer instead of steps 1-5, so the result
 // stands over the last frame of the battle.
 
@@ -78,9 +80,15 @@ public:
     int monsterHeight(int side) const { return monster_[static_cast<size_t>(side)].sprite.height; }
     const std::string& pictureRefusal(int side) const { return monster_[static_cast<size_t>(side)].picture.refusal(); }
 
-    // Composes one frame and returns the screen surface (384 x 248).
+    // How many pixels of the returned frame one pixel of the battle frame covers (1 to 12): the
+    // picture is 384 x 248 times that, with that device pixel ratio, so it is painted at
+    // 384 x 248 and its texts are written at the larger size.
+    void setPixelScale(int pixels);
+    int pixelScale() const { return pixelScale_; }
+
+    // Composes one frame and returns it.
     const QImage& compose(const DisplayModel& model, int64_t now, FrameMode mode = FrameMode::Ordinary);
-    const QImage& frame() const { return screen_; }
+    const QImage& frame() const { return pixelScale_ > 1 ? enlarged_ : screen_; }
 
     // The drawn width of each command row of a side (0 for a row that is not drawn), as the
     // clicks are tested against it.
@@ -133,9 +141,17 @@ private:
     int rowLeft(const DisplayModel& model, int side, int row) const;
     int bubbleTop(int side, const Placement& p, int kind) const;
 
-    // Pre-rendered texts with an outline, kept while they are used.
+    // Pre-rendered texts with an outline, kept while they are used: drawn at the pixel scale,
+    // measured in pixels of the battle frame.
     enum TextStyle { kPlain = 0, kOutlined = 1, kBoldItalic = 2, kBold = 4 };
-    const QImage& text(const QString& text, int pixelSize, uint32_t colour, int style) const;
+    struct TextPicture {
+        QImage image;  // its device pixel ratio is the pixel scale
+        int frameWidth = 0, frameHeight = 0;
+        int width() const { return frameWidth; }
+        int height() const { return frameHeight; }
+        operator const QImage&() const { return image; }
+    };
+    const TextPicture& text(const QString& text, int pixelSize, uint32_t colour, int style) const;
     int textWidth(const QString& text, int pixelSize, int style) const;
 
     QImage loadPicture(std::string_view dataPath);
@@ -163,7 +179,9 @@ private:
 
     QImage screen_;
     PelkitSurface screenSurface_{};
-    mutable QHash<TextKey, QImage> texts_;
+    int pixelScale_ = 1;
+    QImage enlarged_;  // screen_ enlarged by pixelScale_, its texts written on it
+    mutable QHash<TextKey, TextPicture> texts_;
 };
 
 }  // namespace vex::ui

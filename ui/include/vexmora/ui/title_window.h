@@ -15,6 +15,7 @@
 #include "vexmora/ui/edit_menu.h"
 #include "vexmora/ui/options_dialog.h"
 
+class QGraphicsDropShadowEffect;
 class QLabel;
 class QMouseEvent;
 class QPaintEvent;
@@ -60,6 +61,9 @@ public:
     QLabel* versionLabel() const { return version_; }
     // Where a menu button rests once the menu has slid in.
     QPoint menuButtonHome(int entry) const;
+    // The title at ×1, ×2 or ×3: its picture, menu and version enlarged.
+    void applyScale(int scale);
+    int scale() const { return scale_; }
 
     // Shows the title again after a screen it opened has closed.
     void returnToTitle();
@@ -87,12 +91,14 @@ private:
     TitleScreens screens_;
     std::array<QPushButton*, kMenuEntryCount> menu_{};
     QLabel* version_ = nullptr;
+    QGraphicsDropShadowEffect* versionShadow_ = nullptr;
     QPixmap picture_;
     std::function<void(int)> playEffect_;
     bool busy_ = false;
     bool menuShown_ = false;
     bool painted_ = false;
     int battleMode_ = kModeFree;
+    int scale_ = 1;
 };
 
 // "Ver " Major "." Minor Revision of the program's version, e.g. "Ver 0.10" for 0.1.0.

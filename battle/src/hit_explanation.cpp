@@ -1,0 +1,435 @@
+// A hit's record: adding to it, and the two ways it is shown — JSON and the player's line.
+
+#include "vexmora/battle/hit_explanation.h"
+
+#include <charconv>
+
+#include "vexmora/battle/battle_log.h"
+#include "vexmora/battle/fixed_point.h"
+#include "vexmora/data/monster_record.h"
+#include "vexmora/data/technique_catalogue.h"
+
+namespace vex {
+
+int64_t DrawNote::outcomeOf(Fix4 r) const {
+    switch (use) {
+    case DrawUse::Above: return r.toDouble() > threshold ? 1 : 0;
+    case DrawUse::Below: return r.toDouble() < threshold ? 1 : 0;
+    case DrawUse::Floor: return intOf(scale, r, offset);
+    case DrawUse::Round: return cintOf(scale, r, offset);
+    case DrawUse::Unknown: break;
+    }
+    return 0;
+}
+
+void HitExplanation::addHitTerm(HitTermKind kind, bool multiplies, Fix4 amount, Fix4 after) {
+    if (hitTermCount >= kMaxHitTerms) return;
+    hitTerms[hitTermCount++] = {kind, multiplies, amount, after};
+}
+
+void HitExplanation::addDamageTerm(const DamageTerm& term) {
+    if (damageTermCount >= kMaxDamageTerms) return;
+    damageTerms[damageTermCount++] = term;
+}
+
+void HitExplanation::addDraw(const DrawNote& note) {
+    if (drawCount >= kMaxDraws) {
+        drawsCut = true;
+        return;
+    }
+    draws[drawCount++] = note;
+}
+
+const DrawNote* HitExplanation::draw(DrawPurpose purpose) const {
+    for (int i = 0; i < drawCount; ++i)
+        if (draws[static_cast<size_t>(i)].purpose == purpose) return &draws[static_cast<size_t>(i)];
+    return nullptr;
+}
+
+std::string_view drawPurposeName(DrawPurpose purpose) {
+    switch (purpose) {
+    case DrawPurpose::Unnoted: return "unnoted";
+    case DrawPurpose::Lucky: return "lucky";
+    case DrawPurpose::Scope: return "scope";
+    case DrawPurpose::Hit: return "hit";
+    case DrawPurpose::Read: return "read";
+    case DrawPurpose::Ghost: return "ghost";
+    case DrawPurpose::Base: return "base";
+    case DrawPurpose::IgnoreDefence: return "ignoreDefence";
+    case DrawPurpose::Critical: return "critical";
+    case DrawPurpose::SpBlast: return "spBlast";
+    case DrawPurpose::Breakfall: return "breakfall";
+    case DrawPurpose::DefencePierce: return "defencePierce";
+    case DrawPurpose::Floor: return "floor";
+    case DrawPurpose::FlurryFloor: return "flurryFloor";
+    case DrawPurpose::IronWall: return "ironWall";
+    case DrawPurpose::IronWallPierce: return "ironWallPierce";
+    case DrawPurpose::Pierce: return "pierce";
+    case DrawPurpose::VitalGuard: return "vitalGuard";
+    case DrawPurpose::Guts: return "guts";
+    case DrawPurpose::Counter: return "counter";
+    case DrawPurpose::Reaction: return "reaction";
+    case DrawPurpose::FootSweep: return "footSweep";
+    case DrawPurpose::SpConvert: return "spConvert";
+    case DrawPurpose::StrikeBack: return "strikeBack";
+    case DrawPurpose::Pursuit: return "pursuit";
+    case DrawPurpose::Finish: return "finish";
+    case DrawPurpose::FinishChoice: return "finishChoice";
+    case DrawPurpose::CloneShare: return "cloneShare";
+    case DrawPurpose::ZombiePoison: return "zombiePoison";
+    case DrawPurpose::CloneLoss: return "cloneLoss";
+    case DrawPurpose::Status: return "status";
+    case DrawPurpose::StatusTurns: return "statusTurns";
+    case DrawPurpose::HitCount: return "hitCount";
+    case DrawPurpose::Strength: return "strength";
+    case DrawPurpose::SelfStrikeFloor: return "selfStrikeFloor";
+    case DrawPurpose::ConfusedCommand: return "confusedCommand";
+    }
+    return "unnoted";
+}
+
+std::string_view drawUseName(DrawUse use) {
+    switch (use) {
+    case DrawUse::Unknown: return "unknown";
+    case DrawUse::Above: return "above";
+    case DrawUse::Below: return "below";
+    case DrawUse::Floor: return "floor";
+    case DrawUse::Round: return "round";
+    }
+    return "unknown";
+}
+
+std::string_view hitKindName(HitKind kind) {
+    switch (kind) {
+    case HitKind::Strike: return "strike";
+    case HitKind::Check: return "check";
+    case HitKind::Counter: return "counter";
+    case HitKind::Status: return "status";
+    }
+    return "strike";
+}
+
+std::string_view hitRoleName(HitRole role) {
+    switch (role) {
+    case HitRole::Main: return "main";
+    case HitRole::StrikeBack: return "strikeBack";
+    case HitRole::Pursuit: return "pursuit";
+    case HitRole::Clone: return "clone";
+    }
+    return "main";
+}
+
+std::string_view hitDecisionName(HitDecision decision) {
+    switch (decision) {
+    case HitDecision::Draw: return "draw";
+    case HitDecision::Foresight: return "foresight";
+    case HitDecision::SureHit: return "sureHit";
+    case HitDecision::CrossCounter: return "crossCounter";
+    case HitDecision::DefenderLucky: return "defenderLucky";
+    case HitDecision::DefenderJumping: return "defenderJumping";
+    case HitDecision::Read: return "read";
+    case HitDecision::FinalAttack: return "finalAttack";
+    }
+    return "draw";
+}
+
+std::string_view hitTermName(HitTermKind kind) {
+    switch (kind) {
+    case HitTermKind::Speed: return "speed";
+    case HitTermKind::Critical: return "critical";
+    case HitTermKind::AccuracyUp: return "accuracyUp";
+    case HitTermKind::AttackerLuck: return "attackerLuck";
+    case HitTermKind::DefenderLuck: return "defenderLuck";
+    case HitTermKind::Hunter: return "hunter";
+    case HitTermKind::OneHitKill: return "oneHitKill";
+    case HitTermKind::Quick: return "quick";
+    case HitTermKind::Veteran: return "veteran";
+    case HitTermKind::DefenderVeteran: return "defenderVeteran";
+    case HitTermKind::Champion: return "champion";
+    case HitTermKind::DefenderChampion: return "defenderChampion";
+    case HitTermKind::Technique: return "technique";
+    case HitTermKind::Evade: return "evade";
+    case HitTermKind::Defend: return "defend";
+    case HitTermKind::Flying: return "flying";
+    case HitTermKind::ShootFlying: return "shootFlying";
+    case HitTermKind::Jump: return "jump";
+    case HitTermKind::Dive: return "dive";
+    case HitTermKind::Cloak: return "cloak";
+    case HitTermKind::Emotion: return "emotion";
+    case HitTermKind::Element: return "element";
+    case HitTermKind::Scope: return "scope";
+    case HitTermKind::Clamp: return "clamp";
+    case HitTermKind::Fifty: return "fifty";
+    }
+    return "speed";
+}
+
+std::string_view damageTermName(DamageTermKind kind) {
+    switch (kind) {
+    case DamageTermKind::IgnoreDefence: return "ignoreDefence";
+    case DamageTermKind::Critical: return "critical";
+    case DamageTermKind::Rush: return "rush";
+    case DamageTermKind::RushTaken: return "rushTaken";
+    case DamageTermKind::Seals: return "seals";
+    case DamageTermKind::ReadAhead: return "readAhead";
+    case DamageTermKind::Element: return "element";
+    case DamageTermKind::SpBlastCap: return "spBlastCap";
+    case DamageTermKind::Powerful: return "powerful";
+    case DamageTermKind::StatusGuard: return "statusGuard";
+    case DamageTermKind::Breakfall: return "breakfall";
+    case DamageTermKind::Defend: return "defend";
+    case DamageTermKind::DefencePierce: return "defencePierce";
+    case DamageTermKind::WallBreak: return "wallBreak";
+    case DamageTermKind::Underground: return "underground";
+    case DamageTermKind::Floor: return "floor";
+    case DamageTermKind::ShootFlying: return "shootFlying";
+    case DamageTermKind::CrossCounter: return "crossCounter";
+    case DamageTermKind::Flurry: return "flurry";
+    case DamageTermKind::FlurryFloor: return "flurryFloor";
+    case DamageTermKind::IronWall: return "ironWall";
+    case DamageTermKind::IronWallPierce: return "ironWallPierce";
+    case DamageTermKind::Pierce: return "pierce";
+    case DamageTermKind::Emotion: return "emotion";
+    case DamageTermKind::BossGuard: return "bossGuard";
+    case DamageTermKind::FinalAttack: return "finalAttack";
+    case DamageTermKind::VitalGuard: return "vitalGuard";
+    case DamageTermKind::LethalCap: return "lethalCap";
+    case DamageTermKind::Guts: return "guts";
+    case DamageTermKind::CloneShare: return "cloneShare";
+    }
+    return "critical";
+}
+
+namespace {
+
+std::string number(double value) {
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// A factor as a player reads it: at most four decimals.
+std::string factorText(double value) { return Fix4::fromDouble(value).text(); }
+
+std::string percentText(Fix4 chance) {
+    // 0.7212 -> "72.12%"
+    return Fix4::fromUnits(chance.units() * 100).text() + "%";
+}
+
+// The element as the breakdown shows it: 無 for none.
+std::string elementText(int element) {
+    const std::string_view name = elementName(element);
+    return name.empty() ? std::string("無") : std::string(name);
+}
+
+std::string techniqueTitle(int id) {
+    if (id < 0 || id > TechniqueCatalogue::kMaxId) return std::to_string(id);
+    return std::string(techniqueEntry(id).techTitle);
+}
+
+class JsonObject {
+public:
+    JsonObject& raw(std::string_view key, const std::string& value) {
+        out_ += out_.empty() ? "{" : ",";
+        out_ += jsonString(key) + ":" + value;
+        return *this;
+    }
+    JsonObject& text(std::string_view key, std::string_view value) { return raw(key, jsonString(value)); }
+    JsonObject& integer(std::string_view key, int64_t value) { return raw(key, std::to_string(value)); }
+    JsonObject& real(std::string_view key, double value) { return raw(key, number(value)); }
+    JsonObject& fix(std::string_view key, Fix4 value) { return raw(key, value.text()); }
+    JsonObject& flag(std::string_view key, bool value) { return raw(key, value ? "true" : "false"); }
+    std::string done() { return out_.empty() ? "{}" : out_ + "}"; }
+
+private:
+    std::string out_;
+};
+
+std::string drawJson(const DrawNote& d) {
+    JsonObject o;
+    o.text("purpose", drawPurposeName(d.purpose)).fix("value", d.value).text("use", drawUseName(d.use));
+    if (d.use == DrawUse::Above || d.use == DrawUse::Below) o.real("threshold", d.threshold);
+    if (d.use == DrawUse::Floor || d.use == DrawUse::Round) o.fix("scale", d.scale).fix("offset", d.offset);
+    if (d.use != DrawUse::Unknown) o.integer("outcome", d.outcome);
+    return o.flag("decides", d.decides).done();
+}
+
+template <class Item, class Each>
+std::string array(const Item* items, int count, Each&& each) {
+    std::string out = "[";
+    for (int i = 0; i < count; ++i) out += (i > 0 ? "," : "") + each(items[i]);
+    return out + "]";
+}
+
+// The player's words for a damage factor.
+std::string_view damageTermLabel(DamageTermKind kind) {
+    switch (kind) {
+    case DamageTermKind::IgnoreDefence: return "防御無視";
+    case DamageTermKind::Critical: return "クリティカル";
+    case DamageTermKind::Rush: return "突撃";
+    case DamageTermKind::RushTaken: return "突撃へ";
+    case DamageTermKind::Seals: return "封印";
+    case DamageTermKind::ReadAhead: return "先読み";
+    case DamageTermKind::Element: return "属性";
+    case DamageTermKind::SpBlastCap: return "SPﾌﾞﾗｽﾄ上限";
+    case DamageTermKind::Powerful: return "パワフル";
+    case DamageTermKind::StatusGuard: return "状態防御";
+    case DamageTermKind::Breakfall: return "受け身";
+    case DamageTermKind::Defend: return "防御";
+    case DamageTermKind::DefencePierce: return "防御貫通";
+    case DamageTermKind::WallBreak: return "壁砕き";
+    case DamageTermKind::Underground: return "地中";
+    case DamageTermKind::Floor: return "最低保証";
+    case DamageTermKind::ShootFlying: return "飛行中";
+    case DamageTermKind::CrossCounter: return "ｸﾛｽｶｳﾝﾀｰ";
+    case DamageTermKind::Flurry: return "乱れ打ち";
+    case DamageTermKind::FlurryFloor: return "最低保証";
+    case DamageTermKind::IronWall: return "鉄壁";
+    case DamageTermKind::IronWallPierce: return "鉄壁貫通";
+    case DamageTermKind::Pierce: return "貫通";
+    case DamageTermKind::Emotion: return "感情";
+    case DamageTermKind::BossGuard: return "ボス";
+    case DamageTermKind::FinalAttack: return "最大HP/7";
+    case DamageTermKind::VitalGuard: return "急所外し";
+    case DamageTermKind::LethalCap: return "残りHP";
+    case DamageTermKind::Guts: return "ガッツ";
+    case DamageTermKind::CloneShare: return "分身";
+    }
+    return "";
+}
+
+std::string_view decisionLabel(HitDecision decision) {
+    switch (decision) {
+    case HitDecision::Draw: return "";
+    case HitDecision::Foresight: return "見切り";
+    case HitDecision::SureHit: return "必中";
+    case HitDecision::CrossCounter: return "ｸﾛｽｶｳﾝﾀｰ";
+    case HitDecision::DefenderLucky: return "ラッキー";
+    case HitDecision::DefenderJumping: return "空中";
+    case HitDecision::Read: return "見切られた";
+    case HitDecision::FinalAttack: return "必中";
+    }
+    return "";
+}
+
+std::string_view roleLabel(const HitExplanation& hit) {
+    if (hit.kind == HitKind::Counter) return "ｶｳﾝﾀｰ ";
+    switch (hit.role) {
+    case HitRole::Main: return "";
+    case HitRole::StrikeBack: return "反撃 ";
+    case HitRole::Pursuit: return "追撃 ";
+    case HitRole::Clone: return "分身 ";
+    }
+    return "";
+}
+
+// "命中 72.12% (乱数 0.3412)", "MISS 命中 72.12% (乱数 0.8123)", "MISS (見切り)", "必中".
+std::string hitPart(const HitExplanation& hit) {
+    const DrawNote* draw = hit.draw(DrawPurpose::Hit);
+    std::string out = hit.landed ? "" : "MISS ";
+    if (hit.decidedBy != HitDecision::Draw) {
+        const std::string_view label = decisionLabel(hit.decidedBy);
+        return hit.landed ? std::string(label) : out + "(" + std::string(label) + ")";
+    }
+    out += "命中 " + percentText(hit.hitChance);
+    if (draw != nullptr) out += " (乱数 " + draw->value.text() + ")";
+    return out;
+}
+
+std::string damagePart(const HitExplanation& hit) {
+    std::string out;
+    if (hit.role == HitRole::Clone) {
+        out = "本体 " + std::to_string(hit.baseDamage);
+    } else {
+        out = "ATK " + std::to_string(hit.attack) + " − DEF " + std::to_string(hit.defence);
+        if (const DrawNote* base = hit.draw(DrawPurpose::Base)) out += " (乱数 " + base->value.text() + ")";
+        if (hit.gathered != 0) out += " + タメ";
+        out += " 威力 " + std::to_string(hit.power) + " → " + std::to_string(hit.baseDamage);
+    }
+    for (int i = 0; i < hit.damageTermCount; ++i) {
+        const DamageTerm& term = hit.damageTerms[static_cast<size_t>(i)];
+        const std::string label(damageTermLabel(term.kind));
+        if (term.replaces && term.kind != DamageTermKind::CloneShare) {
+            out += " → " + label + " " + std::to_string(term.after);
+            continue;
+        }
+        std::string factor = factorText(term.multiplier);
+        if (term.divisor != 1) factor = (term.multiplier != 1 ? factor : "") + "÷" + factorText(term.divisor);
+        out += " × " + label + " " + factor;
+        if (term.kind == DamageTermKind::Element)
+            out += " (" + elementText(hit.attackerElement) + "→" + elementText(hit.defenderElement) + ")";
+    }
+    return out + " = " + std::to_string(hit.damage);
+}
+
+}  // namespace
+
+std::string hitExplanationJson(const HitExplanation& hit) {
+    JsonObject o;
+    o.integer("sequence", hit.sequence).integer("turn", hit.turn).text("kind", hitKindName(hit.kind));
+    o.text("role", hitRoleName(hit.role)).integer("attacker", hit.attacker).integer("defender", hit.defender);
+    o.integer("technique", hit.technique).integer("power", hit.power).integer("level", hit.level);
+    o.integer("hitSequence", hit.hitSequence);
+    o.raw("elements", "[" + std::to_string(hit.attackerElement) + "," + std::to_string(hit.defenderElement) + "]");
+    o.real("elementFactor", hit.elementFactor);
+    if (hit.checked) {
+        JsonObject check;
+        check.integer("attackerSpeed", hit.attackerSpeed).integer("defenderSpeed", hit.defenderSpeed);
+        check.raw("terms", array(hit.hitTerms.data(), hit.hitTermCount, [](const HitTerm& t) {
+            JsonObject term;
+            term.text("term", hitTermName(t.kind)).fix(t.multiplies ? "factor" : "add", t.amount).fix("after", t.after);
+            return term.done();
+        }));
+        check.fix("chance", hit.hitChance).text("decidedBy", hitDecisionName(hit.decidedBy)).flag("landed", hit.landed);
+        check.flag("turnedBack", hit.turnedBack);
+        o.raw("hit", check.done());
+    }
+    if (hit.damaged) {
+        JsonObject damage;
+        damage.integer("attack", hit.attack).integer("defence", hit.defence);
+        damage.real("attackPower", hit.attackPower).real("defencePower", hit.defencePower);
+        damage.integer("gathered", hit.gathered).integer("base", hit.base).integer("baseDamage", hit.baseDamage);
+        damage.raw("terms", array(hit.damageTerms.data(), hit.damageTermCount, [](const DamageTerm& t) {
+            JsonObject term;
+            term.text("term", damageTermName(t.kind));
+            if (t.multiplier != 1) term.real("multiplier", t.multiplier);
+            if (t.divisor != 1) term.real("divisor", t.divisor);
+            term.flag("replaces", t.replaces).integer("before", t.before).integer("after", t.after);
+            return term.done();
+        }));
+        damage.flag("critical", hit.critical).integer("damage", hit.damage).integer("hpLoss", hit.hpLoss);
+        o.raw("damage", damage.done());
+    }
+    if (hit.kind == HitKind::Status) {
+        JsonObject status;
+        status.integer("status", hit.status).text("name", statusName(hit.status)).integer("follows", hit.follows);
+        status.integer("turns", hit.statusTurns).flag("applied", hit.statusApplied);
+        o.raw("status", status.done());
+    }
+    o.raw("draws", array(hit.draws.data(), hit.drawCount, drawJson));
+    if (hit.drawsCut) o.flag("drawsCut", true);
+    return o.done();
+}
+
+std::string hitBreakdownLine(const HitExplanation& hit) {
+    if (hit.kind == HitKind::Status) {
+        std::string out(statusName(hit.status));
+        const DrawNote* draw = hit.draw(DrawPurpose::Status);
+        if (hit.statusApplied)
+            out += " " + std::to_string(hit.statusTurns) + "ターン";
+        else if (draw != nullptr && draw->outcome != 0)
+            out += " 無効";
+        else
+            out += " なし";
+        if (draw != nullptr)
+            out += " (乱数 " + draw->value.text() + (draw->outcome != 0 ? " > " : " ≤ ") + factorText(draw->threshold) + ")";
+        return out;
+    }
+    std::string out = std::string(roleLabel(hit)) + techniqueTitle(hit.technique) + ": ";
+    if (hit.kind != HitKind::Counter) out += hitPart(hit);
+    if (hit.turnedBack) out += " → ｶｳﾝﾀｰ";
+    if (hit.damaged) out += (hit.kind == HitKind::Counter ? "" : " ") + damagePart(hit);
+    return out;
+}
+
+}  // namespace vex
