@@ -81,28 +81,31 @@ bool Battle::decideBelow(Fix4 r, DrawPurpose purpose, double threshold, bool dec
     return note.outcome != 0;
 }
 
-int64_t Battle::takeFloor(Fix4 r, DrawPurpose purpose, Fix4 scale, Fix4 offset, bool decides) {
+namespace {
+
+// A draw scaled into a whole number: scale·r + offset, cut (Int) or rounded (CInt).
+DrawNote scaledDraw(Fix4 r, DrawPurpose purpose, DrawUse use, Fix4 scale, Fix4 offset, bool decides) {
     DrawNote note;
     note.purpose = purpose;
-    note.use = DrawUse::Floor;
+    note.use = use;
     note.decides = decides;
     note.value = r;
     note.scale = scale;
     note.offset = offset;
-    note.outcome = intOf(scale, r, offset);
+    note.outcome = use == DrawUse::Floor ? intOf(scale, r, offset) : cintOf(scale, r, offset);
+    return note;
+}
+
+}  // namespace
+
+int64_t Battle::takeFloor(Fix4 r, DrawPurpose purpose, Fix4 scale, Fix4 offset, bool decides) {
+    const DrawNote note = scaledDraw(r, purpose, DrawUse::Floor, scale, offset, decides);
     noteDraw(note);
     return note.outcome;
 }
 
 int64_t Battle::takeRound(Fix4 r, DrawPurpose purpose, Fix4 scale, Fix4 offset, bool decides) {
-    DrawNote note;
-    note.purpose = purpose;
-    note.use = DrawUse::Round;
-    note.decides = decides;
-    note.value = r;
-    note.scale = scale;
-    note.offset = offset;
-    note.outcome = cintOf(scale, r, offset);
+    const DrawNote note = scaledDraw(r, purpose, DrawUse::Round, scale, offset, decides);
     noteDraw(note);
     return note.outcome;
 }
