@@ -52,17 +52,28 @@ void Battle::endHit() {
     if (hitListener_ != nullptr) hitListener_->hitResolved(lastHit_);
 }
 
+namespace {
+
+// The note of one draw: what it was for, how it was used and its value; the caller adds the
+// threshold or scale it met and the outcome.
+DrawNote drawOf(Fix4 r, DrawPurpose purpose, DrawUse use, bool decides) {
+    DrawNote note;
+    note.purpose = purpose;
+    note.use = use;
+    note.decides = decides;
+    note.value = r;
+    return note;
+}
+
+}  // namespace
+
 void Battle::noteDraw(const DrawNote& note) {
     if (HitExplanation* hit = openHit()) hit->addDraw(note);
     if (hitListener_ != nullptr) hitListener_->drawUsed(note);
 }
 
 bool Battle::decideAbove(Fix4 r, DrawPurpose purpose, Fix4 threshold, bool decides) {
-    DrawNote note;
-    note.purpose = purpose;
-    note.use = DrawUse::Above;
-    note.decides = decides;
-    note.value = r;
+    DrawNote note = drawOf(r, purpose, DrawUse::Above, decides);
     note.threshold = threshold.toDouble();
     note.outcome = r > threshold ? 1 : 0;
     noteDraw(note);
@@ -70,11 +81,7 @@ bool Battle::decideAbove(Fix4 r, DrawPurpose purpose, Fix4 threshold, bool decid
 }
 
 bool Battle::decideBelow(Fix4 r, DrawPurpose purpose, double threshold, bool decides) {
-    DrawNote note;
-    note.purpose = purpose;
-    note.use = DrawUse::Below;
-    note.decides = decides;
-    note.value = r;
+    DrawNote note = drawOf(r, purpose, DrawUse::Below, decides);
     note.threshold = threshold;
     note.outcome = r.toDouble() < threshold ? 1 : 0;
     noteDraw(note);
@@ -85,11 +92,7 @@ namespace {
 
 // A draw scaled into a whole number: scale·r + offset, cut (Int) or rounded (CInt).
 DrawNote scaledDraw(Fix4 r, DrawPurpose purpose, DrawUse use, Fix4 scale, Fix4 offset, bool decides) {
-    DrawNote note;
-    note.purpose = purpose;
-    note.use = use;
-    note.decides = decides;
-    note.value = r;
+    DrawNote note = drawOf(r, purpose, use, decides);
     note.scale = scale;
     note.offset = offset;
     note.outcome = use == DrawUse::Floor ? intOf(scale, r, offset) : cintOf(scale, r, offset);
