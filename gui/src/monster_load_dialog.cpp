@@ -47,6 +47,18 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     setWindowTitle("モンスターの読み込み");
     setModal(true);
 
+    auto* body = new QHBoxLayout;
+    body->addLayout(buildFolderList(), 1);
+    QBoxLayout* previewColumn = buildPreview();
+    previewColumn->addLayout(buildButtons());
+    body->addLayout(previewColumn);
+    body->addWidget(details_);
+    setLayout(body);
+
+    showFolder(folder);
+}
+
+QBoxLayout* MonsterLoadDialog::buildFolderList() {
     auto* folderRow = new QHBoxLayout;
     folderBox_ = new QLineEdit;
     folderBox_->setReadOnly(true);
@@ -62,6 +74,13 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { preview(item); });
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { take(); });
 
+    auto* left = new QVBoxLayout;
+    left->addLayout(folderRow);
+    left->addWidget(list_, 1);
+    return left;
+}
+
+QBoxLayout* MonsterLoadDialog::buildPreview() {
     picture_ = new QLabel;
     picture_->setFixedSize(132, 132);
     picture_->setAlignment(Qt::AlignCenter);
@@ -101,6 +120,15 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     info->addWidget(points_, 2, 1);
     info->addWidget(record_, 3, 1);
 
+    auto* previewColumn = new QVBoxLayout;
+    previewColumn->addLayout(info);
+    previewColumn->addWidget(techBox);
+    previewColumn->addWidget(passwordFrame_);
+    previewColumn->addStretch(1);
+    return previewColumn;
+}
+
+QBoxLayout* MonsterLoadDialog::buildButtons() {
     loadButton_ = new QPushButton("読み込み");
     deleteButton_ = new QPushButton("削除");
     historyButton_ = new QPushButton("戦歴");
@@ -113,24 +141,7 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {loadButton_, deleteButton_, historyButton_, detailsButton_, cancel}) buttons->addWidget(b);
-
-    auto* previewColumn = new QVBoxLayout;
-    previewColumn->addLayout(info);
-    previewColumn->addWidget(techBox);
-    previewColumn->addWidget(passwordFrame_);
-    previewColumn->addStretch(1);
-    previewColumn->addLayout(buttons);
-
-    auto* body = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addLayout(folderRow);
-    left->addWidget(list_, 1);
-    body->addLayout(left, 1);
-    body->addLayout(previewColumn);
-    body->addWidget(details_);
-    setLayout(body);
-
-    showFolder(folder);
+    return buttons;
 }
 
 void MonsterLoadDialog::pickFolder() {

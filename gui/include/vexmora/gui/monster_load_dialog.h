@@ -9,6 +9,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/editor/monster_listing.h"
 
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +50,12 @@ public:
     void take();
 
 private:
+    // The folder row over the list of its monsters.
+    QBoxLayout* buildFolderList();
+    // The chosen monster: picture, name and numbers, techniques, the password box.
+    QBoxLayout* buildPreview();
+    // 読み込み, 削除, 戦歴, 詳細 and ｷｬﾝｾﾙ.
+    QBoxLayout* buildButtons();
     void pickFolder();
     void preview(QTreeWidgetItem* item);
     void clearPreview();
