@@ -8,6 +8,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/editor/damage_calc_dialog.h"
 #include "vexmora/ui/battle_screen.h"
+#include "vexmora/ui/command_rows.h"
 #include "vexmora/ui/hit_breakdown.h"
 
 namespace vex::shots {
@@ -23,16 +24,17 @@ void hitBreakdownScene(Shots& s) {
     if (!session.loadFighterFile(0, sampleMonster("カエンジシ")) || !session.loadFighterFile(1, sampleMonster("ツララギツネ")))
         return s.fail("could not load カエンジシ and ツララギツネ");
     screen.startBattle();
-    // The first technique until both sides have landed a hit.
+    // 紅蓮の牙 (fire, into an ice fox) whenever the SP allows, else nothing, until both sides
+    // have landed a hit.
     const auto landed = [&](int side) {
         for (const HitExplanation& hit : screen.hitBreakdown()->shown()[static_cast<size_t>(side)].hits)
             if (hit.damaged) return true;
         return false;
     };
-    for (int turn = 0; turn < 20 && !(landed(0) && landed(1)); ++turn) {
+    for (int turn = 0; turn < 40 && !(landed(0) && landed(1)); ++turn) {
         if (!s.waitFor([&] { return session.acceptInput() || !session.battleRunning(); }, "the command rows")) return;
         if (!session.battleRunning()) break;
-        session.clickRow(0);
+        session.clickRow(session.battle()->commandForSlot(0, 0).noAction == kFalse ? 0 : ui::kDoNothingRow);
         if (!s.waitFor([&] { return session.acceptInput() || !session.battleRunning(); }, "the turn")) return;
     }
     QTest::keyClick(&screen, 'i');
