@@ -10,11 +10,11 @@
 #include "screen_pictures.h"
 #include "temp_folder.h"
 #include "vexmora/battle/technique_ids.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/command_rows.h"
-#include "vexmora/ui/hit_breakdown.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_model/command_rows.h"
+#include "vexmora/ui/battle_view/hit_breakdown.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
 
 using namespace vex;
 using namespace vex::ui;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "vexmora/ui/last_hits.h"
+#include "vexmora/ui/battle_model/last_hits.h"
 
 namespace vex::ui {
 namespace {

@@ -7,9 +7,9 @@
 #include "shots.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/editor/damage_calc_dialog.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/command_rows.h"
-#include "vexmora/ui/hit_breakdown.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_model/command_rows.h"
+#include "vexmora/ui/battle_view/hit_breakdown.h"
 
 namespace vex::shots {
 
