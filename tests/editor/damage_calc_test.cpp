@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "lab_monsters.h"
 #include "screenshots.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
@@ -20,22 +21,17 @@
 namespace vex {
 namespace {
 
-MonsterRecord fighter(const std::string& name, int atk, int def, std::array<int16_t, 5> techs) {
-    MonsterRecord m = newMonster(name, atk, def, 1000 - atk - def);
-    m.techId = techs;
-    for (size_t s = 0; s < 5; ++s) m.techLevel[s] = techs[s] == 99 ? 0 : 3;
-    return m;
-}
+using test::labMonster;
 
 class DamageCalcTest : public ::testing::Test {
 protected:
     test::TempFolder home;
-    MonsterRecord attacker = fighter("勇者", 450, 250, {0, 1, 4, 20, 99});
+    MonsterRecord attacker = labMonster("勇者", 450, 250, {0, 1, 4, 20, 99});
 
     void SetUp() override {
         fs::create_directories(home / "Data");
-        for (MonsterRecord m : {fighter("ゴーレム", 200, 700, {0, 13, 3, 99, 99}),
-                                       fighter("はやぶさ", 250, 150, {30, 23, 25, 99, 99})})
+        for (MonsterRecord m : {labMonster("ゴーレム", 200, 700, {0, 13, 3, 99, 99}),
+                                       labMonster("はやぶさ", 250, 150, {30, 23, 25, 99, 99})})
             ASSERT_TRUE(saveMonster(home / "Data" / (m.name + ".tvx"), m, "").ok());
     }
 
