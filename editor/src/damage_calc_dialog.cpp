@@ -16,17 +16,18 @@
 #include "vexmora/battle/hit_explanation.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/data/stage_list.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+using gui::qtText;
 
 // A figure, marked * when it was sampled.
 QString figure(const std::string& text, CalcMethod method) {
-    return qs(text) + (method == CalcMethod::Sampled ? QStringLiteral("*") : QString());
+    return qtText(text) + (method == CalcMethod::Sampled ? QStringLiteral("*") : QString());
 }
 
 QTableWidgetItem* cell(const QString& text) {
@@ -49,7 +50,7 @@ DamageChart::DamageChart(const CalcDamage& damage, QWidget* parent)
     : QWidget(parent), ranges_(damageRanges(damage, kBars)), min_(damage.min), max_(damage.max) {
     QStringList tip;
     for (const DamageRange& range : ranges_)
-        tip << QStringLiteral("%1：%2 %").arg(qs(damageRangeText(range)), qs(calcPercentText(range.chance)));
+        tip << QStringLiteral("%1：%2 %").arg(qtText(damageRangeText(range)), qtText(calcPercentText(range.chance)));
     setToolTip(tip.join(QLatin1Char('\n')));
 }
 
@@ -83,7 +84,7 @@ void DamageChart::paintEvent(QPaintEvent*) {
 
 DamageCalcDialog::DamageCalcDialog(const MonsterRecord& attacker, const fs::path& folder, QWidget* parent)
     : QDialog(parent), attacker_(attacker) {
-    setWindowTitle(tr("ダメージ計算 － %1").arg(qs(attacker.name)));
+    setWindowTitle(tr("ダメージ計算 － %1").arg(qtText(attacker.name)));
     resize(1040, 460);
     auto* layout = new QVBoxLayout(this);
     auto* setup = new QHBoxLayout;
@@ -132,7 +133,7 @@ DamageCalcDialog::DamageCalcDialog(const MonsterRecord& attacker, const fs::path
     // must not share.
     defenders_ = loadFolderOpponents(folder);
     for (const FolderOpponent& d : defenders_.opponents)
-        defender_->addItem(QStringLiteral("%1（%2）").arg(qs(d.record.name), qs(d.file.filename().string())));
+        defender_->addItem(QStringLiteral("%1（%2）").arg(qtText(d.record.name), qtText(d.file.filename().string())));
 
     connect(close, &QPushButton::clicked, this, &DamageCalcDialog::reject);
     connect(defender_, &QComboBox::currentIndexChanged, this, &DamageCalcDialog::calculate);
@@ -184,13 +185,13 @@ void DamageCalcDialog::finished(std::shared_ptr<CalcResult> result) {
 void DamageCalcDialog::fill() {
     const CalcResult& r = *result_;
     status_->setText(tr("%1 → %2　ステージ %3　相手の HP %4　最初のターン、相手は何もしない場合　（%5 秒）")
-                         .arg(qs(r.attacker), qs(r.defender))
+                         .arg(qtText(r.attacker), qtText(r.defender))
                          .arg(r.stage)
                          .arg(r.defenderHp)
                          .arg(r.seconds, 0, 'f', 2));
     for (int row = 0; row < 5; ++row) {
         const SlotCalc& s = r.slotCalcs[static_cast<size_t>(row)];
-        QString title = s.name.empty() ? QStringLiteral("―") : qs(s.name);
+        QString title = s.name.empty() ? QStringLiteral("―") : qtText(s.name);
         if (s.level > 0) title += QStringLiteral(" Lv%1").arg(s.level);
         table_->setItem(row, kColSlot, new QTableWidgetItem(title));
         table_->removeCellWidget(row, kColChart);
@@ -214,7 +215,7 @@ void DamageCalcDialog::fill() {
         if (s.damages) table_->setItem(row, kColPerUse, cell(figure(calcMeanText(s.meanDamage), s.useMethod)));
         if (s.knockOutSampled)
             table_->setItem(row, kColKnockOut,
-                            cell(calcSlotKnocksOut(s) ? qs(knockOutText(s.knockOut)) + QStringLiteral("*") : tr("KO なし*")));
+                            cell(calcSlotKnocksOut(s) ? qtText(knockOutText(s.knockOut)) + QStringLiteral("*") : tr("KO なし*")));
         table_->setItem(row, kColMethod, cell(anySampled(s) ? tr("標本 %1 回").arg(s.useSamples) : tr("厳密")));
     }
     table_->resizeColumnsToContents();

@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/battle_geometry.h"
+#include "vexmora/gui/plain_text.h"
 #include "vexmora/gui/text.h"
 #include "vexmora/gui/window_scale.h"
-#include "vexmora/ui/battle_model/battle_geometry.h"
 #include "vexmora/ui/battle_view/battle_session.h"
 
 namespace vex::ui {
@@ -113,7 +113,7 @@ void HitBreakdown::close() { panel_->hide(); }
 
 // Along the bottom of the picture, as tall as its lines.
 void HitBreakdown::place() {
-    const int margin = 4 * std::max(1, picture_->width() / kFrameWidth);
+    const int margin = 4 * std::max(1, picture_->width() / gui::kFrameWidth);
     const int width = picture_->width() - 2 * margin;
     panel_->setFixedWidth(width);
     panel_->adjustSize();
