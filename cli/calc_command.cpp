@@ -11,6 +11,7 @@
 #include "command_line.h"
 #include "fighter_files.h"
 #include "settings_options.h"
+#include "vexmora/battle/calc_text.h"
 #include "vexmora/battle/damage_calculator.h"
 #include "vexmora/battle/hit_explanation.h"
 #include "vexmora/data/paths.h"
@@ -60,19 +61,10 @@ std::string padded(const std::string& text, size_t width) {
 
 // The damage distribution in at most six ranges: "55-59 24.1%, 64-68 6.0%, ...".
 std::string rangesOf(const CalcDamage& d) {
-    if (d.distribution.empty()) return {};
-    const int span = d.max - d.min + 1;
-    const int width = (span + 5) / 6;
     std::string out;
-    for (int low = d.min; low <= d.max; low += width) {
-        const int high = std::min(d.max, low + width - 1);
-        double chance = 0;
-        for (const auto& [damage, p] : d.distribution)
-            if (damage >= low && damage <= high) chance += p;
-        if (chance <= 0) continue;
+    for (const DamageRange& range : damageRanges(d, 6)) {
         if (!out.empty()) out += ", ";
-        out += (low == high ? std::to_string(low) : std::to_string(low) + "-" + std::to_string(high)) + " " +
-               fixed(100 * chance, 1) + "%";
+        out += damageRangeText(range) + " " + fixed(100 * range.chance, 1) + "%";
     }
     return out;
 }
@@ -85,24 +77,19 @@ void printSlot(const SlotCalc& s) {
         return;
     }
     std::cout << padded(title, 24);
-    std::cout << padded(s.checksHit ? cell(fixed(100 * s.hit.value, 2), s.hit.method) : "-", 9);
-    const bool hits = !s.hitDamage.distribution.empty();
-    std::cout << padded(hits ? cell(fixed(100 * s.critical.value, 2), s.critical.method) : "-", 9);
-    std::cout << padded(hits ? cell(std::to_string(s.hitDamage.min) + " / " + std::to_string(s.hitDamage.median) + " / " +
-                                        std::to_string(s.hitDamage.max),
-                                    s.hitDamage.method)
-                             : "-",
-                        17);
-    std::cout << padded(cell(fixed(s.meanDamage, 1), s.useMethod), 10);
-    if (!s.knockOutSampled || s.knockOut.knockOuts == 0)
+    std::cout << padded(s.checksHit ? cell(calcPercentText(s.hit.value), s.hit.method) : "-", 9);
+    const bool hits = calcSlotHits(s);
+    std::cout << padded(hits ? cell(calcPercentText(s.critical.value), s.critical.method) : "-", 9);
+    std::cout << padded(hits ? cell(calcSpanText(s.hitDamage), s.hitDamage.method) : "-", 17);
+    std::cout << padded(cell(calcMeanText(s.meanDamage), s.useMethod), 10);
+    if (!calcSlotKnocksOut(s))
         std::cout << (s.knockOutSampled ? "none*" : "-");
     else
-        std::cout << std::to_string(s.knockOut.medianTurns) << " (" << s.knockOut.minTurns << "-" << s.knockOut.maxTurns
-                  << ", " << s.knockOut.knockOuts << "/" << s.knockOut.battles << ")*";
+        std::cout << knockOutText(s.knockOut) << "*";
     std::cout << "\n";
     if (hits) std::cout << "    damage  " << rangesOf(s.hitDamage) << "\n";
     for (const CalcStatus& st : s.statuses)
-        std::cout << "    status  " << statusName(st.status) << " " << cell(fixed(100 * st.chance, 2) + "%", s.useMethod)
+        std::cout << "    status  " << statusName(st.status) << " " << cell(calcPercentText(st.chance) + "%", s.useMethod)
                   << "\n";
 }
 
@@ -111,7 +98,7 @@ void printTable(const CalcResult& r, const CalcSetup& setup) {
               << ", the first turn, the defender doing nothing\n";
     std::cout << padded("slot", 24) << padded("hit %", 9) << padded("crit %", 9) << padded("min/median/max", 17)
               << padded("per use", 10) << "KO turns (range, of battles)\n";
-    for (const SlotCalc& s : r.slots) printSlot(s);
+    for (const SlotCalc& s : r.slotCalcs) printSlot(s);
     std::cout << "* sampled: " << setup.sampledUses << " uses where the draws were too many to walk; the knock-outs "
               << "from " << setup.sampledBattles << " battles in which the slot is used whenever its SP allows and "
               << "the computer plays the defender. The rest is exact.\n";

@@ -73,7 +73,7 @@ std::string calcJson(const CalcResult& result) {
                       ",\"defender\":" + jsonString(result.defender) + ",\"stage\":" + std::to_string(result.stage) +
                       ",\"initialHp\":" + std::to_string(result.initialHp) +
                       ",\"defenderHp\":" + std::to_string(result.defenderHp) + ",\"slots\":[";
-    for (size_t i = 0; i < result.slots.size(); ++i) out += (i > 0 ? "," : "") + slotJson(result.slots[i]);
+    for (size_t i = 0; i < result.slotCalcs.size(); ++i) out += (i > 0 ? "," : "") + slotJson(result.slotCalcs[i]);
     return out + "],\"timing\":{\"seconds\":" + number(result.seconds) + "}}";
 }
 

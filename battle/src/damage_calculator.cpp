@@ -185,7 +185,7 @@ CalcResult calculateDamage(const MonsterRecord& attacker, const MonsterRecord& d
     result.defenderHp = runner.battle().fighter(1).hp;
 
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        SlotCalc& s = result.slots[static_cast<size_t>(slot)];
+        SlotCalc& s = result.slotCalcs[static_cast<size_t>(slot)];
         const auto at = static_cast<size_t>(slot);
         s.slot = slot;
         s.technique = attacker.techId[at];

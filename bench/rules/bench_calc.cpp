@@ -30,7 +30,7 @@ void BM_CalcOnePair(benchmark::State& state) {
     }
     for (auto _ : state) {
         CalcResult result = calculateDamage(monsters[0].record, monsters[1].record, calcSetup());
-        benchmark::DoNotOptimize(result.slots[0].hit.value);
+        benchmark::DoNotOptimize(result.slotCalcs[0].hit.value);
     }
 }
 
@@ -43,7 +43,7 @@ void BM_CalcAgainstTheDataFolder(benchmark::State& state) {
     for (auto _ : state) {
         for (const FolderOpponent& opponent : monsters) {
             CalcResult result = calculateDamage(monsters[0].record, opponent.record, calcSetup());
-            benchmark::DoNotOptimize(result.slots[0].hit.value);
+            benchmark::DoNotOptimize(result.slotCalcs[0].hit.value);
         }
     }
     state.counters["pairs"] = static_cast<double>(monsters.size());

@@ -294,6 +294,7 @@ QWidget* EditForm::buildButtons() {
     };
     add(QStringLiteral("特殊能力"), &EditForm::openSpecialAbilities);
     add(QStringLiteral("バランス確認"), &EditForm::openBalanceCheck);
+    add(QStringLiteral("ダメージ計算"), &EditForm::openDamageCalc);
     add(QStringLiteral("読み込み"), [this] {
         if (mayDiscard(kUnsavedLoadText, nullptr, false)) loadIntoEditor(std::string());
     });

@@ -10,6 +10,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/balance_lab_dialog.h"
+#include "vexmora/editor/damage_calc_dialog.h"
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/editor_rules.h"
 #include "vexmora/editor/cp932_line_edit.h"
@@ -254,8 +255,7 @@ void EditForm::openSpecialAbilities() {
     dirty_ = true;
 }
 
-void EditForm::openBalanceCheck() {
-    // The monster as it stands in the editor, unsaved edits included.
+MonsterRecord EditForm::monsterAsEdited() const {
     MonsterRecord monster = session_.monster;
     applyFormValues(monster, formValues());
     if (session_.debugMode && session_.debugFile && formValues().debugStats[0] != 0) {
@@ -263,8 +263,12 @@ void EditForm::openBalanceCheck() {
         monster.def = formValues().debugStats[1];
         monster.spd = formValues().debugStats[2];
     }
-    openBalanceLab(this, monster, resolve("Data"));
+    return monster;
 }
+
+void EditForm::openBalanceCheck() { openBalanceLab(this, monsterAsEdited(), resolve("Data")); }
+
+void EditForm::openDamageCalc() { vex::openDamageCalc(this, monsterAsEdited(), resolve("Data")); }
 
 void EditForm::deleteBoss() {
     if (!session_.scenarioMode()) return;

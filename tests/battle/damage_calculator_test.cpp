@@ -78,7 +78,7 @@ TEST(DamageCalculator, HitChanceAndMeanDamageAgreeWithAHundredThousandHitsOfTheE
     const CalcResult result = calculateDamage(striker(), target(), quick);
     // 100,000 hits in all: the normal attack and 衝撃, both worked out exactly.
     for (int slot : {0, 1}) {
-        const SlotCalc& s = result.slots[static_cast<size_t>(slot)];
+        const SlotCalc& s = result.slotCalcs[static_cast<size_t>(slot)];
         ASSERT_TRUE(s.usable && s.checksHit) << slot;
         const FirstHits sim = simulateFirstHits(slot, slot == 0 ? 60000 : 40000);
         ASSERT_GT(sim.landed, 0);
@@ -91,8 +91,8 @@ TEST(DamageCalculator, HitChanceAndMeanDamageAgreeWithAHundredThousandHitsOfTheE
         const double sd = std::sqrt(std::max(0.0, sim.squares / m - mean * mean));
         EXPECT_NEAR(mean, s.hitDamage.mean, 4 * sd / std::sqrt(m) + 1e-9) << slot;
     }
-    EXPECT_EQ(result.slots[0].hit.method, CalcMethod::Exact);
-    EXPECT_EQ(result.slots[1].hit.method, CalcMethod::Exact);
+    EXPECT_EQ(result.slotCalcs[0].hit.method, CalcMethod::Exact);
+    EXPECT_EQ(result.slotCalcs[1].hit.method, CalcMethod::Exact);
 }
 
 }  // namespace
@@ -123,7 +123,7 @@ TEST(DamageCalculator, TheDistributionsAreWholeAndTheSlotsSayWhatTheyCanDo) {
     quick.sampledBattles = 40;
     const CalcResult result = calculateDamage(striker(), target(), quick);
     for (int slot : {0, 1, 2, 3}) {
-        const SlotCalc& s = result.slots[static_cast<size_t>(slot)];
+        const SlotCalc& s = result.slotCalcs[static_cast<size_t>(slot)];
         ASSERT_TRUE(s.usable && s.damages) << slot;
         double total = 0;
         for (const auto& [damage, chance] : s.hitDamage.distribution) total += chance;
@@ -138,23 +138,23 @@ TEST(DamageCalculator, TheDistributionsAreWholeAndTheSlotsSayWhatTheyCanDo) {
     }
     // The battles use the slot whenever its SP allows: 乱れ打ち's 30 SP are seldom there, and
     // the turn limit comes before the knock-out.
-    EXPECT_EQ(result.slots[2].knockOut.knockOuts, 0);
+    EXPECT_EQ(result.slotCalcs[2].knockOut.knockOuts, 0);
     for (int slot : {0, 1, 3}) {
-        const CalcKnockOut& k = result.slots[static_cast<size_t>(slot)].knockOut;
+        const CalcKnockOut& k = result.slotCalcs[static_cast<size_t>(slot)].knockOut;
         EXPECT_GT(k.knockOuts, 0) << slot;
         EXPECT_LE(k.minTurns, k.medianTurns);
         EXPECT_LE(k.medianTurns, k.maxTurns);
-        EXPECT_GE(k.minTurns, 1000 / result.slots[static_cast<size_t>(slot)].hitDamage.max);
+        EXPECT_GE(k.minTurns, 1000 / result.slotCalcs[static_cast<size_t>(slot)].hitDamage.max);
     }
-    EXPECT_FALSE(result.slots[4].usable);  // 貫通 is held, never chosen
+    EXPECT_FALSE(result.slotCalcs[4].usable);  // 貫通 is held, never chosen
 
     // 衝撃 paralyses with 0.4 of the hits that land; 毒撃 poisons as often.
-    const SlotCalc& impact = result.slots[1];
+    const SlotCalc& impact = result.slotCalcs[1];
     ASSERT_EQ(impact.statuses.size(), 1u);
     EXPECT_EQ(impact.statuses[0].status, kStatusParalysis);
     EXPECT_NEAR(impact.statuses[0].chance, impact.hit.value * 0.4, 1e-3);
-    ASSERT_EQ(result.slots[3].statuses.size(), 1u);
-    EXPECT_EQ(result.slots[3].statuses[0].status, kStatusPoison);
+    ASSERT_EQ(result.slotCalcs[3].statuses.size(), 1u);
+    EXPECT_EQ(result.slotCalcs[3].statuses[0].status, kStatusPoison);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "lab_monsters.h"
 #include "screenshots.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
@@ -18,24 +19,19 @@
 namespace vex {
 namespace {
 
-MonsterRecord fighter(const std::string& name, int atk, int def, std::array<int16_t, 5> techs) {
-    MonsterRecord m = newMonster(name, atk, def, 1000 - atk - def);
-    m.techId = techs;
-    for (size_t s = 0; s < 5; ++s) m.techLevel[s] = techs[s] == 99 ? 0 : 3;
-    return m;
-}
+using test::labMonster;
 
 class BalanceLabTest : public ::testing::Test {
 protected:
     test::TempFolder home;
-    MonsterRecord player = fighter("勇者", 450, 250, {1, 0, 4, 20, 99});
+    MonsterRecord player = labMonster("勇者", 450, 250, {1, 0, 4, 20, 99});
 
     void SetUp() override {
         fs::create_directories(home / "Data");
         const std::vector<MonsterRecord> foes = {
-            fighter("スライム", 200, 300, {0, 3, 99, 99, 99}),   fighter("ドラゴン", 500, 400, {1, 20, 12, 99, 99}),
-            fighter("ゴーレム", 200, 700, {0, 13, 3, 99, 99}),    fighter("はやぶさ", 250, 150, {30, 23, 25, 99, 99}),
-            fighter("まほうつかい", 300, 300, {5, 6, 7, 1, 99}), fighter("きし", 400, 400, {1, 3, 4, 99, 99}),
+            labMonster("スライム", 200, 300, {0, 3, 99, 99, 99}),   labMonster("ドラゴン", 500, 400, {1, 20, 12, 99, 99}),
+            labMonster("ゴーレム", 200, 700, {0, 13, 3, 99, 99}),    labMonster("はやぶさ", 250, 150, {30, 23, 25, 99, 99}),
+            labMonster("まほうつかい", 300, 300, {5, 6, 7, 1, 99}), labMonster("きし", 400, 400, {1, 3, 4, 99, 99}),
         };
         for (MonsterRecord m : foes) ASSERT_TRUE(saveMonster(home / "Data" / (m.name + ".tvx"), m, "").ok());
     }

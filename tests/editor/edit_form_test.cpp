@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <fstream>
@@ -24,6 +25,7 @@
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/editor_rules.h"
 #include "vexmora/editor/cp932_line_edit.h"
+#include "vexmora/editor/damage_calc_dialog.h"
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/editor/special_ability_form.h"
 #include "vexmora/editor/technique_choice_form.h"
@@ -191,6 +193,25 @@ TEST_F(EditFormTest, ShowsTheLoadedMonsterAndPreviewsItAsABattleDraws) {
     form.button("戻")->click();
     EXPECT_EQ(form.previewImage(), standing);
     EXPECT_TRUE(form.hasUnsavedEdits());
+}
+
+TEST_F(EditFormTest, DamageCalcOpensOnTheMonsterAsItStandsAgainstTheDataFolder) {
+    EditForm form(openingFor(monsterPath), dialogs, hooks);
+    QString slotShown, hitShown;
+    test::ModalWatcher calculator([&](QWidget* w) {
+        auto* d = qobject_cast<DamageCalcDialog*>(w);
+        ASSERT_NE(d, nullptr);
+        EXPECT_TRUE(d->windowTitle().contains("ねこ"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d->lastResult().has_value(); }, 60000));
+        slotShown = d->table()->item(0, DamageCalcDialog::kColSlot)->text();
+        hitShown = d->table()->item(0, DamageCalcDialog::kColHit)->text();
+        d->close();
+    });
+    form.button("ダメージ計算")->click();
+    EXPECT_EQ(calculator.seen(), 1);
+    const std::string_view title = techniqueEntry(1).techTitle;
+    EXPECT_EQ(slotShown, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())) + " Lv2");
+    EXPECT_TRUE(hitShown.endsWith("%") || hitShown.endsWith("%*")) << hitShown.toStdString();
 }
 
 TEST_F(EditFormTest, TextBoxesRefuseWhatDoesNotFitInCp932Bytes) {

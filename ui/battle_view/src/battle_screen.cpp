@@ -24,6 +24,7 @@
 #include "vexmora/ui/battle_view/battle_modes.h"
 #include "vexmora/ui/battle_model/command_rows.h"
 #include "vexmora/ui/battle_view/config_dialog.h"
+#include "vexmora/ui/battle_view/hit_breakdown.h"
 #include "vexmora/ui/battle_view/net_battle.h"
 #include "vexmora/ui/net/net_dialog.h"
 #include "vexmora/ui/battle_view/net_panel.h"
@@ -186,6 +187,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     layout->addLayout(bar);
     setCentralWidget(body);
     buildMenu();
+    breakdown_ = new HitBreakdown(*session_, canvas_, help_, this);
     if (networkPolicy) buildNetwork(layout, *networkPolicy);
 
     connect(session_.get(), &BattleSession::changed, this, [this] {
@@ -434,6 +436,14 @@ void BattleScreen::closeEvent(QCloseEvent* event) {
 
 void BattleScreen::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
+    if (breakdown_ && text.size() == 1 && HitBreakdown::isKey(text[0].unicode())) {
+        breakdown_->toggle();
+        return;
+    }
+    if (breakdown_ && event->key() == Qt::Key_Escape && breakdown_->isOpen()) {
+        breakdown_->close();
+        return;
+    }
     if (session_ && text.size() == 1 && text[0].unicode() < 128) {
         session_->keyPressed(text[0].unicode());
         return;

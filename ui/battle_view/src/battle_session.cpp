@@ -266,6 +266,7 @@ int BattleSession::prepareBattle(const BattleSettings& battleSettings) {
     Rng& rng = sharedSeed ? sharedRng_ : processRng();
     battle_ = prepareSeriesBattle(battleSettings, fighters_[0]->monster.record, fighters_[1]->monster.record,
                                   opponent_ ? &*opponent_ : nullptr, rng, view_, recorder_);
+    battle_->setHitListener(hitListener_);
     if (const std::optional<uint32_t> state = policy_->generatorState())
         rng.setState(*state);
     else

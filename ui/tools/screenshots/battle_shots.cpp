@@ -70,6 +70,7 @@ void battleScenes(Shots& s) {
             }
         }
     }
+    hitBreakdownScene(s);
 }
 
 }  // namespace vex::shots

@@ -161,6 +161,7 @@ void editorScenes(Shots& s) {
     techniqueChoice(s);
     specialAbilities(s);
     balanceLab(s);
+    damageCalcScene(s);
     converter(s);
 }
 

@@ -45,5 +45,8 @@ void scenarioScenes(Shots& s);
 void reportScenes(Shots& s);
 void networkScenes(Shots& s);
 void largeScenes(Shots& s);  // the title and a battle at ×2
+// Parts of the battle and editor scenes.
+void hitBreakdownScene(Shots& s);
+void damageCalcScene(Shots& s);
 
 }  // namespace vex::shots

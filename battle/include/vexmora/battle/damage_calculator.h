@@ -102,7 +102,7 @@ struct CalcResult {
     int stage = 0;
     int initialHp = 0;
     int defenderHp = 0;  // the defender's HP at the start (タフネス and bosses differ)
-    std::array<SlotCalc, 5> slots;
+    std::array<SlotCalc, 5> slotCalcs;  // not "slots", which Qt takes for a keyword
     double seconds = 0;
 };
 

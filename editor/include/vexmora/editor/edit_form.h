@@ -136,6 +136,9 @@ private:
     void debugToggled(bool on);
     void openSpecialAbilities();
     void openBalanceCheck();
+    void openDamageCalc();
+    // The monster as it stands in the editor, unsaved edits included.
+    MonsterRecord monsterAsEdited() const;
     void edited();
     // Asks before unsaved edits are thrown away; true when the player agrees.
     bool mayDiscard(const char* unsavedText, const char* plainText, bool alwaysAsk);

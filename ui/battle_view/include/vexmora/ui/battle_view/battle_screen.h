@@ -83,6 +83,7 @@ struct BattleScreenOptions {
 };
 
 class NetBattle;
+class HitBreakdown;
 
 class BattleScreen : public QMainWindow {
     Q_OBJECT
@@ -107,6 +108,8 @@ public:
     QAction* confirmAction() const { return confirm_; }
     // The network battle of mode 3 (nullptr in the other modes).
     NetBattle* netBattle() const { return net_; }
+    // The breakdown of the last hits (the I key, a click on the help line).
+    HitBreakdown* hitBreakdown() const { return breakdown_; }
 
     // The menu commands.
     void startBattle();
@@ -149,6 +152,7 @@ private:
     QAction* openReplay_ = nullptr;
     QAction* confirm_ = nullptr;
     NetBattle* net_ = nullptr;
+    HitBreakdown* breakdown_ = nullptr;
     bool shownOnce_ = false;
     bool closeConfirmed_ = false;
     QString baseCaption_;

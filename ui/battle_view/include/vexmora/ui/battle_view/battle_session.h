@@ -152,6 +152,9 @@ public:
     bool openReplay(const fs::path& file);
     bool watchingReplay() const { return savedPolicy_ != nullptr; }
 
+    // Hears the hits of the battles started from now on (the screen's breakdown); nullptr: none.
+    void setHitListener(HitListener* listener) { hitListener_ = listener; }
+
     // The spectator clock's interval: 1000 ms in the game; tests shorten it.
     void setClockInterval(int ms) { clockInterval_ = ms; }
 
@@ -234,6 +237,7 @@ private:
     Timeline timeline_;
     TimelineView view_{timeline_, {}};
     std::unique_ptr<Battle> battle_;
+    HitListener* hitListener_ = nullptr;
     DisplayModel model_;
     QElapsedTimer clock_;
 
