@@ -17,7 +17,7 @@
 set(VEXMORA_LAYERS
   "vexmora_data:0"
   "vexmora_data_json:1" "vexmora_battle:1" "vexmora_report:1" "vexmora_ui_logic:1"
-  "vexmora_rules:2"
+  "vexmora_rules:2" "vexmora_battle_json:2"
   "vexmora_scenario:3" "vexmora_net:3"
   "vexmora_screen_logic:4" "vexmora_editor_logic:4" "vexmora_story_files:4"
   "vexmora_gui:4" "vexmora_window_scale:4" "vexmora_net_tcp:4" "vexmora_report_ftp:4" "vexmora_assets:4"
@@ -25,7 +25,7 @@ set(VEXMORA_LAYERS
   "vexmora_editor:6"
   "vexmora_ui:7"
   "vexmora:8" "vexmora-cli:8" "vexmora-pages:8" "vexmora_assets_gen:8" "vexmora_screenshots:8")
-set(VEXMORA_QT_FREE vexmora_data vexmora_data_json vexmora_battle vexmora_report vexmora_rules vexmora_scenario
+set(VEXMORA_QT_FREE vexmora_data vexmora_data_json vexmora_battle vexmora_battle_json vexmora_report vexmora_rules vexmora_scenario
   vexmora_net vexmora_ui_logic vexmora_screen_logic vexmora_editor_logic vexmora_story_files)
 
 function(vexmora_layer_of target out)

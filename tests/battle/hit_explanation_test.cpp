@@ -20,10 +20,12 @@ namespace {
 constexpr const char* kAllCodes = "STLPHJAFGgEfi09i10i12";
 
 // Remembers the HP each side last lost on its HP bar, as the screen shows it.
-class HpBarView final : public NullView {
+class HpBarView final : public BattleView {
 public:
-    void gauge(const GaugeRun& run) override {
-        if (run.gauge == Gauge::Hp) lastLoss[static_cast<size_t>(run.fighter)] = static_cast<int>(-run.delta);
+    void onEvent(const BattleEvent& event) override {
+        const auto* move = event.as<event::GaugeMove>();
+        if (move != nullptr && move->run.gauge == Gauge::Hp)
+            lastLoss[static_cast<size_t>(move->run.fighter)] = static_cast<int>(-move->run.delta);
     }
     std::array<int, 2> lastLoss{};
 };
