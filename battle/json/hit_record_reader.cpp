@@ -2,6 +2,7 @@
 
 #include "vexmora/battle/hit_record_reader.h"
 
+#include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -45,7 +46,9 @@ Int integer(const json& object, const char* key) {
 
 double number(const json& value, const char* key) {
     if (!value.is_number()) refuse(std::string("\"") + key + "\" is not a number");
-    return value.get<double>();
+    const double n = value.get<double>();
+    if (!std::isfinite(n)) refuse(std::string("\"") + key + "\" is out of range");
+    return n;
 }
 double real(const json& object, const char* key) { return number(member(object, key), key); }
 double real(const json& object, const char* key, double absent) {
@@ -54,7 +57,12 @@ double real(const json& object, const char* key, double absent) {
     return found == object.end() ? absent : number(*found, key);
 }
 
-Fix4 fix(const json& object, const char* key) { return Fix4::fromDouble(real(object, key)); }
+// Chances, draws and their scales: four decimals, far below a million.
+Fix4 fix(const json& object, const char* key) {
+    const double n = real(object, key);
+    if (std::fabs(n) > 1e6) refuse(std::string("\"") + key + "\" is out of range");
+    return Fix4::fromDouble(n);
+}
 
 bool flag(const json& object, const char* key) {
     const json& value = member(object, key);
@@ -166,7 +174,7 @@ HitExplanation readRecord(const json& j) {
     hit.elementFactor = real(j, "elementFactor");
     if (const auto check = j.find("hit"); check != j.end()) readHitCheck(*check, hit);
     if (const auto damage = j.find("damage"); damage != j.end()) readDamage(*damage, hit);
-    if (const auto status = j.find("status"); status != j.end()) readStatus(*status, hit);
+    if (hit.kind == HitKind::Status) readStatus(member(j, "status"), hit);
     for (const json& d : list(j, "draws", HitExplanation::kMaxDraws)) hit.addDraw(readDraw(d));
     if (const auto cut = j.find("drawsCut"); cut != j.end()) hit.drawsCut = flag(j, "drawsCut");
     return hit;

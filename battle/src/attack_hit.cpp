@@ -116,7 +116,8 @@ void Battle::attackHit(int attacker, int powerValue) {
             }
         } else {
             if (a.currentTech == tech::kSecretArt) tell(event::MotionShown{D, Motion::ScreenFlash});
-            if (a.currentTech == tech::kBlowAway || a.currentTech == tech::kImpact) tell(event::MotionShown{D, Motion::KnockBack});
+            if (a.currentTech == tech::kBlowAway || a.currentTech == tech::kImpact)
+                tell(event::MotionShown{D, Motion::KnockBack});
             if (a.currentTech == tech::kShoot) tell(event::MotionShown{D, Motion::Shift});
 
             computeDamage(A, powerValue);
@@ -165,8 +166,8 @@ void Battle::attackHit(int attacker, int powerValue) {
         if (d.currentTech == tech::kSpConvert) {
             int slot = d.currentSlot;
             if (slot >= 0 && slot < kSlotCount)
-                tell(event::Announce{D, std::string(d.has(kStatusPanic) ? std::string_view("？？？")
-                                                       : std::string_view(d.record.techName[static_cast<size_t>(slot)]))});
+                tell(event::Announce{D, d.has(kStatusPanic) ? std::string("？？？")
+                                                            : d.record.techName[static_cast<size_t>(slot)]});
             const Fix4 r = battleRandom();
             DrawNote note;
             note.purpose = DrawPurpose::SpConvert;

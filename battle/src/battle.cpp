@@ -194,9 +194,9 @@ void Battle::announceHeld(int side, int id) {
     int slot = abilitySlot(side, id);
     if (slot < 0) return;
     if (fighter(side).has(kStatusPanic))
-        tell(event::Announce{side, std::string("？？？")});
+        tell(event::Announce{side, "？？？"});
     else
-        tell(event::Announce{side, std::string(fighter(side).record.techName[static_cast<size_t>(slot)])});
+        tell(event::Announce{side, fighter(side).record.techName[static_cast<size_t>(slot)]});
 }
 
 

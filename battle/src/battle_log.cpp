@@ -153,7 +153,9 @@ struct JsonLine {
         return Json("speech").field("fighter", e.fighter).field("text", e.text).done();
     }
     // The hit's record as hitExplanationJson writes it, with the type in front.
-    std::string operator()(const event::Hit& e) const { return "{\"type\":\"hit\"," + hitExplanationJson(*e.record).substr(1); }
+    std::string operator()(const event::Hit& e) const {
+        return "{\"type\":\"hit\"," + hitExplanationJson(*e.record).substr(1);
+    }
     std::string operator()(const event::Turn& e) const {
         const TurnRecord& t = e.record;
         std::string statuses = "[" + jsonArray(t.statusTurns[0]) + "," + jsonArray(t.statusTurns[1]) + "]";

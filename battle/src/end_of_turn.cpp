@@ -41,7 +41,7 @@ void Battle::battleLines() {
     for (int side : fighterOrder()) {
         FighterState& f = fighter(side);
         if (f.battleLine.empty()) continue;
-        tell(event::Speech{side, std::string(f.battleLine)});
+        tell(event::Speech{side, f.battleLine});
         f.battleLine.clear();
     }
 }

@@ -52,7 +52,9 @@ void Battle::moveEmotion(int side, double delta, int steps, int msPerStep) {
 }
 
 void Battle::showCaption(int side, std::string_view text, Rgb colour, int emotionChange) {
-    if (!text.empty()) tell(event::Caption{side, std::string(fighter(side).has(kStatusPanic) ? "？？？" : text), colour, TextKind::Caption});
+    if (!text.empty())
+        tell(event::Caption{side, std::string(fighter(side).has(kStatusPanic) ? "？？？" : text), colour,
+                            TextKind::Caption});
     if (emotionChange != 0) moveEmotion(side, emotionChange, 20, 0);
 }
 
