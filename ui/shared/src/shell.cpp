@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QUrl>
 
-#include "vexmora/ui/media/sound.h"
 
 namespace vex::ui {
 
@@ -15,11 +14,6 @@ void installGameFont() {
     QFont font(kGameFontFamily);
     font.setPointSize(10);
     QApplication::setFont(font);
-}
-
-void playEffect(int effect) {
-    QCoreApplication::processEvents();
-    sound().playEffect(effect);
 }
 
 bool openHelpPage() {

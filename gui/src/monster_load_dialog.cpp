@@ -1,4 +1,4 @@
-#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -16,15 +16,17 @@
 #include "vexmora/data/text.h"
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/battle/record_view.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
+
+using gui::qtText;
 
 namespace {
 
 constexpr const char* kNone = "---";
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QColor colourOf(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
@@ -132,18 +134,18 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
 }
 
 void MonsterLoadDialog::pickFolder() {
-    const QString chosen = QFileDialog::getExistingDirectory(this, "フォルダの選択", q(folder_.string()));
+    const QString chosen = QFileDialog::getExistingDirectory(this, "フォルダの選択", qtText(folder_.string()));
     if (!chosen.isEmpty()) showFolder(fs::path(chosen.toStdString()));
 }
 
 void MonsterLoadDialog::showFolder(const fs::path& folder) {
     folder_ = folder;
-    folderBox_->setText(q(folder.string()));
+    folderBox_->setText(qtText(folder.string()));
     list_->clear();
     for (const ListedMonster& m : listMonsters(folder, context_)) {
-        auto* item = new QTreeWidgetItem(list_, QStringList{q(m.fileName)});
+        auto* item = new QTreeWidgetItem(list_, QStringList{qtText(m.fileName)});
         item->setForeground(0, colourOf(m.colour));
-        item->setData(0, Qt::UserRole, q(m.path.string()));
+        item->setData(0, Qt::UserRole, qtText(m.path.string()));
     }
     clearPreview();
 }
@@ -173,7 +175,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
     const ChecksumCheck check = context_.scenarioEditMode != 0 ? ChecksumCheck::Skip : ChecksumCheck::Compare;
     auto loaded = loadMonster(path, check);
     if (!loaded) {
-        details_->setText(q(loaded.error().message));
+        details_->setText(qtText(loaded.error().message));
         return;
     }
     if (loaded->integrity == Integrity::SystemTampered) {
@@ -189,31 +191,31 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
     const QSize box = picture_->size() - QSize(4, 4);
     if (const QImage image = picture.preview(box.width(), box.height()); !image.isNull())
         picture_->setPixmap(QPixmap::fromImage(image));
-    picture_->setToolTip(q(picture.refusal()));
-    name_->setText(q(m.name));
-    personality_->setText("性格：" + q(std::string(personalityCaption(m.personalityCode()))));
+    picture_->setToolTip(qtText(picture.refusal()));
+    name_->setText(qtText(m.name));
+    personality_->setText("性格：" + qtText(std::string(personalityCaption(m.personalityCode()))));
     points_->setText(QString("ATK %1  DEF %2  SPD %3").arg(m.atk).arg(m.def).arg(m.spd));
     record_->setText(QString("%1勝 %2敗").arg(m.wins).arg(m.losses));
     for (int k = 0; k < kSlotCount; ++k) {
         const std::string title(techniqueEntry(m.techId[k]).techTitle);
-        techs_[k]->setText(q(m.techName[k].empty() ? title : m.techName[k]));
+        techs_[k]->setText(qtText(m.techName[k].empty() ? title : m.techName[k]));
         techs_[k]->setStyleSheet(techniqueNameColour(m.techId[k]) ? "color: rgb(255,0,0);" : "color: black;");
     }
     if (!m.password().empty()) {
-        maker_->setText("製作者名: " + q(displayMakerName(*loaded)));
+        maker_->setText("製作者名: " + qtText(displayMakerName(*loaded)));
         passwordFrame_->show();
     }
     QString details;
-    if (picture.refused()) details += "画像：" + q(picture.refusal()) + "\n\n";
-    details += "開始時：" + q(m.extra[kLineStart]) + "\n";
-    details += "勝利時：" + q(m.extra[kLineWin]) + "\n";
-    details += "敗北時：" + q(m.extra[kLineLose]) + "\n\n";
+    if (picture.refused()) details += "画像：" + qtText(picture.refusal()) + "\n\n";
+    details += "開始時：" + qtText(m.extra[kLineStart]) + "\n";
+    details += "勝利時：" + qtText(m.extra[kLineWin]) + "\n";
+    details += "敗北時：" + qtText(m.extra[kLineLose]) + "\n\n";
     for (int k = 0; k < kSlotCount; ++k) {
         const TechniqueEntry& e = techniqueEntry(m.techId[k]);
-        details += QString("%1  Lv%2  SP%3  %4\n").arg(q(std::string(e.techTitle))).arg(m.techLevel[k]).arg(m.techCost[k])
-                       .arg(q(std::string(elementName(m.elementOf(k)))));
+        details += QString("%1  Lv%2  SP%3  %4\n").arg(qtText(std::string(e.techTitle))).arg(m.techLevel[k]).arg(m.techCost[k])
+                       .arg(qtText(std::string(elementName(m.elementOf(k)))));
     }
-    details += "\n製作者名: " + q(displayMakerName(*loaded));
+    details += "\n製作者名: " + qtText(displayMakerName(*loaded));
     details_->setText(details);
     selected_ = MonsterChoice{path, std::move(*loaded)};
     loadButton_->setEnabled(true);
@@ -288,12 +290,12 @@ void PasswordDialog::confirm() {
 }
 
 RecordViewDialog::RecordViewDialog(const MonsterRecord& monster, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(q(recordViewCaption(monster.name)));
+    setWindowTitle(qtText(recordViewCaption(monster.name)));
     const auto figures = recordFigures(monster.history());
     auto* grid = new QGridLayout;
     for (int i = 0; i < kRecordFigureCount; ++i) {
-        grid->addWidget(new QLabel(q(std::string(kRecordCaptions[i]))), i % 9, (i / 9) * 2);
-        figures_[i] = new QLabel(q(figures[i]));
+        grid->addWidget(new QLabel(qtText(std::string(kRecordCaptions[i]))), i % 9, (i / 9) * 2);
+        figures_[i] = new QLabel(qtText(figures[i]));
         figures_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         figures_[i]->setMinimumWidth(70);
         grid->addWidget(figures_[i], i % 9, (i / 9) * 2 + 1);
