@@ -20,7 +20,7 @@
 set(VEXMORA_LAYERS
   "vexmora_data:0"
   "vexmora_data_json:1" "vexmora_battle:1" "vexmora_report:1" "vexmora_ui_media:1"
-  "vexmora_rules:2"
+  "vexmora_rules:2" "vexmora_battle_json:2"
   "vexmora_scenario:3" "vexmora_net:3"
   "vexmora_ui_battle_model:4" "vexmora_editor_logic:4" "vexmora_ui_story_files:4" "vexmora_ui_sound:4"
   "vexmora_gui:4" "vexmora_window_scale:4" "vexmora_net_tcp:4" "vexmora_report_ftp:4" "vexmora_assets:4"
@@ -31,8 +31,9 @@ set(VEXMORA_LAYERS
   "vexmora_ui_battle_view:9"
   "vexmora_ui_shell:10"
   "vexmora:11" "vexmora-cli:11" "vexmora-pages:11" "vexmora_assets_gen:11" "vexmora_screenshots:11")
-set(VEXMORA_QT_FREE vexmora_data vexmora_data_json vexmora_battle vexmora_report vexmora_rules vexmora_scenario
-  vexmora_net vexmora_ui_media vexmora_ui_battle_model vexmora_editor_logic vexmora_ui_story_files vexmora_ui_sound)
+set(VEXMORA_QT_FREE vexmora_data vexmora_data_json vexmora_battle vexmora_battle_json vexmora_report vexmora_rules
+  vexmora_scenario vexmora_net vexmora_ui_media vexmora_ui_battle_model vexmora_editor_logic vexmora_ui_story_files
+  vexmora_ui_sound)
 
 function(vexmora_layer_of target out)
   set(${out} "" PARENT_SCOPE)

@@ -41,20 +41,20 @@ void asFollowUp(Battle& battle, int side, int technique, bool& runningFlag, Hit&
 void Battle::surface(int side) {
     FighterState& f = fighter(side);
     for (int i = 0; i <= 10; ++i) {
-        view_->pause(100, Wait::Scaled);
+        tell(event::Pause{100, Wait::Scaled});
         f.burrowDepth = static_cast<int16_t>(100 - i * i);
-        view_->picture(side, PictureProperty::SinkPercent, f.burrowDepth);
+        tell(event::PictureChange{side, PictureProperty::SinkPercent, f.burrowDepth});
     }
     replaceTechnique(side, tech::kSurface, tech::kBurrow);
 }
 
 void Battle::comeDown(int side) {
     FighterState& f = fighter(side);
-    view_->sound(25);
-    view_->pause(200, Wait::Scaled);
-    view_->motion(side, Motion::Fall);
+    tell(event::Sound{25});
+    tell(event::Pause{200, Wait::Scaled});
+    tell(event::MotionShown{side, Motion::Fall});
     f.pictureOffsetY = 0;
-    view_->picture(side, PictureProperty::OffsetY, 0);
+    tell(event::PictureChange{side, PictureProperty::OffsetY, 0});
     for (int slot = 0; slot < kSlotCount; ++slot) {
         int id = f.record.techId[static_cast<size_t>(slot)];
         if (id == tech::kHover) setSlotTechnique(side, slot, tech::kJump);
@@ -98,7 +98,7 @@ void Battle::attackHit(int attacker, int powerValue) {
             if (HitExplanation* record = openHit()) record->turnedBack = true;
             closeRecord();
             if (!isMultiHit(a.currentTech) || s.hitSequence == 1) {
-                view_->motion(D, Motion::Dodge);
+                tell(event::MotionShown{D, Motion::Dodge});
                 d.currentTech = tech::kNormalAttack;
                 s.strikeBackRunning = true;
                 HitExplanation& counter = beginHit(HitKind::Counter, D, 350);
@@ -115,9 +115,10 @@ void Battle::attackHit(int attacker, int powerValue) {
                     applyStatus(A, kStatusFallen, 2);
             }
         } else {
-            if (a.currentTech == tech::kSecretArt) view_->motion(D, Motion::ScreenFlash);
-            if (a.currentTech == tech::kBlowAway || a.currentTech == tech::kImpact) view_->motion(D, Motion::KnockBack);
-            if (a.currentTech == tech::kShoot) view_->motion(D, Motion::Shift);
+            if (a.currentTech == tech::kSecretArt) tell(event::MotionShown{D, Motion::ScreenFlash});
+            if (a.currentTech == tech::kBlowAway || a.currentTech == tech::kImpact)
+                tell(event::MotionShown{D, Motion::KnockBack});
+            if (a.currentTech == tech::kShoot) tell(event::MotionShown{D, Motion::Shift});
 
             computeDamage(A, powerValue);
             HitExplanation* record = openHit();
@@ -141,7 +142,7 @@ void Battle::attackHit(int attacker, int powerValue) {
             const bool hotHeaded = d.personality == 3;
             const bool gloomy = d.personality == 4;
             if (hotHeaded && decideBelow(battleRandom(), DrawPurpose::Reaction, 0.1)) {
-                view_->pause(100, Wait::Scaled);
+                tell(event::Pause{100, Wait::Scaled});
                 showCaption(D, "ブチ切れ", {255, 0, 0}, 0);
                 showCaption(D, "感情↑", {255, 0, 0}, 50);
             } else if (gloomy && decideBelow(battleRandom(), DrawPurpose::Reaction, 0.1)) {
@@ -165,8 +166,8 @@ void Battle::attackHit(int attacker, int powerValue) {
         if (d.currentTech == tech::kSpConvert) {
             int slot = d.currentSlot;
             if (slot >= 0 && slot < kSlotCount)
-                view_->announce(D, d.has(kStatusPanic) ? std::string_view("？？？")
-                                                       : std::string_view(d.record.techName[static_cast<size_t>(slot)]));
+                tell(event::Announce{D, d.has(kStatusPanic) ? std::string("？？？")
+                                                            : d.record.techName[static_cast<size_t>(slot)]});
             const Fix4 r = battleRandom();
             DrawNote note;
             note.purpose = DrawPurpose::SpConvert;
@@ -176,8 +177,8 @@ void Battle::attackHit(int attacker, int powerValue) {
             int from = d.sp;
             int to = std::clamp(from + gain, 0, 999);
             d.sp = static_cast<int16_t>(to);
-            view_->caption(D, NumberText("", gain).text, {0, 255, 255}, TextKind::SpNumber);
-            view_->gauge({Gauge::Sp, D, from, to, static_cast<double>(gain), 1, 0, false});
+            tell(event::Caption{D, std::string(NumberText("", gain).text), {0, 255, 255}, TextKind::SpNumber});
+            tell(event::GaugeMove{{Gauge::Sp, D, from, to, static_cast<double>(gain), 1, 0, false}});
         }
     }
     closeRecord();
@@ -251,8 +252,8 @@ void Battle::finishingTechnique(int attacker) {
     if (k <= 2) {
         hitWith(tech::kSecretArt, 1300);
     } else if (k == 3) {
-        view_->sound(43);
-        view_->motion(A, Motion::SelfStrike);
+        tell(event::Sound{43});
+        tell(event::MotionShown{A, Motion::SelfStrike});
         changeHp(A, a.hp);
         a.selfFelled = kTrue;
     } else if (k <= 15) {

@@ -26,7 +26,7 @@ void hits(Battle& battle, int attacker, int count, int powerValue) {
 }  // namespace
 
 void plainAttack(Battle& battle, int attacker, const TechniqueRule& rule) {
-    if (rule.soundBefore >= 0) battle.view().sound(rule.soundBefore);
+    if (rule.soundBefore >= 0) battle.tell(event::Sound{rule.soundBefore});
     battle.attackHit(attacker, powerOf(battle, attacker, rule));
 }
 

@@ -56,6 +56,7 @@ void seedBattleGenerator(Rng& rng, std::optional<int32_t> sharedSeed) {
 Battle::Battle(const BattleSettings& settings, const MonsterRecord& fighter0, const MonsterRecord& fighter1,
                RandomSource& random, BattleView& view, BattleStatistics& statistics)
     : settings_(settings), random_(&random), view_(&view), statistics_(&statistics) {
+    viewWantsHits_ = view.wantsHitRecords();
     state_.fighter[0].record = fighter0;
     state_.fighter[1].record = fighter1;
     resetFighters();
@@ -187,15 +188,15 @@ void Battle::recomputeSlotCost(int side, int slot) {
     f.record.techCost[static_cast<size_t>(slot)] = sat16(cint(cost));
 }
 
-void Battle::redrawScreen() { view_->redraw(RedrawTarget::Screen); }
+void Battle::redrawScreen() { tell(event::Redraw{RedrawTarget::Screen}); }
 
 void Battle::announceHeld(int side, int id) {
     int slot = abilitySlot(side, id);
     if (slot < 0) return;
     if (fighter(side).has(kStatusPanic))
-        view_->announce(side, "？？？");
+        tell(event::Announce{side, "？？？"});
     else
-        view_->announce(side, fighter(side).record.techName[static_cast<size_t>(slot)]);
+        tell(event::Announce{side, fighter(side).record.techName[static_cast<size_t>(slot)]});
 }
 
 

@@ -152,6 +152,10 @@ struct JsonLine {
     std::string operator()(const event::Speech& e) const {
         return Json("speech").field("fighter", e.fighter).field("text", e.text).done();
     }
+    // The hit's record as hitExplanationJson writes it, with the type in front.
+    std::string operator()(const event::Hit& e) const {
+        return "{\"type\":\"hit\"," + hitExplanationJson(*e.record).substr(1);
+    }
     std::string operator()(const event::Turn& e) const {
         const TurnRecord& t = e.record;
         std::string statuses = "[" + jsonArray(t.statusTurns[0]) + "," + jsonArray(t.statusTurns[1]) + "]";
@@ -170,45 +174,6 @@ struct JsonLine {
 }  // namespace
 
 std::string toJsonLine(const BattleEvent& e) { return std::visit(JsonLine{}, e.what); }
-
-void EventRecorder::caption(int fighter, std::string_view text, Rgb colour, TextKind kind) {
-    record({event::Caption{fighter, std::string(text), colour, kind}});
-}
-void EventRecorder::gauge(const GaugeRun& run) { record({event::GaugeMove{run}}); }
-void EventRecorder::sound(int number) { record({event::Sound{number}}); }
-void EventRecorder::motion(int fighter, Motion kind) { record({event::MotionShown{fighter, kind}}); }
-void EventRecorder::picture(int fighter, PictureProperty property, int value) {
-    record({event::PictureChange{fighter, property, value}});
-}
-void EventRecorder::announce(int fighter, std::string_view text) { record({event::Announce{fighter, std::string(text)}}); }
-void EventRecorder::elementFlash(int fighter, int element) { record({event::ElementFlash{fighter, element}}); }
-void EventRecorder::banner(std::string_view text) { record({event::Banner{std::string(text)}}); }
-void EventRecorder::timeUp() { record({event::TimeUp{}}); }
-void EventRecorder::pause(int ms, Wait wait) { record({event::Pause{ms, wait}}); }
-void EventRecorder::redraw(RedrawTarget what) { record({event::Redraw{what}}); }
-void EventRecorder::commandList(CommandListMode mode) { record({event::CommandList{mode}}); }
-void EventRecorder::speech(int fighter, std::string_view text) { record({event::Speech{fighter, std::string(text)}}); }
-
-void EventRecorder::turnEnded(const BattleState& state) {
-    TurnRecord t;
-    t.turn = state.turnCount;
-    t.firstSide = state.firstSide;
-    t.stage = state.stageIndex;
-    t.drawCounter = state.drawCounter;
-    t.hash = state.turnHash;
-    t.input = state.input;
-    for (size_t f = 0; f < 2; ++f) {
-        const FighterState& fighter = state.fighter[f];
-        t.commands[f] = fighter.command();
-        t.hp[f] = fighter.hp;
-        t.sp[f] = fighter.sp;
-        t.emotion[f] = fighter.emotion;
-        t.statusTurns[f] = fighter.statusTurns;
-    }
-    record({event::Turn{t}});
-}
-
-void EventRecorder::battleEnded(int winner, EndReason reason) { record({event::End{winner, reason}}); }
 
 std::vector<std::string> RecordingView::captions(int fighter) const {
     std::vector<std::string> texts;
@@ -247,6 +212,6 @@ std::string RecordingView::jsonLines() const {
     return out;
 }
 
-void JsonLinesView::record(BattleEvent&& event) { out_ << toJsonLine(event) << '\n'; }
+void JsonLinesView::onEvent(const BattleEvent& event) { out_ << toJsonLine(event) << '\n'; }
 
 }  // namespace vex

@@ -19,7 +19,7 @@ void Battle::startBattle(int stageCount) {
     int stage = chooseStage(stageCount);
     state_.stageIndex = static_cast<int16_t>(stage);
     settings_.stageIndex = static_cast<int16_t>(stage);
-    view_->redraw(RedrawTarget::Stage);
+    tell(event::Redraw{RedrawTarget::Stage});
 
     for (int side : fighterOrder()) startingValues(side);
     startBattleHash();
@@ -30,7 +30,7 @@ void Battle::startBattle(int stageCount) {
     computeSlotUsability();
     state_.busy = kFalse;
     state_.started = true;
-    if (settings_.spectatorMode != kTrue) view_->commandList(CommandListMode::Offer);
+    if (settings_.spectatorMode != kTrue) tell(event::CommandList{CommandListMode::Offer});
     state_.acceptInput = kTrue;
 }
 
@@ -126,12 +126,12 @@ void Battle::openingAnnouncements(int side) {
     int other = 1 - side;
     if (holds(side, tech::kAllOut)) {
         announceHeld(side, tech::kAllOut);
-        view_->sound(26);
+        tell(event::Sound{26});
         showCaption(side, "能力+30%", {0, 192, 255}, 0);
         f.abilityMark = 1;
     }
     if (holds(side, tech::kEndure)) {
-        view_->sound(27);
+        tell(event::Sound{27});
         showCaption(side, "能力-20%", {255, 51, 0}, 0);
         f.abilityMark = -1;
     }
@@ -140,13 +140,13 @@ void Battle::openingAnnouncements(int side) {
         showCaption(side, "飛行", {0, 240, 255}, 0);
         for (int step = 0; step < 7; ++step) {
             f.pictureOffsetY = sat16(static_cast<int64_t>(f.pictureOffsetY) - 5);
-            view_->picture(side, PictureProperty::OffsetY, f.pictureOffsetY);
-            view_->pause(60, Wait::Scaled);
+            tell(event::PictureChange{side, PictureProperty::OffsetY, f.pictureOffsetY});
+            tell(event::Pause{60, Wait::Scaled});
         }
         replaceTechnique(side, tech::kFly, tech::kLand);
     }
     if (f.record.name == "飛行体型シーウォーム" && isRare(side)) {
-        view_->sound(33);
+        tell(event::Sound{33});
         showCaption(side, "オートスパイ", {255, 120, 10}, 0);
         const FighterState& o = fighter(other);
         for (int slot = 0; slot < kSlotCount; ++slot) {

@@ -2,6 +2,26 @@
 
 namespace vex {
 
+TurnRecord turnRecordOf(const BattleState& state) {
+    TurnRecord t;
+    t.turn = state.turnCount;
+    t.firstSide = state.firstSide;
+    t.stage = state.stageIndex;
+    t.drawCounter = state.drawCounter;
+    t.hash = state.turnHash;
+    t.input = state.input;
+    t.actions = state.action;
+    for (size_t f = 0; f < 2; ++f) {
+        const FighterState& fighter = state.fighter[f];
+        t.commands[f] = fighter.command();
+        t.hp[f] = fighter.hp;
+        t.sp[f] = fighter.sp;
+        t.emotion[f] = fighter.emotion;
+        t.statusTurns[f] = fighter.statusTurns;
+    }
+    return t;
+}
+
 std::string_view motionName(Motion kind) {
     switch (kind) {
     case Motion::Hit: return "hit";

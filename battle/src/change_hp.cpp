@@ -30,15 +30,15 @@ void Battle::changeHp(int side, int q) {
     const bool illusionHides = side == 1 && fighter(0).has(kStatusIllusion) &&
                                (settings_.battleMode == kModeTwoPlayers || settings_.battleMode == kModeNetwork);
     if (f.has(kStatusPanic) || illusionHides) text = "???";
-    view_->caption(side, text, colour, TextKind::HpNumber);
+    tell(event::Caption{side, std::string(text), colour, TextKind::HpNumber});
 
     const int from = f.hp;
     int64_t to = static_cast<int64_t>(from) - q;
     if (to <= 0) to = 0;
     f.hp = sat16(to);
-    view_->gauge({Gauge::Hp, side, from, f.hp, static_cast<double>(-q), 40, 0, false});
+    tell(event::GaugeMove{{Gauge::Hp, side, from, f.hp, static_cast<double>(-q), 40, 0, false}});
     const bool gatling = fighter(other).currentTech == tech::kGatlingAttack && q >= 1;
-    view_->pause(gatling ? 10 : 150, Wait::Scaled);
+    tell(event::Pause{gatling ? 10 : 150, Wait::Scaled});
 
     const Fix4 r = battleRandom();
     const bool canLose = q > 0 && f.cloneCount < 3;

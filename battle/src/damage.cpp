@@ -217,12 +217,12 @@ void Battle::computeDamage(int attacker, int powerValue) {
     }
 
     if (t == tech::kHeavyBlow || t == tech::kSecretArt || damage >= 200) {
-        view_->sound(43);
-        view_->motion(D, Motion::StrongHit);
+        tell(event::Sound{43});
+        tell(event::MotionShown{D, Motion::StrongHit});
     } else {
         int sound = damage <= 0 ? 29 : damage <= 40 ? 40 : damage <= 100 ? 41 : damage <= 180 ? 42 : 43;
-        view_->sound(sound);
-        view_->motion(D, Motion::Hit);
+        tell(event::Sound{sound});
+        tell(event::MotionShown{D, Motion::Hit});
     }
 
     if (damage >= d.hp) {

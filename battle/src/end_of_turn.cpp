@@ -19,7 +19,7 @@ void Battle::endOfTurn() {
     growChances();
     redrawScreen();
     computeSlotUsability();
-    if (settings_.spectatorMode != kTrue) view_->commandList(CommandListMode::Offer);
+    if (settings_.spectatorMode != kTrue) tell(event::CommandList{CommandListMode::Offer});
     state_.busy = kFalse;
     state_.acceptInput = kTrue;
 }
@@ -30,7 +30,7 @@ bool Battle::timeUp() {
     int hp0 = fighter(0).hp;
     int hp1 = fighter(1).hp;
     if (hp0 == hp1) return false;
-    view_->timeUp();
+    tell(event::TimeUp{});
     int winner = hp0 > hp1 ? 0 : 1;
     statistics_->recordStat(winner, StatCode::TimeUpWins, 1);
     endBattle(winner, EndReason::TimeUp);
@@ -41,7 +41,7 @@ void Battle::battleLines() {
     for (int side : fighterOrder()) {
         FighterState& f = fighter(side);
         if (f.battleLine.empty()) continue;
-        view_->speech(side, f.battleLine);
+        tell(event::Speech{side, f.battleLine});
         f.battleLine.clear();
     }
 }
@@ -62,25 +62,25 @@ void Battle::stageEvents() {
         if ((seaKing || f.unlock.flood) && state_.stageIndex != 2) {
             showCaption(side, "大洪水", {0, 180, 255}, 0);
             state_.stageIndex = 2;
-            view_->redraw(RedrawTarget::Stage);
+            tell(event::Redraw{RedrawTarget::Stage});
         }
         if (f.unlock.blizzard && state_.stageIndex != 3 && state_.stageIndex != 8) {
             showCaption(side, "猛吹雪", {200, 200, 210}, 0);
             state_.stageIndex = 3;
-            view_->redraw(RedrawTarget::Stage);
-            view_->sound(26);
+            tell(event::Redraw{RedrawTarget::Stage});
+            tell(event::Sound{26});
             showCaption(side, "能力+20%", {0, 192, 255}, 0);
             f.abilityMark = 1;
             setEntryStats(side, 1.2);
         }
         if (holds(side, tech::kAllOut)) {
-            view_->sound(27);
+            tell(event::Sound{27});
             showCaption(side, "能力-20%", {255, 51, 0}, 0);
             f.abilityMark = -1;
             setEntryStats(side, 1.0 / 1.62);
         }
         if (holds(side, tech::kEndure)) {
-            view_->sound(26);
+            tell(event::Sound{26});
             showCaption(side, "能力+30%", {0, 192, 255}, 0);
             f.abilityMark = 1;
             setEntryStats(side, 1.62);

@@ -39,7 +39,7 @@ void Battle::executeAction(int attacker) {
     state_.action[static_cast<size_t>(A)] = ActionOutcome{};
     const int t = a.currentTech;
     if (a.has(kStatusParalysis) && t != tech::kCureStatus && t != tech::kFullCure && t != tech::kParalysisReturn) {
-        view_->sound(32);
+        tell(event::Sound{32});
         showCaption(A, "マヒ", {255, 255, 0}, 0);
         fail();
         commonTail(A);
@@ -52,7 +52,7 @@ void Battle::executeAction(int attacker) {
         return;
     }
     if (!payableAndUnsealed()) {
-        view_->pause(500, Wait::Scaled);
+        tell(event::Pause{500, Wait::Scaled});
         fail();
         commonTail(A);
         return;
@@ -61,12 +61,12 @@ void Battle::executeAction(int attacker) {
         showCaption(A, "混乱", {255, 0, 0}, 5);
     if (a.trapKind != 0 && a.trapKind == category(t) && a.jumping != kTrue) {
         showCaption(A, "罠", {255, 0, 0}, 15);
-        view_->sound(43);
-        view_->motion(A, Motion::Hit);
+        tell(event::Sound{43});
+        tell(event::MotionShown{A, Motion::Hit});
         changeSp(A, -static_cast<int>(intFloor(0.8 * a.sp)));
         a.trapKind = 0;
         if (!payableAndUnsealed()) {
-            view_->pause(500, Wait::Scaled);
+            tell(event::Pause{500, Wait::Scaled});
             fail();
             commonTail(A);
             return;
@@ -130,7 +130,7 @@ void Battle::commonTail(int attacker) {
     if (t == tech::kEvade && holds(A, tech::kQuick)) {
         Fix4 r = battleRandom();
         if (r > 0.92_fx && state_.stageIndex != kTournamentStage && a.flying != kTrue) {
-            view_->sound(33);
+            tell(event::Sound{33});
             showCaption(A, "転んだ！！", {240, 60, 0}, -10);
             a.turns(kStatusFallen) = 2;
         }

@@ -109,7 +109,7 @@ void Battle::hitCheck(int attacker) {
 
     if (td == tech::kForesight && holds(D, tech::kForesight)) {
         announceHeld(D, tech::kForesight);
-        view_->motion(D, Motion::Dodge);
+        tell(event::MotionShown{D, Motion::Dodge});
         decide(kTrue, HitDecision::Foresight);
     }
 
@@ -139,7 +139,7 @@ void Battle::hitCheck(int attacker) {
         const bool ghost = decideBelow(r2, DrawPurpose::Ghost, 0.15, slotRead && notYetMissed && !byReading && ghostHolder) &&
                            ghostHolder;
         if (read != nullptr && (byReading || ghost) && state_.missFlag == kFalse) {
-            view_->motion(D, Motion::Dodge);
+            tell(event::MotionShown{D, Motion::Dodge});
             decide(kTrue, HitDecision::Read);
             *read = Fix4{};
         }

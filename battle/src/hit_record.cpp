@@ -1,6 +1,7 @@
 // The records of the hits: opened when a hit begins, filled in by the hit check and the damage
-// as they decide, and handed to the listener when the hit is done. The rules note their draws
-// here, so that a record shows each draw beside the threshold it met.
+// as they decide, and handed to the listener (and to the view as a Hit event, when it asks for
+// them) when the hit is done. The rules note their draws here, so that a record shows each
+// draw beside the threshold it met.
 
 #include "vexmora/battle/battle.h"
 #include "vexmora/battle/technique_ids.h"
@@ -10,9 +11,9 @@ namespace vex {
 HitExplanation* Battle::openHit() { return hitDepth_ > 0 ? &hits_[static_cast<size_t>(hitDepth_ - 1)] : nullptr; }
 
 HitExplanation& Battle::beginHit(HitKind kind, int attacker, int power) {
-    // Without a listener nothing is kept: the rules fill in a record of this thread's that
-    // nobody reads, no record is open (openHit gives nullptr) and endHit finds none to close.
-    if (hitListener_ == nullptr) {
+    // Without anyone to read them nothing is kept: the rules fill in a record of this thread's
+    // that nobody reads, no record is open (openHit gives nullptr) and endHit finds none to close.
+    if (!keepsHitRecords()) {
         thread_local HitExplanation unread;
         unread.hitTermCount = 0;
         unread.damageTermCount = 0;
@@ -50,6 +51,7 @@ void Battle::endHit() {
     if (hit.kind == HitKind::Strike) lastStrike_[static_cast<size_t>(hit.attacker)] = hit.sequence;
     lastHit_ = hit;
     if (hitListener_ != nullptr) hitListener_->hitResolved(lastHit_);
+    if (viewWantsHits_) tell(event::Hit{std::make_shared<const HitExplanation>(lastHit_)});
 }
 
 namespace {

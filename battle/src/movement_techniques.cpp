@@ -12,9 +12,9 @@ namespace {
 void moveUp(Battle& battle, int side, int pixels, int steps, int ms) {
     FighterState& f = battle.fighter(side);
     for (int i = 0; i < steps; ++i) {
-        battle.view().pause(ms, Wait::Scaled);
+        battle.tell(event::Pause{ms, Wait::Scaled});
         f.pictureOffsetY = sat16(static_cast<int64_t>(f.pictureOffsetY) - pixels);
-        battle.view().picture(side, PictureProperty::OffsetY, f.pictureOffsetY);
+        battle.tell(event::PictureChange{side, PictureProperty::OffsetY, f.pictureOffsetY});
     }
 }
 
@@ -22,9 +22,9 @@ void moveUp(Battle& battle, int side, int pixels, int steps, int ms) {
 void sink(Battle& battle, int side, bool down) {
     FighterState& f = battle.fighter(side);
     for (int i = 0; i <= 10; ++i) {
-        battle.view().pause(100, Wait::Scaled);
+        battle.tell(event::Pause{100, Wait::Scaled});
         f.burrowDepth = static_cast<int16_t>(down ? i * i : 100 - i * i);
-        battle.view().picture(side, PictureProperty::SinkPercent, f.burrowDepth);
+        battle.tell(event::PictureChange{side, PictureProperty::SinkPercent, f.burrowDepth});
     }
 }
 
@@ -34,11 +34,11 @@ void sink(Battle& battle, int side, bool down) {
 // nothing to jump from: the action fails as an unaffordable one does.
 void jump(Battle& battle, int attacker, const TechniqueRule&) {
     if (battle.fighter(attacker).burrowDepth == 100) {
-        battle.view().pause(500, Wait::Scaled);
+        battle.tell(event::Pause{500, Wait::Scaled});
         battle.failAction(attacker);
         return;
     }
-    battle.view().sound(24);
+    battle.tell(event::Sound{24});
     moveUp(battle, attacker, 30, 11, 30);
 }
 
@@ -57,7 +57,7 @@ void land(Battle& battle, int attacker, const TechniqueRule&) {
     a.flying = kFalse;
     moveUp(battle, attacker, -5, 7, 60);
     battle.replaceTechnique(attacker, tech::kLand, tech::kFly);
-    battle.view().sound(33);
+    battle.tell(event::Sound{33});
 }
 
 void burrow(Battle& battle, int attacker, const TechniqueRule&) {

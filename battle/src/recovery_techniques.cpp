@@ -31,15 +31,15 @@ void spirit(Battle& battle, int attacker, const TechniqueRule&) {
 }
 
 void cureStatus(Battle& battle, int attacker, const TechniqueRule&) {
-    battle.view().sound(28);
+    battle.tell(event::Sound{28});
     battle.showCaption(attacker, "状態回復", kCured, 0);
     clearStatuses(battle.fighter(attacker), {kStatusParalysis, kStatusPoison, kStatusConfusion});
     battle.computeSlotUsability();
-    battle.view().redraw(RedrawTarget::StatusWindows);
+    battle.tell(event::Redraw{RedrawTarget::StatusWindows});
 }
 
 void fullCure(Battle& battle, int attacker, const TechniqueRule&) {
-    battle.view().sound(28);
+    battle.tell(event::Sound{28});
     battle.showCaption(attacker, "状態全快", kCured, 0);
     fullCureOf(battle, attacker, false);
 }
@@ -55,7 +55,7 @@ void hpDrain(Battle& battle, int attacker, const TechniqueRule& rule) {
     int gain = battle.state().damage;
     if (battle.holds(defender, tech::kMetal)) gain = static_cast<int>(cint(gain * 0.5));
     gain = std::clamp(gain, 0, std::max(0, a.maxHp - a.hp));
-    battle.view().sound(28);
+    battle.tell(event::Sound{28});
     if (d.currentTech != tech::kCounter) battle.changeHp(attacker, -gain);
 }
 
@@ -64,7 +64,7 @@ void prayer(Battle& battle, int attacker, const TechniqueRule&) {
     FighterState& a = battle.fighter(attacker);
     const int k = static_cast<int>(intOf(12, battle.battleRandom()));
     auto raise = [&](int16_t& modifier, const char* caption) {
-        battle.view().sound(26);
+        battle.tell(event::Sound{26});
         modifier = sat16(static_cast<int64_t>(modifier) + 400);
         battle.showCaption(attacker, caption, {0, 255, 85}, 0);
     };
@@ -79,11 +79,11 @@ void prayer(Battle& battle, int attacker, const TechniqueRule&) {
         battle.applyStatus(attacker, kStatusGuard, 3 + static_cast<int>(intOf(3, battle.battleRandom())));
         break;
     case 5:
-        battle.view().sound(26);
+        battle.tell(event::Sound{26});
         battle.applyStatus(attacker, kStatusAccuracyUp, 4 + static_cast<int>(intOf(2, battle.battleRandom())));
         break;
     case 6:
-        battle.view().sound(26);
+        battle.tell(event::Sound{26});
         battle.showCaption(attacker, "状態全快", kCured, 0);
         fullCureOf(battle, attacker, true);
         break;

@@ -53,15 +53,17 @@ struct Counts {
 size_t idIndex(int id) { return static_cast<size_t>(std::clamp(id, 0, kIds - 1)); }
 
 // Discards everything but the end of each turn, where it counts the commands and actions.
-class TallyView final : public NullView {
+class TallyView final : public BattleView {
 public:
     explicit TallyView(Counts& counts) : counts_(counts) {}
-    void turnEnded(const BattleState& state) override {
+    void onEvent(const BattleEvent& event) override {
+        const auto* turn = event.as<event::Turn>();
+        if (turn == nullptr) return;
         for (size_t side = 0; side < 2; ++side) {
-            const Command& input = state.input[side];
+            const Command& input = turn->record.input[side];
             counts_.chosen[side][idIndex(input.noAction == kTrue ? int{tech::kNone} : int{input.tech})] += 1;
             // An empty slot (なし) performs nothing: choosing it is doing nothing, never a use.
-            const ActionOutcome& action = state.action[side];
+            const ActionOutcome& action = turn->record.actions[side];
             if (!action.carriedOut || action.technique == tech::kNone) continue;
             counts_.used[side][idIndex(action.technique)] += 1;
             if (action.landed()) counts_.landed[side][idIndex(action.technique)] += 1;

@@ -25,9 +25,9 @@ void spDrain(Battle& battle, int attacker, const TechniqueRule&) {
     int amount = 10 + static_cast<int>(intOf(3, battle.battleRandom()));
     if (battle.holds(defender, tech::kMetal)) amount = static_cast<int>(cint(amount * 0.5));
     amount = std::clamp(amount, 0, std::max(0, static_cast<int>(battle.fighter(defender).sp)));
-    battle.view().sound(27);
+    battle.tell(event::Sound{27});
     battle.changeSp(defender, -amount);
-    battle.view().sound(26);
+    battle.tell(event::Sound{26});
     battle.changeSp(attacker, amount);
 }
 
@@ -37,7 +37,7 @@ void spAttack(Battle& battle, int attacker, const TechniqueRule& rule) {
     int amount = 23 + static_cast<int>(intOf(3, battle.battleRandom()));
     amount = std::clamp(amount, 0, std::max(0, static_cast<int>(battle.fighter(defender).sp)));
     battle.showCaption(defender, "SPﾀﾞﾒｰｼﾞ", {255, 0, 0}, emotionValue(rule.id));
-    battle.view().sound(27);
+    battle.tell(event::Sound{27});
     battle.changeSp(defender, -amount);
 }
 
@@ -46,7 +46,7 @@ void spCharge(Battle& battle, int attacker, const TechniqueRule&) {
     const int hp = battle.fighter(attacker).hp;
     const int cost = hp <= 100 ? std::max(0, hp - 1) : 100;
     battle.changeHp(attacker, cost);
-    battle.view().sound(28);
+    battle.tell(event::Sound{28});
     battle.changeSp(attacker, static_cast<int>(divideHalfEven(3 * static_cast<int64_t>(cost), 10)));
 }
 

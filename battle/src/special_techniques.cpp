@@ -29,8 +29,8 @@ bool onTournamentStage(Battle& battle) { return battle.state().stageIndex == kTo
 // 奥義 is used once a battle: a desperate one (under 100 HP) is the stronger 最終奥義.
 void secretArt(Battle& battle, int attacker, const TechniqueRule& rule) {
     if (battle.fighter(attacker).hp < 100 && !onTournamentStage(battle)) {
-        battle.view().motion(attacker, Motion::ScreenFlash);
-        battle.view().sound(37);
+        battle.tell(event::MotionShown{attacker, Motion::ScreenFlash});
+        battle.tell(event::Sound{37});
         battle.showCaption(attacker, "最終奥義", {120, 160, 255}, 0);
         battle.attackHit(attacker, 1500);
     } else {
@@ -56,7 +56,7 @@ void brawl(Battle& battle, int attacker, const TechniqueRule& rule) {
         damage = battle.baseDamage(attacker, attacker, sat16(selfPower));
         if (damage < 30)
             damage = 30 + static_cast<int>(battle.takeFloor(battle.battleRandom(), DrawPurpose::SelfStrikeFloor, 7_fx, 0_fx));
-        battle.view().motion(attacker, Motion::SelfStrike);
+        battle.tell(event::MotionShown{attacker, Motion::SelfStrike});
     }
     const bool revives = battle.holds(attacker, tech::kRevive) && !onTournamentStage(battle);
     int64_t loss = revives ? divideHalfEven(5 * static_cast<int64_t>(damage), 10)
@@ -87,7 +87,7 @@ void shoot(Battle& battle, int attacker, const TechniqueRule& rule) {
 // 弾倉補充 fills the magazine; it can be used again once 射撃 has set its cost.
 void reload(Battle& battle, int attacker, const TechniqueRule&) {
     FighterState& a = battle.fighter(attacker);
-    battle.view().sound(35);
+    battle.tell(event::Sound{35});
     battle.showCaption(attacker, "弾倉補充", {30, 240, 100}, 0);
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const auto s = static_cast<size_t>(slot);
@@ -112,7 +112,7 @@ void absorbSpecial(Battle& battle, int attacker, const TechniqueRule&) {
     const auto from = static_cast<size_t>(d.currentSlot);
     const auto to = static_cast<size_t>(a.currentSlot);
     const MonsterRecord& source = d.entry;
-    battle.view().sound(37);
+    battle.tell(event::Sound{37});
     battle.showCaption(attacker, "特殊吸収", {255, 120, 10}, 0);
     battle.showCaption(attacker, source.techName[from], {255, 255, 255}, 0);
 
@@ -163,7 +163,7 @@ void purifyingFlame(Battle& battle, int attacker, const TechniqueRule& rule) {
     }};
     const int defender = 1 - attacker;
     FighterState& d = battle.fighter(defender);
-    battle.view().sound(38);
+    battle.tell(event::Sound{38});
     battle.showCaption(defender, "浄化の炎", {255, 0, 0}, 0);
     int64_t sum = 0;
     int count = 0;
@@ -175,7 +175,7 @@ void purifyingFlame(Battle& battle, int attacker, const TechniqueRule& rule) {
         counter = 0;
     }
     battle.computeSlotUsability();
-    battle.view().redraw(RedrawTarget::StatusWindows);
+    battle.tell(event::Redraw{RedrawTarget::StatusWindows});
     if (battle.holds(defender, tech::kUndead)) sum += 200;
     const int64_t power = cint(static_cast<double>(sum) + 80.0 * std::pow(count, 1.1));
     if (power != 0)
@@ -207,7 +207,7 @@ void curse(Battle& battle, int attacker, const TechniqueRule&) {
 
 void selfFell(Battle& battle, int attacker, const TechniqueRule&) {
     FighterState& a = battle.fighter(attacker);
-    battle.view().motion(attacker, Motion::SelfStrike);
+    battle.tell(event::MotionShown{attacker, Motion::SelfStrike});
     battle.changeHp(attacker, a.hp);
     a.selfFelled = kTrue;
 }
@@ -215,10 +215,10 @@ void selfFell(Battle& battle, int attacker, const TechniqueRule&) {
 // 逃げる leaves the battle at once: HP to 0 without a hit, so nothing else follows from it.
 void flee(Battle& battle, int attacker, const TechniqueRule&) {
     FighterState& a = battle.fighter(attacker);
-    battle.view().motion(attacker, Motion::Flee);
+    battle.tell(event::MotionShown{attacker, Motion::Flee});
     const int from = a.hp;
     a.hp = 0;
-    battle.view().gauge({Gauge::Hp, attacker, from, 0, static_cast<double>(-from), 1, 0, false});
+    battle.tell(event::GaugeMove{{Gauge::Hp, attacker, from, 0, static_cast<double>(-from), 1, 0, false}});
     battle.redrawScreen();
     a.fled = kTrue;
 }
@@ -238,7 +238,7 @@ void windGatling(Battle& battle, int attacker, const TechniqueRule&) {
 // 分身 adds a clone, up to the three a fighter can have.
 void clone(Battle& battle, int attacker, const TechniqueRule&) {
     FighterState& a = battle.fighter(attacker);
-    battle.view().sound(26);
+    battle.tell(event::Sound{26});
     if (a.cloneCount > 0) a.cloneCount = static_cast<int16_t>(a.cloneCount - 1);
 }
 

@@ -45,7 +45,7 @@ void raiseStat(Battle& battle, int attacker, const TechniqueRule& rule) {
     StatView s = statOf(battle.fighter(attacker), rule.stat);
     int64_t amount = std::min(stepAmount(battle, attacker), 1500 - static_cast<int64_t>(s.value) - s.modifier);
     amount = std::max<int64_t>(amount, 0);
-    battle.view().sound(26);
+    battle.tell(event::Sound{26});
     battle.showCaption(attacker, s.up, kRaised, 0);
     s.modifier = sat16(s.modifier + amount);
 }
@@ -58,7 +58,7 @@ void lowerStat(Battle& battle, int attacker, const TechniqueRule& rule) {
     StatView s = statOf(battle.fighter(defender), rule.stat);
     int64_t amount = std::min(stepAmount(battle, attacker), static_cast<int64_t>(s.value) + s.modifier);
     amount = std::max<int64_t>(amount, 0);
-    battle.view().sound(27);
+    battle.tell(event::Sound{27});
     battle.showCaption(defender, s.down, kLowered, emotionValue(rule.id));
     s.modifier = sat16(s.modifier - amount);
 }
@@ -66,7 +66,7 @@ void lowerStat(Battle& battle, int attacker, const TechniqueRule& rule) {
 // 十字をきる: luck grows, faster once it is high, up to 1; an undead opponent takes a little.
 void crossSign(Battle& battle, int attacker, const TechniqueRule& rule) {
     FighterState& a = battle.fighter(attacker);
-    battle.view().sound(37);
+    battle.tell(event::Sound{37});
     battle.showCaption(attacker, "LUCK↑", {240, 160, 0}, 0);
     a.luck = a.luck == Fix4{} ? 0.1_fx : a.luck + 0.08_fx;
     if (a.luck >= 0.9_fx) a.luck += 0.002_fx;
@@ -76,7 +76,7 @@ void crossSign(Battle& battle, int attacker, const TechniqueRule& rule) {
 
 void exchange(Battle& battle, int attacker, const TechniqueRule&) {
     FighterState& a = battle.fighter(attacker);
-    battle.view().sound(34);
+    battle.tell(event::Sound{34});
     battle.showCaption(attacker, "ｴｸｽﾁｪﾝｼﾞ", {230, 120, 10}, 0);
     std::swap(a.record.atk, a.record.def);
 }
@@ -89,9 +89,9 @@ void resizePicture(Battle& battle, int side, Step&& step) {
     int16_t& size = battle.fighter(side).record.imageSize;
     for (int i = 0; i < 3; ++i) {
         size = sat16(step(static_cast<int64_t>(size), i));
-        battle.view().picture(side, PictureProperty::Size, size);
+        battle.tell(event::PictureChange{side, PictureProperty::Size, size});
         battle.redrawScreen();
-        battle.view().pause(150, Wait::Scaled);
+        battle.tell(event::Pause{150, Wait::Scaled});
     }
 }
 
@@ -103,7 +103,7 @@ void grow(Battle& battle, int attacker, const TechniqueRule&) {
     FighterState& a = battle.fighter(attacker);
     MonsterRecord& r = a.record;
     if (r.imageSize > static_cast<int64_t>(a.entry.imageSize) + 300) return;
-    battle.view().sound(26);
+    battle.tell(event::Sound{26});
     resizePicture(battle, attacker, [](int64_t size, int i) { return size >= 100 ? cint(size / 0.93) : size + 5 + i; });
 
     if (r.spd < 151) {
@@ -130,7 +130,7 @@ void grow(Battle& battle, int attacker, const TechniqueRule&) {
 // draws and the SPD rise come whatever ATK and DEF are left.
 void shrink(Battle& battle, int attacker, const TechniqueRule&) {
     MonsterRecord& r = battle.fighter(attacker).record;
-    battle.view().sound(27);
+    battle.tell(event::Sound{27});
     if (r.imageSize < 12) return;
     resizePicture(battle, attacker, [](int64_t size, int i) { return size < 100 ? size - 7 + i : cint(size * 0.93); });
 
@@ -151,7 +151,7 @@ void shrink(Battle& battle, int attacker, const TechniqueRule&) {
 void change(Battle& battle, int attacker, const TechniqueRule&) {
     FighterState& a = battle.fighter(attacker);
     FighterState& d = battle.fighter(1 - attacker);
-    battle.view().sound(26);
+    battle.tell(event::Sound{26});
     battle.showCaption(attacker, "チェンジ", {70, 160, 240}, 0);
     std::swap(a.atkMod, d.atkMod);
     std::swap(a.defMod, d.defMod);
@@ -162,14 +162,14 @@ void change(Battle& battle, int attacker, const TechniqueRule&) {
             if (*counter != 0) *counter = sat16(static_cast<int64_t>(*counter) + 1);
     }
     battle.computeSlotUsability();
-    battle.view().redraw(RedrawTarget::StatusWindows);
+    battle.tell(event::Redraw{RedrawTarget::StatusWindows});
 }
 
 // 解除: the opponent loses what it built up: its helpful statuses, raised stats and luck.
 void dispel(Battle& battle, int attacker, const TechniqueRule& rule) {
     const int defender = 1 - attacker;
     FighterState& d = battle.fighter(defender);
-    battle.view().sound(27);
+    battle.tell(event::Sound{27});
     battle.showCaption(defender, "解除", kLowered, emotionValue(rule.id));
     clearStatuses(d, {kStatusGather, kStatusAccuracyUp, kStatusGuard, kStatusRecovery, kStatusFocus, kStatusMiracle});
     restoreEntryStats(d);
@@ -178,7 +178,7 @@ void dispel(Battle& battle, int attacker, const TechniqueRule& rule) {
     d.spdMod = 0;
     d.luck = Fix4{};
     battle.computeSlotUsability();
-    battle.view().redraw(RedrawTarget::StatusWindows);
+    battle.tell(event::Redraw{RedrawTarget::StatusWindows});
 }
 
 }  // namespace vex::handlers

@@ -52,8 +52,8 @@ void Battle::endOfTurnStatusPass() {
             if (counter == 0) continue;
             if (s == kStatusCloak && counter == 1) {
                 for (int step = 1; step <= 6; ++step) {
-                    view_->picture(side, PictureProperty::Fade, 6 - step);
-                    view_->pause(100, Wait::Scaled);
+                    tell(event::PictureChange{side, PictureProperty::Fade, 6 - step});
+                    tell(event::Pause{100, Wait::Scaled});
                 }
             }
             counter = sat16(static_cast<int64_t>(counter) - 1);
@@ -85,8 +85,8 @@ void Battle::endOfTurnStatusPass() {
     for (int side : order) {
         FighterState& f = fighter(side);
         if (!f.has(kStatusPoison)) continue;
-        view_->sound(41);
-        view_->motion(side, Motion::Hit);
+        tell(event::Sound{41});
+        tell(event::MotionShown{side, Motion::Hit});
         const bool venom = holds(0, tech::kVenom) || holds(1, tech::kVenom);
         int damage = venom ? 18 + static_cast<int>(intOf(5, battleRandom()))
                            : 32 + static_cast<int>(intOf(5, battleRandom())) - 3 * (10 - f.turns(kStatusPoison));

@@ -44,8 +44,8 @@ void cloak(Battle& battle, int attacker, const TechniqueRule& rule) {
     battle.applyStatus(1 - attacker, rule.status, turnsOf(battle, attacker, rule));
     const int strength = battle.holds(attacker, tech::kGhost) ? 2 : 1;
     for (int step = 1; step <= 5; ++step) {
-        battle.view().picture(attacker, PictureProperty::Fade, step * strength);
-        battle.view().pause(100, Wait::Scaled);
+        battle.tell(event::PictureChange{attacker, PictureProperty::Fade, step * strength});
+        battle.tell(event::Pause{100, Wait::Scaled});
     }
 }
 
@@ -70,13 +70,13 @@ void trap(Battle& battle, int attacker, const TechniqueRule& rule) {
 void taunt(Battle& battle, int attacker, const TechniqueRule& rule) {
     if (!lands(battle, attacker)) return;
     const int defender = 1 - attacker;
-    battle.view().motion(attacker, Motion::Taunt);
+    battle.tell(event::MotionShown{attacker, Motion::Taunt});
     battle.showCaption(defender, "挑発", {240, 120, 0}, emotionValue(rule.id));
     FighterState& d = battle.fighter(defender);
     for (StatusKind seal : {kStatusSupportSeal, kStatusSpecialSeal})
         d.turns(seal) = sat16(static_cast<int64_t>(d.turns(seal)) + 2);
     battle.computeSlotUsability();
-    battle.view().redraw(RedrawTarget::StatusWindows);
+    battle.tell(event::Redraw{RedrawTarget::StatusWindows});
 }
 
 int paralysisTurns(Battle& battle, int attacker) {

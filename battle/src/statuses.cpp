@@ -74,17 +74,17 @@ bool Battle::applyStatus(int side, int status, int turns) {
         const bool ironWallGuard =
             f.ironWallMark == 0.2_fx && f.currentTech == tech::kDefend && holds(side, tech::kIronWall);
         if (machine || f.has(kStatusGuard) || ironWallGuard) {
-            view_->sound(29);
+            tell(event::Sound{29});
             showCaption(side, "無効", kGrey, 0);
             return false;
         }
     }
 
-    if (look.sound >= 0) view_->sound(look.sound);
+    if (look.sound >= 0) tell(event::Sound{look.sound});
     showCaption(side, caption, colour, look.emotion);
     f.statusTurns[static_cast<size_t>(status)] = sat16(static_cast<int64_t>(turns));
     computeSlotUsability();
-    view_->redraw(RedrawTarget::StatusWindows);
+    tell(event::Redraw{RedrawTarget::StatusWindows});
 
     if (status == kStatusConfusion) redrawConfusedCommand(side);
     if (status == kStatusMiracle) {

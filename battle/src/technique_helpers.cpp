@@ -37,14 +37,14 @@ void fullCureOf(Battle& battle, int side, bool keepCloak) {
     f.spdMod = 0;
     f.trapKind = 0;
     battle.computeSlotUsability();
-    battle.view().redraw(RedrawTarget::StatusWindows);
+    battle.tell(event::Redraw{RedrawTarget::StatusWindows});
 }
 
 void healBy(Battle& battle, int side, int amount) {
     const FighterState& f = battle.fighter(side);
     const int missing = std::max(0, f.maxHp - f.hp);
     amount = std::clamp(amount, 0, missing);
-    battle.view().sound(28);
+    battle.tell(event::Sound{28});
     battle.changeHp(side, -amount);
 }
 

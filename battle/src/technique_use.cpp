@@ -48,11 +48,13 @@ void Battle::moveEmotion(int side, double delta, int steps, int msPerStep) {
     double end = std::floor(from + delta);
     int to = static_cast<int>(std::clamp(end, -50.0, 50.0));
     f.emotion = static_cast<int16_t>(to);
-    view_->gauge({Gauge::Emotion, side, from, to, delta, steps, msPerStep, false});
+    tell(event::GaugeMove{{Gauge::Emotion, side, from, to, delta, steps, msPerStep, false}});
 }
 
 void Battle::showCaption(int side, std::string_view text, Rgb colour, int emotionChange) {
-    if (!text.empty()) view_->caption(side, fighter(side).has(kStatusPanic) ? "？？？" : text, colour, TextKind::Caption);
+    if (!text.empty())
+        tell(event::Caption{side, std::string(fighter(side).has(kStatusPanic) ? "？？？" : text), colour,
+                            TextKind::Caption});
     if (emotionChange != 0) moveEmotion(side, emotionChange, 20, 0);
 }
 
@@ -71,19 +73,19 @@ void Battle::useTechnique(int side, int spChange) {
     if (onlyRedraws(t))
         redrawScreen();
     else
-        view_->announce(side, f.has(kStatusPanic) ? std::string_view("？？？")
+        tell(event::Announce{side, std::string(f.has(kStatusPanic) ? std::string_view("？？？")
                                                   : hasSlot ? std::string_view(f.record.techName[static_cast<size_t>(slot)])
-                                                            : std::string_view());
+                                                            : std::string_view())});
 
     // SP and emotion run together.
     const int from = f.sp;
     f.sp = static_cast<int16_t>(capSp(static_cast<int64_t>(from) + spChange));
-    view_->gauge({Gauge::Sp, side, from, f.sp, static_cast<double>(spChange), 20, 50, true});
+    tell(event::GaugeMove{{Gauge::Sp, side, from, f.sp, static_cast<double>(spChange), 20, 50, true}});
     moveEmotion(side, feeling, 20, 50);
 
     statistics_->recordStat(side, StatCode::SpSpent, -spChange);
     redrawScreen();
-    view_->elementFlash(side, hasSlot ? slotElement(f.record, slot) : kElementNone);
+    tell(event::ElementFlash{side, hasSlot ? slotElement(f.record, slot) : kElementNone});
 }
 
 void Battle::changeSp(int side, int amount) {
@@ -116,12 +118,12 @@ void Battle::changeSp(int side, int amount) {
         text = "???";
         colour = {255, 0, 255};
     }
-    view_->caption(side, text, colour, TextKind::SpNumber);
+    tell(event::Caption{side, std::string(text), colour, TextKind::SpNumber});
     statistics_->recordStat(side, StatCode::SpChanged, amount);
 
     const int from = f.sp;
     f.sp = static_cast<int16_t>(capSp(static_cast<int64_t>(from) + amount));
-    view_->gauge({Gauge::Sp, side, from, f.sp, static_cast<double>(amount), 15, 60, false});
+    tell(event::GaugeMove{{Gauge::Sp, side, from, f.sp, static_cast<double>(amount), 15, 60, false}});
 }
 
 }  // namespace vex

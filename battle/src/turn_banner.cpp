@@ -25,9 +25,9 @@ void Battle::turnBanner() {
         }
     }
     redrawScreen();
-    view_->banner(text);
+    tell(event::Banner{std::string(text)});
     if (count != 0) regenerateSp();
-    view_->pause(300, Wait::Scaled);
+    tell(event::Pause{300, Wait::Scaled});
     redrawScreen();
 }
 
@@ -55,8 +55,8 @@ void Battle::regenerateSp() {
         if (to >= 1000) to = 999;
         if (to < 0) to = 0;
         f.sp = static_cast<int16_t>(to);
-        view_->gauge({Gauge::Sp, side, from, f.sp, static_cast<double>(gain[static_cast<size_t>(side)]), 10, 50,
-                      side == 0});
+        tell(event::GaugeMove{{Gauge::Sp, side, from, f.sp, static_cast<double>(gain[static_cast<size_t>(side)]), 10, 50,
+                      side == 0}});
     }
     for (int side : fighterOrder()) statistics_->recordStat(side, StatCode::SpGained, gain[static_cast<size_t>(side)]);
 }

@@ -22,10 +22,10 @@ void Battle::runTurn(Command fighter0, Command fighter1) {
     state_.acceptInput = kFalse;
     if (settings_.battleMode != kModeTwoPlayers && settings_.spectatorMode != kTrue) {
         state_.busy = kTrue;
-        view_->commandList(CommandListMode::Taken);
+        tell(event::CommandList{CommandListMode::Taken});
         state_.busy = kFalse;
     }
-    view_->pause(500, Wait::Scaled);
+    tell(event::Pause{500, Wait::Scaled});
     state_.busy = kTrue;
     redrawScreen();
     computeSlotUsability();
@@ -46,8 +46,8 @@ void Battle::runTurn(Command fighter0, Command fighter1) {
         executeAction(1 - first);
         if (!knockOutCheck()) endOfTurn();
     }
-    emitTurnEnded();
-    if (state_.ended) view_->battleEnded(state_.winner, state_.endReason);
+    tellTurnEnded();
+    if (state_.ended) tell(event::End{state_.winner, state_.endReason});
 }
 
 void Battle::startOfTurnAbilities() {
@@ -125,7 +125,7 @@ void Battle::drawLucky() {
         const bool holder = holds(side, tech::kLucky);
         if (decideAbove(r, DrawPurpose::Lucky, 0.8_fx, holder) && holder) {
             f.lucky = kTrue;
-            view_->sound(37);
+            tell(event::Sound{37});
             showCaption(side, "ラッキー", {255, 240, 0}, 0);
             statistics_->recordStat(side, StatCode::Luck, 1);
         }
@@ -151,9 +151,9 @@ void Battle::endBattle(int winner, EndReason reason) {
     state_.endReason = reason;
 }
 
-void Battle::emitTurnEnded() {
+void Battle::tellTurnEnded() {
     if (view_->wantsStateHash()) state_.turnHash = stateHash();
-    view_->turnEnded(state_);
+    tell(event::Turn{turnRecordOf(state_)});
 }
 
 }  // namespace vex

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "battle_test_support.h"
+#include "vexmora/battle/hit_record_reader.h"
 #include "vexmora/battle/technique_ids.h"
 
 namespace vex::test {
@@ -91,6 +92,82 @@ TEST(BattleLog, WhatWatchesTheBattleDoesNotChangeIt) {
     NullView nothing;
     RecordingView everything;
     EXPECT_EQ(play(nothing), play(everything));
+}
+
+// Records what the log records, without asking for the hits' records: the log as it was before
+// they were added.
+class LogWithoutHits final : public BattleView {
+public:
+    void onEvent(const BattleEvent& event) override { log.onEvent(event); }
+    bool wantsStateHash() const override { return true; }
+    RecordingView log;
+};
+
+std::string withoutHitLines(const std::string& log) {
+    std::istringstream lines(log);
+    std::string line, kept;
+    while (std::getline(lines, line))
+        if (line.rfind("{\"type\":\"hit\",", 0) != 0) kept += line + "\n";
+    return kept;
+}
+
+TEST(BattleLog, HitRecordsAreLinesOfTheirOwnThatLeaveEveryOtherLineAsItWas) {
+    for (int32_t seed : {3, 42}) {
+        const std::string log = playLogged(seed);
+        LogWithoutHits older;
+        playLogged(seed, &older);
+        const std::string kept = withoutHitLines(log);
+        EXPECT_LT(kept.size(), log.size()) << "no hit records";
+        EXPECT_EQ(kept, older.log.jsonLines()) << seed;
+        EXPECT_EQ(older.log.count<event::Hit>(), 0);
+    }
+}
+
+TEST(BattleLog, AHitLineReadsBackAsTheRecordTheBattleMade) {
+    RecordingView view;
+    playLogged(42, &view);
+    int hits = 0;
+    for (const BattleEvent& e : view.events()) {
+        const auto* hit = e.as<event::Hit>();
+        if (hit == nullptr) continue;
+        ++hits;
+        const Result<HitExplanation> read = readHitRecord(toJsonLine(e));
+        ASSERT_TRUE(read.ok()) << read.error().message;
+        EXPECT_TRUE(*read == *hit->record) << toJsonLine(e);
+    }
+    EXPECT_GT(hits, 5);
+}
+
+TEST(BattleLog, WhatIsNotAHitRecordIsRefusedWithAReason) {
+    RecordingView view;
+    playLogged(7, &view);
+    std::string line;
+    for (const BattleEvent& e : view.events())
+        if (e.is<event::Hit>() && e.as<event::Hit>()->record->damaged) line = toJsonLine(e);
+    ASSERT_FALSE(line.empty());
+    const auto refusal = [](const std::string& text) {
+        const Result<HitExplanation> read = readHitRecord(text);
+        return read.ok() ? std::string("read") : read.error().message;
+    };
+    const auto changed = [&](std::string_view from, std::string_view to) {
+        std::string text = line;
+        const size_t at = text.find(from);
+        if (at == std::string::npos) return "no " + std::string(from);
+        return refusal(text.replace(at, from.size(), to));
+    };
+    EXPECT_EQ(refusal(line), "read");
+    EXPECT_NE(refusal(line.substr(0, line.size() / 2)).find("not JSON"), std::string::npos);
+    EXPECT_NE(refusal("{\"type\":\"turn\"}").find("not a hit record"), std::string::npos);
+    EXPECT_NE(refusal("[1,2]").find("not an object"), std::string::npos);
+    EXPECT_NE(changed("\"kind\":\"strike\"", "\"kind\":\"blow\"").find("names nothing"), std::string::npos);
+    EXPECT_NE(changed("\"attacker\":", "\"attacker\":7").find("fighters"), std::string::npos);
+    EXPECT_NE(changed("\"turn\":", "\"turn\":99999").find("out of range"), std::string::npos);
+    EXPECT_NE(changed("\"elementFactor\":", "\"elementFactor\":\"x\",\"y\":").find("not a number"), std::string::npos);
+    EXPECT_NE(changed("\"damage\":{", "\"damage\":{\"x\":0,").find("read"), std::string::npos);  // more keys are fine
+    EXPECT_NE(changed("\"attack\":", "\"strength\":").find("no \"attack\""), std::string::npos);
+    std::string tooLong = line;
+    tooLong.insert(1, std::string(kMaxHitRecordBytes, ' '));
+    EXPECT_NE(refusal(tooLong).find("longer than"), std::string::npos);
 }
 
 TEST(BattleLog, TextsAreEscaped) {

@@ -1,6 +1,6 @@
-// A hit's record against what the battle did: the terms multiply out to the damage that left
-// the defender's HP bar, for every technique of the catalogue that does damage; and the two
-// ways a record is shown.
+// A hit's record against what the battle did: the terms, as the battle log writes them,
+// multiply out to the damage that left the defender's HP bar, for every technique of the
+// catalogue that does damage; and the two ways a record is shown.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 
 #include "battle_test_support.h"
 #include "vexmora/battle/hit_explanation.h"
+#include "vexmora/battle/hit_record_reader.h"
 #include "vexmora/battle/technique_ids.h"
 #include "vexmora/data/technique_catalogue.h"
 
@@ -18,15 +19,6 @@ namespace vex::test {
 namespace {
 
 constexpr const char* kAllCodes = "STLPHJAFGgEfi09i10i12";
-
-// Remembers the HP each side last lost on its HP bar, as the screen shows it.
-class HpBarView final : public NullView {
-public:
-    void gauge(const GaugeRun& run) override {
-        if (run.gauge == Gauge::Hp) lastLoss[static_cast<size_t>(run.fighter)] = static_cast<int>(-run.delta);
-    }
-    std::array<int, 2> lastLoss{};
-};
 
 // The damage the record's terms give, worked out again from the record alone.
 int damageFromTerms(const HitExplanation& hit, std::string& why) {
@@ -64,36 +56,47 @@ int damageFromTerms(const HitExplanation& hit, std::string& why) {
     return value;
 }
 
-class Checker final : public HitListener {
+// Reads the battle log as it is written: each hit's line must read back as the record the
+// battle made, and its terms must multiply out to what the defender's HP bar lost just before.
+class LogChecker final : public EventRecorder {
 public:
-    explicit Checker(const HpBarView& view) : view_(view) {}
-    void hitResolved(const HitExplanation& hit) override {
-        if (!hit.damaged) return;
-        ++checked;
-        std::string why;
-        const int damage = damageFromTerms(hit, why);
-        if (!why.empty() || damage != hit.damage) {
-            ++wrong;
-            if (firstWrong.empty()) firstWrong = "technique " + std::to_string(hit.technique) + ": " + why + " " + hitExplanationJson(hit);
-            return;
-        }
-        // The HP bar ran with the hit's damage, or a clone's share of it.
-        const int shown = view_.lastLoss[static_cast<size_t>(hit.defender)];
-        const int expected = hit.role == HitRole::Clone ? hit.damageTerms[hit.damageTermCount - 1u].after : damage;
-        if (shown != expected) {
-            ++wrong;
-            if (firstWrong.empty())
-                firstWrong = "technique " + std::to_string(hit.technique) + ": the bar lost " + std::to_string(shown) + ", the terms say " +
-                             std::to_string(expected);
-            return;
-        }
-        explained.insert(hit.kind == HitKind::Counter ? static_cast<int>(tech::kCounter) : hit.technique);
+    void onEvent(const BattleEvent& event) override {
+        if (const auto* move = event.as<event::GaugeMove>(); move != nullptr && move->run.gauge == Gauge::Hp)
+            lastLoss_[static_cast<size_t>(move->run.fighter)] = static_cast<int>(-move->run.delta);
+        if (const auto* hit = event.as<event::Hit>()) check(*hit->record, toJsonLine(event));
     }
-    const HpBarView& view_;
+
     int checked = 0;
     int wrong = 0;
     std::string firstWrong;
     std::set<int> explained;
+    std::map<HitKind, int> kinds;
+
+private:
+    void fail(const HitExplanation& hit, const std::string& why) {
+        ++wrong;
+        if (firstWrong.empty()) firstWrong = "technique " + std::to_string(hit.technique) + ": " + why;
+    }
+
+    void check(const HitExplanation& made, const std::string& line) {
+        const Result<HitExplanation> read = readHitRecord(line);
+        if (!read.ok() || !(*read == made)) return fail(made, "the log's line does not read back: " + line);
+        const HitExplanation& hit = *read;
+        ++kinds[hit.kind];
+        if (!hit.damaged) return;
+        ++checked;
+        std::string why;
+        const int damage = damageFromTerms(hit, why);
+        if (!why.empty() || damage != hit.damage) return fail(hit, why + " " + line);
+        // The HP bar ran with the hit's damage, or a clone's share of it.
+        const int shown = lastLoss_[static_cast<size_t>(hit.defender)];
+        const int expected = hit.role == HitRole::Clone ? hit.damageTerms[hit.damageTermCount - 1u].after : damage;
+        if (shown != expected)
+            return fail(hit, "the bar lost " + std::to_string(shown) + ", the terms say " + std::to_string(expected));
+        explained.insert(hit.kind == HitKind::Counter ? static_cast<int>(tech::kCounter) : hit.technique);
+    }
+
+    std::array<int, 2> lastLoss_{};
 };
 
 // The technique that makes `id` usable: a jump before the attacks from the air, リミッター
@@ -119,10 +122,9 @@ MonsterRecord defenderWith(int element) {
     return m;
 }
 
-TEST(HitExplanation, TheTermsOfEveryHitMultiplyOutToTheHpTheDefenderLost) {
+TEST(HitExplanation, TheLoggedTermsOfEveryHitMultiplyOutToTheHpTheDefenderLost) {
     std::set<int> damaging;
-    HpBarView view;
-    Checker checker(view);
+    LogChecker checker;
     for (int id = 0; id <= TechniqueCatalogue::kMaxId; ++id) {
         if (!techniqueEntry(id).defined() || Battle::category(id) != kCategoryAttack) continue;
         // ガトリング only winds up ガトリング攻撃; フルパワー has no rule of its own.
@@ -133,8 +135,7 @@ TEST(HitExplanation, TheTermsOfEveryHitMultiplyOutToTheHpTheDefenderLost) {
             settings.turnLimit = id == tech::kFinalAttack ? 8 : 40;  // Ｆアタック waits for the last turn
             settings.initialSp = 150;
             Rng rng;
-            Battle battle(settings, attackerWith(id, 1 + 2 * round, round + 1), defenderWith(3 - round), rng, view);
-            battle.setHitListener(&checker);
+            Battle battle(settings, attackerWith(id, 1 + 2 * round, round + 1), defenderWith(3 - round), rng, checker);
             seedBattleGenerator(rng, id * 11 + round);
             battle.startBattle(18);
             // Now and then a clone (分身, whose clones strike after each hit) or the helper.
@@ -147,6 +148,9 @@ TEST(HitExplanation, TheTermsOfEveryHitMultiplyOutToTheHpTheDefenderLost) {
     }
     EXPECT_EQ(checker.wrong, 0) << checker.firstWrong;
     EXPECT_GT(checker.checked, 1000);
+    // Every kind of record but a check alone (no technique here hits without damage) read back.
+    for (HitKind kind : {HitKind::Strike, HitKind::Counter, HitKind::Status})
+        EXPECT_GT(checker.kinds[kind], 0) << hitKindName(kind);
     std::vector<int> unexplained;
     for (int id : damaging)
         if (checker.explained.count(id) == 0) unexplained.push_back(id);

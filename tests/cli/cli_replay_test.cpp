@@ -75,6 +75,26 @@ TEST_F(CliReplay, AFiftyTurnBattleReplaysAndAChangedCommandIsFoundAtItsTurn) {
     EXPECT_NE(changed.err.find("turn 30"), std::string::npos) << changed.err;
 }
 
+// The replay's log is the battle's log, down to every hit's record.
+TEST_F(CliReplay, AReplayLogsEveryHitAsTheBattleDid) {
+    const fs::path file = home / "logged.vxr";
+    const test::CliRun played =
+        battle({"--seed", "5", "--hp", "1000", "--log", "json", "--save-replay", file.string()});
+    ASSERT_EQ(played.status, 0) << played.err;
+    const test::CliRun again = test::runCli({"replay", file.string(), "--home", home.path().string(), "--log", "json"});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, played.out);
+    int hits = 0;
+    std::istringstream lines(again.out);
+    for (std::string line; std::getline(lines, line);) {
+        const auto record = nlohmann::json::parse(line);
+        if (record["type"] != "hit") continue;
+        ++hits;
+        EXPECT_TRUE(record.contains("draws")) << line;
+    }
+    EXPECT_GT(hits, 0);
+}
+
 TEST_F(CliReplay, ADamagedOrMissingReplayIsABadInput) {
     const fs::path file = home / "one.vxr";
     ASSERT_EQ(battle({"--seed", "3", "--turns", "5", "--save-replay", file.string()}).status, 0);

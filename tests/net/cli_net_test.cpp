@@ -25,10 +25,12 @@ struct Log {
     std::vector<std::string> hashes;
     std::vector<int> stages;
     std::vector<std::string> netEvents;
+    std::vector<std::string> hits;  // who struck with what, for how much, as the host numbers them
     nlohmann::json result;
 };
 
-Log readLog(const std::string& text) {
+// `hostFighter`: the host's monster in this log (each program holds its own as fighter 0).
+Log readLog(const std::string& text, int hostFighter) {
     Log log;
     std::istringstream in(text);
     std::string line;
@@ -41,6 +43,11 @@ Log readLog(const std::string& text) {
             log.stages.push_back(j.value("stage", -100));
         } else if (type == "net") {
             log.netEvents.push_back(j.value("event", ""));
+        } else if (type == "hit") {
+            const bool byHost = j.value("attacker", -1) == hostFighter;
+            log.hits.push_back(std::to_string(j.value("sequence", 0)) + (byHost ? " host " : " guest ") +
+                               j.value("kind", "") + " " + std::to_string(j.value("technique", -1)) + " " +
+                               (j.contains("damage") ? j["damage"].dump() : "-"));
         } else if (type == "result") {
             log.result = j;
         }
@@ -51,12 +58,14 @@ Log readLog(const std::string& text) {
 bool has(const std::vector<std::string>& v, const std::string& s) { return std::find(v.begin(), v.end(), s) != v.end(); }
 
 void expectSameBattle(const CliProcess& host, const CliProcess& join) {
-    const Log h = readLog(host.out()), j = readLog(join.out());
+    const Log h = readLog(host.out(), 0), j = readLog(join.out(), 1);
     ASSERT_EQ(h.result.value("outcome", ""), "finished") << host.err();
     ASSERT_EQ(j.result.value("outcome", ""), "finished") << join.err();
     ASSERT_FALSE(h.hashes.empty());
     EXPECT_EQ(h.hashes, j.hashes);
     EXPECT_EQ(h.stages, j.stages);
+    EXPECT_FALSE(h.hits.empty());
+    EXPECT_EQ(h.hits, j.hits);  // both logs explain every hit alike
     EXPECT_EQ(h.result["turns"], j.result["turns"]);
     EXPECT_EQ(h.result["turns"].get<size_t>(), h.hashes.size());
     EXPECT_EQ(h.result["winner"].get<int>(), 1 - j.result["winner"].get<int>());  // each is its own fighter 0
@@ -455,7 +464,7 @@ TEST(NetCli, ABattleResumesThroughAProxyThatCutsTheConnection) {
     forwarding.join();
     close(listener);
     expectSameBattle(host, join);
-    const Log h = readLog(host.out()), j = readLog(join.out());
+    const Log h = readLog(host.out(), 0), j = readLog(join.out(), 1);
     EXPECT_TRUE(has(h.netEvents, "resumed")) << host.out().substr(0, 2000);
     EXPECT_TRUE(has(j.netEvents, "resumed"));
     EXPECT_TRUE(intruderRefused);

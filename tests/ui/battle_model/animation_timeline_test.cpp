@@ -19,9 +19,9 @@ std::vector<Step> stepsOf(const Timeline& t) { return {t.steps().begin(), t.step
 TEST(Timeline, RunsThatPlayTogetherStepSideBySide) {
     Timeline t;
     TimelineView view(t, {});
-    view.gauge({Gauge::Sp, 0, 26, 8, -18, 20, 50, true});
+    view.onEvent(event::GaugeMove{{Gauge::Sp, 0, 26, 8, -18, 20, 50, true}});
     EXPECT_TRUE(t.empty());  // held for its partner
-    view.gauge({Gauge::Emotion, 0, -26, -11, 15, 20, 50, false});
+    view.onEvent(event::GaugeMove{{Gauge::Emotion, 0, -26, -11, 15, 20, 50, false}});
     const auto steps = stepsOf(t);
     ASSERT_EQ(steps.size(), 20u);
     std::vector<std::vector<GaugeValue>> values;
@@ -41,8 +41,8 @@ TEST(Timeline, RunsThatPlayTogetherStepSideBySide) {
     // A run waiting for its partner plays as soon as something else happens.
     Timeline u;
     TimelineView other(u, {});
-    other.gauge({Gauge::Sp, 1, 10, 20, 10, 10, 50, true});
-    other.sound(3);
+    other.onEvent(event::GaugeMove{{Gauge::Sp, 1, 10, 20, 10, 10, 50, true}});
+    other.onEvent(event::Sound{3});
     ASSERT_EQ(u.size(), 11u);
     EXPECT_TRUE(u.steps().back().is<step::Sound>());
 }
@@ -50,7 +50,7 @@ TEST(Timeline, RunsThatPlayTogetherStepSideBySide) {
 TEST(Timeline, ARunWithoutWaitsGlidesOnTheDisplayClock) {
     Timeline t;
     TimelineView view(t, {});
-    view.gauge({Gauge::Hp, 1, 1000, 880, -120, 40, 0, false});
+    view.onEvent(event::GaugeMove{{Gauge::Hp, 1, 1000, 880, -120, 40, 0, false}});
     ASSERT_EQ(t.size(), 1u);
     EXPECT_TRUE(t.steps().front().is<step::GaugeGlide>());
     EXPECT_EQ(t.totalWaitMs(0), 0);  // the timeline goes on at once
@@ -70,8 +70,8 @@ TEST(Timeline, ARunWithoutWaitsGlidesOnTheDisplayClock) {
 TEST(Timeline, WaitsFollowTheGameSpeedAndPlainWaitsDoNot) {
     Timeline t;
     TimelineView view(t, {});
-    view.pause(500, Wait::Scaled);
-    view.pause(300, Wait::Plain);
+    view.onEvent(event::Pause{500, Wait::Scaled});
+    view.onEvent(event::Pause{300, Wait::Plain});
     EXPECT_EQ(t.totalWaitMs(0), 800);
     EXPECT_EQ(t.totalWaitMs(2), 350 + 300);
     EXPECT_EQ(t.totalWaitMs(7), 300);  // a negative scaled length waits not at all
@@ -80,7 +80,7 @@ TEST(Timeline, WaitsFollowTheGameSpeedAndPlainWaitsDoNot) {
 
 TEST(Timeline, TheCommandListSlidesInThirtyOneFrames) {
     Timeline offer;
-    TimelineView(offer, {}).commandList(CommandListMode::Offer);
+    TimelineView(offer, {}).onEvent(event::CommandList{CommandListMode::Offer});
     const auto frames = slidePositions(SlideMode::Offer);
     ASSERT_EQ(offer.size(), 31u);
     for (size_t i = 0; i < 31; ++i) {
@@ -90,17 +90,17 @@ TEST(Timeline, TheCommandListSlidesInThirtyOneFrames) {
     }
 
     Timeline taken;
-    TimelineView(taken, {}).commandList(CommandListMode::Taken);
+    TimelineView(taken, {}).onEvent(event::CommandList{CommandListMode::Taken});
     ASSERT_EQ(taken.size(), 32u);
     EXPECT_TRUE(taken.steps().back().is<step::CommandRowsHidden>());
 
     Timeline twoPlayers;
-    TimelineView(twoPlayers, {true, true}).commandList(CommandListMode::Offer);
+    TimelineView(twoPlayers, {true, true}).onEvent(event::CommandList{CommandListMode::Offer});
     ASSERT_EQ(twoPlayers.size(), 1u);
     EXPECT_TRUE(twoPlayers.steps().front().is<step::TwoPlayerRows>());
 
     Timeline still;
-    TimelineView(still, {false, false}).commandList(CommandListMode::Offer);
+    TimelineView(still, {false, false}).onEvent(event::CommandList{CommandListMode::Offer});
     ASSERT_EQ(still.size(), 1u);
     ASSERT_TRUE(still.steps().front().is<step::CommandRows>());
     EXPECT_EQ(still.steps().front().as<step::CommandRows>()->x, frames.back());
@@ -110,7 +110,7 @@ TEST(Timeline, TheCommandListSlidesInThirtyOneFrames) {
 TEST(Timeline, AHitShakesTheFighterAwayFromItsOpponentAndShowsTheImpact) {
     Timeline t;
     TimelineView view(t, {});
-    view.motion(1, Motion::Hit);
+    view.onEvent(event::MotionShown{1, Motion::Hit});
     const auto steps = stepsOf(t);
     ASSERT_GE(steps.size(), 2u);
     const auto* effect = steps[0].as<step::Effect>();
@@ -124,7 +124,7 @@ TEST(Timeline, AHitShakesTheFighterAwayFromItsOpponentAndShowsTheImpact) {
     EXPECT_EQ(steps.back().as<step::MotionOffset>()->dy, 0);
 
     Timeline still;
-    TimelineView(still, {false, false}).motion(0, Motion::Hit);
+    TimelineView(still, {false, false}).onEvent(event::MotionShown{0, Motion::Hit});
     ASSERT_EQ(still.size(), 1u);  // without animation only the effect shows
 }
 

@@ -1,6 +1,7 @@
 #include "vexmora/ui/battle_model/animation_timeline.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/ui/battle_model/display_model.h"
@@ -141,12 +142,38 @@ void TimelineView::effect(int fighter, int cell, int dx, int dy) {
     push({step::Effect{fighter, cell, dx, dy, kEffectMs}});
 }
 
-void TimelineView::caption(int fighter, std::string_view text, Rgb colour, TextKind kind) {
-    flush();
-    push({step::Caption{fighter, std::string(text), colour, kind}});
-    if (kind == TextKind::HpNumber && startsWith(text, "HP +")) effect(fighter, kCellHeal, 0, -20);
-    if (kind == TextKind::Caption && startsWith(text, "能力+")) effect(fighter, kCellArrowsUp, 0, -20);
-    if (kind == TextKind::Caption && startsWith(text, "能力-")) effect(fighter, kCellArrowsDown, 0, 20);
+void TimelineView::onEvent(const BattleEvent& event) {
+    // A hit's record adds no step and so does not end a group of gauge runs either.
+    if (!event.is<event::GaugeMove>() && !event.is<event::Hit>()) flush();
+    std::visit(Overloaded{
+                   [&](const event::Caption& e) { caption(e); },
+                   [&](const event::GaugeMove& e) { gauge(e.run); },
+                   [&](const event::Sound& e) { push({step::Sound{e.number}}); },
+                   [&](const event::MotionShown& e) { motion(e.fighter, e.kind); },
+                   [&](const event::PictureChange& e) { push({step::Picture{e.fighter, e.property, e.value}}); },
+                   [&](const event::Announce& e) { push({step::Announce{e.fighter, e.text}}); },
+                   [&](const event::ElementFlash& e) { elementFlash(e.fighter, e.element); },
+                   [&](const event::Banner& e) { push({step::Banner{e.text}}); },
+                   [&](const event::TimeUp&) { push({step::TimeUp{}}); },
+                   [&](const event::Pause& e) { push(pauseStep(e.ms, e.wait)); },
+                   [&](const event::Redraw& e) { redraw(e.what); },
+                   [&](const event::CommandList& e) { commandList(e.mode); },
+                   [&](const event::Speech& e) {
+                       push({step::Speech{e.fighter, e.text, step::Bubble::Said, 0, kSpeechMs}});
+                   },
+                   [&](const event::Hit&) {},
+                   [&](const event::Turn& e) { turnEnded(e.record); },
+                   [&](const event::End& e) { push({step::BattleEnded{e.winner, e.reason}}); },
+               },
+               event.what);
+}
+
+void TimelineView::caption(const event::Caption& c) {
+    push({step::Caption{c.fighter, c.text, c.colour, c.kind}});
+    const std::string_view text = c.text;
+    if (c.kind == TextKind::HpNumber && startsWith(text, "HP +")) effect(c.fighter, kCellHeal, 0, -20);
+    if (c.kind == TextKind::Caption && startsWith(text, "能力+")) effect(c.fighter, kCellArrowsUp, 0, -20);
+    if (c.kind == TextKind::Caption && startsWith(text, "能力-")) effect(c.fighter, kCellArrowsDown, 0, 20);
 }
 
 void TimelineView::gauge(const GaugeRun& run) {
@@ -160,13 +187,7 @@ void TimelineView::gauge(const GaugeRun& run) {
     if (!run.withNext) flush();
 }
 
-void TimelineView::sound(int number) {
-    flush();
-    push({step::Sound{number}});
-}
-
 void TimelineView::motion(int fighter, Motion kind) {
-    flush();
     const int toward = towardOpponent(fighter);
     switch (kind) {
     case Motion::Hit:
@@ -183,39 +204,12 @@ void TimelineView::motion(int fighter, Motion kind) {
         push({step::MotionOffset{fighter, m.dx * outward, m.dy}, m.ms, Wait::Scaled, true});
 }
 
-void TimelineView::picture(int fighter, PictureProperty property, int value) {
-    flush();
-    push({step::Picture{fighter, property, value}});
-}
-
-void TimelineView::announce(int fighter, std::string_view text) {
-    flush();
-    push({step::Announce{fighter, std::string(text)}});
-}
-
 void TimelineView::elementFlash(int fighter, int element) {
-    flush();
     if (element < 1 || element > 6) return;
     effect(fighter, kCellFlames + element - 1, 60 * towardOpponent(fighter), 0);
 }
 
-void TimelineView::banner(std::string_view text) {
-    flush();
-    push({step::Banner{std::string(text)}});
-}
-
-void TimelineView::timeUp() {
-    flush();
-    push({step::TimeUp{}});
-}
-
-void TimelineView::pause(int ms, Wait wait) {
-    flush();
-    push(pauseStep(ms, wait));
-}
-
 void TimelineView::redraw(RedrawTarget what) {
-    flush();
     if (!battle_) return;
     if (what == RedrawTarget::Stage) {
         push({step::Stage{battle_->state().stageIndex}});
@@ -228,7 +222,6 @@ void TimelineView::redraw(RedrawTarget what) {
 }
 
 void TimelineView::commandList(CommandListMode mode) {
-    flush();
     // The battle works out which slots may be chosen just before it offers the list.
     if (mode == CommandListMode::Offer) redraw(RedrawTarget::Screen);
     if (options_.twoPlayers) {
@@ -250,20 +243,14 @@ void TimelineView::commandList(CommandListMode mode) {
     if (mode == CommandListMode::Taken) push({step::CommandRowsHidden{}});
 }
 
-void TimelineView::speech(int fighter, std::string_view text) {
-    flush();
-    push({step::Speech{fighter, std::string(text), step::Bubble::Said, 0, kSpeechMs}});
-}
-
-void TimelineView::turnEnded(const BattleState& state) {
-    flush();
+void TimelineView::turnEnded(const TurnRecord& turn) {
     // The gauges end where the battle stands, whatever the runs showed on the way.
     step::GaugeValues values;
     for (int side = 0; side < 2; ++side) {
-        const FighterState& f = state.fighter[static_cast<size_t>(side)];
-        values.gauges.push_back({Gauge::Hp, side, f.hp});
-        values.gauges.push_back({Gauge::Sp, side, f.sp});
-        values.gauges.push_back({Gauge::Emotion, side, f.emotion});
+        const auto s = static_cast<size_t>(side);
+        values.gauges.push_back({Gauge::Hp, side, turn.hp[s]});
+        values.gauges.push_back({Gauge::Sp, side, turn.sp[s]});
+        values.gauges.push_back({Gauge::Emotion, side, turn.emotion[s]});
     }
     push({std::move(values)});
     if (battle_) {
@@ -271,11 +258,6 @@ void TimelineView::turnEnded(const BattleState& state) {
         redraw(RedrawTarget::Screen);
     }
     push({step::TurnEnded{}});
-}
-
-void TimelineView::battleEnded(int winner, EndReason reason) {
-    flush();
-    push({step::BattleEnded{winner, reason}});
 }
 
 }  // namespace vex::ui

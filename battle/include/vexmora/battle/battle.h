@@ -5,7 +5,8 @@
 // generator's state and the commands. Every random decision of a turn is one battleRandom()
 // draw through the RandomSource given here; the number and order of the draws is part of the
 // rules (two networked programs compare them turn by turn). Everything visible goes to the
-// BattleView, every statistic to BattleStatistics; neither may touch the battle.
+// BattleView as a BattleEvent, every statistic to BattleStatistics; neither may touch the
+// battle.
 //
 // Typical use:
 //   Battle battle(settings, monsterA, monsterB, rng, view);
@@ -135,10 +136,11 @@ public:
 
     // --- Why a hit came out as it did (hit_explanation.h) --------------------------------
     // The listener receives every hit's record when it is done, and every draw. nullptr: none.
-    // Records are kept only while a listener listens (a simulation spends nothing on them), so
-    // set it between turns, not in the middle of an action.
+    // Records are kept only while a listener listens or the view asks for them as Hit events
+    // (a simulation spends nothing on them), so set it between turns, not in the middle of an
+    // action.
     void setHitListener(HitListener* listener) { hitListener_ = listener; }
-    // The last record that was done while a listener listened (a default record before).
+    // The last record that was done while records were kept (a default record before).
     const HitExplanation& lastHit() const { return lastHit_; }
     // The rules that use a draw say how, through these: each returns what the rule makes of
     // the draw and notes it in the open record and for the listener. `decides` is false
@@ -219,7 +221,8 @@ public:
     const FighterState& fighter(int side) const { return state_.fighter[static_cast<size_t>(side)]; }
     BattleSettings& settings() { return settings_; }
     const BattleSettings& settings() const { return settings_; }
-    BattleView& view() { return *view_; }
+    // Hands one visible step to the view.
+    void tell(const BattleEvent& event) { view_->onEvent(event); }
     BattleStatistics& statistics() { return *statistics_; }
 
     // Fighter 0 then 1, or 1 then 0 on the client of a network battle.
@@ -279,7 +282,7 @@ private:
     void stageEvents();
     void spentTechniques();
     void growChances();
-    void emitTurnEnded();
+    void tellTurnEnded();
     bool slotUsableNow(int side, int slot);
     void backyardBossChoice(int side);
     bool choiceRule(int side, int id, int slot, int attackSlots);
@@ -307,6 +310,8 @@ private:
     std::array<uint32_t, 2> lastStrike_{};  // the sequence of each side's last Strike record
     HitExplanation lastHit_{};
     HitListener* hitListener_ = nullptr;
+    bool viewWantsHits_ = false;  // the view asked for the Hit events
+    bool keepsHitRecords() const { return hitListener_ != nullptr || viewWantsHits_; }
     DrawPurpose drawScope_ = DrawPurpose::Unnoted;
     std::array<PowerMemo, 2> attackPower_{};
     std::array<PowerMemo, 2> defencePower_{};

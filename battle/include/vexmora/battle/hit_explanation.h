@@ -89,6 +89,8 @@ struct DrawNote {
     // The outcome the same rule gives any draw r: what tells the draws apart that decide
     // differently (the calculator's enumeration).
     int64_t outcomeOf(Fix4 r) const;
+
+    bool operator==(const DrawNote&) const = default;
 };
 
 enum class HitKind : uint8_t { Strike, Check, Counter, Status };
@@ -140,6 +142,8 @@ struct HitTerm {
     bool multiplies = false;  // amount is a factor, else it is added
     Fix4 amount{};
     Fix4 after{};
+
+    bool operator==(const HitTerm&) const = default;
 };
 
 // The factors of the damage, in the order they apply.
@@ -183,6 +187,8 @@ struct DamageTerm {
     double divisor = 1;
     int16_t before = 0;
     int16_t after = 0;
+
+    bool operator==(const DamageTerm&) const = default;
 };
 
 struct HitExplanation {
@@ -246,6 +252,8 @@ struct HitExplanation {
     void addDraw(const DrawNote& note);
     // The draw with this purpose, or nullptr.
     const DrawNote* draw(DrawPurpose purpose) const;
+
+    bool operator==(const HitExplanation&) const = default;
 };
 
 // Receives each record when its hit is done, and, for the calculator, every draw of the

@@ -2,8 +2,8 @@
 // The battle's events as an animation timeline.
 //
 // The engine plays a whole turn at once and reports what a player would see and hear to its
-// BattleView. TimelineView is that view for the battle screen: it appends each event to a
-// Timeline as steps for the display model, with the waits the event asks for (pauses, the
+// BattleView. TimelineView is that view for the battle screen: it turns each event into
+// steps of a Timeline for the display model, with the waits the event asks for (pauses, the
 // steps of a gauge run, the frames of the command list) and the short motions the screen
 // plays for hits, dodges and the like. It reads the battle's state when the battle redraws,
 // to show statuses and command rows as they are at that moment, and never changes the battle.
@@ -72,29 +72,23 @@ public:
     }
     void setOptions(TimelineOptions options) { options_ = options; }
 
-    void caption(int fighter, std::string_view text, Rgb colour, TextKind kind) override;
-    void gauge(const GaugeRun& run) override;
-    void sound(int number) override;
-    void motion(int fighter, Motion kind) override;
-    void picture(int fighter, PictureProperty property, int value) override;
-    void announce(int fighter, std::string_view text) override;
-    void elementFlash(int fighter, int element) override;
-    void banner(std::string_view text) override;
-    void timeUp() override;
-    void pause(int ms, Wait wait) override;
-    void redraw(RedrawTarget what) override;
-    void commandList(CommandListMode mode) override;
-    void speech(int fighter, std::string_view text) override;
-    void turnEnded(const BattleState& state) override;
-    void battleEnded(int winner, EndReason reason) override;
+    // Appends the steps of one event; the gauge runs that play together are held until the
+    // last of them arrives, and anything else that comes first lets them play.
+    void onEvent(const BattleEvent& event) override;
 
-    // Gauge runs that play together are held until the last of them arrives; anything else
-    // that comes first lets them play.
+    // Lets the held gauge runs play.
     void flush();
 
 private:
     void push(Step step);
     void effect(int fighter, int cell, int dx, int dy);
+    void caption(const event::Caption& caption);
+    void gauge(const GaugeRun& run);
+    void motion(int fighter, Motion kind);
+    void elementFlash(int fighter, int element);
+    void redraw(RedrawTarget what);
+    void commandList(CommandListMode mode);
+    void turnEnded(const TurnRecord& turn);
 
     Timeline& timeline_;
     TimelineOptions options_;
