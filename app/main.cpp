@@ -137,8 +137,8 @@ int main(int argc, char** argv) {
     vex::ui::systemOptions() = loaded.options;
     vex::scaleChoice() = vex::loadScaleChoice(folder);
 
-    // 3. The title with the version (battle mode 0). The battle screen replaces it while it is
-    // open; without the pixel library it cannot open, and the title stays.
+    // 3. The title with the version (free battles chosen). The battle screen replaces it while
+    // it is open; without the pixel library it cannot open, and the title stays.
     vex::QtDialogs dialogs;
     vex::ui::TitleWindow* titleWindow = nullptr;
     vex::ui::TitleScreens screens;
@@ -151,7 +151,9 @@ int main(int argc, char** argv) {
     };
     screens.openBattleScreen = [&dialogs, &titleWindow, &scenarioBase](int mode, const QString& caption) {
         vex::ui::BattleScreenOptions options;
-        if (mode == vex::kModeScenario && !scenarioBase.empty()) {
+        using Opening = vex::ui::BattleModeDescriptor::Opening;
+        if (vex::ui::battleModeDescriptor(static_cast<int16_t>(mode)).opening == Opening::AfterScenarioChooser &&
+            !scenarioBase.empty()) {
             auto presenter = std::make_shared<vex::ui::ScreenScenarioPresenter>(
                 dialogs, [](const std::string& music) { vex::ui::sound().startMusic(music); }, scenarioBase.parent_path());
             options.policy = vex::ui::scenarioPolicyFor(scenarioBase, dialogs, presenter);
@@ -177,9 +179,10 @@ int main(int argc, char** argv) {
     };
     screens.options.convertOldData = vex::showOldDataConverter;
     screens.editMenu = vex::ui::gameEditMenuEntries(dialogs, vex::ui::gameEditorHooks(dialogs));
-    // ネット対戦: the battle screen of mode 3, whose connection dialog shows with it.
+    // ネット対戦: the battle screen of the network mode, whose connection dialog shows with it.
     screens.openNetworkBattle = [&screens] {
-        const vex::ui::BattleModeDescriptor& network = vex::ui::battleModeDescriptor(vex::kModeNetwork);
+        const vex::ui::BattleModeDescriptor& network =
+            vex::ui::battleModeOpenedBy(vex::ui::BattleModeDescriptor::Opening::NetworkWindow);
         screens.openBattleScreen(network.mode, QString::fromUtf8(network.caption));
     };
     vex::ui::TitleWindow title(screens);

@@ -2,14 +2,11 @@
 
 #include "vexmora/battle/battle_settings.h"
 #include "vexmora/data/numbers.h"
+#include "vexmora/rules/mode_policy.h"
 
 namespace vex {
 
 namespace {
-
-bool shownAsWin(const EndOfBattle& end) {
-    return end.winner == 0 || end.mode == kModeTwoPlayers || end.spectator;
-}
 
 void addToText(std::string& counter, int delta) {
     counter = std::to_string(int64_t{sat16(leadingNumber(counter) + delta)});
@@ -28,13 +25,12 @@ bool crushingDefeat(const EndOfBattle& end) {
     return !(ordinaryWinner && end.turnCount >= 4 && w.hp <= 800);
 }
 
-ResultPresentation presentResult(const EndOfBattle& end) {
+ResultPresentation presentResult(const EndOfBattle& end, const ModePolicy& policy) {
     ResultPresentation p;
     const SideOutcome& winner = end.side[static_cast<size_t>(end.winner)];
     const SideOutcome& loser = end.side[static_cast<size_t>(1 - end.winner)];
-    if (shownAsWin(end)) {
-        p.label = "ＷＩＮ！！";
-        if (end.mode == kModeElimination && end.winCount > 1) p.label = std::to_string(end.winCount) + p.label;
+    if (policy.showsWin(end)) {
+        p.label = policy.winLabel(end);
         p.colour = kWinColour;
         p.music = "midi\\勝利.mid";
         p.name = winner.name;

@@ -161,6 +161,7 @@ void BattleSession::showIdle() {
             factsOfRecord(f->monster.record, displayedHp(settings_, &f->monster.record), settings_.initialSp);
     }
     facts->stage = settings_.stageIndex == kRandomStage ? model_.stage : settings_.stageIndex;
+    idleClocked_ = sources_(policy_->commandInput(settings_))->clocked();
     applyStep(model_, Step{step::Sync{std::move(facts)}}, now(), gameSpeed());
     model_.commands = {};
     emit changed();
@@ -186,10 +187,11 @@ bool BattleSession::canLoad(int side) const {
     return policy_->canLoad(side);
 }
 
-bool BattleSession::clocked() const {
-    if (source_) return source_->clocked();
-    const CommandInput input = policy_->commandInput(settings_);
-    return input == CommandInput::Clock || input == CommandInput::Replay;
+bool BattleSession::clocked() const { return source_ ? source_->clocked() : idleClocked_; }
+
+void BattleSession::setCommandSources(SourceMaker make) {
+    sources_ = std::move(make);
+    showIdle();
 }
 
 void BattleSession::applySettings() {
@@ -251,7 +253,7 @@ bool BattleSession::takeNextOpponent(std::string& announcement) {
 
 void BattleSession::openCommandSource(const BattleSettings& battleSettings) {
     const CommandInput input = policy_->commandInput(battleSettings);
-    source_ = input == CommandInput::Network && networkSource_ ? networkSource_() : makeCommandSource(input, *policy_);
+    source_ = sources_(input);
     heldWinner_.reset();
     resultReleased_ = false;
     view_.setOptions({source_->bothLists(), battleSettings.animationOn != 0});
@@ -454,7 +456,7 @@ void BattleSession::beginResult(int winner) {
     const int loser = 1 - winner;
     EndOfBattle end = endOfBattleFrom(*battle_, winCount());
     policy_->describeEnd(end);
-    const ResultPresentation shown = presentResult(end);
+    const ResultPresentation shown = presentResult(end, *policy_);
 
     Timeline& t = timeline_;
     t.push(pauseStep(500, Wait::Scaled));
@@ -536,6 +538,8 @@ bool BattleSession::openReplay(const fs::path& file) {
     }
     savedPolicy_ = std::move(policy_);
     savedFighters_ = fighters_;
+    savedSources_ = std::move(sources_);
+    sources_ = [turns = replay->turns](CommandInput) { return makeReplayCommands(turns); };
     auto watching = std::make_unique<ReplayPolicy>(std::move(*replay), std::move(*monsters));
     fighters_[0] = LoadedFighter{{}, watching->monster(0)};
     fighters_[1] = LoadedFighter{{}, watching->monster(1)};
@@ -551,6 +555,7 @@ bool BattleSession::openReplay(const fs::path& file) {
 
 void BattleSession::endReplay() {
     policy_ = std::move(savedPolicy_);
+    sources_ = std::move(savedSources_);
     fighters_ = std::move(savedFighters_);
     savedFighters_ = {};
     for (int side = 0; side < 2; ++side)

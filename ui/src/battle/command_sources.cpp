@@ -138,16 +138,18 @@ std::unique_ptr<CommandSource> makeNetworkPeer(std::shared_ptr<net::BattleDriver
     return std::make_unique<NetworkPeer>(std::move(driver));
 }
 
-std::unique_ptr<CommandSource> makeCommandSource(CommandInput input, const ModePolicy& policy) {
+std::unique_ptr<CommandSource> makeReplayCommands(std::vector<ReplayTurn> turns) {
+    return std::make_unique<ReplayCommands>(std::move(turns));
+}
+
+std::unique_ptr<CommandSource> makeCommandSource(CommandInput input) {
     switch (input) {
     case CommandInput::Rows: return std::make_unique<RowClicks>();
     case CommandInput::KeyGrid: return std::make_unique<KeyGrid>();
     case CommandInput::Clock: return std::make_unique<SpectatorClock>();
     case CommandInput::Network: return std::make_unique<RowClicks>();
-    case CommandInput::Replay:
-        if (const auto* replay = dynamic_cast<const ReplayPolicy*>(&policy))
-            return std::make_unique<ReplayCommands>(replay->replay().turns);
-        return std::make_unique<SpectatorClock>();
+    // A replay without its turns (they come with makeReplayCommands) is only watched.
+    case CommandInput::Replay: return std::make_unique<SpectatorClock>();
     }
     return std::make_unique<RowClicks>();
 }

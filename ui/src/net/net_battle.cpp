@@ -51,8 +51,8 @@ NetBattle::NetBattle(QWidget* screen, BattleSession& session, NetworkPolicy& pol
     connect(connection_, &NetConnection::cancelled, this, &NetBattle::cancelled);
 
     policy_.setResultOutput(systemOptions().resultOutputOn(), &dialogs_);
-    session_.setNetworkSource([this]() -> std::unique_ptr<CommandSource> {
-        return makeNetworkPeer(connection_->driver());
+    session_.setCommandSources([this](CommandInput input) {
+        return input == CommandInput::Network ? makeNetworkPeer(connection_->driver()) : makeCommandSource(input);
     });
     connect(panel_, &NetPanel::chatEntered, this, &NetBattle::sendChat);
     connect(panel_, &NetPanel::rareToggled, this, [this](bool on) {

@@ -13,6 +13,8 @@
 
 namespace vex {
 
+class ModePolicy;
+
 struct SideOutcome {
     std::string name;
     int16_t hp = 0;
@@ -46,13 +48,15 @@ struct ResultPresentation {
     std::optional<std::string> loserLine;
 };
 
+inline constexpr const char* kWinLabel = "ＷＩＮ！！";
 inline constexpr uint32_t kWinColour = 0x2850FA;   // RGB(40, 80, 250)
 inline constexpr uint32_t kLoseColour = 0xFA0028;  // RGB(250, 0, 40)
 
 // A defeat is crushing unless the winner is not "もげげ" or "メタルもげげ", the battle reached
 // turn 4, and the winner has 800 HP or less left.
 bool crushingDefeat(const EndOfBattle& end);
-ResultPresentation presentResult(const EndOfBattle& end);
+// The result as the mode's policy words it: whether the end shows as a win, and its label.
+ResultPresentation presentResult(const EndOfBattle& end, const ModePolicy& policy);
 
 // The loser fades into the stage: its blend level from `start` to 250 in six steps.
 std::array<int, 6> loserFadeLevels(int start);

@@ -105,7 +105,7 @@ public:
     QAction* saveReplayAction() const { return saveReplay_; }
     QAction* openReplayAction() const { return openReplay_; }
     QAction* confirmAction() const { return confirm_; }
-    // The network battle of mode 3 (nullptr in the other modes).
+    // The network battle (nullptr in the other modes).
     NetBattle* netBattle() const { return net_; }
 
     // The menu commands.

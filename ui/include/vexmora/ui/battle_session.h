@@ -126,8 +126,9 @@ public:
     // end of the battle has been agreed (or the peer is gone): the result may show.
     void peerTurnReady();
     void resultMayShow();
-    // Where a network battle's turns come from (the mode's own source unless set).
-    void setNetworkSource(std::function<std::unique_ptr<CommandSource>()> make) { networkSource_ = std::move(make); }
+    // Where the battles' turns come from: the source of the command input the policy names
+    // (makeCommandSource unless set: a mode's descriptor or the network screen sets its own).
+    void setCommandSources(SourceMaker make);
     // The mouse is over a row of a side's list (-1: over none).
     void hoverRow(int side, int row);
     const QString& helpText() const { return help_; }
@@ -212,7 +213,9 @@ private:
 
     std::unique_ptr<ModePolicy> policy_;
     std::unique_ptr<CommandSource> source_;
-    std::function<std::unique_ptr<CommandSource>()> networkSource_;
+    SourceMaker sources_ = makeCommandSource;
+    SourceMaker savedSources_;  // the mode's own while a replay plays
+    bool idleClocked_ = false;  // whether the next battle's source is clocked
     std::optional<int> heldWinner_;  // the result waits for the end synchronisation
     bool resultReleased_ = false;
     fs::path programFolder_;

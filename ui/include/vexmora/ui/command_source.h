@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -64,9 +65,15 @@ public:
     virtual bool clocked() const { return false; }
 };
 
-// The source of a mode's command input (a network battle's is makeNetworkPeer's; without a
-// driver the player's clicks play against the computer).
-std::unique_ptr<CommandSource> makeCommandSource(CommandInput input, const ModePolicy& policy);
+// Makes the source of a battle's command input; a mode whose turns come from somewhere new
+// brings its own (its descriptor's), the network screen one that knows its driver.
+using SourceMaker = std::function<std::unique_ptr<CommandSource>(CommandInput)>;
+
+// The source of a command input the title's modes use (a network battle's is makeNetworkPeer's;
+// without a driver the player's clicks play against the computer; a replay's is
+// makeReplayCommands').
+std::unique_ptr<CommandSource> makeCommandSource(CommandInput input);
 std::unique_ptr<CommandSource> makeNetworkPeer(std::shared_ptr<net::BattleDriver> driver);
+std::unique_ptr<CommandSource> makeReplayCommands(std::vector<ReplayTurn> turns);
 
 }  // namespace vex::ui
