@@ -32,28 +32,17 @@ ResultPresentation presentResult(const EndOfBattle& end, const ModePolicy& polic
     if (policy.showsWin(end)) {
         p.label = policy.winLabel(end);
         p.colour = kWinColour;
-        p.music = "midi\\勝利.mid";
+        p.win = true;
         p.name = winner.name;
     } else {
         p.crushing = crushingDefeat(end);
         p.label = p.crushing ? "大敗北！！" : "ＬＯＳＥ・・・";
         p.colour = kLoseColour;
-        p.music = p.crushing ? "midi\\敗北2.mid" : "midi\\敗北.mid";
         p.name = end.side[0].name;
     }
     p.winnerLine = spokenLine(winner.lineWin);
     p.loserLine = spokenLine(loser.lineLose);
     return p;
-}
-
-std::array<int, 6> loserFadeLevels(int start) {
-    std::array<int, 6> levels{};
-    for (int step = 0; step < 6; ++step) levels[static_cast<size_t>(step)] = start + (250 - start) * (2 * step) / 10;
-    return levels;
-}
-
-SlideFrame nameSlideFrame(int k, int width) {
-    return {195 - width / 2 - (120 - 20 * k), 192 - width / 2 + (120 - 20 * k)};
 }
 
 void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end) {

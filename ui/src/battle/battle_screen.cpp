@@ -414,10 +414,13 @@ void BattleScreen::openSettings() {
     ConfigDialogOptions configOptions;
     configOptions.playEffect = options_.hooks.playEffect;
     ConfigDialog dialog(session_->settings(), composer_->stages(), programFolder(), dialogs_, configOptions, this);
-    dialog.setReportServer(session_->reportServer);
+    dialog.setReportServer(net_ ? net_->reportServer() : reportServer_);
     dialog.exec();
     session_->settings() = dialog.settings();
-    session_->reportServer = dialog.reportServer();
+    if (net_)
+        net_->setReportServer(dialog.reportServer());
+    else
+        reportServer_ = dialog.reportServer();
     session_->applySettings();
     updateMenu();
 }

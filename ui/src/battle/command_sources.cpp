@@ -124,12 +124,25 @@ public:
         input.playTurn(commands.own, commands.opponent);
         driver_->turnPlayed(battle);
     }
-    bool resultWaits() const override { return !driver_->exchange().endSynchronised(); }
+    bool holdsResult(int winner) override {
+        if (released_ || !driver_ || driver_->exchange().endSynchronised()) return false;
+        heldWinner_ = winner;
+        return true;
+    }
+    void releaseResult(TurnInput& input) override {
+        released_ = true;
+        if (!heldWinner_) return;
+        const int winner = *heldWinner_;
+        heldWinner_.reset();
+        input.showResult(winner);
+    }
     int listsForMouse() const override { return chosen_ ? 0 : 1; }
 
 private:
     std::shared_ptr<net::BattleDriver> driver_;
     bool chosen_ = false;
+    std::optional<int> heldWinner_;  // the result waits for the end to be agreed
+    bool released_ = false;
 };
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/rules/end_of_battle.h"
+#include "vexmora/ui/result_steps.h"
 #include "vexmora/ui/battle_geometry.h"
 #include "vexmora/ui/shell.h"
 #include "frame_parts.h"

@@ -1,7 +1,8 @@
 #pragma once
-// The end of a battle, as rules: how the result is presented, which statistics it adds, and
-// how the fighters' stored records change. The battle screen plays the presentation; the
-// command-line tool applies only the record changes.
+// The end of a battle, as rules: what the result says, which statistics it adds, and how the
+// fighters' stored records change. The battle screen shows the result (its steps, fades,
+// positions and music are the screen's: ui/result_steps.h); the command-line tool applies only
+// the record changes.
 
 #include <array>
 #include <cstdint>
@@ -41,8 +42,8 @@ struct EndOfBattle {
 struct ResultPresentation {
     std::string label;        // "ＷＩＮ！！", "3ＷＩＮ！！", "ＬＯＳＥ・・・", "大敗北！！"
     uint32_t colour = 0;      // 0xRRGGBB of the label and the name
-    std::string music;        // data path of the result music
     std::string name;         // the name shown with the label
+    bool win = false;         // shown as a win
     bool crushing = false;
     std::optional<std::string> winnerLine;  // shown in the winner's speech bubble
     std::optional<std::string> loserLine;
@@ -57,17 +58,6 @@ inline constexpr uint32_t kLoseColour = 0xFA0028;  // RGB(250, 0, 40)
 bool crushingDefeat(const EndOfBattle& end);
 // The result as the mode's policy words it: whether the end shows as a win, and its label.
 ResultPresentation presentResult(const EndOfBattle& end, const ModePolicy& policy);
-
-// The loser fades into the stage: its blend level from `start` to 250 in six steps.
-std::array<int, 6> loserFadeLevels(int start);
-
-// The name and the label slide in from both sides in six frames (k = 1-6) and stand centred
-// in the last; x of the text's shadow and of the text for a text `width` pixels wide.
-struct SlideFrame {
-    int shadowX = 0;
-    int textX = 0;
-};
-SlideFrame nameSlideFrame(int k, int width);
 
 // The statistics every battle adds at its end.
 void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end);

@@ -149,6 +149,8 @@ private:
     QAction* openReplay_ = nullptr;
     QAction* confirm_ = nullptr;
     NetBattle* net_ = nullptr;
+    // The report server chosen in the settings; a network battle's panel keeps its own.
+    std::string reportServer_;
     bool shownOnce_ = false;
     bool closeConfirmed_ = false;
     QString baseCaption_;
