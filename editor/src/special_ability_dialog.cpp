@@ -8,14 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "vexmora/editor/editor_effects.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/editor/special_ability_form.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
 
+using gui::qtText;
+
 namespace {
 constexpr const char* kHelpLine = "特殊能力を選択してください（最大３つまで）";
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
 SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scenarioEditMode, bool debugMode,
@@ -32,7 +34,7 @@ SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scen
         const int index = kSpecialAbilityCount - 1 - row;
         const SpecialAbility& a = specialAbilities()[static_cast<size_t>(index)];
         const int column = (row / 6) * 2, line = row % 6;
-        boxes_[index] = new QCheckBox(qs(a.caption), this);
+        boxes_[index] = new QCheckBox(qtText(a.caption), this);
         boxes_[index]->setChecked(ticks_[static_cast<size_t>(index)]);
         boxes_[index]->installEventFilter(this);
         costs_[index] = new QLabel(QString("[%1]").arg(a.cost), this);
@@ -61,11 +63,11 @@ SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scen
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     connect(ok_, &QPushButton::clicked, this, [this] {
-        playEditorEffect(kEffectConfirm);
+        gui::playEffect(gui::kEffectConfirm);
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, [this] {
-        playEditorEffect(kEffectCancel);
+        gui::playEffect(gui::kEffectCancel);
         reject();
     });
     points_->setText(QString("ポイント：%1").arg(available_));
@@ -76,7 +78,7 @@ bool SpecialAbilityDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
         for (int i = 0; i < kSpecialAbilityCount; ++i) {
             if (watched != boxes_[i]) continue;
-            help_->setText(event->type() == QEvent::Enter ? qs(specialAbilities()[static_cast<size_t>(i)].help)
+            help_->setText(event->type() == QEvent::Enter ? qtText(specialAbilities()[static_cast<size_t>(i)].help)
                                                           : QString(kHelpLine));
         }
     }
@@ -91,7 +93,7 @@ void SpecialAbilityDialog::toggled(int index, bool on) {
         return;
     }
     ticks_[i] = on;
-    if (on) help_->setText(qs(specialAbilities()[i].help));
+    if (on) help_->setText(qtText(specialAbilities()[i].help));
     showRemaining();
 }
 

@@ -9,9 +9,9 @@
 #include <map>
 
 #include "shots.h"
-#include "vexmora/ui/story_view.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/browse/story_view.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
 
 namespace vex::shots {
 
