@@ -141,7 +141,9 @@ struct Game {
 // and the title stays.
 void openBattleScreen(Game& game, int mode, const QString& caption) {
     vex::ui::BattleScreenOptions options;
-    if (mode == vex::kModeScenario && !game.scenarioBase.empty()) {
+    using Opening = vex::ui::BattleModeDescriptor::Opening;
+    if (vex::ui::battleModeDescriptor(static_cast<int16_t>(mode)).opening == Opening::AfterScenarioChooser &&
+        !game.scenarioBase.empty()) {
         auto presenter = std::make_shared<vex::ui::ScreenScenarioPresenter>(
             game.dialogs, [](const std::string& music) { vex::ui::sound().startMusic(music); },
             game.scenarioBase.parent_path());
@@ -177,9 +179,10 @@ vex::ui::TitleScreens titleScreens(Game& game) {
     };
     screens.options.convertOldData = vex::showOldDataConverter;
     screens.editMenu = vex::ui::gameEditMenuEntries(game.dialogs, vex::ui::gameEditorHooks(game.dialogs));
-    // ネット対戦: the battle screen of mode 3, whose connection dialog shows with it.
+    // ネット対戦: the battle screen of the network mode, whose connection dialog shows with it.
     screens.openNetworkBattle = [&game] {
-        const vex::ui::BattleModeDescriptor& network = vex::ui::battleModeDescriptor(vex::kModeNetwork);
+        const vex::ui::BattleModeDescriptor& network =
+            vex::ui::battleModeOpenedBy(vex::ui::BattleModeDescriptor::Opening::NetworkWindow);
         openBattleScreen(game, network.mode, vex::ui::qtText(network.caption));
     };
     return screens;
@@ -230,7 +233,7 @@ int main(int argc, char** argv) {
                      folder->c_str());
     loadOptions(*folder);
 
-    // 3. The title with the version (battle mode 0). The battle screen replaces it while it is
+    // 3. The title with the version (free battles chosen). The battle screen replaces it while it is
     // open.
     Game game;
     vex::ui::TitleWindow title(titleScreens(game));

@@ -80,8 +80,8 @@ int playBattle(const CLI::App* command, Options& options) {
         options.commands = std::move(*pairs);
     }
     // Both sides are checked as the free battle checks them, whoever chooses their commands.
-    auto a = loadFighterArgument(options.files[0], kModeFree, 0, options.checks);
-    auto b = loadFighterArgument(options.files[1], kModeFree, 1, options.checks);
+    auto a = loadFighterArgument(options.files[0], 0, options.checks);
+    auto b = loadFighterArgument(options.files[1], 1, options.checks);
     if (!a || !b) return kExitUsage;
 
     NullView nullView;

@@ -112,8 +112,8 @@ int runCalc(const CLI::App* command, Options& options) {
     if (settings.stageIndex < 0 || settings.stageIndex >= stages)
         return usageError(command, "--stage takes one stage, 0 to " + std::to_string(stages - 1));
     options.setup.stageCount = stages;
-    auto attacker = loadFighterArgument(options.attacker, kModeFree, 0, options.checks);
-    auto defender = loadFighterArgument(options.defender, kModeFree, 1, options.checks);
+    auto attacker = loadFighterArgument(options.attacker, 0, options.checks);
+    auto defender = loadFighterArgument(options.defender, 1, options.checks);
     if (!attacker || !defender) return kExitUsage;
     const CalcResult result = calculateDamage(attacker->record, defender->record, options.setup);
     if (options.json)

@@ -9,6 +9,7 @@
 #include "vexmora/battle/battle_view.h"
 #include "vexmora/data/argument_paths.h"
 #include "vexmora/data/record_json.h"
+#include "vexmora/rules/mode_policy.h"
 
 namespace vex::cli {
 
@@ -17,7 +18,7 @@ namespace {
 int runElimination(const CLI::App* command, const SeriesOptions* o) {
     if (o->files.size() != 1) return usageError(command, "one monster file, the player's, is needed");
     const fs::path playerPath = inputArgumentPath(o->files[0]);
-    auto player = loadPlayer(playerPath, kModeElimination);
+    auto player = loadPlayer(playerPath, kEliminationLoading);
     if (!player) return 2;
 
     EliminationRun run(programFolder(), listMonsterFiles(resolve("Data")));

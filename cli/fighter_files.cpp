@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "vexmora/data/argument_paths.h"
-#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/rules/mode_policy.h"
 
 namespace vex::cli {
 
@@ -24,8 +24,7 @@ void printGameError(const Error& e, const std::string& file) {
     std::cerr << e.title << ": " << (file.empty() ? "" : file + ": ") << text << "\n";
 }
 
-std::optional<LoadedMonster> loadFighterArgument(const std::string& given, int16_t mode, int side,
-                                                 FighterChecks checks) {
+std::optional<LoadedMonster> loadFighterArgument(const std::string& given, int side, FighterChecks checks) {
     Result<LoadedMonster> loaded = loadMonster(inputArgumentPath(given));
     if (!loaded) {
         printGameError(loaded.error(), given);
@@ -36,7 +35,7 @@ std::optional<LoadedMonster> loadFighterArgument(const std::string& given, int16
         return std::nullopt;
     }
     if (checks == FighterChecks::Game) {
-        if (const std::optional<DialogRequest> refused = refuseFighter(mode, side, loaded->record)) {
+        if (const std::optional<DialogRequest> refused = refuseFighter(kOpenLoading, side, loaded->record)) {
             printGameError(Error{refused->title, refused->text}, given);
             std::cerr << "(--unchecked plays it anyway)\n";
             return std::nullopt;

@@ -17,11 +17,10 @@ enum class FighterChecks { Game, Unchecked };
 // --unchecked: play monsters the game refuses (system data, more than 1000 points).
 void addUncheckedOption(CLI::App* command, FighterChecks& checks);
 
-// The monster of `given` as fighter `side` of `mode`; a file that does not read, tampered
-// system data and (with the game's checks) a refused monster print their message and give
-// nothing.
-std::optional<LoadedMonster> loadFighterArgument(const std::string& given, int16_t mode, int side,
-                                                 FighterChecks checks);
+// The monster of `given` as fighter `side` of a free battle; a file that does not read,
+// tampered system data and (with the game's checks) a refused monster print their message and
+// give nothing.
+std::optional<LoadedMonster> loadFighterArgument(const std::string& given, int side, FighterChecks checks);
 
 // The game's message on one line: "title: text", its line breaks turned into spaces.
 void printGameError(const Error& e, const std::string& file = {});

@@ -25,7 +25,7 @@
 #include "vexmora/net/network_settings.h"
 #include "vexmora/net/settings_block.h"
 #include "vexmora/net/tcp_session.h"
-#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/rules/network_policy.h"
 #include "vexmora/rules/net_rating.h"
 
 namespace vex::cli {
@@ -53,7 +53,7 @@ public:
 
     int run() {
         // The own monster with every check a loaded network fighter passes.
-        Result<LoadedMonster> loaded = loadFighterFile(kModeNetwork, 0, inputArgumentPath(o_.monsterPath));
+        Result<LoadedMonster> loaded = loadFighterFile(kNetworkLoading, 0, inputArgumentPath(o_.monsterPath));
         if (!loaded) {
             std::cerr << loaded.error().title << ": " << o_.monsterPath << ": " << loaded.error().message << "\n";
             return 2;

@@ -10,6 +10,7 @@
 #include "vexmora/data/argument_paths.h"
 #include "vexmora/data/record_json.h"
 #include "vexmora/scenario/difficulty_check.h"
+#include "vexmora/scenario/scenario_policy.h"
 #include "vexmora/scenario/scenario_run.h"
 
 namespace vex::cli {
@@ -51,7 +52,7 @@ int runScenario(const CLI::App* command, const SeriesOptions* o, int runs) {
     fs::path base = inputArgumentPath(o->files[0]);
     base.replace_extension();
     const fs::path playerPath = inputArgumentPath(o->files[1]);
-    auto player = loadPlayer(playerPath, kModeScenario);
+    auto player = loadPlayer(playerPath, kScenarioLoading);
     if (!player) return 2;
     if (runs > 0) return checkDifficultyOf(base, player->monster.record, *o, runs);
 

@@ -32,8 +32,8 @@ std::optional<int32_t> battleSeed(const SeriesOptions& o, int battle) {
     return static_cast<int32_t>(o.seed * 7919 + battle);
 }
 
-std::optional<LoadedFighter> loadPlayer(const fs::path& path, int16_t mode) {
-    Result<LoadedMonster> loaded = loadFighterFile(mode, 0, path);
+std::optional<LoadedFighter> loadPlayer(const fs::path& path, const LoadRules& rules) {
+    Result<LoadedMonster> loaded = loadFighterFile(rules, 0, path);
     if (!loaded) {
         printGameError(loaded.error());
         return std::nullopt;

@@ -10,6 +10,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/rng.h"
 #include "vexmora/rules/battle_records.h"
+#include "vexmora/rules/fighter_checks.h"
 #include "vexmora/rules/series_battle.h"
 
 namespace vex::cli {
@@ -31,7 +32,7 @@ void seedChoice(Rng& rng, const SeriesOptions& o, int battle);
 std::optional<int32_t> battleSeed(const SeriesOptions& o, int battle);
 
 // The player's monster as the mode loads it: a refused monster stops the run with its message.
-std::optional<LoadedFighter> loadPlayer(const fs::path& path, int16_t mode);
+std::optional<LoadedFighter> loadPlayer(const fs::path& path, const LoadRules& rules);
 // After a battle: the player's file read again, the result counted and saved.
 bool savePlayer(LoadedFighter& player, const EndOfBattle& end, const StatisticsTable& stats);
 

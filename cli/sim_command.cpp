@@ -34,7 +34,7 @@ struct Options {
 };
 
 std::optional<MonsterRecord> loadFighter(const std::string& given, int side, FighterChecks checks) {
-    auto loaded = loadFighterArgument(given, kModeFree, side, checks);
+    auto loaded = loadFighterArgument(given, side, checks);
     if (!loaded) return std::nullopt;
     return std::move(loaded->record);
 }

@@ -55,7 +55,7 @@ EditorHooks standardEditorHooks(Dialogs& dialogs) {
         return path.toUtf8().toStdString();
     };
     hooks.chooseMonsterFile = [&dialogs](QWidget* parent, int scenarioEditMode) {
-        const ListingContext context{debugFilePresent(programFolder()), 7, static_cast<int16_t>(scenarioEditMode)};
+        const ListingContext context{debugFilePresent(programFolder()), true, static_cast<int16_t>(scenarioEditMode)};
         MonsterLoadDialog dialog(resolve("Data"), context, dialogs, parent);
         dialog.exec();
         return dialog.choice() ? dialog.choice()->path.string() : std::string();

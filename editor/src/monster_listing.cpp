@@ -37,7 +37,7 @@ std::vector<ListedMonster> listMonsters(const fs::path& folder, const ListingCon
         m.colour = m.formatByte == 6 ? 0xFF6400 : (m.formatByte == 7 || m.formatByte == 8) ? 0xA0A0A0 : 0x000000;
         if (!context.debug) {
             if (m.formatByte == 7 || m.formatByte == 8) continue;
-            const bool pickingFighter = context.scenarioEditMode == -1 && context.battleMode != kModeElimination;
+            const bool pickingFighter = context.scenarioEditMode == -1 && context.systemFilesListed;
             if (m.formatByte == 6 && !pickingFighter) continue;
         }
         out.push_back(std::move(m));

@@ -19,7 +19,7 @@
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/gui/monster_load_dialog.h"
 #include "vexmora/editor/new_monster_rules.h"
-#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/scenario/scenario_policy.h"
 #include "vexmora/scenario/difficulty_check.h"
 #include "vexmora/gui/plain_text.h"
 #include "vexmora/gui/text.h"
@@ -325,7 +325,7 @@ void ScenarioMakeForm::checkDifficulty() {
         dialogs_.ask({player.error().title, player.error().message, DialogIcon::Warning, DialogButtons::Ok});
         return;
     }
-    if (auto refused = refuseFighter(kModeScenario, 0, player->record)) {
+    if (auto refused = refuseFighter(kScenarioLoading, 0, player->record)) {
         dialogs_.ask(*refused);
         return;
     }

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "vexmora/net/network_settings.h"
-#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/rules/network_policy.h"
 
 namespace vex::net {
 
@@ -41,7 +41,7 @@ Result<MonsterRecord> BattleDriver::confirm(const LoadedMonster& own, const Batt
     auto refused = [](std::string text) { return Error{"注意", std::move(text)}; };
     if (!exchange_.canConfirm()) return refused("対戦相手と接続していません");
     if (own.integrity == Integrity::SystemTampered) return Error{kTamperedTitle, kTamperedMessage, true};
-    if (const std::optional<DialogRequest> refusal = refuseFighter(kModeNetwork, 0, own.record))
+    if (const std::optional<DialogRequest> refusal = refuseFighter(kNetworkLoading, 0, own.record))
         return refused(refusal->text);
     if (isRare(own.record)) {
         // The host's stage rules: the host's own; a client's once the host's block has come

@@ -2,14 +2,11 @@
 
 #include "vexmora/battle/battle_settings.h"
 #include "vexmora/data/numbers.h"
+#include "vexmora/rules/mode_policy.h"
 
 namespace vex {
 
 namespace {
-
-bool shownAsWin(const EndOfBattle& end) {
-    return end.winner == 0 || end.mode == kModeTwoPlayers || end.spectator;
-}
 
 void addToText(std::string& counter, int delta) {
     counter = std::to_string(int64_t{sat16(leadingNumber(counter) + delta)});
@@ -28,36 +25,24 @@ bool crushingDefeat(const EndOfBattle& end) {
     return !(ordinaryWinner && end.turnCount >= 4 && w.hp <= 800);
 }
 
-ResultPresentation presentResult(const EndOfBattle& end) {
+ResultPresentation presentResult(const EndOfBattle& end, const ModePolicy& policy) {
     ResultPresentation p;
     const SideOutcome& winner = end.side[static_cast<size_t>(end.winner)];
     const SideOutcome& loser = end.side[static_cast<size_t>(1 - end.winner)];
-    if (shownAsWin(end)) {
-        p.label = "ＷＩＮ！！";
-        if (end.mode == kModeElimination && end.winCount > 1) p.label = std::to_string(end.winCount) + p.label;
+    if (policy.showsWin(end)) {
+        p.label = policy.winLabel(end);
         p.colour = kWinColour;
-        p.music = "midi\\勝利.mid";
+        p.win = true;
         p.name = winner.name;
     } else {
         p.crushing = crushingDefeat(end);
         p.label = p.crushing ? "大敗北！！" : "ＬＯＳＥ・・・";
         p.colour = kLoseColour;
-        p.music = p.crushing ? "midi\\敗北2.mid" : "midi\\敗北.mid";
         p.name = end.side[0].name;
     }
     p.winnerLine = spokenLine(winner.lineWin);
     p.loserLine = spokenLine(loser.lineLose);
     return p;
-}
-
-std::array<int, 6> loserFadeLevels(int start) {
-    std::array<int, 6> levels{};
-    for (int step = 0; step < 6; ++step) levels[static_cast<size_t>(step)] = start + (250 - start) * (2 * step) / 10;
-    return levels;
-}
-
-SlideFrame nameSlideFrame(int k, int width) {
-    return {195 - width / 2 - (120 - 20 * k), 192 - width / 2 + (120 - 20 * k)};
 }
 
 void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end) {

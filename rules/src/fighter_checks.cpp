@@ -4,6 +4,7 @@
 
 #include "vexmora/data/monster_kind.h"
 #include "vexmora/data/numbers.h"
+#include "vexmora/rules/network_policy.h"
 #include "vexmora/rules/peer_text.h"
 
 namespace vex {
@@ -14,21 +15,16 @@ DialogRequest refusal(std::string text) { return {"注意", std::move(text), Dia
 
 }  // namespace
 
-std::optional<FighterRefusal> fighterRefusal(int16_t mode, int side, const MonsterRecord& record) {
-    const bool systemData = isSystemData(record);
-    if (systemData && mode != kModeScenario && mode != kModeElimination) return FighterRefusal::SystemData;
-    if (systemData && mode == kModeScenario && side == 0) return FighterRefusal::SystemData;
+std::optional<FighterRefusal> fighterRefusal(const LoadRules& rules, int side, const MonsterRecord& record) {
+    if (isSystemData(record) && !rules.systemData[side == 0 ? 0 : 1]) return FighterRefusal::SystemData;
     if (isOrdinaryMonster(record) && std::abs(record.atk) + std::abs(record.def) + std::abs(record.spd) > 1000)
         return FighterRefusal::TooManyPoints;
-    if (side == 0 && isRare(record) && record.name != kPermittedRareName) {
-        if (mode == kModeElimination) return FighterRefusal::RareInElimination;
-        if (mode == kModeScenario) return FighterRefusal::RareInScenario;
-    }
+    if (side == 0 && isRare(record) && record.name != kPermittedRareName) return rules.rarePlayer;
     return std::nullopt;
 }
 
-std::optional<DialogRequest> refuseFighter(int16_t mode, int side, const MonsterRecord& record) {
-    const std::optional<FighterRefusal> why = fighterRefusal(mode, side, record);
+std::optional<DialogRequest> refuseFighter(const LoadRules& rules, int side, const MonsterRecord& record) {
+    const std::optional<FighterRefusal> why = fighterRefusal(rules, side, record);
     if (!why) return std::nullopt;
     switch (*why) {
         case FighterRefusal::SystemData: return refusal("このデータは使用できません");
@@ -45,7 +41,7 @@ std::optional<std::string> refuseNetworkOpponent(const LoadedMonster& monster, b
     std::string reason;
     if (monster.integrity == Integrity::SystemTampered) {
         reason = "不正に改造されたデータの可能性があります。";
-    } else if (const std::optional<FighterRefusal> why = fighterRefusal(kModeNetwork, 1, record)) {
+    } else if (const std::optional<FighterRefusal> why = fighterRefusal(kNetworkLoading, 1, record)) {
         reason = *why == FighterRefusal::TooManyPoints ? "不正なデータです（ＡＴＫ・ＤＥＦ・ＳＰＤの合計が 1000 を超えています）。"
                                                        : "このデータは使用できません";
     } else if (isRare(record) && tournament) {
@@ -58,23 +54,23 @@ std::optional<std::string> refuseNetworkOpponent(const LoadedMonster& monster, b
     return "相手のモンスター「" + cleanPeerText(record.name) + "」は使えません。\r\n" + reason;
 }
 
-Result<LoadedMonster> loadFighterFile(int16_t mode, int side, const fs::path& path) {
-    const bool scenarioBoss = mode == kModeScenario && side == 1;
+Result<LoadedMonster> loadFighterFile(const LoadRules& rules, int side, const fs::path& path) {
+    const bool scenarioBoss = rules.strictFiles && side == 1;
     auto loaded = loadMonster(path);
     if (!loaded) {
         return Error{"エラー", "\r\nエラーが発生しました\r\n" + loaded.error().message, scenarioBoss};
     }
     if (loaded->integrity == Integrity::SystemTampered) return Error{kTamperedTitle, kTamperedMessage, true};
-    if (mode == kModeScenario && loaded->record.checksum().empty()) {
+    if (rules.strictFiles && loaded->record.checksum().empty()) {
         return Error{"エラー", loaded->record.name + "\r\nは不正に改造されたデータです。\r\n正規のデータを使用してください。",
                      scenarioBoss};
     }
-    if (auto refused = refuseFighter(mode, side, loaded->record)) return Error{refused->title, refused->text, false};
+    if (auto refused = refuseFighter(rules, side, loaded->record)) return Error{refused->title, refused->text, false};
     return loaded;
 }
 
-bool reseedsAfterLoad(int16_t mode, const MonsterRecord& record) {
-    return mode != kModeNetwork && !isOrdinaryMonster(record);
+bool reseedsAfterLoad(const LoadRules& rules, const MonsterRecord& record) {
+    return rules.reseedsOnSpecial && !isOrdinaryMonster(record);
 }
 
 }  // namespace vex

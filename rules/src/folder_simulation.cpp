@@ -7,7 +7,7 @@
 
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
-#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/rules/mode_policy.h"
 #include "vexmora/rules/opponent_choice.h"
 
 namespace vex {
@@ -25,7 +25,7 @@ FolderOpponents loadFolderOpponents(const fs::path& folder) {
             out.skipped.push_back(name + ": 不正に改造されたデータの可能性があります");
             continue;
         }
-        if (auto refused = refuseFighter(kModeElimination, 1, loaded->record)) {
+        if (auto refused = refuseFighter(kEliminationLoading, 1, loaded->record)) {
             out.skipped.push_back(name + ": " + refused->text);
             continue;
         }

@@ -10,14 +10,16 @@
 namespace vex {
 
 Result<LoadedMonster> ModePolicy::loadFighter(int side, const fs::path& file) const {
-    return loadFighterFile(mode(), side, file);
+    return loadFighterFile(loadRules(), side, file);
 }
 
 std::optional<DialogRequest> ModePolicy::refusal(int side, const MonsterRecord& record) const {
-    return refuseFighter(mode(), side, record);
+    return refuseFighter(loadRules(), side, record);
 }
 
-bool ModePolicy::reseedsAfterLoad(const MonsterRecord& record) const { return vex::reseedsAfterLoad(mode(), record); }
+bool ModePolicy::reseedsAfterLoad(const MonsterRecord& record) const {
+    return vex::reseedsAfterLoad(loadRules(), record);
+}
 
 CommandInput ModePolicy::commandInput(const BattleSettings& settings) const {
     return settings.spectatorMode == kTrue ? CommandInput::Clock : CommandInput::Rows;
@@ -53,6 +55,8 @@ class TwoPlayerPolicy final : public ModePolicy {
 public:
     int16_t mode() const override { return kModeTwoPlayers; }
     bool canLoad(int) const override { return true; }
+    // Either player's win is a win.
+    bool showsWin(const EndOfBattle&) const override { return true; }
     CommandInput commandInput(const BattleSettings&) const override { return CommandInput::KeyGrid; }
     std::string readyHint(bool hasFighter0, bool hasFighter1) const override {
         if (!hasFighter0) return "まずは「1Ｐロード」で、1人目のモンスターを読み込んでください。";
@@ -76,6 +80,7 @@ public:
     // The run draws the opponents, and keeps the player's monster once it began.
     bool canLoad(int side) const override { return side == 0 && run_.winCount() == 0; }
     bool needsOpponentLoaded() const override { return false; }
+    const LoadRules& loadRules() const override { return kEliminationLoading; }
 
     Result<std::optional<OpponentChoice>> nextOpponent(const MonsterRecord& player) override {
         processRng().reseedFromClock();
@@ -89,6 +94,10 @@ public:
 
     void battleFinished(const EndOfBattle& end) override {
         if (end.winner != 0) run_.reset();  // a defeat ends the run
+    }
+    // From the second win on, the label counts the run's wins: "3ＷＩＮ！！".
+    std::string winLabel(const EndOfBattle& end) const override {
+        return end.winCount > 1 ? std::to_string(end.winCount) + kWinLabel : kWinLabel;
     }
     std::string windowCaption() const override { return run_.windowCaption(); }
     std::string readyHint(bool hasFighter0, bool) const override {

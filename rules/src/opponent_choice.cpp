@@ -5,7 +5,7 @@
 #include "vexmora/battle/battle_settings.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/numbers.h"
-#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/rules/mode_policy.h"
 
 namespace vex {
 
@@ -24,7 +24,7 @@ std::vector<fs::path> listMonsterFiles(const fs::path& folder) {
 std::optional<OpponentChoice> loadOpponentFile(const fs::path& file) {
     auto loaded = loadMonster(file);
     if (!loaded || loaded->integrity == Integrity::SystemTampered) return std::nullopt;
-    if (refuseFighter(kModeElimination, 1, loaded->record)) return std::nullopt;
+    if (refuseFighter(kEliminationLoading, 1, loaded->record)) return std::nullopt;
     OpponentChoice choice;
     choice.record = std::move(loaded->record);
     choice.picture = std::move(loaded->picture);

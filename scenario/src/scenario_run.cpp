@@ -3,7 +3,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/numbers.h"
 #include "vexmora/data/text.h"
-#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/scenario/scenario_policy.h"
 
 namespace vex {
 
@@ -14,7 +14,7 @@ std::string missingBossText(const fs::path& file) {
 Result<OpponentChoice> loadBossFile(const fs::path& file) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) return Error{kMissingBossTitle, missingBossText(file), true};
-    auto loaded = loadFighterFile(kModeScenario, 1, file);
+    auto loaded = loadFighterFile(kScenarioLoading, 1, file);
     if (!loaded) {
         Error failed = loaded.error();
         failed.endsGame = true;  // a scenario cannot go on without its boss

@@ -3,6 +3,8 @@
 #include "vexmora/battle/battle_settings.h"
 #include "vexmora/rules/battle_config.h"
 #include "vexmora/rules/end_of_battle.h"
+#include "vexmora/rules/mode_policy.h"
+#include "temp_folder.h"
 
 namespace vex {
 namespace {
@@ -21,41 +23,56 @@ EndOfBattle battle(int winner, int turns, int winnerHp, const char* winnerName =
 }
 
 TEST(ResultPresentation, WinsDefeatsAndCrushingDefeats) {
-    const ResultPresentation win = presentResult(battle(0, 20, 300, "ドラゴン"));
+    test::TempFolder home;
+    const auto free = makeModePolicy(kModeFree, home.path());
+    const ResultPresentation win = presentResult(battle(0, 20, 300, "ドラゴン"), *free);
     EXPECT_EQ(win.label, "ＷＩＮ！！");
     EXPECT_EQ(win.colour, kWinColour);
-    EXPECT_EQ(win.music, "midi\\勝利.mid");
+    EXPECT_TRUE(win.win);
     EXPECT_EQ(win.name, "ドラゴン");
     EXPECT_EQ(win.winnerLine, "勝ったぞ");
     EXPECT_FALSE(win.loserLine);  // "0" is no line
 
-    const ResultPresentation lose = presentResult(battle(1, 20, 300));
+    const ResultPresentation lose = presentResult(battle(1, 20, 300), *free);
     EXPECT_EQ(lose.label, "ＬＯＳＥ・・・");
     EXPECT_EQ(lose.name, "ドラゴン");  // the player's name on a defeat
-    EXPECT_EQ(lose.music, "midi\\敗北.mid");
-    EXPECT_EQ(presentResult(battle(1, 3, 300)).label, "大敗北！！");
-    EXPECT_EQ(presentResult(battle(1, 20, 801)).label, "大敗北！！");
-    EXPECT_EQ(presentResult(battle(1, 4, 800)).label, "ＬＯＳＥ・・・");
-    const ResultPresentation mogege = presentResult(battle(1, 10, 100, "もげげ"));
+    EXPECT_FALSE(lose.win || lose.crushing);
+    EXPECT_EQ(presentResult(battle(1, 3, 300), *free).label, "大敗北！！");
+    EXPECT_EQ(presentResult(battle(1, 20, 801), *free).label, "大敗北！！");
+    EXPECT_EQ(presentResult(battle(1, 4, 800), *free).label, "ＬＯＳＥ・・・");
+    const ResultPresentation mogege = presentResult(battle(1, 10, 100, "もげげ"), *free);
     EXPECT_TRUE(mogege.crushing);
-    EXPECT_EQ(mogege.music, "midi\\敗北2.mid");
-    EXPECT_TRUE(presentResult(battle(1, 10, 100, "メタルもげげ")).crushing);
+    EXPECT_TRUE(presentResult(battle(1, 10, 100, "メタルもげげ"), *free).crushing);
 }
 
-TEST(ResultPresentation, SpectatorTwoPlayersAndEliminationCounts) {
+// Each mode words its result: a spectator sees every win as a win, two players at one keyboard
+// too (a loss for the computer's opponent elsewhere), an elimination run counts its wins, and a
+// replay of two players keeps their wording.
+TEST(ResultPresentation, EachModeWordsItsResult) {
+    test::TempFolder home;
+    const auto free = makeModePolicy(kModeFree, home.path());
     EndOfBattle spectator = battle(1, 20, 300);
     spectator.spectator = true;
-    EXPECT_EQ(presentResult(spectator).label, "ＷＩＮ！！");
-    EXPECT_EQ(presentResult(spectator).name, "ねこ");
-    EndOfBattle twoPlayers = battle(1, 20, 300);
-    twoPlayers.mode = kModeTwoPlayers;
-    EXPECT_EQ(presentResult(twoPlayers).label, "ＷＩＮ！！");
+    EXPECT_EQ(presentResult(spectator, *free).label, "ＷＩＮ！！");
+    EXPECT_EQ(presentResult(spectator, *free).name, "ねこ");
+    const EndOfBattle secondWins = battle(1, 20, 300);
+    EXPECT_EQ(presentResult(secondWins, *makeModePolicy(kModeTwoPlayers, home.path())).label, "ＷＩＮ！！");
+    EXPECT_EQ(presentResult(secondWins, *makeModePolicy(kModeNetwork, home.path())).label, "ＬＯＳＥ・・・");
+    EXPECT_EQ(presentResult(secondWins, *makeModePolicy(kModeElimination, home.path())).label, "ＬＯＳＥ・・・");
+
+    const auto run = makeModePolicy(kModeElimination, home.path());
     EndOfBattle elimination = battle(0, 20, 300);
-    elimination.mode = kModeElimination;
     elimination.winCount = 1;
-    EXPECT_EQ(presentResult(elimination).label, "ＷＩＮ！！");
+    EXPECT_EQ(presentResult(elimination, *run).label, "ＷＩＮ！！");
     elimination.winCount = 3;
-    EXPECT_EQ(presentResult(elimination).label, "3ＷＩＮ！！");
+    EXPECT_EQ(presentResult(elimination, *run).label, "3ＷＩＮ！！");
+    EXPECT_EQ(presentResult(elimination, *free).label, "ＷＩＮ！！");  // free battles count nothing
+
+    Replay twoPlayers;
+    twoPlayers.settings.battleMode = kModeTwoPlayers;
+    EXPECT_EQ(presentResult(secondWins, ReplayPolicy(twoPlayers, {})).label, "ＷＩＮ！！");
+    Replay againstComputer;
+    EXPECT_EQ(presentResult(secondWins, ReplayPolicy(againstComputer, {})).label, "ＬＯＳＥ・・・");
 }
 
 TEST(EndStatistics, EveryBattleAddsItsCounters) {
@@ -164,24 +181,6 @@ TEST(TournamentRules, SpecialTechniquesLeaveOnTheTournamentStage) {
     BattleSettings s;
     EXPECT_EQ(displayedHp(s, &m), 1200);
     EXPECT_EQ(displayedHp(s, nullptr), 1000);
-}
-
-}  // namespace
-}  // namespace vex
-
-namespace vex {
-namespace {
-
-TEST(ResultAnimation, TheLoserFadesToTheTraceLevelAndTheNameArrivesCentred) {
-    EXPECT_EQ(loserFadeLevels(0), (std::array<int, 6>{0, 50, 100, 150, 200, 250}));
-    EXPECT_EQ(loserFadeLevels(100), (std::array<int, 6>{100, 130, 160, 190, 220, 250}));
-    EXPECT_EQ(loserFadeLevels(7).back(), 250);
-    const SlideFrame first = nameSlideFrame(1, 100);
-    EXPECT_EQ(first.shadowX, 195 - 50 - 100);
-    EXPECT_EQ(first.textX, 192 - 50 + 100);
-    const SlideFrame last = nameSlideFrame(6, 100);
-    EXPECT_EQ(last.shadowX, 145);
-    EXPECT_EQ(last.textX, 142);
 }
 
 }  // namespace

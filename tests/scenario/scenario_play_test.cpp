@@ -178,3 +178,28 @@ TEST_F(ScenarioPlayTest, TheDifficultyCheckStopsOnABrokenScenario) {
 
 }  // namespace
 }  // namespace vex
+
+namespace vex {
+namespace {
+
+// Scenario play lets system bosses in as fighter 1 only, keeps rare monsters out of the
+// player's hands, and holds every file to its integrity text: an unreadable boss ends the game.
+TEST(ScenarioLoading, BossesAreSystemDataThePlayerIsNot) {
+    MonsterRecord boss = newMonster("ぬし", 700, 700, 300);
+    boss.makerVersion() = "9.99";
+    EXPECT_FALSE(refuseFighter(kScenarioLoading, 1, boss));
+    EXPECT_TRUE(refuseFighter(kScenarioLoading, 0, boss));
+    MonsterRecord rare = newMonster("レア", 300, 300, 300);
+    rare.makerVersion() = "0";
+    EXPECT_EQ(refuseFighter(kScenarioLoading, 0, rare)->text, "このモードでは使用できません");
+
+    test::TempFolder home;
+    EXPECT_TRUE(loadFighterFile(kScenarioLoading, 1, home / "none.b01").error().endsGame);
+    EXPECT_FALSE(loadFighterFile(kScenarioLoading, 0, home / "none.tvx").error().endsGame);
+    ASSERT_TRUE(saveMonster(home / "boss.b01", boss, "").ok());
+    EXPECT_TRUE(loadFighterFile(kScenarioLoading, 1, home / "boss.b01").ok());
+    EXPECT_TRUE(reseedsAfterLoad(kScenarioLoading, boss));
+}
+
+}  // namespace
+}  // namespace vex

@@ -116,7 +116,7 @@ Seen dataFolder(const Case& c) {
     Home home;
     const fs::path file = test::writeHostileMonster(home.folder.path() / "Data", "来訪者", c.picture, c.sizeText);
     // The loading dialog's preview, as the battle's 1Ｐロード opens it.
-    MonsterLoadDialog dialog(home.folder.path() / "Data", ListingContext{false, kModeFree, -1}, home.dialogs);
+    MonsterLoadDialog dialog(home.folder.path() / "Data", ListingContext{false, true, -1}, home.dialogs);
     dialog.select(0);
     const QString tip = dialog.pictureLabel()->toolTip();
     expect(c.limit.empty() ? tip.isEmpty() : tip.contains(qtText(c.limit)), "the loading dialog names the limit");

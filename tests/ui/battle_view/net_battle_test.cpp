@@ -326,7 +326,7 @@ private slots:
         form.server = {"ftp.example.org", "user", "secret", "result", "result", "30"};
         const Result<fs::path> server = makeServerFile(home_->path(), form);
         QVERIFY(server.ok());
-        host->session().reportServer = server->string();
+        host->netBattle()->setReportServer(server->string());
 
         configChoice_ = [](ConfigDialog& d) {
             d.hpButton(2)->click();

@@ -172,7 +172,7 @@ private slots:
         QTRY_VERIFY(title->menuButton(kMenuEdit)->isEnabled());
         QCOMPARE(enabledWhileOpen, QList<bool>(kMenuEntryCount, false));
         QCOMPARE(disabledEditors, (QStringList{"新規キャラ作成", "データ読み込み", "シナリオ作成"}));
-        QCOMPARE(title->battleMode(), 7);
+        QCOMPARE(title->battleMode(), int{vex::kModeEditor});
         QVERIFY(title->menuButton(kMenuOptions)->isEnabled());
     }
 
@@ -195,7 +195,7 @@ private slots:
         QTRY_COMPARE(choosers, 1);
         QVERIFY(battles.isEmpty());
         QVERIFY(title->isVisible());
-        QCOMPARE(title->battleMode(), 1);
+        QCOMPARE(title->battleMode(), int{vex::kModeScenario});
         QTRY_VERIFY(!title->busy());
 
         QTest::mouseClick(title->menuButton(kMenuElimination), Qt::LeftButton);

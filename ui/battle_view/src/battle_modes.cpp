@@ -18,17 +18,17 @@ std::unique_ptr<ModePolicy> titlePolicy(const fs::path& folder) {
 
 const std::vector<BattleModeDescriptor>& battleModes() {
     static const std::vector<BattleModeDescriptor> modes = {
-        {kModeFree, kMenuFreeBattle, "ＴＸ（フリー対戦）", Opening::Screen, titlePolicy<kModeFree>, false},
-        {kModeTwoPlayers, kMenuTwoPlayers, "ＴＸ（フリー対戦）", Opening::Screen, titlePolicy<kModeTwoPlayers>, false},
+        {kModeFree, kMenuFreeBattle, "ＴＸ（フリー対戦）", Opening::Screen, titlePolicy<kModeFree>, false, {}},
+        {kModeTwoPlayers, kMenuTwoPlayers, "ＴＸ（フリー対戦）", Opening::Screen, titlePolicy<kModeTwoPlayers>, false, {}},
         {kModeElimination, kMenuElimination, "ＴＸ（勝ち抜き戦）", Opening::Screen, titlePolicy<kModeElimination>,
-         false},
+         false, {}},
         // The chosen scenario hands the screen its own policy; this one serves a screen opened
         // without a scenario (it plays as a free battle).
         {kModeScenario, kMenuScenario, "ＴＸ（シナリオ）", Opening::AfterScenarioChooser,
-         titlePolicy<kModeScenario>, false},
+         titlePolicy<kModeScenario>, false, {}},
         {kModeNetwork, kMenuNetwork, "ネット対戦", Opening::NetworkWindow,
          [](const fs::path& folder) -> std::unique_ptr<ModePolicy> { return std::make_unique<NetworkPolicy>(folder); },
-         true},
+         true, {}},
     };
     return modes;
 }
@@ -37,6 +37,12 @@ const BattleModeDescriptor* battleModeOfEntry(int menuEntry) {
     for (const BattleModeDescriptor& m : battleModes())
         if (m.menuEntry == menuEntry) return &m;
     return nullptr;
+}
+
+const BattleModeDescriptor& battleModeOpenedBy(BattleModeDescriptor::Opening opening) {
+    for (const BattleModeDescriptor& m : battleModes())
+        if (m.opening == opening) return m;
+    return battleModes().front();
 }
 
 const BattleModeDescriptor& battleModeDescriptor(int16_t mode) {

@@ -154,11 +154,20 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     const int stages = composer_->stages().battleStageCount();
     // A mode that brings its own policy (a scenario) sets it; the others are the descriptor's.
     const BattleModeDescriptor& descriptor = battleModeDescriptor(battleMode);
-    std::unique_ptr<ModePolicy> policy = options_.policy ? options_.policy() : descriptor.makePolicy(folder);
-    // The network battle settles each battle into the policy it hands to the session.
-    NetworkPolicy* networkPolicy =
-        descriptor.networkPanel && !options_.policy ? static_cast<NetworkPolicy*>(policy.get()) : nullptr;
+    // The network panel settles each battle into the network policy it hands to the session.
+    std::unique_ptr<ModePolicy> policy;
+    NetworkPolicy* networkPolicy = nullptr;
+    if (options_.policy) {
+        policy = options_.policy();
+    } else if (descriptor.networkPanel) {
+        auto network = std::make_unique<NetworkPolicy>(folder);
+        networkPolicy = network.get();
+        policy = std::move(network);
+    } else {
+        policy = descriptor.makePolicy(folder);
+    }
     session_ = std::make_unique<BattleSession>(std::move(policy), folder, stages, options_.hooks);
+    if (descriptor.makeSource) session_->setCommandSources(descriptor.makeSource);
 
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("screenBody"));
@@ -387,7 +396,7 @@ void BattleScreen::loadFighter(int side) {
         chosen = options_.chooseMonster(this, side);
     } else {
         // A password protects editing only: picking a fighter for a battle does not ask it.
-        const ListingContext context{debugFilePresent(programFolder()), session_->battleMode(), -1};
+        const ListingContext context{debugFilePresent(programFolder()), session_->policy().loadRules().listsSystemFiles, -1};
         MonsterLoadDialog dialog(resolve("Data"), context, dialogs_, this);
         dialog.exec();
         if (dialog.gameMustEnd()) {
@@ -407,10 +416,13 @@ void BattleScreen::openSettings() {
     ConfigDialogOptions configOptions;
     configOptions.playEffect = options_.hooks.playEffect;
     ConfigDialog dialog(session_->settings(), composer_->stages(), programFolder(), dialogs_, configOptions, this);
-    dialog.setReportServer(session_->reportServer);
+    dialog.setReportServer(net_ ? net_->reportServer() : reportServer_);
     dialog.exec();
     session_->settings() = dialog.settings();
-    session_->reportServer = dialog.reportServer();
+    if (net_)
+        net_->setReportServer(dialog.reportServer());
+    else
+        reportServer_ = dialog.reportServer();
     session_->applySettings();
     updateMenu();
 }

@@ -13,18 +13,13 @@
 #include "vexmora/ui/media/sound.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/ui/media/system_options.h"
+#include "vexmora/ui/battle_model/result_steps.h"
 
 namespace vex::ui {
 
 namespace {
 
 constexpr int kMusicLoopMs = 500;
-constexpr int kWinnerLineMs = 2000;
-
-Rgb rgbOf(uint32_t rgb) {
-    return {static_cast<uint8_t>((rgb >> 16) & 0xFF), static_cast<uint8_t>((rgb >> 8) & 0xFF),
-            static_cast<uint8_t>(rgb & 0xFF)};
-}
 
 }  // namespace
 
@@ -64,12 +59,14 @@ BattleSession::BattleSession(std::unique_ptr<ModePolicy> policy, fs::path progra
       policy_(std::move(policy)),
       programFolder_(std::move(programFolder)),
       stageCount_(stageCount),
-      hooks_(std::move(hooks)) {
+      hooks_(std::move(hooks)),
+      player_(timeline_, model_, clock_, [] { return systemOptions().gameSpeed(); }) {
     settings_.battleMode = policy_->mode();
-    clock_.start();
-    stepTimer_.setSingleShot(true);
-    stepTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&stepTimer_, &QTimer::timeout, this, &BattleSession::playSteps);
+    player_.onStep([this](const Step& step) {
+        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->effect);
+        return control(step);
+    });
+    player_.onChanged([this] { emit changed(); });
     inputWait_.setSingleShot(true);
     inputWait_.setTimerType(Qt::PreciseTimer);
     connect(&inputWait_, &QTimer::timeout, this, &BattleSession::clockTick);
@@ -94,11 +91,6 @@ void BattleSession::setHelp(const QString& text) {
     emit helpChanged(help_);
 }
 
-const LoadedFighter* BattleSession::fighter(int side) const {
-    const auto& f = fighters_[static_cast<size_t>(side)];
-    return f ? &*f : nullptr;
-}
-
 MonsterPictureSource BattleSession::pictureOf(int side) const {
     const LoadedFighter* f = fighter(side);
     return f ? gui::pictureSourceOf(f->monster) : MonsterPictureSource{};
@@ -109,25 +101,24 @@ MonsterPictureSource BattleSession::pictureOf(int side) const {
 
 bool BattleSession::putFighter(int side, const fs::path& file, LoadedMonster monster) {
     if (busy_ || running_ || side < 0 || side > 1) return false;
-    if (monster.integrity == Integrity::SystemTampered) {
-        message(kTamperedTitle, kTamperedMessage, DialogIcon::Error);
-        if (hooks_.endGame) hooks_.endGame();
-        return false;
-    }
-    if (const std::optional<DialogRequest> refusal = policy_->refusal(side, monster.record)) {
-        if (hooks_.dialogs) hooks_.dialogs->ask(*refusal);
-        clearFighter(side);
-        return false;
-    }
-    // A system or rare monster reseeds the generator outside network battles.
-    if (policy_->reseedsAfterLoad(monster.record)) processRng().reseedFromClock();
-    statistics_.load(side, parseHistory(monster.record.history()));
-    fighters_[static_cast<size_t>(side)] = LoadedFighter{file, std::move(monster)};
-    if (!checkStatistics()) return false;
+    const std::optional<RosterRefusal> refused = roster_.put(*policy_, side, file, std::move(monster));
+    if (!survive(refused)) return false;
+    fightersChanged(side);  // in, or the refused side emptied
+    return !refused;
+}
+
+bool BattleSession::survive(const std::optional<RosterRefusal>& refusal) {
+    if (!refusal) return true;
+    if (hooks_.dialogs) hooks_.dialogs->ask(refusal->message);
+    if (!refusal->endsGame) return true;
+    if (hooks_.endGame) hooks_.endGame();
+    return false;
+}
+
+void BattleSession::fightersChanged(int side) {
     showIdle();
     emit pictureChanged(side);
     emit menuChanged();
-    return true;
 }
 
 bool BattleSession::loadFighterFile(int side, const fs::path& file) {
@@ -145,10 +136,8 @@ bool BattleSession::loadFighterFile(int side, const fs::path& file) {
 
 void BattleSession::clearFighter(int side) {
     if (busy_ || running_) return;
-    fighters_[static_cast<size_t>(side)].reset();
-    showIdle();
-    emit pictureChanged(side);
-    emit menuChanged();
+    roster_.clear(side);
+    fightersChanged(side);
 }
 
 // The screen between battles: the loaded fighters with the HP and SP they would start with.
@@ -161,16 +150,10 @@ void BattleSession::showIdle() {
             factsOfRecord(f->monster.record, displayedHp(settings_, &f->monster.record), settings_.initialSp);
     }
     facts->stage = settings_.stageIndex == kRandomStage ? model_.stage : settings_.stageIndex;
+    idleClocked_ = (watch_ ? watch_->sources : sources_)(active().commandInput(settings_))->clocked();
     applyStep(model_, Step{step::Sync{std::move(facts)}}, now(), gameSpeed());
     model_.commands = {};
     emit changed();
-}
-
-bool BattleSession::checkStatistics() {
-    if (statistics_.intact()) return true;
-    message("エラー", kTamperMessage, DialogIcon::Error);
-    if (hooks_.endGame) hooks_.endGame();
-    return false;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -178,7 +161,7 @@ bool BattleSession::checkStatistics() {
 
 bool BattleSession::canStart() const {
     if (busy_ || running_) return false;
-    return hasFighter(0) && (hasFighter(1) || !policy_->needsOpponentLoaded());
+    return hasFighter(0) && (hasFighter(1) || !active().needsOpponentLoaded());
 }
 
 bool BattleSession::canLoad(int side) const {
@@ -186,10 +169,11 @@ bool BattleSession::canLoad(int side) const {
     return policy_->canLoad(side);
 }
 
-bool BattleSession::clocked() const {
-    if (source_) return source_->clocked();
-    const CommandInput input = policy_->commandInput(settings_);
-    return input == CommandInput::Clock || input == CommandInput::Replay;
+bool BattleSession::clocked() const { return source_ ? source_->clocked() : idleClocked_; }
+
+void BattleSession::setCommandSources(SourceMaker make) {
+    sources_ = std::move(make);
+    showIdle();
 }
 
 void BattleSession::applySettings() {
@@ -197,7 +181,7 @@ void BattleSession::applySettings() {
     showIdle();
 }
 
-QString BattleSession::windowCaption() const { return qtText(policy_->windowCaption()); }
+QString BattleSession::windowCaption() const { return qtText(active().windowCaption()); }
 
 void BattleSession::start() {
     if (!canStart()) return;
@@ -206,11 +190,12 @@ void BattleSession::start() {
     emit menuChanged();
     timeline_.clear();
     opponent_.reset();
+    end_.reset();
     battleMusic_.clear();
     std::string announcement;
     if (!takeNextOpponent(announcement)) return;
 
-    const BattleSettings battleSettings = policy_->battleSettings(settings_);
+    const BattleSettings battleSettings = active().battleSettings(settings_);
     openCommandSource(battleSettings);
     const int stageCount = prepareBattle(battleSettings);
     view_.watch(battle_.get());
@@ -225,7 +210,7 @@ void BattleSession::start() {
 }
 
 bool BattleSession::takeNextOpponent(std::string& announcement) {
-    Result<std::optional<OpponentChoice>> next = policy_->nextOpponent(fighters_[0]->monster.record);
+    Result<std::optional<OpponentChoice>> next = active().nextOpponent(fighter(0)->monster.record);
     if (!next) {
         message(next.error().title, next.error().message);
         busy_ = false;
@@ -236,11 +221,7 @@ bool BattleSession::takeNextOpponent(std::string& announcement) {
     }
     if (*next) {
         opponent_ = std::move(**next);
-        LoadedMonster opponent;
-        opponent.record = opponent_->record;
-        opponent.picture = opponent_->picture;
-        statistics_.load(1, parseHistory(opponent.record.history()));
-        fighters_[1] = LoadedFighter{opponent_->file, std::move(opponent)};
+        roster().takeOpponent(*opponent_);
         announcement = opponent_->announcement;
         battleMusic_ = opponent_->music;
         emit pictureChanged(1);
@@ -250,10 +231,7 @@ bool BattleSession::takeNextOpponent(std::string& announcement) {
 }
 
 void BattleSession::openCommandSource(const BattleSettings& battleSettings) {
-    const CommandInput input = policy_->commandInput(battleSettings);
-    source_ = input == CommandInput::Network && networkSource_ ? networkSource_() : makeCommandSource(input, *policy_);
-    heldWinner_.reset();
-    resultReleased_ = false;
+    source_ = (watch_ ? watch_->sources : sources_)(active().commandInput(battleSettings));
     view_.setOptions({source_->bothLists(), battleSettings.animationOn != 0});
 }
 
@@ -262,21 +240,23 @@ int BattleSession::prepareBattle(const BattleSettings& battleSettings) {
     // A battle from a shared seed is reset and seeded whole, so it draws from a generator of
     // its own: nothing else in the process (another screen's battle, a file being keyed)
     // takes numbers from it. Every other battle continues the process's generator.
-    const std::optional<int32_t> sharedSeed = policy_->sharedSeed();
+    const ModePolicy& policy = active();
+    const std::optional<int32_t> sharedSeed = policy.sharedSeed();
     Rng& rng = sharedSeed ? sharedRng_ : processRng();
-    battle_ = prepareSeriesBattle(battleSettings, fighters_[0]->monster.record, fighters_[1]->monster.record,
-                                  opponent_ ? &*opponent_ : nullptr, rng, view_, recorder_);
+    const LoadedFighter& f0 = *fighter(0);
+    const LoadedFighter& f1 = *fighter(1);
+    battle_ = prepareSeriesBattle(battleSettings, f0.monster.record, f1.monster.record,
+                                  opponent_ ? &*opponent_ : nullptr, rng, view_, roster().recorder());
     battle_->setHitListener(hitListener_);
-    if (const std::optional<uint32_t> state = policy_->generatorState())
+    if (const std::optional<uint32_t> state = policy.generatorState())
         rng.setState(*state);
     else
         seedBattleGenerator(rng, sharedSeed);
-    const int stageCount = policy_->stageCount(stageCount_);
+    const int stageCount = policy.stageCount(stageCount_);
     replayRecorder_.clear();
-    if (policy_->recordsReplay()) {
-        const Status recording =
-            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, rng.state(),
-                                  stageCount, opponent_ ? opponent_->hp : std::nullopt);
+    if (policy.recordsReplay()) {
+        const Status recording = replayRecorder_.begin(*battle_, {&f0.monster, &f1.monster}, rng.state(), stageCount,
+                                                       opponent_ ? opponent_->hp : std::nullopt);
         if (!recording) replayRecorder_.clear();  // the battle goes on; it just cannot be kept
     }
     return stageCount;
@@ -310,10 +290,10 @@ void BattleSession::peerTurnReady() {
 }
 
 void BattleSession::resultMayShow() {
-    resultReleased_ = true;
-    if (!heldWinner_) return;
-    const int winner = *heldWinner_;
-    heldWinner_.reset();
+    if (source_) source_->releaseResult(*this);
+}
+
+void BattleSession::showResult(int winner) {
     beginResult(winner);
     play();
 }
@@ -345,7 +325,7 @@ void BattleSession::playTurn(Command fighter0, Command fighter1) {
 
 void BattleSession::armClock() {
     clockArmed_ = true;
-    scheduledWaitMs_ += clockInterval_;
+    player_.addScheduledWait(clockInterval_);
     inputWait_.start(clockInterval_);
 }
 
@@ -354,37 +334,7 @@ void BattleSession::replayDiverged(int turn) {
 }
 
 // ---------------------------------------------------------------------------------------
-// The player
-
-void BattleSession::play() {
-    if (playing_) return;
-    playing_ = true;
-    deadline_ = now();
-    playSteps();
-}
-
-void BattleSession::playSteps() {
-    const int speed = gameSpeed();
-    while (playing_ && !timeline_.empty()) {
-        Step step = timeline_.pop();
-        applyStep(model_, step, now(), speed);
-        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->effect);
-        if (control(step)) continue;
-        const int wait = stepWaitMs(step, speed);
-        if (wait > 0) {
-            scheduledWaitMs_ += wait;
-            if (step.ownWait) ownWaitMs_ += wait;
-            // Against a running deadline, so that the time spent between steps is not added
-            // to every wait.
-            deadline_ += wait;
-            stepTimer_.start(static_cast<int>(std::max<int64_t>(0, deadline_ - now())));
-            emit changed();
-            return;
-        }
-    }
-    playing_ = false;
-    emit changed();
-}
+// The steps that move the session on
 
 // The steps that move the session on; false for the others.
 bool BattleSession::control(const Step& step) {
@@ -393,10 +343,8 @@ bool BattleSession::control(const Step& step) {
     } else if (step.is<step::TurnEnded>()) {
         turnDone();
     } else if (const auto* ended = step.as<step::BattleEnded>()) {
-        if (source_ && source_->resultWaits() && !resultReleased_) {
-            // Both programs show the result once both have finished the battle.
-            heldWinner_ = ended->winner;
-            playing_ = false;
+        if (source_ && source_->holdsResult(ended->winner)) {
+            player_.hold();  // the source shows it (a network battle once both have finished)
             return true;
         }
         beginResult(ended->winner);
@@ -452,47 +400,28 @@ void BattleSession::beginResult(int winner) {
     clockArmed_ = false;
     musicLoop_.stop();
     if (hooks_.closeMusic) hooks_.closeMusic();
-    const int loser = 1 - winner;
-    EndOfBattle end = endOfBattleFrom(*battle_, winCount());
-    policy_->describeEnd(end);
-    const ResultPresentation shown = presentResult(end);
-
-    Timeline& t = timeline_;
-    t.push(pauseStep(500, Wait::Scaled));
-    // The winner speaks first; the loser's line follows and stays.
-    if (shown.winnerLine)
-        t.push({step::Speech{winner, *shown.winnerLine, step::Bubble::Shouted, 0, shown.loserLine ? kWinnerLineMs : 0}});
-    if (shown.loserLine)
-        t.push({step::Speech{loser, *shown.loserLine, step::Bubble::Thought, shown.winnerLine ? kWinnerLineMs : 0, 0}});
-    for (int level : loserFadeLevels(model_.side[static_cast<size_t>(loser)].blendLevel))
-        t.push({step::Blend{loser, level}, 150});
-    t.push({step::ResultMusic{shown.music}});
-    for (int k = 1; k <= 6; ++k)
-        t.push({step::ResultText{shown.label, shown.name, rgbOf(shown.colour), k}, k < 6 ? 50 : 0});
-    t.push(pauseStep(3500, Wait::Plain));
-    t.push({step::ResultShown{winner}});
+    // The end of the battle, once: the result, the statistics, the records and the network
+    // report all read this one.
+    end_ = endOfBattleFrom(*battle_, winCount());
+    active().describeEnd(*end_);
+    const int loserBlend = model_.side[static_cast<size_t>(1 - winner)].blendLevel;
+    for (Step& step : resultSteps(*end_, active(), loserBlend)) timeline_.push(std::move(step));
 }
 
 void BattleSession::finishRecords() {
-    EndOfBattle end = endOfBattleFrom(*battle_, winCount());
-    policy_->describeEnd(end);
-    recordEndStatistics(statistics_, end);
+    const EndOfBattle& end = *end_;
+    Roster& fighters = roster();
+    recordEndStatistics(fighters.statistics(), end);
     if (!checkStatistics()) return;
 
     // The fighters' monsters as their files hold them, with the battle's result added.
-    if (const std::optional<RecordKeeping> keeping = policy_->recordKeeping(battle_->settings())) {
-        const std::array<LoadedFighter*, 2> fighters{fighters_[0] ? &*fighters_[0] : nullptr,
-                                                     fighters_[1] ? &*fighters_[1] : nullptr};
-        for (const Error& e : saveBattleRecords(fighters, end, statistics_, *keeping))
+    if (const std::optional<RecordKeeping> keeping = active().recordKeeping(battle_->settings())) {
+        for (const Error& e : saveBattleRecords(fighters.forRecords(), end, fighters.statistics(), *keeping))
             message(e.title, e.message, DialogIcon::Error);
     }
-    policy_->battleFinished(end);
+    active().battleFinished(end);
     emit captionChanged(windowCaption());
-    timeline_.push(pauseStep(300, Wait::Plain));
-    timeline_.push(pauseStep(300, Wait::Plain));
-    timeline_.push(pauseStep(300, Wait::Scaled));
-    timeline_.push(pauseStep(1000, Wait::Plain));
-    timeline_.push({step::RecordsDone{}});
+    for (Step& step : recordsSteps()) timeline_.push(std::move(step));
 }
 
 void BattleSession::recordsDone() {
@@ -535,14 +464,12 @@ bool BattleSession::openReplay(const fs::path& file) {
         message(monsters.error().title, monsters.error().message);
         return false;
     }
-    savedPolicy_ = std::move(policy_);
-    savedFighters_ = fighters_;
-    auto watching = std::make_unique<ReplayPolicy>(std::move(*replay), std::move(*monsters));
-    fighters_[0] = LoadedFighter{{}, watching->monster(0)};
-    fighters_[1] = LoadedFighter{{}, watching->monster(1)};
-    for (int side = 0; side < 2; ++side)
-        statistics_.load(side, parseHistory(fighters_[static_cast<size_t>(side)]->monster.record.history()));
-    policy_ = std::move(watching);
+    // The replay's own short session: its policy, its fighters as recorded (no checks: they
+    // fought once already) and its turns; the mode's stay as they are.
+    watch_ = std::make_unique<ReplayWatch>();
+    watch_->sources = [turns = replay->turns](CommandInput) { return makeReplayCommands(turns); };
+    watch_->policy = std::make_unique<ReplayPolicy>(std::move(*replay), std::move(*monsters));
+    for (int side = 0; side < 2; ++side) watch_->roster.placeRecorded(side, watch_->policy->monster(side));
     emit pictureChanged(0);
     emit pictureChanged(1);
     emit captionChanged(windowCaption());
@@ -551,12 +478,10 @@ bool BattleSession::openReplay(const fs::path& file) {
 }
 
 void BattleSession::endReplay() {
-    policy_ = std::move(savedPolicy_);
-    fighters_ = std::move(savedFighters_);
-    savedFighters_ = {};
-    for (int side = 0; side < 2; ++side)
-        if (const LoadedFighter* f = fighter(side)) statistics_.load(side, parseHistory(f->monster.record.history()));
+    view_.watch(nullptr);
     battle_.reset();
+    end_.reset();
+    watch_.reset();
     source_.reset();
     replayRecorder_.clear();
     showIdle();
@@ -569,13 +494,11 @@ void BattleSession::endReplay() {
 
 void BattleSession::abandonBattle() {
     if (!running_) return;
-    stepTimer_.stop();
+    player_.stop();
     inputWait_.stop();
     musicLoop_.stop();
     if (hooks_.closeMusic) hooks_.closeMusic();
-    playing_ = false;
     timeline_.clear();
-    heldWinner_.reset();
     busy_ = false;
     running_ = false;
     acceptInput_ = false;
@@ -592,11 +515,10 @@ void BattleSession::setBattleLine(int side, const std::string& line) {
 }
 
 void BattleSession::shutdown() {
-    stepTimer_.stop();
+    player_.stop();
     inputWait_.stop();
     musicLoop_.stop();
     clockArmed_ = false;
-    playing_ = false;
     timeline_.clear();
     if (hooks_.stopMusic) hooks_.stopMusic();
 }

@@ -124,12 +124,25 @@ public:
         input.playTurn(commands.own, commands.opponent);
         driver_->turnPlayed(battle);
     }
-    bool resultWaits() const override { return !driver_->exchange().endSynchronised(); }
+    bool holdsResult(int winner) override {
+        if (released_ || !driver_ || driver_->exchange().endSynchronised()) return false;
+        heldWinner_ = winner;
+        return true;
+    }
+    void releaseResult(TurnInput& input) override {
+        released_ = true;
+        if (!heldWinner_) return;
+        const int winner = *heldWinner_;
+        heldWinner_.reset();
+        input.showResult(winner);
+    }
     int listsForMouse() const override { return chosen_ ? 0 : 1; }
 
 private:
     std::shared_ptr<net::BattleDriver> driver_;
     bool chosen_ = false;
+    std::optional<int> heldWinner_;  // the result waits for the end to be agreed
+    bool released_ = false;
 };
 
 }  // namespace
@@ -138,16 +151,18 @@ std::unique_ptr<CommandSource> makeNetworkPeer(std::shared_ptr<net::BattleDriver
     return std::make_unique<NetworkPeer>(std::move(driver));
 }
 
-std::unique_ptr<CommandSource> makeCommandSource(CommandInput input, const ModePolicy& policy) {
+std::unique_ptr<CommandSource> makeReplayCommands(std::vector<ReplayTurn> turns) {
+    return std::make_unique<ReplayCommands>(std::move(turns));
+}
+
+std::unique_ptr<CommandSource> makeCommandSource(CommandInput input) {
     switch (input) {
     case CommandInput::Rows: return std::make_unique<RowClicks>();
     case CommandInput::KeyGrid: return std::make_unique<KeyGrid>();
     case CommandInput::Clock: return std::make_unique<SpectatorClock>();
     case CommandInput::Network: return std::make_unique<RowClicks>();
-    case CommandInput::Replay:
-        if (const auto* replay = dynamic_cast<const ReplayPolicy*>(&policy))
-            return std::make_unique<ReplayCommands>(replay->replay().turns);
-        return std::make_unique<SpectatorClock>();
+    // A replay without its turns (they come with makeReplayCommands) is only watched.
+    case CommandInput::Replay: return std::make_unique<SpectatorClock>();
     }
     return std::make_unique<RowClicks>();
 }

@@ -51,8 +51,8 @@ NetBattle::NetBattle(QWidget* screen, BattleSession& session, NetworkPolicy& pol
     connect(connection_, &NetConnection::cancelled, this, &NetBattle::cancelled);
 
     policy_.setResultOutput(systemOptions().resultOutputOn(), &dialogs_);
-    session_.setNetworkSource([this]() -> std::unique_ptr<CommandSource> {
-        return makeNetworkPeer(connection_->driver());
+    session_.setCommandSources([this](CommandInput input) {
+        return input == CommandInput::Network ? makeNetworkPeer(connection_->driver()) : makeCommandSource(input);
     });
     connect(panel_, &NetPanel::chatEntered, this, &NetBattle::sendChat);
     connect(panel_, &NetPanel::rareToggled, this, [this](bool on) {
@@ -127,10 +127,10 @@ void NetBattle::chooseSettings(bool opponentAllowsRare) {
     config.playEffect = options_.playEffect;
     config.opponentAllowsRareMonsters = opponentAllowsRare;
     ConfigDialog dialog(session_.settings(), stages_, programFolder(), dialogs_, config, screen_);
-    dialog.setReportServer(session_.reportServer);
+    dialog.setReportServer(reportServer_);
     dialog.exec();
     session_.settings() = dialog.settings();
-    session_.reportServer = dialog.reportServer();
+    reportServer_ = dialog.reportServer();
     session_.applySettings();
     if (options_.playEffect) options_.playEffect(kEffectConfirm);
     driver->settingsChosen(session_.settings());
@@ -277,18 +277,17 @@ void NetBattle::connectionOver() {
 // beside the window and say how they went in the chat.
 void NetBattle::reportToServer() {
     const Battle* battle = session_.battle();
-    if (connection_->role() != net::Role::Host || session_.reportServer.empty() || !policy_.battle() || !battle ||
-        !battle->state().ended)
+    const EndOfBattle* end = session_.endOfBattle();
+    if (connection_->role() != net::Role::Host || reportServer_.empty() || !policy_.battle() || !battle ||
+        !battle->state().ended || !end)
         return;
-    EndOfBattle end = endOfBattleFrom(*battle, 0);
-    policy_.describeEnd(end);
     const BattleSettings& s = battle->settings();
     const bool tournament = s.tournamentRules != 0 || s.stageIndex == kTournamentStage;
-    const ReportedResult result = reportedResultOf(end, {policy_.battle()->ownHandle, policy_.battle()->opponentHandle},
+    const ReportedResult result = reportedResultOf(*end, {policy_.battle()->ownHandle, policy_.battle()->opponentHandle},
                                                    tournament, shortDateNow(), timeNow());
     ReportCallbacks callbacks;
     callbacks.chatLine = [this](const std::string& line) { panel_->addChat(qtText(line)); };
-    reportResult(session_.reportServer, result, this, std::move(callbacks), options_.ftpClient);
+    reportResult(reportServer_, result, this, std::move(callbacks), options_.ftpClient);
 }
 
 void NetBattle::updateResumeCountdown() {

@@ -17,7 +17,7 @@ bool debugFilePresent(const fs::path& programFolder);
 
 struct ListingContext {
     bool debug = false;          // the debug file is present: every file is listed
-    int16_t battleMode = 0;
+    bool systemFilesListed = true;  // the mode offers system-data files for a fighter
     int16_t scenarioEditMode = 0;  // -1 while a fighter is picked for a battle
 };
 

@@ -1,7 +1,8 @@
 #pragma once
-// The end of a battle, as rules: how the result is presented, which statistics it adds, and
-// how the fighters' stored records change. The battle screen plays the presentation; the
-// command-line tool applies only the record changes.
+// The end of a battle, as rules: what the result says, which statistics it adds, and how the
+// fighters' stored records change. The battle screen shows the result (its steps, fades,
+// positions and music are the screen's: ui/result_steps.h); the command-line tool applies only
+// the record changes.
 
 #include <array>
 #include <cstdint>
@@ -12,6 +13,8 @@
 #include "vexmora/battle/statistics_table.h"
 
 namespace vex {
+
+class ModePolicy;
 
 struct SideOutcome {
     std::string name;
@@ -39,31 +42,22 @@ struct EndOfBattle {
 struct ResultPresentation {
     std::string label;        // "ＷＩＮ！！", "3ＷＩＮ！！", "ＬＯＳＥ・・・", "大敗北！！"
     uint32_t colour = 0;      // 0xRRGGBB of the label and the name
-    std::string music;        // data path of the result music
     std::string name;         // the name shown with the label
+    bool win = false;         // shown as a win
     bool crushing = false;
     std::optional<std::string> winnerLine;  // shown in the winner's speech bubble
     std::optional<std::string> loserLine;
 };
 
+inline constexpr const char* kWinLabel = "ＷＩＮ！！";
 inline constexpr uint32_t kWinColour = 0x2850FA;   // RGB(40, 80, 250)
 inline constexpr uint32_t kLoseColour = 0xFA0028;  // RGB(250, 0, 40)
 
 // A defeat is crushing unless the winner is not "もげげ" or "メタルもげげ", the battle reached
 // turn 4, and the winner has 800 HP or less left.
 bool crushingDefeat(const EndOfBattle& end);
-ResultPresentation presentResult(const EndOfBattle& end);
-
-// The loser fades into the stage: its blend level from `start` to 250 in six steps.
-std::array<int, 6> loserFadeLevels(int start);
-
-// The name and the label slide in from both sides in six frames (k = 1-6) and stand centred
-// in the last; x of the text's shadow and of the text for a text `width` pixels wide.
-struct SlideFrame {
-    int shadowX = 0;
-    int textX = 0;
-};
-SlideFrame nameSlideFrame(int k, int width);
+// The result as the mode's policy words it: whether the end shows as a win, and its label.
+ResultPresentation presentResult(const EndOfBattle& end, const ModePolicy& policy);
 
 // The statistics every battle adds at its end.
 void recordEndStatistics(StatisticsTable& stats, const EndOfBattle& end);

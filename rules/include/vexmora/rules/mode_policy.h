@@ -15,6 +15,8 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/result.h"
 #include "vexmora/rules/battle_records.h"
+#include "vexmora/rules/end_of_battle.h"
+#include "vexmora/rules/fighter_checks.h"
 #include "vexmora/rules/opponent_choice.h"
 #include "vexmora/rules/replay.h"
 
@@ -29,6 +31,13 @@ enum class CommandInput {
     Network,  // fighter 0's rows clicked; fighter 1's command comes from the network peer
 };
 
+// What the title's free battles (either kind) let into their fighters: any monster the points
+// allow, no system data.
+inline constexpr LoadRules kOpenLoading{};
+// An elimination run: system monsters may fight (the run draws them as opponents), none is
+// offered in the loading dialog, and the player brings no rare monster but the permitted one.
+inline constexpr LoadRules kEliminationLoading{{true, true}, FighterRefusal::RareInElimination, false, true, false};
+
 class ModePolicy {
 public:
     virtual ~ModePolicy() = default;
@@ -37,6 +46,8 @@ public:
 
     // --- Loading --------------------------------------------------------------------------
     virtual bool canLoad(int side) const = 0;
+    // What the mode lets into its fighters; loadFighter, refusal and reseedsAfterLoad apply it.
+    virtual const LoadRules& loadRules() const { return kOpenLoading; }
     // Whether スタート needs fighter 1 loaded (a mode that draws opponents does not).
     virtual bool needsOpponentLoaded() const { return true; }
     Result<LoadedMonster> loadFighter(int side, const fs::path& file) const;
@@ -66,6 +77,11 @@ public:
     // The battle and its records are done: a run goes on or ends, a network win is rated. What
     // the screen then offers follows from canLoad, needsOpponentLoaded and winCount.
     virtual void battleFinished(const EndOfBattle&) {}
+    // Whether the result shows this end as a win (in blue, with the winner's name): the
+    // player's win, and any end a spectator watched.
+    virtual bool showsWin(const EndOfBattle& end) const { return end.winner == 0 || end.spectator; }
+    // The label of a win the result shows.
+    virtual std::string winLabel(const EndOfBattle&) const { return kWinLabel; }
     virtual std::string windowCaption() const { return {}; }
     virtual int winCount() const { return 0; }
     // What a newcomer is told to do next on the battle screen before a battle starts.
@@ -102,6 +118,10 @@ public:
     bool recordsReplay() const override { return false; }
     std::optional<RecordKeeping> recordKeeping(const BattleSettings&) const override { return std::nullopt; }
     std::string windowCaption() const override { return "ＴＸ（リプレイ）"; }
+    // A replay of two players at one keyboard shows either player's win as a win.
+    bool showsWin(const EndOfBattle& end) const override {
+        return ModePolicy::showsWin(end) || replay_.settings.battleMode == kModeTwoPlayers;
+    }
     const Replay& replay() const { return replay_; }
     const LoadedMonster& monster(int side) const { return monsters_[static_cast<size_t>(side)]; }
 

@@ -27,6 +27,10 @@ struct NetworkBattle {
     int opponentRating = kStartingNetRating;
 };
 
+// A network battle: the player's own monster, no system data; a rare monster's reseed is left
+// out, because both programs must draw the same numbers.
+inline constexpr LoadRules kNetworkLoading{{false, false}, std::nullopt, false, false, true};
+
 class NetworkPolicy final : public ModePolicy {
 public:
     explicit NetworkPolicy(fs::path programFolder) : programFolder_(std::move(programFolder)) {}
@@ -39,6 +43,7 @@ public:
     int16_t mode() const override { return kModeNetwork; }
     bool canLoad(int side) const override { return side == 0 && !opening_; }
     bool needsOpponentLoaded() const override { return false; }
+    const LoadRules& loadRules() const override { return kNetworkLoading; }
     CommandInput commandInput(const BattleSettings&) const override { return CommandInput::Network; }
     Result<std::optional<OpponentChoice>> nextOpponent(const MonsterRecord& player) override;
     std::optional<int32_t> sharedSeed() const override;

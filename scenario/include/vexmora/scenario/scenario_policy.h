@@ -15,6 +15,11 @@ namespace vex {
 
 inline constexpr const char* kScenarioCaption = "ＴＸ（シナリオ）";
 
+// Scenario play: the bosses are system data, the player's monster is not; every file carries
+// its integrity text, an unreadable boss ends the game, and the player brings no rare monster
+// but the permitted one.
+inline constexpr LoadRules kScenarioLoading{{false, true}, FighterRefusal::RareInScenario, true, true, true};
+
 class ScenarioPresenter {
 public:
     virtual ~ScenarioPresenter() = default;
@@ -34,6 +39,7 @@ public:
     // The player's monster is chosen before the run; the scenario brings the opponents.
     bool canLoad(int side) const override { return side == 0 && run_.winCount() == 0; }
     bool needsOpponentLoaded() const override { return false; }
+    const LoadRules& loadRules() const override { return kScenarioLoading; }
     Result<std::optional<OpponentChoice>> nextOpponent(const MonsterRecord& player) override;
     void battleFinished(const EndOfBattle& end) override;
     std::string windowCaption() const override { return kScenarioCaption; }

@@ -14,6 +14,7 @@
 
 #include "vexmora/data/paths.h"
 #include "vexmora/rules/mode_policy.h"
+#include "vexmora/ui/battle_view/command_source.h"
 
 namespace vex::ui {
 
@@ -28,8 +29,12 @@ struct BattleModeDescriptor {
     } opening = Opening::Screen;
     // The policy of a screen opened on the mode.
     std::function<std::unique_ptr<ModePolicy>(const fs::path& programFolder)> makePolicy;
-    // The screen's extension: the network panel below the battle picture.
+    // The screen's extension: the network panel below the battle picture (its policy is the
+    // network policy, which the panel feeds; makePolicy serves screens without the panel).
     bool networkPanel = false;
+    // The command source of a mode whose turns come from somewhere new; makeCommandSource's
+    // when empty.
+    SourceMaker makeSource;
 };
 
 const std::vector<BattleModeDescriptor>& battleModes();
@@ -37,5 +42,7 @@ const std::vector<BattleModeDescriptor>& battleModes();
 const BattleModeDescriptor* battleModeOfEntry(int menuEntry);
 // The descriptor of a mode number; free battles' for a number no descriptor has.
 const BattleModeDescriptor& battleModeDescriptor(int16_t mode);
+// The mode a way of opening serves (the network window's, the scenario chooser's).
+const BattleModeDescriptor& battleModeOpenedBy(BattleModeDescriptor::Opening opening);
 
 }  // namespace vex::ui

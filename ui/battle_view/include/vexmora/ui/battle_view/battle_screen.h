@@ -106,7 +106,7 @@ public:
     QAction* saveReplayAction() const { return saveReplay_; }
     QAction* openReplayAction() const { return openReplay_; }
     QAction* confirmAction() const { return confirm_; }
-    // The network battle of mode 3 (nullptr in the other modes).
+    // The network battle (nullptr in the other modes).
     NetBattle* netBattle() const { return net_; }
     // The breakdown of the last hits (the I key, a click on the help line).
     HitBreakdown* hitBreakdown() const { return breakdown_; }
@@ -153,6 +153,8 @@ private:
     QAction* confirm_ = nullptr;
     NetBattle* net_ = nullptr;
     HitBreakdown* breakdown_ = nullptr;
+    // The report server chosen in the settings; a network battle's panel keeps its own.
+    std::string reportServer_;
     bool shownOnce_ = false;
     bool closeConfirmed_ = false;
     QString baseCaption_;

@@ -8,14 +8,18 @@
 // What differs between the modes is asked of a ModePolicy (rules/mode_policy.h): where the
 // opponent comes from, loading, which records change, the caption, what follows. Where the
 // turns come from is a CommandSource (command_source.h): clicks, the two-player keys, the
-// spectator clock, a replay. Each command plays one whole turn in the engine at once, whose
-// events become timeline steps; the session plays the steps with timer-driven waits at the
-// game speed, while `busy` keeps clicks, keys and the window's close box out.
+// spectator clock, a replay, the network peer. Each command plays one whole turn in the
+// engine at once, whose events become timeline steps; the timeline player (timeline_player.h)
+// plays them with waits at the game speed, while `busy` keeps clicks, keys and the window's
+// close box out. The fighters and their tamper guards are the roster's (battle_roster.h); the
+// result's steps come from resultSteps (result_steps.h), built from the end of the battle once.
+//
+// A replay is watched in a short session of its own: its policy, its fighters with their
+// statistics and its turns, beside the mode's, which it never touches.
 //
 // The battle screen paints the display model the timeline drives and forwards its input here;
 // it decides nothing about the battle itself.
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -33,10 +37,14 @@
 #include "vexmora/rules/replay.h"
 #include "vexmora/rules/opponent_choice.h"
 #include "vexmora/rules/series_battle.h"
+#include "vexmora/rules/end_of_battle.h"
 #include "vexmora/ui/battle_model/animation_timeline.h"
 #include "vexmora/ui/battle_view/command_source.h"
 #include "vexmora/ui/battle_model/display_model.h"
 #include "vexmora/ui/battle_view/frame_composer.h"
+#include "vexmora/ui/battle_model/battle_roster.h"
+#include "vexmora/ui/battle_model/timeline_player.h"
+#include "vexmora/ui/battle_view/qt_player_clock.h"
 
 namespace vex::ui {
 
@@ -67,13 +75,12 @@ public:
                   QObject* parent = nullptr);
     ~BattleSession() override;
 
-    int16_t battleMode() const { return policy_->mode(); }
-    const ModePolicy& policy() const { return *policy_; }
-    ModePolicy& policy() { return *policy_; }
+    // The policy in play: the mode's, or a watched replay's.
+    int16_t battleMode() const { return active().mode(); }
+    const ModePolicy& policy() const { return active(); }
+    ModePolicy& policy() { return active(); }
     BattleSettings& settings() { return settings_; }
     const BattleSettings& settings() const { return settings_; }
-    // The report server chosen in the settings (network battles only).
-    std::string reportServer;
 
     bool busy() const { return busy_; }
     bool acceptInput() const { return acceptInput_; }
@@ -91,12 +98,14 @@ public:
     const DisplayModel& model() const { return model_; }
     DisplayModel& model() { return model_; }
     // The display clock.
-    int64_t now() const { return clock_.elapsed(); }
-    bool playing() const { return playing_; }
+    int64_t now() const { return clock_.now(); }
+    bool playing() const { return player_.playing(); }
+    // The end of the battle last fought, as its result showed it (nothing before one ended).
+    const EndOfBattle* endOfBattle() const { return end_ ? &*end_ : nullptr; }
 
     // --- Fighters ---------------------------------------------------------------------
-    bool hasFighter(int side) const { return fighters_[static_cast<size_t>(side)].has_value(); }
-    const LoadedFighter* fighter(int side) const;
+    bool hasFighter(int side) const { return roster().has(side); }
+    const LoadedFighter* fighter(int side) const { return roster().fighter(side); }
     MonsterPictureSource pictureOf(int side) const;
     // Puts a monster into a fighter with the checks of its mode; a refusal shows its message
     // and leaves the side empty. False when refused.
@@ -122,12 +131,14 @@ public:
     void keyPressed(int characterCode);
     // The spectator clock (the timer and the CLK button).
     void clockTick();
-    // A network battle: the opponent's command has come (the source plays the turn), and the
-    // end of the battle has been agreed (or the peer is gone): the result may show.
+    // Word from outside for the command source (a network battle's driver): the opponent's
+    // command has come (the source plays the turn), and the end of the battle has been agreed
+    // (or the peer is gone): a result the source held may show.
     void peerTurnReady();
     void resultMayShow();
-    // Where a network battle's turns come from (the mode's own source unless set).
-    void setNetworkSource(std::function<std::unique_ptr<CommandSource>()> make) { networkSource_ = std::move(make); }
+    // Where the battles' turns come from: the source of the command input the policy names
+    // (makeCommandSource unless set: a mode's descriptor or the network screen sets its own).
+    void setCommandSources(SourceMaker make);
     // The mouse is over a row of a side's list (-1: over none).
     void hoverRow(int side, int row);
     const QString& helpText() const { return help_; }
@@ -141,7 +152,7 @@ public:
     void setBattleLine(int side, const std::string& line);
 
     QString windowCaption() const;
-    int winCount() const { return policy_->winCount(); }
+    int winCount() const { return active().winCount(); }
 
     // --- Replays ----------------------------------------------------------------------
     // The battle just fought can be kept as a replay once its records are done.
@@ -150,7 +161,7 @@ public:
     // Plays a replay like a spectated battle, then puts the fighters back as they were. A
     // damaged file shows its message. Touches no monster file and no record.
     bool openReplay(const fs::path& file);
-    bool watchingReplay() const { return savedPolicy_ != nullptr; }
+    bool watchingReplay() const { return watch_ != nullptr; }
 
     // Hears the hits of the battles started from now on (the screen's breakdown); nullptr: none.
     void setHitListener(HitListener* listener) { hitListener_ = listener; }
@@ -160,9 +171,9 @@ public:
 
     // For the measurement of the animation player: the waits it has scheduled (the spectator
     // clock included) and the turns played.
-    int64_t scheduledWaitMs() const { return scheduledWaitMs_; }
+    int64_t scheduledWaitMs() const { return player_.scheduledWaitMs(); }
     // Of those, the waits of the screen's own motions (the rest the battle asked for).
-    int64_t ownWaitMs() const { return ownWaitMs_; }
+    int64_t ownWaitMs() const { return player_.ownWaitMs(); }
     int turnsPlayed() const { return turnsPlayed_; }
 
 signals:
@@ -190,11 +201,22 @@ private:
     void refresh() override { emit changed(); }
     void armClock() override;
     void replayDiverged(int turn) override;
+    void showResult(int winner) override;
+
+    // A replay being watched: its own policy, fighters and turns.
+    struct ReplayWatch {
+        std::unique_ptr<ReplayPolicy> policy;
+        Roster roster;
+        SourceMaker sources;
+    };
+    const ModePolicy& active() const { return watch_ ? *watch_->policy : *policy_; }
+    ModePolicy& active() { return watch_ ? *watch_->policy : *policy_; }
+    const Roster& roster() const { return watch_ ? watch_->roster : roster_; }
+    Roster& roster() { return watch_ ? watch_->roster : roster_; }
 
     void openInput();
     void endReplay();
-    void play();
-    void playSteps();
+    void play() { player_.play(); }
     bool control(const Step& step);
     void startDone();
     void turnDone();
@@ -203,8 +225,11 @@ private:
     void recordsDone();
     void showIdle();
     void message(const std::string& title, const std::string& text, DialogIcon icon = DialogIcon::Warning);
+    // Shows what the roster refused; false, and the game ends, when the refusal ends it.
+    bool survive(const std::optional<RosterRefusal>& refusal);
     void setHelp(const QString& text);
-    bool checkStatistics();
+    bool checkStatistics() { return survive(roster().tampered()); }
+    void fightersChanged(int side);
     // The parts of start(): the mode's next opponent into fighter 1 (false when there is none
     // to be had: the start is called off), the command source, and the battle itself with its
     // generator and replay recording (the number of stages it chooses from).
@@ -214,46 +239,38 @@ private:
     int gameSpeed() const;
 
     std::unique_ptr<ModePolicy> policy_;
+    SourceMaker sources_ = makeCommandSource;
+    Roster roster_;
+    std::unique_ptr<ReplayWatch> watch_;
     std::unique_ptr<CommandSource> source_;
-    std::function<std::unique_ptr<CommandSource>()> networkSource_;
-    std::optional<int> heldWinner_;  // the result waits for the end synchronisation
-    bool resultReleased_ = false;
+    bool idleClocked_ = false;  // whether the next battle's source is clocked
     fs::path programFolder_;
     int stageCount_;
     SessionHooks hooks_;
     BattleSettings settings_;
 
-    std::array<std::optional<LoadedFighter>, 2> fighters_;
     std::optional<OpponentChoice> opponent_;  // the opponent the mode chose for this battle
+    std::optional<EndOfBattle> end_;          // built once, when the result begins
     ReplayRecorder replayRecorder_;
-    // While a replay plays: the mode's own policy and fighters, back once it is over.
-    std::unique_ptr<ModePolicy> savedPolicy_;
-    std::array<std::optional<LoadedFighter>, 2> savedFighters_;
     std::string battleMusic_;
 
     Rng sharedRng_;  // the generator of a battle from a shared seed
-    StatisticsTable statistics_;
-    StatisticsRecorder recorder_{statistics_};
     Timeline timeline_;
     TimelineView view_{timeline_, {}};
     std::unique_ptr<Battle> battle_;
     HitListener* hitListener_ = nullptr;
     DisplayModel model_;
-    QElapsedTimer clock_;
+    QtPlayerClock clock_;
+    TimelinePlayer player_;
 
     bool busy_ = false;
     bool acceptInput_ = false;
     bool running_ = false;
-    bool playing_ = false;
     bool clockArmed_ = false;
-    int64_t deadline_ = 0;
-    QTimer stepTimer_;
     QTimer inputWait_;  // InputWAIT: 1000 ms between spectator turns
     int clockInterval_ = 1000;
     QTimer musicLoop_;
     QString help_;
-    int64_t scheduledWaitMs_ = 0;
-    int64_t ownWaitMs_ = 0;
     int turnsPlayed_ = 0;
 };
 

@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     virtual void armClock() = 0;
     // A replay no longer agrees with the battle it plays.
     virtual void replayDiverged(int turn) = 0;
+    // The result the source held back shows now.
+    virtual void showResult(int winner) = 0;
 };
 
 class CommandSource {
@@ -52,8 +55,11 @@ public:
     virtual void clockTick(TurnInput&) {}
     // The network peer's command has come: the turn may play.
     virtual void peerReady(TurnInput&) {}
-    // The result waits until the end of the battle has been agreed with the peer.
-    virtual bool resultWaits() const { return false; }
+    // The battle ended: true when the source holds the result back until releaseResult (a
+    // network battle shows it once both programs have finished the battle).
+    virtual bool holdsResult(int /*winner*/) { return false; }
+    // A held result may show (the end was agreed, or the peer is gone).
+    virtual void releaseResult(TurnInput&) {}
     // How many command lists answer the mouse: fighter 0's, both players', or none.
     virtual int listsForMouse() const { return 0; }
     // Whether a side's row help may show (a player who has chosen keeps the choice hidden).
@@ -64,9 +70,15 @@ public:
     virtual bool clocked() const { return false; }
 };
 
-// The source of a mode's command input (a network battle's is makeNetworkPeer's; without a
-// driver the player's clicks play against the computer).
-std::unique_ptr<CommandSource> makeCommandSource(CommandInput input, const ModePolicy& policy);
+// Makes the source of a battle's command input; a mode whose turns come from somewhere new
+// brings its own (its descriptor's), the network screen one that knows its driver.
+using SourceMaker = std::function<std::unique_ptr<CommandSource>(CommandInput)>;
+
+// The source of a command input the title's modes use (a network battle's is makeNetworkPeer's;
+// without a driver the player's clicks play against the computer; a replay's is
+// makeReplayCommands').
+std::unique_ptr<CommandSource> makeCommandSource(CommandInput input);
 std::unique_ptr<CommandSource> makeNetworkPeer(std::shared_ptr<net::BattleDriver> driver);
+std::unique_ptr<CommandSource> makeReplayCommands(std::vector<ReplayTurn> turns);
 
 }  // namespace vex::ui

@@ -63,6 +63,9 @@ public:
     void open();
 
     bool connected() const;
+    // The report server the host chose in the settings ("" for none).
+    const std::string& reportServer() const { return reportServer_; }
+    void setReportServer(std::string file) { reportServer_ = std::move(file); }
     // 決定: the opening exchange with the loaded monster.
     bool canConfirm() const;
     void confirm();
@@ -85,6 +88,7 @@ signals:
     void helpText(const QString& text);
 
 private:
+    std::string reportServer_;
     void onEvent(const net::Event& e);
     void chooseSettings(bool opponentAllowsRare);
     void startBattle(const NetworkBattle& battle, const MonsterRecord& own);
