@@ -13,6 +13,7 @@
 #include "battle_probe.h"
 #include "termination.h"
 #include "vexmora/data/display_scale.h"
+#include "vexmora/data/language_choice.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/data/program_folder.h"
 #include "vexmora/data/technique_catalogue.h"
@@ -20,6 +21,7 @@
 #include "vexmora/editor/editor_effects.h"
 #include "vexmora/editor/qt_dialogs.h"
 #include "vexmora/editor/scenario_load_dialog.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/ui/battle_modes.h"
 #include "vexmora/ui/battle_screen.h"
 #include "vexmora/ui/scenario_play.h"
@@ -111,6 +113,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     vex::ui::installGameFont();
+    // The desktop's language until the program folder tells the player's choice.
+    vex::gui::applyLanguage(vex::LanguageChoice::Automatic);
 
     // 1. The program folder.
     const vex::OpenedFolder opened = vex::openProgramFolder(arguments.home, argv[0]);
@@ -120,8 +124,8 @@ int main(int argc, char** argv) {
     if (!vex::fs::is_directory(folder, ec)) {
         std::fprintf(stderr, "vexmora: the program folder %s does not exist\n", folder.c_str());
         if (messageBoxesSeen())
-            vex::showPlainMessage(nullptr, QMessageBox::Critical, QStringLiteral("エラー"),
-                                  QStringLiteral("フォルダが見つかりません: ") + vex::ui::qtPath(folder));
+            vex::showPlainMessage(nullptr, QMessageBox::Critical, QCoreApplication::translate("Main", "エラー"),
+                                  QCoreApplication::translate("Main", "フォルダが見つかりません: ") + vex::ui::qtPath(folder));
         return 1;
     }
     vex::setProgramFolder(folder);
@@ -136,6 +140,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vexmora: %s; the options start at 0\n", loaded.problem.c_str());
     vex::ui::systemOptions() = loaded.options;
     vex::scaleChoice() = vex::loadScaleChoice(folder);
+    // The language of the windows, and Qt's own texts in it.
+    vex::languageChoice() = vex::loadLanguageChoice(folder);
+    for (const QString& missing : vex::gui::applyLanguage(vex::languageChoice()))
+        std::fprintf(stderr, "vexmora: no translations in %s\n", missing.toLocal8Bit().constData());
 
     // 3. The title with the version (battle mode 0). The battle screen replaces it while it is
     // open; without the pixel library it cannot open, and the title stays.
@@ -162,7 +170,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "vexmora: %s\n", screen->error().c_str());
             QString text = vex::ui::qtText(screen->error());
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            vex::showPlainMessage(titleWindow, QMessageBox::Critical, QStringLiteral("エラー"), text);
+            vex::showPlainMessage(titleWindow, QMessageBox::Critical, QCoreApplication::translate("Main", "エラー"), text);
             delete screen;
             titleWindow->returnToTitle();
             return;
@@ -180,7 +188,7 @@ int main(int argc, char** argv) {
     // ネット対戦: the battle screen of mode 3, whose connection dialog shows with it.
     screens.openNetworkBattle = [&screens] {
         const vex::ui::BattleModeDescriptor& network = vex::ui::battleModeDescriptor(vex::kModeNetwork);
-        screens.openBattleScreen(network.mode, QString::fromUtf8(network.caption));
+        screens.openBattleScreen(network.mode, QCoreApplication::translate("vex::ui::BattleModes", network.caption));
     };
     vex::ui::TitleWindow title(screens);
     titleWindow = &title;
@@ -201,9 +209,9 @@ int main(int argc, char** argv) {
     vex::setEditorEffectPlayer(vex::ui::playEffect);
     if (!writable && !probe && messageBoxesSeen())
         QTimer::singleShot(0, &title, [&title, folder] {
-            vex::showPlainMessage(&title, QMessageBox::Warning, QStringLiteral("注意"),
-                                 QStringLiteral("このフォルダには書き込めません: ") + vex::ui::qtPath(folder) +
-                                     QStringLiteral("\n設定やモンスターは保存できません"));
+            vex::showPlainMessage(&title, QMessageBox::Warning, QCoreApplication::translate("Main", "注意"),
+                                 QCoreApplication::translate("Main", "このフォルダには書き込めません: ") + vex::ui::qtPath(folder) +
+                                     QCoreApplication::translate("Main", "\n設定やモンスターは保存できません"));
         });
 
     const int status = app.exec();

@@ -20,7 +20,7 @@ set(VEXMORA_LAYERS
   "vexmora_rules:2"
   "vexmora_scenario:3" "vexmora_net:3"
   "vexmora_screen_logic:4" "vexmora_editor_logic:4" "vexmora_story_files:4"
-  "vexmora_gui:4" "vexmora_window_scale:4" "vexmora_net_tcp:4" "vexmora_report_ftp:4" "vexmora_assets:4"
+  "vexmora_gui:4" "vexmora_window_scale:4" "vexmora_language:4" "vexmora_net_tcp:4" "vexmora_report_ftp:4" "vexmora_assets:4"
   "vexmora_battle_frame:5" "vexmora_sound:5" "vexmora_browse_view:5"
   "vexmora_editor:6"
   "vexmora_ui:7"

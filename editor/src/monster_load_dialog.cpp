@@ -1,4 +1,5 @@
 #include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/language.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -42,13 +43,13 @@ void limitCp932(QLineEdit* box, size_t bytes) {
 MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContext& context, Dialogs& dialogs,
                                      QWidget* parent)
     : QDialog(parent), context_(context), dialogs_(dialogs) {
-    setWindowTitle("モンスターの読み込み");
+    setWindowTitle(tr("モンスターの読み込み"));
     setModal(true);
 
     auto* folderRow = new QHBoxLayout;
     folderBox_ = new QLineEdit;
     folderBox_->setReadOnly(true);
-    auto* folderButton = new QPushButton("フォルダ...");
+    auto* folderButton = new QPushButton(tr("フォルダ..."));
     folderRow->addWidget(folderBox_, 1);
     folderRow->addWidget(folderButton);
     connect(folderButton, &QPushButton::clicked, this, &MonsterLoadDialog::pickFolder);
@@ -72,14 +73,14 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     personality_ = new QLabel(kNone);
     points_ = new QLabel(kNone);
     record_ = new QLabel(kNone);
-    auto* techBox = new QGroupBox("技");
+    auto* techBox = new QGroupBox(tr("技"));
     auto* techLayout = new QVBoxLayout(techBox);
     for (auto*& t : techs_) {
         t = plainLabel(new QLabel(kNone));
         techLayout->addWidget(t);
     }
     maker_ = plainLabel(new QLabel);
-    passwordFrame_ = new QGroupBox("パスワード");
+    passwordFrame_ = new QGroupBox(tr("パスワード"));
     auto* pwLayout = new QVBoxLayout(passwordFrame_);
     password_ = new QLineEdit;
     password_->setEchoMode(QLineEdit::Password);
@@ -99,11 +100,11 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
     info->addWidget(points_, 2, 1);
     info->addWidget(record_, 3, 1);
 
-    loadButton_ = new QPushButton("読み込み");
-    deleteButton_ = new QPushButton("削除");
-    historyButton_ = new QPushButton("戦歴");
-    detailsButton_ = new QPushButton("詳細");
-    auto* cancel = new QPushButton("ｷｬﾝｾﾙ");
+    loadButton_ = new QPushButton(tr("読み込み"));
+    deleteButton_ = new QPushButton(tr("削除"));
+    historyButton_ = new QPushButton(tr("戦歴"));
+    detailsButton_ = new QPushButton(tr("詳細"));
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     connect(loadButton_, &QPushButton::clicked, this, &MonsterLoadDialog::take);
     connect(deleteButton_, &QPushButton::clicked, this, &MonsterLoadDialog::deleteSelected);
     connect(historyButton_, &QPushButton::clicked, this, &MonsterLoadDialog::showHistory);
@@ -132,7 +133,7 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
 }
 
 void MonsterLoadDialog::pickFolder() {
-    const QString chosen = QFileDialog::getExistingDirectory(this, "フォルダの選択", q(folder_.string()));
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), q(folder_.string()));
     if (!chosen.isEmpty()) showFolder(fs::path(chosen.toStdString()));
 }
 
@@ -191,29 +192,29 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
         picture_->setPixmap(QPixmap::fromImage(image));
     picture_->setToolTip(q(picture.refusal()));
     name_->setText(q(m.name));
-    personality_->setText("性格：" + q(std::string(personalityCaption(m.personalityCode()))));
+    personality_->setText(tr("性格：") + gui::displayText(gui::kPersonalityContext, personalityCaption(m.personalityCode())));
     points_->setText(QString("ATK %1  DEF %2  SPD %3").arg(m.atk).arg(m.def).arg(m.spd));
-    record_->setText(QString("%1勝 %2敗").arg(m.wins).arg(m.losses));
+    record_->setText(tr("%1勝 %2敗").arg(m.wins).arg(m.losses));
     for (int k = 0; k < kSlotCount; ++k) {
         const std::string title(techniqueEntry(m.techId[k]).techTitle);
-        techs_[k]->setText(q(m.techName[k].empty() ? title : m.techName[k]));
+        techs_[k]->setText(m.techName[k].empty() ? gui::displayText(gui::kTechniqueNameContext, title) : q(m.techName[k]));
         techs_[k]->setStyleSheet(techniqueNameColour(m.techId[k]) ? "color: rgb(255,0,0);" : "color: black;");
     }
     if (!m.password().empty()) {
-        maker_->setText("製作者名: " + q(displayMakerName(*loaded)));
+        maker_->setText(tr("製作者名: ") + q(displayMakerName(*loaded)));
         passwordFrame_->show();
     }
     QString details;
-    if (picture.refused()) details += "画像：" + q(picture.refusal()) + "\n\n";
-    details += "開始時：" + q(m.extra[kLineStart]) + "\n";
-    details += "勝利時：" + q(m.extra[kLineWin]) + "\n";
-    details += "敗北時：" + q(m.extra[kLineLose]) + "\n\n";
+    if (picture.refused()) details += tr("画像：") + q(picture.refusal()) + "\n\n";
+    details += tr("開始時：") + q(m.extra[kLineStart]) + "\n";
+    details += tr("勝利時：") + q(m.extra[kLineWin]) + "\n";
+    details += tr("敗北時：") + q(m.extra[kLineLose]) + "\n\n";
     for (int k = 0; k < kSlotCount; ++k) {
         const TechniqueEntry& e = techniqueEntry(m.techId[k]);
-        details += QString("%1  Lv%2  SP%3  %4\n").arg(q(std::string(e.techTitle))).arg(m.techLevel[k]).arg(m.techCost[k])
-                       .arg(q(std::string(elementName(m.elementOf(k)))));
+        details += QString("%1  Lv%2  SP%3  %4\n").arg(gui::displayText(gui::kTechniqueNameContext, e.techTitle)).arg(m.techLevel[k]).arg(m.techCost[k])
+                       .arg(gui::displayText(gui::kElementContext, elementName(m.elementOf(k))));
     }
-    details += "\n製作者名: " + q(displayMakerName(*loaded));
+    details += tr("\n製作者名: ") + q(displayMakerName(*loaded));
     details_->setText(details);
     selected_ = MonsterChoice{path, std::move(*loaded)};
     loadButton_->setEnabled(true);
@@ -260,19 +261,19 @@ void MonsterLoadDialog::toggleDetails() { details_->setVisible(!details_->isVisi
 
 PasswordDialog::PasswordDialog(std::string expected, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), expected_(std::move(expected)), dialogs_(dialogs) {
-    setWindowTitle("ﾊﾟｽﾜｰﾄﾞ入力");
+    setWindowTitle(tr("ﾊﾟｽﾜｰﾄﾞ入力"));
     box_ = new QLineEdit;
     box_->setEchoMode(QLineEdit::Password);
     limitCp932(box_, 10);
     auto* ok = new QPushButton("OK");
-    auto* cancel = new QPushButton("ｷｬﾝｾﾙ");
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     connect(ok, &QPushButton::clicked, this, &PasswordDialog::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("パスワードを入力してください"));
+    layout->addWidget(new QLabel(tr("パスワードを入力してください")));
     layout->addWidget(box_);
     layout->addLayout(buttons);
 }
@@ -298,7 +299,7 @@ RecordViewDialog::RecordViewDialog(const MonsterRecord& monster, QWidget* parent
         figures_[i]->setMinimumWidth(70);
         grid->addWidget(figures_[i], i % 9, (i / 9) * 2 + 1);
     }
-    auto* ok = new QPushButton("ＯＫ");
+    auto* ok = new QPushButton(tr("ＯＫ"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

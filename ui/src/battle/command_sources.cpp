@@ -1,5 +1,7 @@
 // The command sources of the battle screen.
 
+#include <QCoreApplication>
+
 #include "vexmora/ui/command_source.h"
 
 #include "vexmora/net/battle_driver.h"
@@ -113,7 +115,7 @@ public:
                                                      : Command::fromSlot(battle.fighter(0).record, row);
         chosen_ = true;
         input.confirmSound();
-        input.showHelp(QStringLiteral("相手のコマンドを待っています…"));
+        input.showHelp(QCoreApplication::translate("vex::ui::BattleScreen", "相手のコマンドを待っています…"));
         input.refresh();
         driver_->chooseCommand(command);
     }

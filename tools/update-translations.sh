@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Brings i18n/vexmora_en.ts up to the texts of the windows: new texts arrive unfinished (to be
+# given their English), texts no longer in the code are dropped. Run from anywhere.
+#   tools/update-translations.sh [TS_FILE]   (default: i18n/vexmora_en.ts)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+ts="${1:-$root/i18n/vexmora_en.ts}"
+lupdate="$(command -v lupdate || true)"
+[ -n "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
+cd "$root"
+"$lupdate" -silent -no-obsolete -locations none -source-language ja -target-language en \
+  -extensions cpp,h app data battle rules scenario net report gui editor ui -ts "$ts"
