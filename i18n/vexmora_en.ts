@@ -349,6 +349,22 @@
         <source>自%1  敵%2</source>
         <translation>self %1  foe %2</translation>
     </message>
+    <message>
+        <source>\ / : &lt; &gt; * ? | は使えません</source>
+        <translation>\ / : &lt; &gt; * ? | cannot be used</translation>
+    </message>
+    <message>
+        <source>この文字は使えません</source>
+        <translation>This character cannot be used</translation>
+    </message>
+    <message>
+        <source>表示されるサイズは%1×%2です</source>
+        <translation>Shown at %1×%2</translation>
+    </message>
+    <message>
+        <source>全角%1文字（半角%2文字）までです</source>
+        <translation>At most %1 full-width (%2 half-width) characters</translation>
+    </message>
 </context>
 <context>
     <name>LanguageChoiceBox</name>
@@ -617,6 +633,113 @@ Overwrite it?</translation>
     <message>
         <source>ﾊﾟｽﾜｰﾄﾞが正しくありません。もう一度入力してください !</source>
         <translation>Wrong password. Please try again!</translation>
+    </message>
+    <message>
+        <source>ターン %1 でリプレイと対戦が一致しなくなりました</source>
+        <translation>At turn %1 the replay and the battle no longer agree</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+を削除しますか？</source>
+        <translation>Delete<byte value="xd"/>
+%1?</translation>
+    </message>
+    <message>
+        <source>ファイルを削除できません: %1</source>
+        <translation>The file cannot be deleted: %1</translation>
+    </message>
+    <message>
+        <source>「%1」は既にあります。<byte value="xd"/>
+上書きしますか？</source>
+        <translation>&quot;%1&quot; exists already.<byte value="xd"/>
+Overwrite it?</translation>
+    </message>
+    <message>
+        <source>派生スキル<byte value="xd"/>『 %1 』<byte value="xd"/>があるため外すことができません</source>
+        <translation>Cannot be removed while<byte value="xd"/>&quot;%1&quot;<byte value="xd"/>(a derived skill) is set</translation>
+    </message>
+    <message>
+        <source>このファイルのサイズは%1バイトです<byte value="xd"/>
+画像は%2バイトまでです<byte value="xd"/>
+もっとサイズが小さい画像を指定してください</source>
+        <translation>This file is %1 bytes<byte value="xd"/>
+Pictures may be up to %2 bytes<byte value="xd"/>
+Please choose a smaller picture</translation>
+    </message>
+    <message>
+        <source> アイコンファイルが %1 に存在しません </source>
+        <translation> The picture file %1 does not exist </translation>
+    </message>
+    <message>
+        <source>相手が対戦の準備を取りやめました。<byte value="xd"/>
+%1</source>
+        <translation>The opponent called off the battle.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>二つのゲームの対戦内容が一致しなくなりました（%1 ターン目）。<byte value="xd"/>
+対戦を中止します。この対戦の記録は保存されません。</source>
+        <translation>The two games no longer agree on the battle (turn %1).<byte value="xd"/>
+The battle is stopped and not recorded.</translation>
+    </message>
+    <message>
+        <source>削除確認</source>
+        <translation>Delete?</translation>
+    </message>
+    <message>
+        <source>難易度チェック</source>
+        <translation>Difficulty check</translation>
+    </message>
+    <message>
+        <source>シナリオを保存してから実行してください</source>
+        <translation>Save the scenario first</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>ネット対戦を終了します</source>
+        <translation>The network battle will end</translation>
+    </message>
+    <message>
+        <source>リプレイ</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>ファイル出力の完了</source>
+        <translation>Files written</translation>
+    </message>
+</context>
+<context>
+    <name>RowHelp</name>
+    <message>
+        <source>何もしません</source>
+        <translation>Does nothing</translation>
+    </message>
+    <message>
+        <source>    効果：</source>
+        <translation>    Effect: </translation>
+    </message>
+    <message>
+        <source>    ＳＰ：</source>
+        <translation>    SP: </translation>
+    </message>
+    <message>
+        <source>ＡＬＬ</source>
+        <translation>ALL</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;あと%1回</source>
+        <translation>  %1 uses left</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;残弾%1</source>
+        <translation>  ammo %1</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;現在%1</source>
+        <translation>  now %1</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1094,10 @@ Left out: </translation>
     <message>
         <source>ファイル名</source>
         <translation>File name</translation>
+    </message>
+    <message>
+        <source>1:火 2:水 3:雷 4:土 5:光 6:闇</source>
+        <translation>1:fire 2:water 3:thunder 4:earth 5:light 6:dark</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1648,21 @@ Author: </translation>
     <message>
         <source>終了</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>vex::ui::NetBattle</name>
+    <message>
+        <source>再接続を待っています…</source>
+        <translation>Waiting to reconnect…</translation>
+    </message>
+    <message>
+        <source>再接続しました。対戦を続けます</source>
+        <translation>Reconnected. The battle goes on</translation>
+    </message>
+    <message>
+        <source> あと %1 秒</source>
+        <translation> %1 s left</translation>
     </message>
 </context>
 <context>

@@ -312,7 +312,7 @@ QWidget* EditForm::buildDebugPanel() {
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < 20; ++i) {
         auto* label = new QLabel(debugCaption(i));
-        if (i >= 1 && i <= 5) label->setToolTip(QStringLiteral("1:火 2:水 3:雷 4:土 5:光 6:闇"));
+        if (i >= 1 && i <= 5) label->setToolTip(tr("1:火 2:水 3:雷 4:土 5:光 6:闇"));
         auto* box = new QLineEdit;
         box->setObjectName(QStringLiteral("extra%1").arg(i));
         debugExtra_[static_cast<size_t>(i)] = box;
@@ -424,9 +424,9 @@ void EditForm::showPictureTip() {
     if (picture.empty()) {
         size_->setToolTip(QString());
     } else if (picture.refused()) {
-        size_->setToolTip(q(picture.refusal()));
+        size_->setToolTip(gui::displayText(gui::kMessageContext, picture.refusal()));
     } else {
-        size_->setToolTip(q(pictureSizeTip(size_->value(), picture.image().width(), picture.image().height())));
+        size_->setToolTip(gui::displayText(gui::kEditorRulesContext, pictureSizeTip(size_->value(), picture.image().width(), picture.image().height())));
     }
 }
 

@@ -190,7 +190,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
     const QSize box = picture_->size() - QSize(4, 4);
     if (const QImage image = picture.preview(box.width(), box.height()); !image.isNull())
         picture_->setPixmap(QPixmap::fromImage(image));
-    picture_->setToolTip(q(picture.refusal()));
+    picture_->setToolTip(gui::displayText(gui::kMessageContext, picture.refusal()));
     name_->setText(q(m.name));
     personality_->setText(tr("性格：") + gui::displayText(gui::kPersonalityContext, personalityCaption(m.personalityCode())));
     points_->setText(QString("ATK %1  DEF %2  SPD %3").arg(m.atk).arg(m.def).arg(m.spd));
@@ -205,7 +205,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
         passwordFrame_->show();
     }
     QString details;
-    if (picture.refused()) details += tr("画像：") + q(picture.refusal()) + "\n\n";
+    if (picture.refused()) details += tr("画像：") + gui::displayText(gui::kMessageContext, picture.refusal()) + "\n\n";
     details += tr("開始時：") + q(m.extra[kLineStart]) + "\n";
     details += tr("勝利時：") + q(m.extra[kLineWin]) + "\n";
     details += tr("敗北時：") + q(m.extra[kLineLose]) + "\n\n";
@@ -237,13 +237,13 @@ void MonsterLoadDialog::deleteSelected() {
     QTreeWidgetItem* item = list_->currentItem();
     if (!item) return;
     const fs::path path = item->data(0, Qt::UserRole).toString().toStdString();
-    const DialogAnswer answer = dialogs_.ask({"削除確認", path.filename().string() + "\r\nを削除しますか？",
+    const DialogAnswer answer = dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "削除確認"), path.filename().string() + "\r\nを削除しますか？",
                                               DialogIcon::Warning, DialogButtons::OkCancel});
     if (answer != DialogAnswer::Ok) return;
     std::error_code ec;
     fs::remove(path, ec);
     if (ec) {
-        dialogs_.ask({"エラー", "ファイルを削除できません: " + path.string(), DialogIcon::Error, DialogButtons::Ok});
+        dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "エラー"), "ファイルを削除できません: " + path.string(), DialogIcon::Error, DialogButtons::Ok});
         return;
     }
     delete item;

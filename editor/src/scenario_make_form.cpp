@@ -314,7 +314,7 @@ void ScenarioMakeForm::checkDifficulty() {
     const fs::path file = folder_ / (d.name + ".sce");
     std::error_code ec;
     if (d.name.empty() || dirty_ || !fs::exists(file, ec)) {
-        dialogs_.ask({"難易度チェック", "シナリオを保存してから実行してください", DialogIcon::Information, DialogButtons::Ok});
+        dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "難易度チェック"), QT_TRANSLATE_NOOP("Messages", "シナリオを保存してから実行してください"), DialogIcon::Information, DialogButtons::Ok});
         return;
     }
     if (!hooks_.editor.chooseMonsterFile) return;

@@ -96,6 +96,8 @@ constexpr const char* kBattleTexts[] = {
 
 // The rules' messages and help lines (rules/), shown in message boxes and on the battle screen.
 constexpr const char* kRuleMessages[] = {
+    QT_TRANSLATE_NOOP("EditorRules", "\\ / : < > * ? | は使えません"),
+    QT_TRANSLATE_NOOP("EditorRules", "この文字は使えません"),
     QT_TRANSLATE_NOOP("Messages", "設定不可"),
     QT_TRANSLATE_NOOP("Messages", "対戦相手がレアキャラを\r\n有効にしているため大会ルールは\r\n適用できません"),
     QT_TRANSLATE_NOOP("Messages", "注意"),

@@ -422,7 +422,7 @@ void BattleScreen::closeEvent(QCloseEvent* event) {
     }
     // A network battle with a peer ends with a word to the player; before that it just closes.
     if (net_ && net_->connected() && !closeConfirmed_) {
-        dialogs_.ask({"警告", "ネット対戦を終了します", DialogIcon::Warning, DialogButtons::Ok});
+        dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "警告"), QT_TRANSLATE_NOOP("Messages", "ネット対戦を終了します"), DialogIcon::Warning, DialogButtons::Ok});
         closeConfirmed_ = true;
     }
     if (session_) session_->shutdown();

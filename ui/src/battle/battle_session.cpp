@@ -12,6 +12,7 @@
 #include "vexmora/ui/shell.h"
 #include "vexmora/ui/sound.h"
 #include "vexmora/ui/sound_table.h"
+#include "vexmora/ui/row_help_line.h"
 #include "vexmora/ui/system_options.h"
 
 namespace vex::ui {
@@ -325,7 +326,7 @@ void BattleSession::hoverRow(int side, int row) {
     }
     if (!source_->showsHelpFor(side)) return;
     const SlotFacts& facts = model_.side[static_cast<size_t>(side)].facts.rows[static_cast<size_t>(row)];
-    setHelp(qtText(rowHelpText(row, facts.info)));
+    setHelp(rowHelpLine(row, facts.info));
 }
 
 void BattleSession::confirmSound() {
@@ -349,7 +350,7 @@ void BattleSession::armClock() {
 }
 
 void BattleSession::replayDiverged(int turn) {
-    message("リプレイ", "ターン " + std::to_string(turn) + " でリプレイと対戦が一致しなくなりました", DialogIcon::Warning);
+    message(QT_TRANSLATE_NOOP("Messages", "リプレイ"), "ターン " + std::to_string(turn) + " でリプレイと対戦が一致しなくなりました", DialogIcon::Warning);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include "vexmora/net/battle_driver.h"
 #include "vexmora/ui/command_rows.h"
+#include "vexmora/ui/row_help_line.h"
 #include "vexmora/ui/shell.h"
 
 namespace vex::ui {
@@ -39,7 +40,7 @@ public:
         Battle& battle = input.battleInPlay();
         if (key->preview) {
             const SlotFacts& row = input.display().side[fi].facts.rows[static_cast<size_t>(key->row)];
-            input.showHelp(qtText(rowHelpText(key->row, row.info)));
+            input.showHelp(rowHelpLine(key->row, row.info));
             return;
         }
         if (key->row == kDoNothingRow) {

@@ -116,7 +116,7 @@ void MakeServerForm::makeFile() {
         dialogs_.ask({made.error().title, made.error().message, DialogIcon::Error, DialogButtons::Ok});
         return;
     }
-    dialogs_.ask({"ファイル出力の完了", serverMadeMessage(programFolder_, form.settingsName), DialogIcon::Information,
+    dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "ファイル出力の完了"), serverMadeMessage(programFolder_, form.settingsName), DialogIcon::Information,
                   DialogButtons::Ok});
 }
 
