@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <cstdio>
 
-#include "vexmora/ui/battle_screen.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
 
 namespace vex::app {
 

@@ -10,7 +10,7 @@
 #include "command_line.h"
 #include "settings_options.h"
 #include "vexmora/data/monster_file.h"
-#include "vexmora/ui/opening_frame.h"
+#include "vexmora/ui/battle_view/opening_frame.h"
 
 namespace vex::cli {
 

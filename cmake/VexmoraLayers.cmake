@@ -5,28 +5,34 @@
 #
 #   0  data            the files, records, numbers and the generator
 #   1  battle, report  the engine and its statistics; results, pages and server files; and
-#                      the shell's options and media rules, which need nothing but data
+#                      the game's media rules (options, sound table), which need nothing but data
 #   2  rules           how battles are entered, fed and ended; the mode policies
 #   3  scenario, net   scenario play; the network protocol and exchange
 #   4  the Qt-free rules of the windows (the battle screen's model, the editor's rules, the
-#      story files) and the Qt bases: the GUI base, the TCP transport, FTP
-#   5  the frame composer, sound, the story page view
+#      story files), sound, and the Qt bases: the GUI base, the TCP transport, FTP
+#   5  the frame composer, the story page view
 #   6  the editor's forms and dialogs
-#   7  the game's windows
-#   8  the programs
+#   7  the game windows' shared pieces (ui/shared)
+#   8  the rooms the battle window opens: the connection window, report servers, browse
+#   9  the battle window
+#  10  the shell: the title and its menus, which open every other room
+#  11  the programs
 set(VEXMORA_LAYERS
   "vexmora_data:0"
-  "vexmora_data_json:1" "vexmora_battle:1" "vexmora_report:1" "vexmora_ui_logic:1"
+  "vexmora_data_json:1" "vexmora_battle:1" "vexmora_report:1" "vexmora_ui_media:1"
   "vexmora_rules:2"
   "vexmora_scenario:3" "vexmora_net:3"
-  "vexmora_screen_logic:4" "vexmora_editor_logic:4" "vexmora_story_files:4"
+  "vexmora_ui_battle_model:4" "vexmora_editor_logic:4" "vexmora_ui_story_files:4" "vexmora_ui_sound:4"
   "vexmora_gui:4" "vexmora_window_scale:4" "vexmora_language:4" "vexmora_net_tcp:4" "vexmora_report_ftp:4" "vexmora_assets:4"
-  "vexmora_battle_frame:5" "vexmora_sound:5" "vexmora_browse_view:5"
+  "vexmora_ui_battle_frame:5" "vexmora_ui_browse_view:5"
   "vexmora_editor:6"
-  "vexmora_ui:7"
-  "vexmora:8" "vexmora-cli:8" "vexmora-pages:8" "vexmora_assets_gen:8" "vexmora_screenshots:8")
+  "vexmora_ui_shared:7"
+  "vexmora_ui_net:8" "vexmora_ui_report:8" "vexmora_ui_browse:8"
+  "vexmora_ui_battle_view:9"
+  "vexmora_ui_shell:10"
+  "vexmora:11" "vexmora-cli:11" "vexmora-pages:11" "vexmora_assets_gen:11" "vexmora_screenshots:11")
 set(VEXMORA_QT_FREE vexmora_data vexmora_data_json vexmora_battle vexmora_report vexmora_rules vexmora_scenario
-  vexmora_net vexmora_ui_logic vexmora_screen_logic vexmora_editor_logic vexmora_story_files)
+  vexmora_net vexmora_ui_media vexmora_ui_battle_model vexmora_editor_logic vexmora_ui_story_files vexmora_ui_sound)
 
 function(vexmora_layer_of target out)
   set(${out} "" PARENT_SCOPE)
@@ -68,8 +74,17 @@ function(vexmora_check_layers)
       endif()
     endforeach()
   endforeach()
-  # Every library of ours has a layer.
-  get_property(folders DIRECTORY ${PROJECT_SOURCE_DIR} PROPERTY SUBDIRECTORIES)
+  # Every library of ours has a layer, however deep its folder (the tests' and benchmarks' own
+  # helper libraries aside).
+  set(folders "")
+  set(pending ${PROJECT_SOURCE_DIR})
+  while(pending)
+    list(POP_FRONT pending folder)
+    get_property(children DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+    list(FILTER children EXCLUDE REGEX "^${PROJECT_SOURCE_DIR}/(tests|bench|fuzz)$")
+    list(APPEND folders ${children})
+    list(APPEND pending ${children})
+  endwhile()
   foreach(folder IN LISTS folders)
     get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
     foreach(target IN LISTS targets)

@@ -8,5 +8,9 @@ ts="${1:-$root/i18n/vexmora_en.ts}"
 lupdate="$(command -v lupdate || true)"
 [ -n "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
 cd "$root"
-"$lupdate" -silent -no-obsolete -locations none -source-language ja -target-language en \
+# Every include folder, so that lupdate finds the classes whose tr() it reads.
+includes=()
+while IFS= read -r folder; do includes+=(-I "$folder"); done < <(find app data battle rules scenario net report gui editor ui \
+  -type d -name include -not -path '*/build/*' | sort)
+"$lupdate" -silent "${includes[@]}" -no-obsolete -locations none -source-language ja -target-language en \
   -extensions cpp,h app data battle rules scenario net report gui editor ui -ts "$ts"

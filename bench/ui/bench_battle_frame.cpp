@@ -20,10 +20,10 @@
 
 #include "bench_content.h"
 #include "vexmora/data/monster_file.h"
-#include "vexmora/ui/animation_timeline.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/frame_composer.h"
-#include "vexmora/ui/shell.h"
+#include "vexmora/ui/battle_model/animation_timeline.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_view/frame_composer.h"
+#include "vexmora/ui/shared/shell.h"
 
 namespace {
 

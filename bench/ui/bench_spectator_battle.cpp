@@ -13,9 +13,9 @@
 #include <cstdlib>
 
 #include "bench_content.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
 
 using namespace vex;
 using namespace vex::ui;

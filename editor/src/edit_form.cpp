@@ -22,7 +22,7 @@
 #include "vexmora/editor/editor_rules.h"
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_listing.h"
-#include "vexmora/ui/battle_geometry.h"
+#include "vexmora/ui/battle_model/battle_geometry.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/gui/window_scale.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <unistd.h>
 
-#include "vexmora/ui/story_files.h"
+#include "vexmora/ui/browse/story_files.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <unistd.h>
 
 #include "temp_folder.h"
-#include "vexmora/ui/browse_window.h"
-#include "vexmora/ui/story_view.h"
+#include "vexmora/ui/browse/browse_window.h"
+#include "vexmora/ui/browse/story_view.h"
 
 // The web engine library itself frees some objects through a base of another size and keeps
 // caches to the end: under the address sanitizer those are its faults, not ours. Read by the

@@ -19,8 +19,8 @@
 #include <unistd.h>
 
 #include "temp_folder.h"
-#include "vexmora/ui/browse.h"
-#include "vexmora/ui/story_files.h"
+#include "vexmora/ui/browse/browse.h"
+#include "vexmora/ui/browse/story_files.h"
 
 namespace vex::ui {
 namespace {

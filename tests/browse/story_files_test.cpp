@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 
 #include "temp_folder.h"
-#include "vexmora/ui/story_files.h"
+#include "vexmora/ui/browse/story_files.h"
 
 namespace vex::ui {
 namespace {

@@ -28,11 +28,11 @@
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_load_dialog.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/battle_session.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
-#include "vexmora/ui/title_window.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_view/battle_session.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
+#include "vexmora/ui/shell/title_window.h"
 
 using namespace vex;
 using namespace vex::ui;

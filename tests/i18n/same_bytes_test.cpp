@@ -21,7 +21,7 @@
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/technique_choice_form.h"
 #include "vexmora/gui/language.h"
-#include "vexmora/ui/options_dialog.h"
+#include "vexmora/ui/shell/options_dialog.h"
 
 namespace vex {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "vexmora/battle/battle.h"
 #include "vexmora/data/rng.h"
-#include "vexmora/ui/animation_timeline.h"
-#include "vexmora/ui/display_model.h"
+#include "vexmora/ui/battle_model/animation_timeline.h"
+#include "vexmora/ui/battle_model/display_model.h"
 
 namespace vex::ui {
 namespace {

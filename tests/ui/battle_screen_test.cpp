@@ -21,12 +21,12 @@
 #include "vexmora/data/display_scale.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/technique_catalogue.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/command_rows.h"
-#include "vexmora/ui/config_dialog.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/sound_table.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_model/command_rows.h"
+#include "vexmora/ui/battle_view/config_dialog.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/sound_table.h"
+#include "vexmora/ui/media/system_options.h"
 
 using namespace vex;
 using namespace vex::ui;

@@ -10,10 +10,10 @@
 #include "screen_pictures.h"
 #include "temp_folder.h"
 #include "vexmora/data/text.h"
-#include "vexmora/ui/battle_geometry.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/frame_composer.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_view/frame_composer.h"
+#include "vexmora/ui/media/system_options.h"
 
 namespace vex::ui {
 namespace {

@@ -33,10 +33,10 @@
 #include "vexmora/net/dispatcher.h"
 #include "vexmora/rules/replay.h"
 #include "vexmora/scenario/scenario_draft.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/scenario_play.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_view/scenario_play.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
 
 using namespace vex;
 using namespace vex::ui;

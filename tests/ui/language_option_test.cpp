@@ -10,8 +10,8 @@
 #include "temp_folder.h"
 #include "vexmora/data/language_choice.h"
 #include "vexmora/gui/language.h"
-#include "vexmora/ui/options_dialog.h"
-#include "vexmora/ui/title_window.h"
+#include "vexmora/ui/shell/options_dialog.h"
+#include "vexmora/ui/shell/title_window.h"
 
 using namespace vex::ui;
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "vexmora/ui/media_command.h"
+#include "vexmora/ui/media/media_command.h"
 
 namespace vex::ui {
 namespace {

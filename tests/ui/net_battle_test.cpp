@@ -36,14 +36,14 @@
 #include "vexmora/report/report_run.h"
 #include "vexmora/report/server_form.h"
 #include "vexmora/rules/net_rating.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/command_rows.h"
-#include "vexmora/ui/config_dialog.h"
-#include "vexmora/ui/net_battle.h"
-#include "vexmora/ui/net_dialog.h"
-#include "vexmora/ui/net_panel.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_model/command_rows.h"
+#include "vexmora/ui/battle_view/config_dialog.h"
+#include "vexmora/ui/battle_view/net_battle.h"
+#include "vexmora/ui/net/net_dialog.h"
+#include "vexmora/ui/battle_view/net_panel.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
 
 using namespace vex;
 using namespace vex::ui;

@@ -15,8 +15,8 @@
 #include "vexmora/data/display_scale.h"
 #include "vexmora/editor/convert_dialog.h"
 #include "vexmora/rules/net_rating.h"
-#include "vexmora/ui/options_dialog.h"
-#include "vexmora/ui/shell.h"
+#include "vexmora/ui/shell/options_dialog.h"
+#include "vexmora/ui/shared/shell.h"
 
 using namespace vex::ui;
 

@@ -10,10 +10,10 @@
 #include "ftp_test_server.h"
 #include "temp_folder.h"
 #include "vexmora/report/server_form.h"
-#include "vexmora/ui/config_dialog.h"
-#include "vexmora/ui/make_server_form.h"
-#include "vexmora/ui/report_task.h"
-#include "vexmora/ui/server_list.h"
+#include "vexmora/ui/battle_view/config_dialog.h"
+#include "vexmora/ui/report/make_server_form.h"
+#include "vexmora/ui/report/report_task.h"
+#include "vexmora/ui/report/server_list.h"
 
 using namespace vex;
 using namespace vex::ui;

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "vexmora/ui/scaled_time.h"
+#include "vexmora/ui/media/scaled_time.h"
 
 namespace vex::ui {
 namespace {

@@ -21,11 +21,11 @@
 #include "vexmora/editor/scenario_make_form.h"
 #include "vexmora/scenario/scenario_draft.h"
 #include "vexmora/gui/monster_sprite.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/scenario_play.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
-#include "vexmora/ui/title_window.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_view/scenario_play.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
+#include "vexmora/ui/shell/title_window.h"
 
 using namespace vex;
 using namespace vex::ui;

@@ -5,7 +5,7 @@
 
 #include "vexmora/data/text.h"
 #include "vexmora/data/stage_list.h"
-#include "vexmora/ui/status_layout.h"
+#include "vexmora/ui/battle_model/status_layout.h"
 
 namespace vex::ui {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "vexmora/battle/technique_ids.h"
 #include "vexmora/data/technique_catalogue.h"
-#include "vexmora/ui/battle_geometry.h"
-#include "vexmora/ui/command_rows.h"
+#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/ui/battle_model/command_rows.h"
 
 namespace vex::ui {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "media_files.h"
 #include "temp_folder.h"
-#include "vexmora/ui/sound.h"
+#include "vexmora/ui/media/sound.h"
 
 namespace vex::ui {
 namespace {

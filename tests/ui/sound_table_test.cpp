@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "vexmora/ui/sound_table.h"
+#include "vexmora/ui/media/sound_table.h"
 
 namespace vex::ui {
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "temp_folder.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/media/system_options.h"
 
 namespace vex::ui {
 namespace {

@@ -12,11 +12,11 @@
 
 #include "modal_watcher.h"
 #include "temp_folder.h"
-#include "vexmora/ui/edit_menu.h"
-#include "vexmora/ui/options_dialog.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
-#include "vexmora/ui/title_window.h"
+#include "vexmora/ui/shell/edit_menu.h"
+#include "vexmora/ui/shell/options_dialog.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
+#include "vexmora/ui/shell/title_window.h"
 
 using namespace vex::ui;
 

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "vexmora/ui/system_options.h"
-#include "vexmora/ui/waits.h"
+#include "vexmora/ui/media/system_options.h"
+#include "vexmora/ui/shared/waits.h"
 
 using namespace vex::ui;
 

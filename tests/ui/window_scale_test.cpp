@@ -13,9 +13,9 @@
 #include "temp_folder.h"
 #include "vexmora/data/display_scale.h"
 #include "vexmora/gui/window_scale.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
-#include "vexmora/ui/title_window.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
+#include "vexmora/ui/shell/title_window.h"
 
 using namespace vex::ui;
 

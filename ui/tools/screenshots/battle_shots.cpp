@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "shots.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/command_rows.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_model/command_rows.h"
 
 namespace vex::shots {
 

@@ -6,9 +6,9 @@
 
 #include "shots.h"
 #include "vexmora/data/display_scale.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/command_rows.h"
-#include "vexmora/ui/title_window.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_model/command_rows.h"
+#include "vexmora/ui/shell/title_window.h"
 
 namespace vex::shots {
 

@@ -10,9 +10,9 @@
 
 #include "shots.h"
 #include "vexmora/gui/language.h"
-#include "vexmora/ui/story_view.h"
-#include "vexmora/ui/shell.h"
-#include "vexmora/ui/system_options.h"
+#include "vexmora/ui/browse/story_view.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/system_options.h"
 
 namespace vex::shots {
 

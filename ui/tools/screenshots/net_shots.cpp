@@ -15,12 +15,12 @@
 
 #include "shots.h"
 #include "vexmora/data/monster_file.h"
-#include "vexmora/ui/battle_screen.h"
-#include "vexmora/ui/command_rows.h"
-#include "vexmora/ui/net_battle.h"
-#include "vexmora/ui/config_dialog.h"
-#include "vexmora/ui/net_dialog.h"
-#include "vexmora/ui/net_panel.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
+#include "vexmora/ui/battle_model/command_rows.h"
+#include "vexmora/ui/battle_view/net_battle.h"
+#include "vexmora/ui/battle_view/config_dialog.h"
+#include "vexmora/ui/net/net_dialog.h"
+#include "vexmora/ui/battle_view/net_panel.h"
 
 namespace vex::shots {
 

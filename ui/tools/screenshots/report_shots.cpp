@@ -15,8 +15,8 @@
 #include "vexmora/data/stage_list.h"
 #include "vexmora/report/results_page.h"
 #include "vexmora/report/server_form.h"
-#include "vexmora/ui/config_dialog.h"
-#include "vexmora/ui/make_server_form.h"
+#include "vexmora/ui/battle_view/config_dialog.h"
+#include "vexmora/ui/report/make_server_form.h"
 
 namespace vex::shots {
 

@@ -13,12 +13,12 @@
 #include "vexmora/editor/scenario_make_form.h"
 #include "vexmora/scenario/scenario_draft.h"
 #include "vexmora/scenario/scenario_policy.h"
-#include "vexmora/ui/battle_screen.h"
+#include "vexmora/ui/battle_view/battle_screen.h"
 #include <QWebEngineView>
 
-#include "vexmora/ui/browse_window.h"
-#include "vexmora/ui/story_files.h"
-#include "vexmora/ui/scenario_play.h"
+#include "vexmora/ui/browse/browse_window.h"
+#include "vexmora/ui/browse/story_files.h"
+#include "vexmora/ui/battle_view/scenario_play.h"
 
 namespace vex::shots {
 

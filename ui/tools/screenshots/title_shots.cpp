@@ -4,10 +4,10 @@
 #include <QTest>
 
 #include "shots.h"
-#include "vexmora/ui/edit_menu.h"
-#include "vexmora/ui/options_dialog.h"
-#include "vexmora/ui/system_options.h"
-#include "vexmora/ui/title_window.h"
+#include "vexmora/ui/shell/edit_menu.h"
+#include "vexmora/ui/shell/options_dialog.h"
+#include "vexmora/ui/media/system_options.h"
+#include "vexmora/ui/shell/title_window.h"
 
 namespace vex::shots {
 

@@ -1,0 +1,604 @@
+#include "vexmora/ui/battle_view/battle_session.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+#include "vexmora/data/numbers.h"
+#include "vexmora/rules/battle_config.h"
+#include "vexmora/rules/end_of_battle.h"
+#include "vexmora/rules/fighter_checks.h"
+#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/ui/battle_model/battle_opening.h"
+#include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/media/sound.h"
+#include "vexmora/ui/media/sound_table.h"
+#include "vexmora/ui/media/system_options.h"
+#include "vexmora/ui/battle_view/row_help_line.h"
+
+namespace vex::ui {
+
+namespace {
+
+constexpr int kMusicLoopMs = 500;
+constexpr int kWinnerLineMs = 2000;
+
+Rgb rgbOf(uint32_t rgb) {
+    return {static_cast<uint8_t>((rgb >> 16) & 0xFF), static_cast<uint8_t>((rgb >> 8) & 0xFF),
+            static_cast<uint8_t>(rgb & 0xFF)};
+}
+
+}  // namespace
+
+SessionHooks SessionHooks::game(Dialogs& dialogs) {
+    SessionHooks h;
+    h.playEffect = [](int effect) { sound().playEffect(effect); };
+    h.startMusic = [](const std::string& path) { sound().startMusic(path); };
+    h.playResultMusic = [](const std::string& path) { sound().playResultMusic(path); };
+    h.closeMusic = [] { sound().closeMusic(); };
+    h.stopMusic = [] { sound().stopMusic(); };
+    h.checkMusicLoop = [] { sound().checkMusicLoop(); };
+    h.dialogs = &dialogs;
+    h.endGame = [] { QCoreApplication::exit(1); };
+    return h;
+}
+
+SessionHooks SessionHooks::quiet(Dialogs& dialogs) {
+    SessionHooks h;
+    h.playEffect = [](int) {};
+    h.startMusic = [](const std::string&) {};
+    h.playResultMusic = [](const std::string&) {};
+    h.closeMusic = [] {};
+    h.stopMusic = [] {};
+    h.checkMusicLoop = [] {};
+    h.dialogs = &dialogs;
+    h.endGame = [] {};
+    return h;
+}
+
+BattleSession::BattleSession(int16_t battleMode, fs::path programFolder, int stageCount, SessionHooks hooks,
+                             QObject* parent)
+    : BattleSession(makeModePolicy(battleMode, programFolder), programFolder, stageCount, std::move(hooks), parent) {}
+
+BattleSession::BattleSession(std::unique_ptr<ModePolicy> policy, fs::path programFolder, int stageCount,
+                             SessionHooks hooks, QObject* parent)
+    : QObject(parent),
+      policy_(std::move(policy)),
+      programFolder_(std::move(programFolder)),
+      stageCount_(stageCount),
+      hooks_(std::move(hooks)) {
+    settings_.battleMode = policy_->mode();
+    clock_.start();
+    stepTimer_.setSingleShot(true);
+    stepTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&stepTimer_, &QTimer::timeout, this, &BattleSession::playSteps);
+    inputWait_.setSingleShot(true);
+    inputWait_.setTimerType(Qt::PreciseTimer);
+    connect(&inputWait_, &QTimer::timeout, this, &BattleSession::clockTick);
+    musicLoop_.setInterval(kMusicLoopMs);
+    connect(&musicLoop_, &QTimer::timeout, this, [this] {
+        if (hooks_.checkMusicLoop) hooks_.checkMusicLoop();
+    });
+    showIdle();
+}
+
+BattleSession::~BattleSession() = default;
+
+int BattleSession::gameSpeed() const { return systemOptions().gameSpeed(); }
+
+void BattleSession::message(const std::string& title, const std::string& text, DialogIcon icon) {
+    if (hooks_.dialogs) hooks_.dialogs->ask({title, text, icon, DialogButtons::Ok});
+}
+
+void BattleSession::setHelp(const QString& text) {
+    if (text == help_) return;
+    help_ = text;
+    emit helpChanged(help_);
+}
+
+const LoadedFighter* BattleSession::fighter(int side) const {
+    const auto& f = fighters_[static_cast<size_t>(side)];
+    return f ? &*f : nullptr;
+}
+
+MonsterPictureSource BattleSession::pictureOf(int side) const {
+    const LoadedFighter* f = fighter(side);
+    return f ? gui::pictureSourceOf(f->monster) : MonsterPictureSource{};
+}
+
+// ---------------------------------------------------------------------------------------
+// Fighters
+
+bool BattleSession::putFighter(int side, const fs::path& file, LoadedMonster monster) {
+    if (busy_ || running_ || side < 0 || side > 1) return false;
+    if (monster.integrity == Integrity::SystemTampered) {
+        message(kTamperedTitle, kTamperedMessage, DialogIcon::Error);
+        if (hooks_.endGame) hooks_.endGame();
+        return false;
+    }
+    if (const std::optional<DialogRequest> refusal = policy_->refusal(side, monster.record)) {
+        if (hooks_.dialogs) hooks_.dialogs->ask(*refusal);
+        clearFighter(side);
+        return false;
+    }
+    // A system or rare monster reseeds the generator outside network battles.
+    if (policy_->reseedsAfterLoad(monster.record)) processRng().reseedFromClock();
+    statistics_.load(side, parseHistory(monster.record.history()));
+    fighters_[static_cast<size_t>(side)] = LoadedFighter{file, std::move(monster)};
+    if (!checkStatistics()) return false;
+    showIdle();
+    emit pictureChanged(side);
+    emit menuChanged();
+    return true;
+}
+
+bool BattleSession::loadFighterFile(int side, const fs::path& file) {
+    if (busy_ || running_ || side < 0 || side > 1) return false;
+    Result<LoadedMonster> loaded = policy_->loadFighter(side, file);
+    if (!loaded) {
+        const Error& e = loaded.error();
+        message(e.title, e.message, e.endsGame ? DialogIcon::Error : DialogIcon::Warning);
+        if (e.endsGame && hooks_.endGame) hooks_.endGame();
+        clearFighter(side);
+        return false;
+    }
+    return putFighter(side, file, std::move(*loaded));
+}
+
+void BattleSession::clearFighter(int side) {
+    if (busy_ || running_) return;
+    fighters_[static_cast<size_t>(side)].reset();
+    showIdle();
+    emit pictureChanged(side);
+    emit menuChanged();
+}
+
+// The screen between battles: the loaded fighters with the HP and SP they would start with.
+void BattleSession::showIdle() {
+    auto facts = std::make_shared<BattleFacts>();
+    for (int side = 0; side < 2; ++side) {
+        const LoadedFighter* f = fighter(side);
+        if (!f) continue;
+        facts->side[static_cast<size_t>(side)] =
+            factsOfRecord(f->monster.record, displayedHp(settings_, &f->monster.record), settings_.initialSp);
+    }
+    facts->stage = settings_.stageIndex == kRandomStage ? model_.stage : settings_.stageIndex;
+    applyStep(model_, Step{step::Sync{std::move(facts)}}, now(), gameSpeed());
+    model_.commands = {};
+    emit changed();
+}
+
+bool BattleSession::checkStatistics() {
+    if (statistics_.intact()) return true;
+    message("エラー", kTamperMessage, DialogIcon::Error);
+    if (hooks_.endGame) hooks_.endGame();
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Menu commands
+
+bool BattleSession::canStart() const {
+    if (busy_ || running_) return false;
+    return hasFighter(0) && (hasFighter(1) || !policy_->needsOpponentLoaded());
+}
+
+bool BattleSession::canLoad(int side) const {
+    if (busy_ || running_ || side < 0 || side > 1) return false;
+    return policy_->canLoad(side);
+}
+
+bool BattleSession::clocked() const {
+    if (source_) return source_->clocked();
+    const CommandInput input = policy_->commandInput(settings_);
+    return input == CommandInput::Clock || input == CommandInput::Replay;
+}
+
+void BattleSession::applySettings() {
+    if (busy_ || running_) return;
+    showIdle();
+}
+
+QString BattleSession::windowCaption() const { return qtText(policy_->windowCaption()); }
+
+void BattleSession::start() {
+    if (!canStart()) return;
+    busy_ = true;
+    running_ = true;
+    emit menuChanged();
+    timeline_.clear();
+    opponent_.reset();
+    battleMusic_.clear();
+    std::string announcement;
+    if (!takeNextOpponent(announcement)) return;
+
+    const BattleSettings battleSettings = policy_->battleSettings(settings_);
+    openCommandSource(battleSettings);
+    const int stageCount = prepareBattle(battleSettings);
+    view_.watch(battle_.get());
+    battle_->startBattle(stageCount);
+
+    timeline_ = openingTimeline(*battle_, std::move(timeline_), announcement);
+
+    battleMusic_ = battleMusicFor(battle_->state().stageIndex, battleMusic_);
+    if (hooks_.startMusic) hooks_.startMusic(battleMusic_);
+    musicLoop_.start();
+    play();
+}
+
+bool BattleSession::takeNextOpponent(std::string& announcement) {
+    Result<std::optional<OpponentChoice>> next = policy_->nextOpponent(fighters_[0]->monster.record);
+    if (!next) {
+        message(next.error().title, next.error().message);
+        busy_ = false;
+        running_ = false;
+        emit menuChanged();
+        if (next.error().endsGame && hooks_.endGame) hooks_.endGame();
+        return false;
+    }
+    if (*next) {
+        opponent_ = std::move(**next);
+        LoadedMonster opponent;
+        opponent.record = opponent_->record;
+        opponent.picture = opponent_->picture;
+        statistics_.load(1, parseHistory(opponent.record.history()));
+        fighters_[1] = LoadedFighter{opponent_->file, std::move(opponent)};
+        announcement = opponent_->announcement;
+        battleMusic_ = opponent_->music;
+        emit pictureChanged(1);
+        emit captionChanged(windowCaption());
+    }
+    return true;
+}
+
+void BattleSession::openCommandSource(const BattleSettings& battleSettings) {
+    const CommandInput input = policy_->commandInput(battleSettings);
+    source_ = input == CommandInput::Network && networkSource_ ? networkSource_() : makeCommandSource(input, *policy_);
+    heldWinner_.reset();
+    resultReleased_ = false;
+    view_.setOptions({source_->bothLists(), battleSettings.animationOn != 0});
+}
+
+int BattleSession::prepareBattle(const BattleSettings& battleSettings) {
+    view_.watch(nullptr);
+    // A battle from a shared seed is reset and seeded whole, so it draws from a generator of
+    // its own: nothing else in the process (another screen's battle, a file being keyed)
+    // takes numbers from it. Every other battle continues the process's generator.
+    const std::optional<int32_t> sharedSeed = policy_->sharedSeed();
+    Rng& rng = sharedSeed ? sharedRng_ : processRng();
+    battle_ = prepareSeriesBattle(battleSettings, fighters_[0]->monster.record, fighters_[1]->monster.record,
+                                  opponent_ ? &*opponent_ : nullptr, rng, view_, recorder_);
+    if (const std::optional<uint32_t> state = policy_->generatorState())
+        rng.setState(*state);
+    else
+        seedBattleGenerator(rng, sharedSeed);
+    const int stageCount = policy_->stageCount(stageCount_);
+    replayRecorder_.clear();
+    if (policy_->recordsReplay()) {
+        const Status recording =
+            replayRecorder_.begin(*battle_, {&fighters_[0]->monster, &fighters_[1]->monster}, rng.state(),
+                                  stageCount, opponent_ ? opponent_->hp : std::nullopt);
+        if (!recording) replayRecorder_.clear();  // the battle goes on; it just cannot be kept
+    }
+    return stageCount;
+}
+
+// ---------------------------------------------------------------------------------------
+// Input
+
+void BattleSession::clickRow(int row) {
+    if (!acceptInput_ || busy_ || !battle_ || battle_->state().ended || !source_) return;
+    source_->clickRow(*this, row);
+}
+
+void BattleSession::keyPressed(int code) {
+    if (busy_ || !acceptInput_ || !battle_ || battle_->state().ended || !source_) return;
+    source_->keyPressed(*this, code);
+}
+
+void BattleSession::clockTick() {
+    // Only the armed clock starts a turn: a press of CLK while a turn plays, or before the
+    // battle waits for it, would start a second turn inside the first.
+    if (!clockArmed_ || busy_ || !battle_ || battle_->state().ended || !source_) return;
+    clockArmed_ = false;
+    inputWait_.stop();
+    source_->clockTick(*this);
+}
+
+void BattleSession::peerTurnReady() {
+    if (busy_ || !battle_ || battle_->state().ended || !source_) return;
+    source_->peerReady(*this);
+}
+
+void BattleSession::resultMayShow() {
+    resultReleased_ = true;
+    if (!heldWinner_) return;
+    const int winner = *heldWinner_;
+    heldWinner_.reset();
+    beginResult(winner);
+    play();
+}
+
+void BattleSession::hoverRow(int side, int row) {
+    if (!acceptInput_ || busy_ || listsForMouse() == 0) return;
+    if (side < 0 || side > 1 || row < 0 || row >= kCommandRows) {
+        setHelp({});
+        return;
+    }
+    if (!source_->showsHelpFor(side)) return;
+    const SlotFacts& facts = model_.side[static_cast<size_t>(side)].facts.rows[static_cast<size_t>(row)];
+    setHelp(rowHelpLine(row, facts.info));
+}
+
+void BattleSession::confirmSound() {
+    if (hooks_.playEffect) hooks_.playEffect(kEffectConfirm);
+}
+
+void BattleSession::playTurn(Command fighter0, Command fighter1) {
+    acceptInput_ = false;
+    busy_ = true;
+    setHelp({});
+    timeline_.clear();
+    battle_->runTurn(fighter0, fighter1);
+    replayRecorder_.turnPlayed(*battle_, fighter0, fighter1);
+    play();
+}
+
+void BattleSession::armClock() {
+    clockArmed_ = true;
+    scheduledWaitMs_ += clockInterval_;
+    inputWait_.start(clockInterval_);
+}
+
+void BattleSession::replayDiverged(int turn) {
+    message(QT_TRANSLATE_NOOP("Messages", "リプレイ"), "ターン " + std::to_string(turn) + " でリプレイと対戦が一致しなくなりました", DialogIcon::Warning);
+}
+
+// ---------------------------------------------------------------------------------------
+// The player
+
+void BattleSession::play() {
+    if (playing_) return;
+    playing_ = true;
+    deadline_ = now();
+    playSteps();
+}
+
+void BattleSession::playSteps() {
+    const int speed = gameSpeed();
+    while (playing_ && !timeline_.empty()) {
+        Step step = timeline_.pop();
+        applyStep(model_, step, now(), speed);
+        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->effect);
+        if (control(step)) continue;
+        const int wait = stepWaitMs(step, speed);
+        if (wait > 0) {
+            scheduledWaitMs_ += wait;
+            if (step.ownWait) ownWaitMs_ += wait;
+            // Against a running deadline, so that the time spent between steps is not added
+            // to every wait.
+            deadline_ += wait;
+            stepTimer_.start(static_cast<int>(std::max<int64_t>(0, deadline_ - now())));
+            emit changed();
+            return;
+        }
+    }
+    playing_ = false;
+    emit changed();
+}
+
+// The steps that move the session on; false for the others.
+bool BattleSession::control(const Step& step) {
+    if (step.is<step::StartDone>()) {
+        startDone();
+    } else if (step.is<step::TurnEnded>()) {
+        turnDone();
+    } else if (const auto* ended = step.as<step::BattleEnded>()) {
+        if (source_ && source_->resultWaits() && !resultReleased_) {
+            // Both programs show the result once both have finished the battle.
+            heldWinner_ = ended->winner;
+            playing_ = false;
+            return true;
+        }
+        beginResult(ended->winner);
+    } else if (const auto* music = step.as<step::ResultMusic>()) {
+        if (hooks_.playResultMusic) hooks_.playResultMusic(music->path);
+    } else if (step.is<step::ResultShown>()) {
+        emit resultShown();
+        finishRecords();
+    } else if (step.is<step::RecordsDone>()) {
+        recordsDone();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The battle waits for a turn: the source takes over.
+void BattleSession::openInput() {
+    busy_ = false;
+    if (source_->clocked()) {
+        source_->open(*this);
+        // A replay that has no turn left (or no longer agrees) stops here.
+        if (!clockArmed_ && watchingReplay()) {
+            musicLoop_.stop();
+            if (hooks_.closeMusic) hooks_.closeMusic();
+            recordsDone();
+        }
+        return;
+    }
+    acceptInput_ = true;
+    source_->open(*this);
+    emit inputOpened();
+}
+
+void BattleSession::startDone() {
+    openInput();
+    emit menuChanged();
+}
+
+void BattleSession::turnDone() {
+    ++turnsPlayed_;
+    emit turnFinished(battle_ ? battle_->state().turnCount : 0);
+    if (!checkStatistics()) return;
+    if (!battle_ || battle_->state().ended) return;  // the result follows
+    openInput();
+}
+
+// ---------------------------------------------------------------------------------------
+// The end of a battle
+
+void BattleSession::beginResult(int winner) {
+    inputWait_.stop();
+    clockArmed_ = false;
+    musicLoop_.stop();
+    if (hooks_.closeMusic) hooks_.closeMusic();
+    const int loser = 1 - winner;
+    EndOfBattle end = endOfBattleFrom(*battle_, winCount());
+    policy_->describeEnd(end);
+    const ResultPresentation shown = presentResult(end);
+
+    Timeline& t = timeline_;
+    t.push(pauseStep(500, Wait::Scaled));
+    // The winner speaks first; the loser's line follows and stays.
+    if (shown.winnerLine)
+        t.push({step::Speech{winner, *shown.winnerLine, step::Bubble::Shouted, 0, shown.loserLine ? kWinnerLineMs : 0}});
+    if (shown.loserLine)
+        t.push({step::Speech{loser, *shown.loserLine, step::Bubble::Thought, shown.winnerLine ? kWinnerLineMs : 0, 0}});
+    for (int level : loserFadeLevels(model_.side[static_cast<size_t>(loser)].blendLevel))
+        t.push({step::Blend{loser, level}, 150});
+    t.push({step::ResultMusic{shown.music}});
+    for (int k = 1; k <= 6; ++k)
+        t.push({step::ResultText{shown.label, shown.name, rgbOf(shown.colour), k}, k < 6 ? 50 : 0});
+    t.push(pauseStep(3500, Wait::Plain));
+    t.push({step::ResultShown{winner}});
+}
+
+void BattleSession::finishRecords() {
+    EndOfBattle end = endOfBattleFrom(*battle_, winCount());
+    policy_->describeEnd(end);
+    recordEndStatistics(statistics_, end);
+    if (!checkStatistics()) return;
+
+    // The fighters' monsters as their files hold them, with the battle's result added.
+    if (const std::optional<RecordKeeping> keeping = policy_->recordKeeping(battle_->settings())) {
+        const std::array<LoadedFighter*, 2> fighters{fighters_[0] ? &*fighters_[0] : nullptr,
+                                                     fighters_[1] ? &*fighters_[1] : nullptr};
+        for (const Error& e : saveBattleRecords(fighters, end, statistics_, *keeping))
+            message(e.title, e.message, DialogIcon::Error);
+    }
+    policy_->battleFinished(end);
+    emit captionChanged(windowCaption());
+    timeline_.push(pauseStep(300, Wait::Plain));
+    timeline_.push(pauseStep(300, Wait::Plain));
+    timeline_.push(pauseStep(300, Wait::Scaled));
+    timeline_.push(pauseStep(1000, Wait::Plain));
+    timeline_.push({step::RecordsDone{}});
+}
+
+void BattleSession::recordsDone() {
+    busy_ = false;
+    running_ = false;
+    acceptInput_ = false;
+    clockArmed_ = false;
+    inputWait_.stop();
+    if (watchingReplay()) {
+        endReplay();
+        return;
+    }
+    emit menuChanged();
+    emit battleFinished();
+}
+
+// ---------------------------------------------------------------------------------------
+// Replays
+
+bool BattleSession::canSaveReplay() const {
+    return !busy_ && !running_ && battle_ && battle_->state().ended && replayRecorder_.replay().has_value();
+}
+
+bool BattleSession::saveReplay(const fs::path& file) {
+    if (!canSaveReplay()) return false;
+    const Status saved = vex::saveReplay(file, *replayRecorder_.replay());
+    if (!saved) message(saved.error().title, saved.error().message, DialogIcon::Error);
+    return saved.ok();
+}
+
+bool BattleSession::openReplay(const fs::path& file) {
+    if (busy_ || running_ || watchingReplay()) return false;
+    Result<Replay> replay = readReplay(file);
+    if (!replay) {
+        message(replay.error().title, replay.error().message);
+        return false;
+    }
+    Result<std::array<LoadedMonster, 2>> monsters = replayMonsters(*replay);
+    if (!monsters) {
+        message(monsters.error().title, monsters.error().message);
+        return false;
+    }
+    savedPolicy_ = std::move(policy_);
+    savedFighters_ = fighters_;
+    auto watching = std::make_unique<ReplayPolicy>(std::move(*replay), std::move(*monsters));
+    fighters_[0] = LoadedFighter{{}, watching->monster(0)};
+    fighters_[1] = LoadedFighter{{}, watching->monster(1)};
+    for (int side = 0; side < 2; ++side)
+        statistics_.load(side, parseHistory(fighters_[static_cast<size_t>(side)]->monster.record.history()));
+    policy_ = std::move(watching);
+    emit pictureChanged(0);
+    emit pictureChanged(1);
+    emit captionChanged(windowCaption());
+    start();
+    return true;
+}
+
+void BattleSession::endReplay() {
+    policy_ = std::move(savedPolicy_);
+    fighters_ = std::move(savedFighters_);
+    savedFighters_ = {};
+    for (int side = 0; side < 2; ++side)
+        if (const LoadedFighter* f = fighter(side)) statistics_.load(side, parseHistory(f->monster.record.history()));
+    battle_.reset();
+    source_.reset();
+    replayRecorder_.clear();
+    showIdle();
+    emit pictureChanged(0);
+    emit pictureChanged(1);
+    emit captionChanged(windowCaption());
+    emit menuChanged();
+    emit replayFinished();
+}
+
+void BattleSession::abandonBattle() {
+    if (!running_) return;
+    stepTimer_.stop();
+    inputWait_.stop();
+    musicLoop_.stop();
+    if (hooks_.closeMusic) hooks_.closeMusic();
+    playing_ = false;
+    timeline_.clear();
+    heldWinner_.reset();
+    busy_ = false;
+    running_ = false;
+    acceptInput_ = false;
+    clockArmed_ = false;
+    source_.reset();
+    replayRecorder_.clear();
+    model_.commands = {};
+    emit menuChanged();
+    emit changed();
+}
+
+void BattleSession::setBattleLine(int side, const std::string& line) {
+    if (battle_ && !battle_->state().ended && (side == 0 || side == 1)) battle_->fighter(side).battleLine = line;
+}
+
+void BattleSession::shutdown() {
+    stepTimer_.stop();
+    inputWait_.stop();
+    musicLoop_.stop();
+    clockArmed_ = false;
+    playing_ = false;
+    timeline_.clear();
+    if (hooks_.stopMusic) hooks_.stopMusic();
+}
+
+}  // namespace vex::ui
