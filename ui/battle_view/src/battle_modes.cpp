@@ -1,5 +1,6 @@
 #include "vexmora/ui/battle_view/battle_modes.h"
 
+#include "vexmora/data/translatable.h"
 #include "vexmora/rules/network_policy.h"
 #include "vexmora/ui/shared/title_menu.h"
 
