@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <fstream>
 #include <gtest/gtest.h>
 
 #include "../ui/modal_watcher.h"
