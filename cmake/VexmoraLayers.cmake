@@ -10,7 +10,7 @@
 #   3  scenario, net   scenario play; the network protocol and exchange
 #   4  the Qt-free rules of the windows (the battle screen's model, the editor's rules, the
 #      story files), sound, and the Qt bases: the GUI base, the TCP transport, FTP
-#   5  the frame composer, the story page view
+#   5  the frame composer, the story page view, the GUI base's widgets (message boxes, pickers)
 #   6  the editor's forms and dialogs
 #   7  the game windows' shared pieces (ui/shared)
 #   8  the rooms the battle window opens: the connection window, report servers, browse
@@ -24,7 +24,7 @@ set(VEXMORA_LAYERS
   "vexmora_scenario:3" "vexmora_net:3"
   "vexmora_ui_battle_model:4" "vexmora_editor_logic:4" "vexmora_ui_story_files:4" "vexmora_ui_sound:4"
   "vexmora_gui:4" "vexmora_window_scale:4" "vexmora_language:4" "vexmora_net_tcp:4" "vexmora_report_ftp:4" "vexmora_assets:4"
-  "vexmora_ui_battle_frame:5" "vexmora_ui_browse_view:5"
+  "vexmora_ui_battle_frame:5" "vexmora_ui_browse_view:5" "vexmora_gui_widgets:5"
   "vexmora_editor:6"
   "vexmora_ui_shared:7"
   "vexmora_ui_net:8" "vexmora_ui_report:8" "vexmora_ui_browse:8"

@@ -29,6 +29,7 @@ namespace {
 
 using namespace vex;
 using namespace vex::ui;
+using namespace vex::gui;
 
 struct Scene {
     std::unique_ptr<FrameComposer> composer;

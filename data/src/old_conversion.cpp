@@ -41,13 +41,6 @@ ConversionResult otherError(ConversionReason reason, const std::string& what) {
     return failed(reason, std::string(kOtherErrorText) + " - " + what);
 }
 
-bool hasLowerExtension(const fs::path& path, std::string_view ext) {
-    std::string e = path.extension().string();
-    for (char& c : e)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return e == ext;
-}
-
 // The entry of `folder` named `name`, matched case-insensitively; empty when there is none.
 fs::path existingEntry(const fs::path& folder, std::string_view name, bool wantFolder) {
     const fs::path found = resolveIn(folder, name);
@@ -282,7 +275,7 @@ Result<std::vector<fs::path>> listOldFiles(const fs::path& folder) {
     if (ec) return Error{"エラー", "デバイスが準備されていません"};
     for (const auto& entry : it) {
         std::error_code typeError;
-        if (entry.is_regular_file(typeError) && hasLowerExtension(entry.path(), ".tvo")) files.push_back(entry.path());
+        if (entry.is_regular_file(typeError) && hasExtension(entry.path(), ".tvo")) files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
     return files;

@@ -17,13 +17,15 @@
 
 #include "vexmora/data/stage_list.h"
 #include "vexmora/editor/balance_lab_form.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
 
+using gui::qtText;
+
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 // A cell that sorts by a number while it shows a text.
 class NumberItem final : public QTableWidgetItem {
@@ -46,12 +48,12 @@ enum OpponentColumn { kColName, kColFile, kColRate, kColInterval, kColWins, kCol
 
 BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path& folder, QWidget* parent)
     : QDialog(parent), monster_(monster) {
-    setWindowTitle(tr("バランス確認 － ") + qs(monster.name));
+    setWindowTitle(tr("バランス確認 － ") + qtText(monster.name));
     resize(820, 600);
     auto* layout = new QVBoxLayout(this);
     auto* setup = new QGridLayout;
     setup->addWidget(new QLabel(tr("対戦相手のフォルダ"), this), 0, 0);
-    folder_ = new QLineEdit(qs(folder.string()), this);
+    folder_ = new QLineEdit(qtText(folder.string()), this);
     setup->addWidget(folder_, 0, 1, 1, 3);
     browse_ = new QPushButton(tr("参照…"), this);
     setup->addWidget(browse_, 0, 4);
@@ -200,7 +202,7 @@ void BalanceLabDialog::finished() {
                        .arg(s.jobs)
                        .arg(s.seconds > 0 ? static_cast<double>(s.played) / s.seconds : 0.0, 0, 'f', 0)
                        .arg(s.perOpponent.empty() ? 0 : s.perOpponent.front().seed);
-    for (const std::string& skipped : run_->skipped) text += tr("\n除外: ") + qs(skipped);
+    for (const std::string& skipped : run_->skipped) text += tr("\n除外: ") + qtText(skipped);
     status_->setText(text);
     fillOpponents();
     fillSlots();
@@ -215,10 +217,10 @@ void BalanceLabDialog::fillOpponents() {
         const SimulationResult& r = run_->series.perOpponent[i];
         const Proportion p = proportionOf(r.wins[0], r.battles);
         const int row = static_cast<int>(i);
-        auto* name = new QTableWidgetItem(qs(run_->opponents[i].record.name));
+        auto* name = new QTableWidgetItem(qtText(run_->opponents[i].record.name));
         name->setData(Qt::UserRole, static_cast<int>(i));
         opponents_->setItem(row, kColName, name);
-        opponents_->setItem(row, kColFile, new QTableWidgetItem(qs(run_->opponents[i].file.filename().string())));
+        opponents_->setItem(row, kColFile, new QTableWidgetItem(qtText(run_->opponents[i].file.filename().string())));
         opponents_->setItem(row, kColRate, new NumberItem(percent(p.rate), p.rate));
         opponents_->setItem(row, kColInterval, new NumberItem(percent(p.low) + " – " + percent(p.high), p.low));
         opponents_->setItem(row, kColWins, new NumberItem(QString::number(r.wins[0]), static_cast<double>(r.wins[0])));
@@ -245,7 +247,7 @@ void BalanceLabDialog::fillSlots() {
         const int row = selected.front()->row();
         const size_t index = static_cast<size_t>(opponents_->item(row, kColName)->data(Qt::UserRole).toInt());
         chosen.push_back(run_->series.perOpponent[index]);
-        caption = tr("技の使われ方（") + qs(run_->opponents[index].record.name) + tr(" 戦）");
+        caption = tr("技の使われ方（") + qtText(run_->opponents[index].record.name) + tr(" 戦）");
     } else {
         chosen = run_->series.perOpponent;
     }
@@ -256,7 +258,7 @@ void BalanceLabDialog::fillSlots() {
         const TechniqueTally& t = tallies[i];
         const int row = static_cast<int>(i);
         slots_->setItem(row, 0, new QTableWidgetItem(tr("技%1").arg(row + 1)));
-        slots_->setItem(row, 1, new QTableWidgetItem(qs(t.name)));
+        slots_->setItem(row, 1, new QTableWidgetItem(qtText(t.name)));
         slots_->setItem(row, 2, new NumberItem(QString::number(t.chosen), static_cast<double>(t.chosen)));
         slots_->setItem(row, 3, new NumberItem(QString::number(t.used), static_cast<double>(t.used)));
         slots_->setItem(row, 4, new NumberItem(QString::number(t.landed), static_cast<double>(t.landed)));

@@ -15,14 +15,16 @@
 
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/gui/picture_decoder.h"
-#include "vexmora/editor/qt_dialogs.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/qt_dialogs.h"
+#include "vexmora/gui/plain_text.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
 
+using gui::qtText;
+
 namespace {
 
-QString q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 const char* const kWorking = QT_TRANSLATE_NOOP("vex::ConvertDialog", "データを変換しています・・・");
 const char* const kDone = QT_TRANSLATE_NOOP("vex::ConvertDialog", "データ変換が完了しました");
@@ -142,20 +144,20 @@ QStringList ConvertDialog::logLines() const {
 
 void ConvertDialog::pickFolder() {
     const QString chosen =
-        QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), q(folder_.string()));
+        QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), qtText(folder_.string()));
     if (!chosen.isEmpty()) showFolder(fs::path(chosen.toStdString()));
 }
 
 void ConvertDialog::showFolder(const fs::path& folder) {
     if (converting_) return;
     folder_ = folder;
-    folderBox_->setText(q(folder.string()));
+    folderBox_->setText(qtText(folder.string()));
     list_->clear();
     auto files = listOldFiles(folder);
     if (!files) {
         dialogs_.ask({files.error().title, files.error().message, DialogIcon::Warning, DialogButtons::Ok});
     } else {
-        for (const fs::path& f : *files) list_->addItem(q(f.filename().string()));
+        for (const fs::path& f : *files) list_->addItem(qtText(f.filename().string()));
     }
     updateButtons();
 }
@@ -209,7 +211,7 @@ void ConvertDialog::convertNext() {
     const fs::path file = folder_ / fs::path(name.toStdString());
     const ConversionResult result = convertOldFile(file, choices);
 
-    const QString line = q(conversionLogLine(name.toStdString(), result));
+    const QString line = qtText(conversionLogLine(name.toStdString(), result));
     log_->appendPlainText(line);
     showPicture(result);
     std::error_code ec;
@@ -235,7 +237,7 @@ void ConvertDialog::showPicture(const ConversionResult& result) {
         picture_->clear();
     else
         picture_->setPixmap(QPixmap::fromImage(image));
-    pictureName_->setText(q(result.record.name));
+    pictureName_->setText(qtText(result.record.name));
 }
 
 void ConvertDialog::reject() {

@@ -22,17 +22,19 @@
 #include "vexmora/editor/editor_rules.h"
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_listing.h"
-#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/gui/battle_geometry.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/gui/window_scale.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
 
+using gui::qtText;
+
 namespace {
 
-QString q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QLabel* caption(const QString& text) {
     auto* label = plainLabel(new QLabel(text));
@@ -52,13 +54,13 @@ QString debugCaption(int i) {
 
 // The ground the preview stands the monster on: the battle screen's plain stage.
 QImage previewGround() {
-    QImage image(ui::kFrameWidth, ui::kFrameHeight, QImage::Format_RGB32);
+    QImage image(gui::kFrameWidth, gui::kFrameHeight, QImage::Format_RGB32);
     QPainter p(&image);
-    QLinearGradient sky(0, 0, 0, ui::kFootY);
+    QLinearGradient sky(0, 0, 0, gui::kFootY);
     sky.setColorAt(0, QColor(40, 48, 80));
     sky.setColorAt(1, QColor(90, 100, 130));
-    p.fillRect(0, 0, ui::kFrameWidth, ui::kFootY, sky);
-    p.fillRect(0, ui::kFootY, ui::kFrameWidth, ui::kFrameHeight - ui::kFootY, QColor(70, 62, 50));
+    p.fillRect(0, 0, gui::kFrameWidth, gui::kFootY, sky);
+    p.fillRect(0, gui::kFootY, gui::kFrameWidth, gui::kFrameHeight - gui::kFootY, QColor(70, 62, 50));
     return image;
 }
 
@@ -104,7 +106,7 @@ EditForm::~EditForm() {
 
 void EditForm::build() {
     // image01.bmp behind everything.
-    const QPixmap background(q(resolve("Image\\image01.bmp").string()));
+    const QPixmap background(qtText(resolve("Image\\image01.bmp").string()));
     if (!background.isNull()) {
         QPalette palette = this->palette();
         palette.setBrush(QPalette::Window, QBrush(background));
@@ -141,7 +143,7 @@ QWidget* EditForm::buildPicturePanel() {
 
     preview_ = new QLabel;
     preview_->setObjectName(QStringLiteral("preview"));
-    preview_->setFixedSize(ui::kFrameWidth, ui::kFrameHeight);
+    preview_->setFixedSize(gui::kFrameWidth, gui::kFrameHeight);
     preview_->setFrameShape(QFrame::Box);
     box->addWidget(preview_);
 
@@ -205,7 +207,7 @@ QWidget* EditForm::buildSlots() {
         w.levelCaption = caption(tr("効果"));
         w.level = new QComboBox;
         w.level->setObjectName(QStringLiteral("EFFECT%1").arg(k));
-        for (int level = 1; level <= 5; ++level) w.level->addItem(q(levelItem(level)), level);
+        for (int level = 1; level <= 5; ++level) w.level->addItem(qtText(levelItem(level)), level);
         connect(w.level, &QComboBox::currentIndexChanged, this, [this, k] { levelChosen(k); });
         w.costCaption = caption(tr("消費SP"));
         w.cost = caption(QStringLiteral("0"));
@@ -358,7 +360,7 @@ QPushButton* EditForm::button(const QString& text) const {
 void EditForm::fillFromMonster() {
     filling_ = true;
     const MonsterRecord& m = session_.monster;
-    nameLabel_->setText(tr("名前：") + q(m.name));
+    nameLabel_->setText(tr("名前：") + qtText(m.name));
     personalityLabel_->setText(tr("性格：") + gui::displayText(gui::kPersonalityContext, personalityCaption(m.personalityCode())));
     statLabels_[0]->setText(QStringLiteral("ATK %1").arg(m.atk));
     statLabels_[1]->setText(QStringLiteral("DEF %1").arg(m.def));
@@ -371,9 +373,9 @@ void EditForm::fillFromMonster() {
         showSlot(k);
         elementChosen(k);
     }
-    for (int i = 0; i < 3; ++i) lines_[static_cast<size_t>(i)]->setText(q(m.extra[static_cast<size_t>(kLineStart + i)]));
-    makerName_->setText(q(m.makerName()));
-    password_->setText(q(m.password()));
+    for (int i = 0; i < 3; ++i) lines_[static_cast<size_t>(i)]->setText(qtText(m.extra[static_cast<size_t>(kLineStart + i)]));
+    makerName_->setText(qtText(m.makerName()));
+    password_->setText(qtText(m.password()));
     // A new monster has no record yet: its labels show 999, so that saving it over a file of
     // the same name is never taken for a record reset.
     const int figures[] = {m.wins, m.losses, m.extraNumber(kNetWins), m.extraNumber(kNetLosses)};
@@ -386,7 +388,7 @@ void EditForm::fillFromMonster() {
     const int flip = m.extraNumber(kFlipSide);
     mirror_[0]->setChecked(flip == 1);
     mirror_[1]->setChecked(flip == 2);
-    for (int i = 0; i < 20; ++i) debugExtra_[static_cast<size_t>(i)]->setText(q(m.extra[static_cast<size_t>(i)]));
+    for (int i = 0; i < 20; ++i) debugExtra_[static_cast<size_t>(i)]->setText(qtText(m.extra[static_cast<size_t>(i)]));
     debugStats_[0]->setText(QString::number(m.atk));
     debugStats_[1]->setText(QString::number(m.def));
     debugStats_[2]->setText(QString::number(m.spd));
@@ -401,7 +403,7 @@ void EditForm::showSlot(int k) {
     const int id = m.techId[k];
     w.button->setText(id == kEmptyTech ? tr("なし") : gui::displayText(gui::kTechniqueNameContext, techniqueEntry(id).techTitle));
     w.button->setProperty("techId", id);
-    w.name->setText(q(m.techName[k]));
+    w.name->setText(qtText(m.techName[k]));
     const SlotPresentation p = presentSlot(id);
     w.name->setVisible(p.nameVisible);
     w.element->setVisible(p.elementVisible);
@@ -438,7 +440,7 @@ void EditForm::redrawPreview() {
     for (int side = 0; side < 2; ++side) {
         gui::Sprite sprite = picture.sprite(m.imageSize, gui::mirroredOn(m.extraNumber(kFlipSide), side));
         if (sprite.empty()) continue;
-        const ui::SpritePlace place = ui::restingPlace(sprite.width, sprite.height, side, m.extraNumber(kImageOffsetY));
+        const gui::SpritePlace place = gui::restingPlace(sprite.width, sprite.height, side, m.extraNumber(kImageOffsetY));
         gui::drawSprite(target, place.x, place.y, sprite);
     }
     previewImage_ = frame.convertToFormat(QImage::Format_RGB32);

@@ -6,18 +6,20 @@
 #include "vexmora/gui/language.h"
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/monster_listing.h"
-#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
 #include "vexmora/editor/new_monster_dialog.h"
 #include "vexmora/editor/editor_rules.h"
 #include "vexmora/editor/picture_import.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
+
+using gui::qtText;
 
 namespace {
 
 bool debugModeSetting = false;
 
-QString q(const std::string& utf8) { return QString::fromUtf8(utf8.c_str()); }
 
 }  // namespace
 
@@ -63,7 +65,7 @@ EditorHooks standardEditorHooks(Dialogs& dialogs) {
     hooks.pickFolder = [](QWidget* parent, const std::string& prompt, const fs::path& start) -> std::optional<fs::path> {
         QString text = gui::displayText(gui::kMessageContext, prompt);
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        const QString folder = QFileDialog::getExistingDirectory(parent, text, q(start.string()));
+        const QString folder = QFileDialog::getExistingDirectory(parent, text, qtText(start.string()));
         if (folder.isEmpty()) return std::nullopt;
         return fs::path(folder.toUtf8().toStdString());
     };

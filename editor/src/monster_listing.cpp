@@ -11,13 +11,6 @@ namespace vex {
 namespace {
 
 
-std::string lowerExtension(const fs::path& p) {
-    std::string ext = p.extension().string();
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ext;
-}
-
 int firstByte(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     const int c = in.get();
@@ -36,7 +29,7 @@ std::vector<ListedMonster> listMonsters(const fs::path& folder, const ListingCon
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
         if (!entry.is_regular_file(ec)) continue;
-        if (!context.debug && lowerExtension(entry.path()) != ".tvx") continue;
+        if (!context.debug && !hasExtension(entry.path(), ".tvx")) continue;
         ListedMonster m;
         m.path = entry.path();
         m.fileName = entry.path().filename().string();

@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "vexmora/editor/cp932_line_edit.h"
-#include "vexmora/editor/editor_effects.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/editor/new_monster_form.h"
 #include "vexmora/editor/new_monster_rules.h"
 #include "vexmora/editor/personality_dialog.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
 
 namespace vex {
 
@@ -70,7 +70,7 @@ NewMonsterDialog::NewMonsterDialog(bool debugMode, QWidget* parent) : QDialog(pa
     connect(personalityButton_, &QPushButton::clicked, this, &NewMonsterDialog::choosePersonality);
     connect(ok_, &QPushButton::clicked, this, &NewMonsterDialog::confirm);
     connect(cancel, &QPushButton::clicked, this, [this] {
-        playEditorEffect(kEffectCancel);
+        gui::playEffect(gui::kEffectCancel);
         reject();
     });
 }
@@ -99,7 +99,7 @@ void NewMonsterDialog::confirm() {
         QApplication::beep();
         return;
     }
-    playEditorEffect(kEffectConfirm);
+    gui::playEffect(gui::kEffectConfirm);
     monster_ = newMonsterFromDialog(name_->text().toStdString(), values_[0]->text().toInt(),
                                     values_[1]->text().toInt(), values_[2]->text().toInt(), personalityCode_);
     accept();

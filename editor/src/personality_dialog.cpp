@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "vexmora/data/monster_record.h"
-#include "vexmora/editor/editor_effects.h"
+#include "vexmora/gui/effects.h"
 
 namespace vex {
 
@@ -40,11 +40,11 @@ PersonalityDialog::PersonalityDialog(int code, QWidget* parent)
 
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { show(id); });
     connect(ok, &QPushButton::clicked, this, [this] {
-        playEditorEffect(kEffectConfirm);
+        gui::playEffect(gui::kEffectConfirm);
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, [this] {
-        playEditorEffect(kEffectCancel);
+        gui::playEffect(gui::kEffectCancel);
         reject();
     });
     options_[code_]->setChecked(true);

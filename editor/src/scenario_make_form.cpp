@@ -19,17 +19,19 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/text.h"
 #include "vexmora/editor/cp932_line_edit.h"
-#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
 #include "vexmora/editor/new_monster_rules.h"
 #include "vexmora/rules/fighter_checks.h"
 #include "vexmora/scenario/difficulty_check.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
 
+using gui::qtText;
+
 namespace {
 
-QString q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 constexpr size_t kNameLimit = 40;  // bytes of the file name the scenario is saved under
@@ -41,7 +43,7 @@ constexpr size_t kPasswordLimit = 10;
 template <size_t N>
 QComboBox* listOf(const std::array<const char*, N>& captions) {
     auto* list = new QComboBox;
-    for (size_t i = 0; i < N; ++i) list->addItem(q(captions[i]), static_cast<int>(i));
+    for (size_t i = 0; i < N; ++i) list->addItem(qtText(captions[i]), static_cast<int>(i));
     list->setCurrentIndex(0);
     return list;
 }
@@ -122,12 +124,12 @@ QWidget* ScenarioMakeForm::buildBosses() {
     grid->addWidget(new QLabel(QStringLiteral("URL")), 0, 3);
     for (int i = 0; i < kScenarioBossCount; ++i) {
         BossRow& row = rows_[static_cast<size_t>(i)];
-        row.button = new QPushButton(q(kUnsetBossCaption));
+        row.button = new QPushButton(qtText(kUnsetBossCaption));
         row.button->setObjectName(QStringLiteral("Boss%1").arg(i + 1));
         row.button->setMinimumWidth(180);
         connect(row.button, &QPushButton::clicked, this, [this, i] { editBoss(i + 1); });
         row.stage = new QComboBox;
-        for (const StageChoice& c : kBossStageChoices) row.stage->addItem(q(c.caption), static_cast<int>(c.stage));
+        for (const StageChoice& c : kBossStageChoices) row.stage->addItem(qtText(c.caption), static_cast<int>(c.stage));
         connect(row.stage, &QComboBox::currentIndexChanged, this, &ScenarioMakeForm::edited);
         row.url = new Cp932LineEdit(kBossPageLimit, "");
         connect(row.url, &QLineEdit::textEdited, this, &ScenarioMakeForm::edited);
@@ -173,7 +175,7 @@ QPushButton* ScenarioMakeForm::button(const QString& caption) const {
 
 void ScenarioMakeForm::showBoss(int index) {
     const BossEntry& b = bosses_[static_cast<size_t>(index)];
-    rows_[static_cast<size_t>(index)].button->setText(b.set ? q(b.name) : q(kUnsetBossCaption));
+    rows_[static_cast<size_t>(index)].button->setText(b.set ? qtText(b.name) : qtText(kUnsetBossCaption));
 }
 
 void ScenarioMakeForm::edited() {
@@ -218,20 +220,20 @@ ScenarioDraft ScenarioMakeForm::draft() const {
 
 void ScenarioMakeForm::setDraft(const ScenarioDraft& d) {
     filling_ = true;
-    name_->setText(q(d.name));
-    comment_->setText(q(d.comment));
+    name_->setText(qtText(d.name));
+    comment_->setText(qtText(d.comment));
     choose(level_, d.levelCode);
     choose(continues_, d.continueLimit);
     choose(bossContinues_, d.bossContinueLimit);
-    clearUrl_->setText(q(d.clearUrl));
-    failUrl_->setText(q(d.failUrl));
-    password_->setText(q(d.editPassword));
+    clearUrl_->setText(qtText(d.clearUrl));
+    failUrl_->setText(qtText(d.failUrl));
+    password_->setText(qtText(d.editPassword));
     intrusion_->setChecked(d.specialIntrusion);
     for (int i = 0; i < kScenarioBossCount; ++i) {
         const BossEntry& b = d.bosses[static_cast<size_t>(i)];
         bosses_[static_cast<size_t>(i)] = b;
         choose(rows_[static_cast<size_t>(i)].stage, b.stage);
-        rows_[static_cast<size_t>(i)].url->setText(q(b.url));
+        rows_[static_cast<size_t>(i)].url->setText(qtText(b.url));
         showBoss(i);
     }
     // Long texts show their beginning.

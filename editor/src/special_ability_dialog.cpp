@@ -9,10 +9,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "vexmora/editor/editor_effects.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/editor/special_ability_form.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
+
+using gui::qtText;
 
 namespace {
 constexpr const char* kHelpLine = QT_TRANSLATE_NOOP("vex::SpecialAbilityDialog", "特殊能力を選択してください（最大３つまで）");
@@ -61,11 +64,11 @@ SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scen
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     connect(ok_, &QPushButton::clicked, this, [this] {
-        playEditorEffect(kEffectConfirm);
+        gui::playEffect(gui::kEffectConfirm);
         accept();
     });
     connect(cancel, &QPushButton::clicked, this, [this] {
-        playEditorEffect(kEffectCancel);
+        gui::playEffect(gui::kEffectCancel);
         reject();
     });
     points_->setText(tr("ポイント：%1").arg(available_));

@@ -11,12 +11,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "vexmora/editor/editor_effects.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/editor/technique_choice_form.h"
 #include "vexmora/editor/technique_choice_rules.h"
 #include "vexmora/gui/language.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
+
+using gui::qtText;
 
 namespace {
 
@@ -35,12 +38,17 @@ TechniqueChoiceDialog::TechniqueChoiceDialog(MonsterRecord& record, int slot, QW
     : QDialog(parent), record_(record), slot_(slot) {
     setWindowTitle(tr("技の選択（技%1）").arg(slot + 1));
     auto* layout = new QHBoxLayout(this);
+    layout->addLayout(buildTrees());
+    layout->addLayout(buildFactsAndButtons());
+    openOnSlotTechnique();
+}
 
+QBoxLayout* TechniqueChoiceDialog::buildTrees() {
     auto* left = new QVBoxLayout;
     auto* categoryRow = new QHBoxLayout;
     const QString names[4] = {tr("攻撃系"), tr("補助系"), tr("特殊系"), tr("ｽｷﾙ系")};
     stack_ = new QStackedWidget(this);
-    const auto offered = offeredTechniques(record, slot);
+    const auto offered = offeredTechniques(record_, slot_);
     for (int i = 0; i < kChoiceTreeCount; ++i) {
         categories_[i] = new QRadioButton(names[i], this);
         categoryRow->addWidget(categories_[i]);
@@ -67,8 +75,10 @@ TechniqueChoiceDialog::TechniqueChoiceDialog(MonsterRecord& record, int slot, QW
     }
     left->addLayout(categoryRow);
     left->addWidget(stack_);
-    layout->addLayout(left);
+    return left;
+}
 
+QBoxLayout* TechniqueChoiceDialog::buildFactsAndButtons() {
     auto* right = new QVBoxLayout;
     description_ = new QLabel(tr("技を選択してください"), this);
     description_->setWordWrap(true);
@@ -95,18 +105,19 @@ TechniqueChoiceDialog::TechniqueChoiceDialog(MonsterRecord& record, int slot, QW
     right->addWidget(decide_);
     right->addWidget(clear_);
     right->addWidget(cancel_);
-    layout->addLayout(right);
     decide_->setEnabled(false);
 
     connect(decide_, &QPushButton::clicked, this, &TechniqueChoiceDialog::decide);
     connect(clear_, &QPushButton::clicked, this, &TechniqueChoiceDialog::clearSlot);
     connect(cancel_, &QPushButton::clicked, this, [this] {
-        playEditorEffect(kEffectCancel);
+        gui::playEffect(gui::kEffectCancel);
         reject();
     });
+    return right;
+}
 
-    // Opens on the tree of the slot's technique, nothing highlighted yet.
-    const int current = record.techId[static_cast<size_t>(slot)];
+void TechniqueChoiceDialog::openOnSlotTechnique() {
+    const int current = record_.techId[static_cast<size_t>(slot_)];
     int category = current == kEmptyTech ? 1 : techniqueEntry(std::clamp(current, 0, 999)).category;
     category = std::clamp(category, 1, kChoiceTreeCount);
     categories_[category - 1]->setChecked(true);
@@ -129,7 +140,7 @@ void TechniqueChoiceDialog::showCategory(int i) {
 }
 
 void TechniqueChoiceDialog::clickEntry(QTreeWidgetItem* item) {
-    playEditorEffect(kEffectConfirm);
+    gui::playEffect(gui::kEffectConfirm);
     pick(item);
 }
 
@@ -145,14 +156,14 @@ void TechniqueChoiceDialog::pick(QTreeWidgetItem* item) {
 
 void TechniqueChoiceDialog::decide() {
     if (picked_ < 0) return;
-    playEditorEffect(kEffectConfirm);
+    gui::playEffect(gui::kEffectConfirm);
     applyChosenTechnique(record_, slot_, picked_);
     outcome_ = TechniqueChoiceResult::Chosen;
     accept();
 }
 
 void TechniqueChoiceDialog::clearSlot() {
-    playEditorEffect(kEffectConfirm);
+    gui::playEffect(gui::kEffectConfirm);
     clearTechniqueSlot(record_, slot_);
     outcome_ = TechniqueChoiceResult::Cleared;
     accept();

@@ -77,9 +77,7 @@ std::vector<std::string> listServerNames(const fs::path& programFolder) {
     std::vector<std::string> names;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(serverFolder(programFolder), ec)) {
-        std::string ext = entry.path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (ext == ".srv" && entry.is_regular_file(ec)) names.push_back(entry.path().stem().string());
+        if (hasExtension(entry.path(), ".srv") && entry.is_regular_file(ec)) names.push_back(entry.path().stem().string());
     }
     std::sort(names.begin(), names.end());
     return names;

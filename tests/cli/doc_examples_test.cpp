@@ -15,6 +15,7 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "file_text.h"
 #include "temp_folder.h"
 
 namespace vex {
@@ -142,10 +143,7 @@ ScriptRun runScript(const fs::path& root, const std::string& script) {
     const std::string command = "cd " + shellQuoted(root.string()) +
                                 " && env -u VEXMORA_HOME bash examples.sh > examples.out 2> examples.err";
     const int status = std::system(command.c_str());
-    std::ifstream in(err);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::fileText(err)};
 }
 
 TEST(DocExamples, ThePagesThatShowCommandsMarkThem) {

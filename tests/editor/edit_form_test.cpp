@@ -14,7 +14,7 @@
 #include <QTreeWidget>
 #include <fstream>
 
-#include "../ui/modal_watcher.h"
+#include "modal_watcher.h"
 #include "hostile_pictures.h"
 #include "screenshots.h"
 #include "test_pictures.h"

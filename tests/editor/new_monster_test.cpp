@@ -7,7 +7,7 @@
 #include <QSlider>
 #include <QTest>
 
-#include "../ui/modal_watcher.h"
+#include "modal_watcher.h"
 #include "screenshots.h"
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/new_monster_dialog.h"

@@ -27,7 +27,7 @@
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/cp932_line_edit.h"
-#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
 #include "vexmora/ui/battle_view/battle_screen.h"
 #include "vexmora/ui/battle_view/battle_session.h"
 #include "vexmora/ui/shared/shell.h"
@@ -139,7 +139,6 @@ private slots:
             battle->show();
         };
         TitleWindow title(screens);
-        title.setEffectPlayer([](int) {});
         title.show();
 
         int editMenuVisits = 0;

@@ -12,9 +12,9 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/scenario_file.h"
 #include "vexmora/editor/edit_form.h"
-#include "vexmora/editor/monster_load_dialog.h"
-#include "vexmora/editor/qt_dialogs.h"
-#include "vexmora/editor/scenario_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
+#include "vexmora/gui/qt_dialogs.h"
+#include "vexmora/gui/scenario_load_dialog.h"
 
 namespace vex {
 namespace {

@@ -17,7 +17,7 @@
 #include "vexmora/data/text.h"
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/cp932_line_edit.h"
-#include "vexmora/editor/scenario_load_dialog.h"
+#include "vexmora/gui/scenario_load_dialog.h"
 #include "vexmora/editor/scenario_make_form.h"
 
 namespace vex {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../ui/modal_watcher.h"
+#include "modal_watcher.h"
 #include "screenshots.h"
 #include "vexmora/editor/special_ability_dialog.h"
 #include "vexmora/editor/special_ability_form.h"

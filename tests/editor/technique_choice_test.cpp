@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "../ui/modal_watcher.h"
+#include "modal_watcher.h"
 #include "screenshots.h"
-#include "vexmora/editor/editor_effects.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/editor/technique_choice_form.h"
 #include "vexmora/editor/technique_choice_rules.h"
 
@@ -195,7 +195,7 @@ TEST(TechniqueChoiceDialogTest, CancelLeavesTheRecordAndClearEmptiesTheSlot) {
 
 TEST(TechniqueChoiceDialogTest, AClickOnAnEntryAndTheCategorysOwnPickSoundEffectZero) {
     std::vector<int> played;
-    setEditorEffectPlayer([&played](int effect) { played.push_back(effect); });
+    gui::ScopedEffectPlayer listening([&played](int effect) { played.push_back(effect); });
     MonsterRecord m = monster();
     TechniqueChoiceDialog d(m, 3);
     d.show();
@@ -213,7 +213,6 @@ TEST(TechniqueChoiceDialogTest, AClickOnAnEntryAndTheCategorysOwnPickSoundEffect
     QTest::keyClick(tree, Qt::Key_Down);
     EXPECT_EQ(d.pickedTechnique(), tree->topLevelItem(2)->data(0, Qt::UserRole).toInt());
     EXPECT_EQ(played.size(), 2u);
-    setEditorEffectPlayer({});
 }
 
 }  // namespace

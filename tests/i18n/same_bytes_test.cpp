@@ -14,7 +14,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
-#include "../ui/modal_watcher.h"
+#include "modal_watcher.h"
 #include "temp_folder.h"
 #include "vexmora/data/dialogs.h"
 #include "vexmora/data/monster_file.h"

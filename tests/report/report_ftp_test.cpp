@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "ftp_test_server.h"
+#include "file_text.h"
 #include "temp_folder.h"
 #include "vexmora/data/text.h"
 #include "vexmora/report/curl_ftp_client.h"
@@ -20,13 +21,6 @@
 
 namespace vex {
 namespace {
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 ReportedResult battle(const std::string& winner, const std::string& loser) {
     ReportedResult r;
@@ -67,7 +61,7 @@ protected:
         return made.ok() ? *made : fs::path();
     }
     std::vector<ResultEntry> remoteList() const {
-        auto parsed = parseResultsList(slurp(server.home() / "result.txt"));
+        auto parsed = parseResultsList(test::fileText(server.home() / "result.txt"));
         return parsed.ok() ? *parsed : std::vector<ResultEntry>{};
     }
     // Nothing but the Server folder is left in the program folder.
@@ -84,7 +78,7 @@ TEST_F(ReportOverFtp, AMissingListBecomesAListOfOneAndThePageIsUploaded) {
     const auto list = remoteList();
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(fromCp932(list[0].winnerName), "ドラゴン");
-    EXPECT_EQ(slurp(server.home() / "result.html"), buildResultsPage(list));
+    EXPECT_EQ(test::fileText(server.home() / "result.html"), buildResultsPage(list));
     expectNoLocalFiles();
 }
 
@@ -103,11 +97,11 @@ TEST_F(ReportOverFtp, AScriptNameIsEscapedOnThePageAndRawInTheList) {
     ReportedResult r = battle("<script>alert(1)</script>", "もげげ");
     r.loserMark = "切腹";
     ASSERT_TRUE(runReport(serverFile(record()), r, client).reported);
-    const std::string page = slurp(server.home() / "result.html");
+    const std::string page = test::fileText(server.home() / "result.html");
     EXPECT_EQ(page.find("<script>"), std::string::npos);
     EXPECT_NE(page.find("&lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
     EXPECT_NE(page.find(toCp932Lossy("もげげ <font color=#ee0000>切腹</font>")), std::string::npos);
-    EXPECT_NE(slurp(server.home() / "result.txt").find("\"<script>alert(1)</script>\""), std::string::npos);
+    EXPECT_NE(test::fileText(server.home() / "result.txt").find("\"<script>alert(1)</script>\""), std::string::npos);
 }
 
 TEST_F(ReportOverFtp, AnExistingListIsExtendedAndAnUnreadableOneIsLeftAlone) {
@@ -120,7 +114,7 @@ TEST_F(ReportOverFtp, AnExistingListIsExtendedAndAnUnreadableOneIsLeftAlone) {
     const ReportOutcome outcome = runReport(serverFile(record()), battle("三", "もげげ"), client);
     EXPECT_FALSE(outcome.reported);
     EXPECT_EQ(outcome.chatLines.back(), kReportFailed);
-    EXPECT_EQ(slurp(server.home() / "result.txt"), huge);
+    EXPECT_EQ(test::fileText(server.home() / "result.txt"), huge);
 }
 
 TEST_F(ReportOverFtp, AWrongPasswordFailsWithoutTransfersOrLocalFiles) {
@@ -161,18 +155,18 @@ TEST(ReportOverFtps, TheReportGoesOverTlsAndOnlyToAServerThatProvesItself) {
         const ReportOutcome outcome = runReport(s, battle(winner, "もげげ"), trusting);
         ASSERT_TRUE(outcome.reported) << outcome.detail;
     }
-    auto list = parseResultsList(slurp(server.home() / "result.txt"));
+    auto list = parseResultsList(test::fileText(server.home() / "result.txt"));
     ASSERT_TRUE(list.ok());
     ASSERT_EQ(list->size(), 2u);
     EXPECT_EQ(fromCp932((*list)[0].winnerName), "二");
-    EXPECT_EQ(slurp(server.home() / "result.html"), buildResultsPage(*list));
+    EXPECT_EQ(test::fileText(server.home() / "result.html"), buildResultsPage(*list));
 
     // The game's own client trusts the system's authorities only: this certificate is refused.
     CurlFtpClient game;
     const ReportOutcome refused = runReport(s, battle("三", "もげげ"), game);
     EXPECT_FALSE(refused.reported);
     EXPECT_NE(refused.detail.find("証明書"), std::string::npos) << refused.detail;
-    EXPECT_EQ(parseResultsList(slurp(server.home() / "result.txt"))->size(), 2u);
+    EXPECT_EQ(parseResultsList(test::fileText(server.home() / "result.txt"))->size(), 2u);
 }
 
 TEST(FtpTimeouts, ASilentServerIsGivenUpAfterTheTimeout) {

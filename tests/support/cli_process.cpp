@@ -1,5 +1,7 @@
 #include "cli_process.h"
 
+#include "file_text.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -13,13 +15,6 @@
 namespace vex::test {
 
 namespace {
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 constexpr int kPollMs = 20;
 
@@ -59,7 +54,7 @@ int CliProcess::exitStatus() const { return WIFEXITED(status_) ? WEXITSTATUS(sta
 
 int CliProcess::listeningPort(int timeoutMs) {
     for (int waited = 0; waited < timeoutMs; waited += kPollMs) {
-        const std::string text = slurp(outPath_);
+        const std::string text = fileText(outPath_);
         const size_t at = text.find("\"listening\",\"port\":");
         if (at != std::string::npos && text.find('}', at) != std::string::npos)
             return std::stoi(text.substr(at + 19));
@@ -74,7 +69,7 @@ int CliProcess::listeningPort(int timeoutMs) {
 
 bool CliProcess::waitForOutput(std::string_view part, int timeoutMs) {
     for (int waited = 0; waited < timeoutMs; waited += kPollMs) {
-        if (slurp(outPath_).find(part) != std::string::npos) return true;
+        if (fileText(outPath_).find(part) != std::string::npos) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
     return false;
@@ -100,8 +95,8 @@ int CliProcess::wait(int timeoutMs) {
     return -1;
 }
 
-std::string CliProcess::out() const { return slurp(outPath_); }
-std::string CliProcess::err() const { return slurp(errPath_); }
+std::string CliProcess::out() const { return fileText(outPath_); }
+std::string CliProcess::err() const { return fileText(errPath_); }
 
 CliRun runCli(const std::vector<std::string>& args, const std::string& input) {
     TempFolder scratch;

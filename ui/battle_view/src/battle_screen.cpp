@@ -20,8 +20,8 @@
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/gui/window_scale.h"
-#include "vexmora/editor/monster_load_dialog.h"
-#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/gui/monster_load_dialog.h"
+#include "vexmora/gui/battle_geometry.h"
 #include "vexmora/ui/battle_view/battle_modes.h"
 #include "vexmora/ui/battle_model/command_rows.h"
 #include "vexmora/ui/battle_view/config_dialog.h"
@@ -32,7 +32,7 @@
 #include "vexmora/ui/media/system_options.h"
 #include "vexmora/ui/shared/shell.h"
 #include "vexmora/ui/media/sound_table.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
 
 namespace vex::ui {
 
@@ -65,7 +65,7 @@ QMenuBar::item:disabled { color: #5c6080; }
 BattleCanvas::BattleCanvas(FrameComposer& composer, BattleSession& session, QWidget* parent)
     : QWidget(parent), composer_(composer), session_(session) {
     setObjectName(QStringLiteral("BACK"));
-    setFixedSize(kFrameWidth * kScreenScale, kFrameHeight * kScreenScale);
+    setFixedSize(gui::kFrameWidth * kScreenScale, gui::kFrameHeight * kScreenScale);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

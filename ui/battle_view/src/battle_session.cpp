@@ -7,7 +7,7 @@
 #include "vexmora/rules/battle_config.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/rules/fighter_checks.h"
-#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/gui/battle_geometry.h"
 #include "vexmora/ui/battle_model/battle_opening.h"
 #include "vexmora/ui/shared/shell.h"
 #include "vexmora/ui/media/sound.h"
@@ -31,7 +31,7 @@ Rgb rgbOf(uint32_t rgb) {
 
 SessionHooks SessionHooks::game(Dialogs& dialogs) {
     SessionHooks h;
-    h.playEffect = [](int effect) { sound().playEffect(effect); };
+    h.playEffect = [](int effect) { gui::playEffectNow(effect); };
     h.startMusic = [](const std::string& path) { sound().startMusic(path); };
     h.playResultMusic = [](const std::string& path) { sound().playResultMusic(path); };
     h.closeMusic = [] { sound().closeMusic(); };

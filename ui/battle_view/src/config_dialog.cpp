@@ -20,7 +20,7 @@
 #include "vexmora/ui/report/server_list.h"
 #include "vexmora/ui/shared/shell.h"
 #include "vexmora/ui/media/sound_table.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
 
 namespace vex::ui {
 

@@ -12,7 +12,7 @@
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/rules/end_of_battle.h"
-#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/gui/battle_geometry.h"
 #include "vexmora/gui/text.h"
 #include "frame_parts.h"
 

@@ -14,7 +14,18 @@
 
 namespace vex::ui::frame {
 
+using gui::kAbsentCentreX;
+using gui::kCentreX;
+using gui::kEffectCell;
+using gui::kFootY;
+using gui::kFrameHeight;
+using gui::kFrameWidth;
 using gui::kGameFontFamily;
+using gui::kMarkerCell;
+using gui::kStatusCell;
+using gui::roundUpTo4;
+using gui::visibleHeight;
+using gui::visibleTop;
 using gui::qtPath;
 using gui::qtText;
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <sys/prctl.h>
 
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/browse/story_files.h"
 
 namespace vex::ui {
@@ -82,7 +83,7 @@ std::optional<fs::path> pagesProgram() {
 
 bool openBrowse(QWidget* parent, std::string_view address, const fs::path& scenarioFolder) {
     if (isWebAddress(address)) {
-        const QUrl url(QString::fromUtf8(address.data(), static_cast<qsizetype>(address.size())));
+        const QUrl url(gui::qtText(address));
         return url.isValid() && QDesktopServices::openUrl(url);
     }
     const std::optional<StoryPageLocation> page = storyPageLocation(address, programFolder(), scenarioFolder);

@@ -18,7 +18,7 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "vexmora/editor/qt_dialogs.h"
+#include "vexmora/gui/qt_dialogs.h"
 #include "vexmora/ui/browse/browse_window.h"
 #include "vexmora/ui/browse/story_view.h"
 

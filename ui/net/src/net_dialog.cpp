@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "vexmora/net/messages.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
 
 namespace vex::ui {
 

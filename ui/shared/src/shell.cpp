@@ -7,7 +7,6 @@
 #include <QUrl>
 
 #include "vexmora/gui/language.h"
-#include "vexmora/ui/media/sound.h"
 
 namespace vex::ui {
 
@@ -16,11 +15,6 @@ void installGameFont() {
     QFont font(kGameFontFamily);
     font.setPointSize(10);
     QApplication::setFont(font);
-}
-
-void playEffect(int effect) {
-    QCoreApplication::processEvents();
-    sound().playEffect(effect);
 }
 
 bool openHelpPage() {

@@ -20,7 +20,7 @@
 #include "vexmora/ui/shell/language_choice_box.h"
 #include "vexmora/ui/shell/scale_choice_box.h"
 #include "vexmora/ui/shared/shell.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
 
 namespace vex::ui {
 

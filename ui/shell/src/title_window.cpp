@@ -124,7 +124,7 @@ QString versionText() {
 }
 
 TitleWindow::TitleWindow(TitleScreens screens, QWidget* parent)
-    : QWidget(parent), screens_(std::move(screens)), playEffect_(vex::ui::playEffect) {
+    : QWidget(parent), screens_(std::move(screens)) {
     setObjectName(QStringLiteral("START"));
     setWindowTitle(QStringLiteral("vexmora"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -235,7 +235,7 @@ void TitleWindow::chooseEntry(int entry) {
     if (busy_ || !entryAvailable(entry)) return;
     busy_ = true;
     if (entry != kMenuOptions && entry != kMenuScenario) setMenuEnabled(false);
-    playEffect_(kEffectConfirm);
+    playEffect(kEffectConfirm);
     afterScaledWait(this, kActionWaitMs, [this, entry] {
         busy_ = false;
         if (isVisible()) act(entry);

@@ -20,7 +20,7 @@
 #include "vexmora/editor/convert_dialog.h"
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/edit_form.h"
-#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
 #include "vexmora/editor/new_monster_form.h"
 #include "vexmora/editor/special_ability_form.h"
 #include "vexmora/editor/technique_choice_form.h"

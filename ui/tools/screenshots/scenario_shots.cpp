@@ -9,7 +9,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/scenario_file.h"
 #include "vexmora/data/text.h"
-#include "vexmora/editor/scenario_load_dialog.h"
+#include "vexmora/gui/scenario_load_dialog.h"
 #include "vexmora/editor/scenario_make_form.h"
 #include "vexmora/scenario/scenario_draft.h"
 #include "vexmora/scenario/scenario_policy.h"

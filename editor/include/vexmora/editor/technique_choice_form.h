@@ -6,6 +6,7 @@
 #include "vexmora/data/monster_record.h"
 #include "vexmora/editor/technique_choice_dialog.h"
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -43,6 +44,12 @@ public:
     void pick(QTreeWidgetItem* item);
 
 private:
+    // The category buttons over one tree of offered techniques each.
+    QBoxLayout* buildTrees();
+    // What the picked technique is and the three buttons.
+    QBoxLayout* buildFactsAndButtons();
+    // The tree of the slot's technique, nothing highlighted yet.
+    void openOnSlotTechnique();
     void decide();
     void clearSlot();
 

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "vexmora/data/dialogs.h"
-#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/gui/battle_geometry.h"
 #include "vexmora/ui/battle_view/battle_session.h"
 #include "vexmora/ui/battle_view/frame_composer.h"
 
@@ -47,7 +47,7 @@ public:
     }
     // The scale this canvas is shown at: its width over the frame's at ×1 (gui::scaleForm
     // enlarges it with its window).
-    int scale() const { return std::max(1, width() / (kFrameWidth * kScreenScale)); }
+    int scale() const { return std::max(1, width() / (gui::kFrameWidth * kScreenScale)); }
     void refresh();
     // Shows the help of the row under the mouse, as moving the mouse there would.
     void hoverAt(QPoint framePoint);

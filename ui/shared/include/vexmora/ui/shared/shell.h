@@ -1,7 +1,9 @@
 #pragma once
 // What every window of the game shares: the font, the effect call that lets events run first,
-// the help page, and the conversions between the program's UTF-8 texts and Qt's.
+// the help page, and the conversions between the program's UTF-8 texts and Qt's (the last two
+// from the GUI base).
 
+#include "vexmora/gui/effects.h"
 #include "vexmora/gui/text.h"
 
 class QAction;
@@ -17,8 +19,8 @@ using gui::utf8Text;
 // Maps "MS GOTHIC" to IPAGothic and makes it the application's font.
 void installGameFont();
 
-// Lets pending window events run, then plays the effect (sound.h) when effects are on.
-void playEffect(int effect);
+// Lets pending window events run, then plays the effect (gui/effects.h).
+using gui::playEffect;
 
 // Opens "説明書.html" of the program folder with the desktop's default handler.
 bool openHelpPage();

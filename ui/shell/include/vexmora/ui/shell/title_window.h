@@ -57,7 +57,6 @@ public:
     // Shows the title again after a screen it opened has closed.
     void returnToTitle();
     // The effect call; tests listen here.
-    void setEffectPlayer(std::function<void(int)> play) { playEffect_ = std::move(play); }
 
 signals:
     void firstPainted();
@@ -85,7 +84,6 @@ private:
     QLabel* version_ = nullptr;
     QGraphicsDropShadowEffect* versionShadow_ = nullptr;
     QPixmap picture_;
-    std::function<void(int)> playEffect_;
     bool busy_ = false;
     bool menuShown_ = false;
     bool painted_ = false;

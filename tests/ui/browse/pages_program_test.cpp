@@ -18,6 +18,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "file_text.h"
 #include "temp_folder.h"
 #include "vexmora/ui/browse/browse.h"
 #include "vexmora/ui/browse/story_files.h"
@@ -32,24 +33,17 @@ void write(const fs::path& file, const std::string& text) {
     std::ofstream(file, std::ios::binary) << text;
 }
 
-std::string slurp(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Waits until the page program's log holds `text` (or gives up after a generous while).
 bool waitForLog(const fs::path& log, const std::string& text) {
     for (int i = 0; i < 1200; ++i) {
-        if (slurp(log).find(text) != std::string::npos) return true;
+        if (test::fileText(log).find(text) != std::string::npos) return true;
         QTest::qWait(50);
     }
     return false;
 }
 
 pid_t loggedPid(const fs::path& log) {
-    const std::string text = slurp(log);
+    const std::string text = test::fileText(log);
     return text.rfind("pid ", 0) == 0 ? static_cast<pid_t>(std::stol(text.substr(4))) : 0;
 }
 
@@ -106,9 +100,9 @@ TEST(PagesProgram, ShowsAHostilePageAsADocumentAndKeepsNothing) {
     ::kill(pid, SIGTERM);
     int status = 0;
     ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(loaded) << slurp(log);
-    EXPECT_TRUE(refused) << slurp(log);
-    EXPECT_NE(slurp(log).find("blocked " + listener.address() + "/a.png"), std::string::npos) << slurp(log);
+    ASSERT_TRUE(loaded) << test::fileText(log);
+    EXPECT_TRUE(refused) << test::fileText(log);
+    EXPECT_NE(test::fileText(log).find("blocked " + listener.address() + "/a.png"), std::string::npos) << test::fileText(log);
     EXPECT_EQ(listener.connections(), 0);
     // No profile, cache or cookies were written for the page.
     for (const auto& entry : fs::recursive_directory_iterator(home.path()))
@@ -132,7 +126,7 @@ TEST(PagesProgram, TheGameWaitsForThePageWithItsWindowsTakingNoInput) {
     });
     EXPECT_TRUE(showStoryPage(&game, kPagesProgram, {scenario.path(), "p.html"}));
     ::unsetenv("VEXMORA_PAGES_LOG");
-    EXPECT_NE(slurp(log).find("loaded ok"), std::string::npos) << slurp(log);
+    EXPECT_NE(test::fileText(log).find("loaded ok"), std::string::npos) << test::fileText(log);
     EXPECT_TRUE(game.text().isEmpty());
     EXPECT_FALSE(closedWhileShown);
     EXPECT_TRUE(game.isVisible());

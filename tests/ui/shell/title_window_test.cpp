@@ -33,11 +33,11 @@ class TitleWindowTest : public QObject {
 
     std::unique_ptr<vex::test::TempFolder> home_;
     QList<int> effects_;
+    vex::gui::ScopedEffectPlayer listening_{[this](int effect) { effects_.append(effect); }};
 
     // A title whose effects are recorded, at a game speed that keeps the waits short.
     std::unique_ptr<TitleWindow> makeTitle(TitleScreens screens = {}) {
         auto title = std::make_unique<TitleWindow>(std::move(screens));
-        title->setEffectPlayer([this](int effect) { effects_.append(effect); });
         title->show();
         return title;
     }

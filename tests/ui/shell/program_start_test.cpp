@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "file_text.h"
 #include "temp_folder.h"
 
 namespace {
@@ -18,13 +19,6 @@ struct GameRun {
     std::string err;
 };
 
-std::string slurp(const vex::fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 GameRun runGame(const vex::test::TempFolder& scratch, const std::string& arguments) {
     const std::string out = (scratch / "out.txt").string();
     const std::string err = (scratch / "err.txt").string();
@@ -33,8 +27,8 @@ GameRun runGame(const vex::test::TempFolder& scratch, const std::string& argumen
     GameRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = slurp(out);
-    run.err = slurp(err);
+    run.out = vex::test::fileText(out);
+    run.err = vex::test::fileText(err);
     return run;
 }
 
@@ -87,8 +81,8 @@ TEST(ProgramStart, HelpNeedsNoDisplay) {
     const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 60 " +
                                 std::string(VEXMORA_GAME_DIR) + "/vexmora --help >" + out + " 2>&1";
     const int raw = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << slurp(out);
-    EXPECT_EQ(slurp(out).rfind("usage: vexmora [--home DIR]", 0), 0u) << slurp(out);
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << vex::test::fileText(out);
+    EXPECT_EQ(vex::test::fileText(out).rfind("usage: vexmora [--home DIR]", 0), 0u) << vex::test::fileText(out);
 }
 
 }  // namespace

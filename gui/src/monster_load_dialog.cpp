@@ -1,4 +1,4 @@
-#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
 #include "vexmora/gui/language.h"
 
 #include <QFileDialog>
@@ -17,15 +17,17 @@
 #include "vexmora/data/text.h"
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/battle/record_view.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
+
+using gui::qtText;
 
 namespace {
 
 constexpr const char* kNone = "---";
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QColor colourOf(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
@@ -133,18 +135,18 @@ MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContex
 }
 
 void MonsterLoadDialog::pickFolder() {
-    const QString chosen = QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), q(folder_.string()));
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), qtText(folder_.string()));
     if (!chosen.isEmpty()) showFolder(fs::path(chosen.toStdString()));
 }
 
 void MonsterLoadDialog::showFolder(const fs::path& folder) {
     folder_ = folder;
-    folderBox_->setText(q(folder.string()));
+    folderBox_->setText(qtText(folder.string()));
     list_->clear();
     for (const ListedMonster& m : listMonsters(folder, context_)) {
-        auto* item = new QTreeWidgetItem(list_, QStringList{q(m.fileName)});
+        auto* item = new QTreeWidgetItem(list_, QStringList{qtText(m.fileName)});
         item->setForeground(0, colourOf(m.colour));
-        item->setData(0, Qt::UserRole, q(m.path.string()));
+        item->setData(0, Qt::UserRole, qtText(m.path.string()));
     }
     clearPreview();
 }
@@ -174,7 +176,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
     const ChecksumCheck check = context_.scenarioEditMode != 0 ? ChecksumCheck::Skip : ChecksumCheck::Compare;
     auto loaded = loadMonster(path, check);
     if (!loaded) {
-        details_->setText(q(loaded.error().message));
+        details_->setText(qtText(loaded.error().message));
         return;
     }
     if (loaded->integrity == Integrity::SystemTampered) {
@@ -191,30 +193,30 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
     if (const QImage image = picture.preview(box.width(), box.height()); !image.isNull())
         picture_->setPixmap(QPixmap::fromImage(image));
     picture_->setToolTip(gui::displayText(gui::kMessageContext, picture.refusal()));
-    name_->setText(q(m.name));
+    name_->setText(qtText(m.name));
     personality_->setText(tr("性格：") + gui::displayText(gui::kPersonalityContext, personalityCaption(m.personalityCode())));
     points_->setText(QString("ATK %1  DEF %2  SPD %3").arg(m.atk).arg(m.def).arg(m.spd));
     record_->setText(tr("%1勝 %2敗").arg(m.wins).arg(m.losses));
     for (int k = 0; k < kSlotCount; ++k) {
         const std::string title(techniqueEntry(m.techId[k]).techTitle);
-        techs_[k]->setText(m.techName[k].empty() ? gui::displayText(gui::kTechniqueNameContext, title) : q(m.techName[k]));
+        techs_[k]->setText(m.techName[k].empty() ? gui::displayText(gui::kTechniqueNameContext, title) : qtText(m.techName[k]));
         techs_[k]->setStyleSheet(techniqueNameColour(m.techId[k]) ? "color: rgb(255,0,0);" : "color: black;");
     }
     if (!m.password().empty()) {
-        maker_->setText(tr("製作者名: ") + q(displayMakerName(*loaded)));
+        maker_->setText(tr("製作者名: ") + qtText(displayMakerName(*loaded)));
         passwordFrame_->show();
     }
     QString details;
     if (picture.refused()) details += tr("画像：") + gui::displayText(gui::kMessageContext, picture.refusal()) + "\n\n";
-    details += tr("開始時：") + q(m.extra[kLineStart]) + "\n";
-    details += tr("勝利時：") + q(m.extra[kLineWin]) + "\n";
-    details += tr("敗北時：") + q(m.extra[kLineLose]) + "\n\n";
+    details += tr("開始時：") + qtText(m.extra[kLineStart]) + "\n";
+    details += tr("勝利時：") + qtText(m.extra[kLineWin]) + "\n";
+    details += tr("敗北時：") + qtText(m.extra[kLineLose]) + "\n\n";
     for (int k = 0; k < kSlotCount; ++k) {
         const TechniqueEntry& e = techniqueEntry(m.techId[k]);
         details += QString("%1  Lv%2  SP%3  %4\n").arg(gui::displayText(gui::kTechniqueNameContext, e.techTitle)).arg(m.techLevel[k]).arg(m.techCost[k])
                        .arg(gui::displayText(gui::kElementContext, elementName(m.elementOf(k))));
     }
-    details += tr("\n製作者名: ") + q(displayMakerName(*loaded));
+    details += tr("\n製作者名: ") + qtText(displayMakerName(*loaded));
     details_->setText(details);
     selected_ = MonsterChoice{path, std::move(*loaded)};
     loadButton_->setEnabled(true);
@@ -289,12 +291,12 @@ void PasswordDialog::confirm() {
 }
 
 RecordViewDialog::RecordViewDialog(const MonsterRecord& monster, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(q(recordViewCaption(monster.name)));
+    setWindowTitle(qtText(recordViewCaption(monster.name)));
     const auto figures = recordFigures(monster.history());
     auto* grid = new QGridLayout;
     for (int i = 0; i < kRecordFigureCount; ++i) {
-        grid->addWidget(new QLabel(q(std::string(kRecordCaptions[i]))), i % 9, (i / 9) * 2);
-        figures_[i] = new QLabel(q(figures[i]));
+        grid->addWidget(new QLabel(qtText(std::string(kRecordCaptions[i]))), i % 9, (i / 9) * 2);
+        figures_[i] = new QLabel(qtText(figures[i]));
         figures_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         figures_[i]->setMinimumWidth(70);
         grid->addWidget(figures_[i], i % 9, (i / 9) * 2 + 1);

@@ -1,4 +1,4 @@
-#include "vexmora/editor/scenario_load_dialog.h"
+#include "vexmora/gui/scenario_load_dialog.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -11,19 +11,17 @@
 
 #include "vexmora/data/scenario_file.h"
 #include "vexmora/data/text.h"
-#include "vexmora/editor/plain_text.h"
+#include "vexmora/gui/plain_text.h"
+#include "vexmora/gui/text.h"
 
 namespace vex {
 
+using gui::qtText;
+
 namespace {
 
-QString q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
-bool isScenarioFile(const fs::path& path) {
-    std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".sce";
-}
+bool isScenarioFile(const fs::path& path) { return hasExtension(path, ".sce"); }
 
 }  // namespace
 
@@ -41,7 +39,7 @@ ScenarioLoadDialog::ScenarioLoadDialog(const fs::path& folder, Dialogs& dialogs,
     list_->setObjectName(QStringLiteral("File1"));
     connect(list_, &QListWidget::currentRowChanged, this, &ScenarioLoadDialog::select);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { take(); });
-    comment_ = plainLabel(new QLabel(q(kScenarioCommentHint)));
+    comment_ = plainLabel(new QLabel(qtText(kScenarioCommentHint)));
     comment_->setWordWrap(true);
     comment_->setMinimumHeight(72);
     comment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -80,7 +78,7 @@ void ScenarioLoadDialog::showFolder(const fs::path& folder) {
         auto* item = new QListWidgetItem(QString::fromStdString(file.filename().string()), list_);
         item->setData(Qt::UserRole, QString::fromStdString(file.string()));
     }
-    comment_->setText(q(kScenarioCommentHint));
+    comment_->setText(qtText(kScenarioCommentHint));
     load_->setEnabled(false);
 }
 
@@ -91,11 +89,11 @@ void ScenarioLoadDialog::select(int row) {
     const fs::path file = item->data(Qt::UserRole).toString().toStdString();
     auto record = readScenario(file);
     if (!record) {
-        comment_->setText(q(record.error().message));
+        comment_->setText(qtText(record.error().message));
         load_->setEnabled(false);
         return;
     }
-    comment_->setText(q(trimRight(record->comment)));
+    comment_->setText(qtText(trimRight(record->comment)));
     load_->setEnabled(true);
 }
 

@@ -10,13 +10,15 @@
 #include "screen_pictures.h"
 #include "temp_folder.h"
 #include "vexmora/data/text.h"
-#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/gui/battle_geometry.h"
 #include "vexmora/ui/battle_view/battle_screen.h"
 #include "vexmora/ui/battle_view/frame_composer.h"
 #include "vexmora/ui/media/system_options.h"
 
 namespace vex::ui {
 namespace {
+
+using namespace vex::gui;
 
 const QColor kMagenta(255, 0, 255);
 const QColor kGreen(60, 160, 60);

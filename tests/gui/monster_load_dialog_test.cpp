@@ -9,7 +9,7 @@
 
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
-#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
 
 namespace vex {
 namespace {

@@ -17,7 +17,7 @@
 #include "vexmora/data/monster_file.h"
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/cp932_line_edit.h"
-#include "vexmora/editor/scenario_load_dialog.h"
+#include "vexmora/gui/scenario_load_dialog.h"
 #include "vexmora/editor/scenario_make_form.h"
 #include "vexmora/scenario/scenario_draft.h"
 #include "vexmora/gui/monster_sprite.h"
@@ -180,7 +180,6 @@ private slots:
             battle_->show();
         };
         TitleWindow title(screens);
-        title.setEffectPlayer([](int) {});
         title.show();
 
         int editMenuVisits = 0;

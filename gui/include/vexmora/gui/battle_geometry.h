@@ -1,7 +1,8 @@
 #pragma once
-// Where things stand on the battle frame.
+// Where things stand on the battle frame: the battle screen draws by it, and the editor's
+// preview stands a monster where a battle would.
 
-namespace vex::ui {
+namespace vex::gui {
 
 inline constexpr int kFrameWidth = 384;
 inline constexpr int kFrameHeight = 248;
@@ -35,4 +36,4 @@ struct SpritePlace {
 };
 SpritePlace restingPlace(int width, int height, int side, int imageOffsetY);
 
-}  // namespace vex::ui
+}  // namespace vex::gui

@@ -1,10 +1,10 @@
-#include "vexmora/ui/battle_model/battle_geometry.h"
+#include "vexmora/gui/battle_geometry.h"
 
 #include <algorithm>
 
 #include "vexmora/data/numbers.h"
 
-namespace vex::ui {
+namespace vex::gui {
 
 int roundUpTo4(int value) { return value <= 0 ? 0 : (value + 3) / 4 * 4; }
 
@@ -24,4 +24,4 @@ SpritePlace restingPlace(int width, int height, int side, int imageOffsetY) {
     return place;
 }
 
-}  // namespace vex::ui
+}  // namespace vex::gui

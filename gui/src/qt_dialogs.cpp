@@ -1,4 +1,4 @@
-#include "vexmora/editor/qt_dialogs.h"
+#include "vexmora/gui/qt_dialogs.h"
 
 #include <QMessageBox>
 

@@ -130,7 +130,7 @@ private slots:
         auto screen = makeScreen(kModeFree);
         vex::scaleChoice() = vex::ScaleChoice::Automatic;
         BattleSession& session = screen->session();
-        QCOMPARE(screen->canvas()->size(), QSize(kFrameWidth * 6, kFrameHeight * 6));
+        QCOMPARE(screen->canvas()->size(), QSize(gui::kFrameWidth * 6, gui::kFrameHeight * 6));
         QCOMPARE(screen->canvas()->scale(), 3);
         loadBoth(*screen);
         screen->startAction()->trigger();

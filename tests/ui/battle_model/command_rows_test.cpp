@@ -1,25 +1,14 @@
-// Where things stand on the battle frame: a sinking monster, the command rows and their slides,
-// the key grid of two players and the help line.
+// The command rows of the battle frame and their slides, the key grid of two players and the
+// help line.
 
 #include <gtest/gtest.h>
 
 #include "vexmora/battle/technique_ids.h"
 #include "vexmora/data/technique_catalogue.h"
-#include "vexmora/ui/battle_model/battle_geometry.h"
 #include "vexmora/ui/battle_model/command_rows.h"
 
 namespace vex::ui {
 namespace {
-
-TEST(MonsterSize, ASinkingMonsterShowsItsTopAboveTheFootLine) {
-    EXPECT_EQ(visibleHeight(0, 92), 92);
-    EXPECT_EQ(visibleTop(0, 92, 0), kFootY - 92);
-    EXPECT_EQ(visibleHeight(50, 92), 46);
-    EXPECT_EQ(visibleTop(50, 92, 0), kFootY - 46);
-    EXPECT_EQ(visibleHeight(100, 92), 0);
-    EXPECT_EQ(visibleTop(0, 92, -10), kFootY - 102);  // the picture's own offset moves it up
-    EXPECT_EQ(visibleHeight(150, 92), 0);              // held within 0-100 %
-}
 
 TEST(CommandRows, RowsAreHitInsideTheirBoundsOnly) {
     const std::array<int, kCommandRows> widths = {120, 0, 80, 80, 80, 100};

@@ -28,7 +28,7 @@
 #include "vexmora/data/scenario_file.h"
 #include "vexmora/editor/convert_dialog.h"
 #include "vexmora/editor/edit_form.h"
-#include "vexmora/editor/monster_load_dialog.h"
+#include "vexmora/gui/monster_load_dialog.h"
 #include "vexmora/gui/picture_decoder.h"
 #include "vexmora/net/dispatcher.h"
 #include "vexmora/rules/replay.h"
