@@ -1,5 +1,5 @@
 // Whichever language the windows speak, what the game stores is the same, byte for byte: a
-// monster made in the editor through its translated lists (the technique choice, the elements),
+// monster made in the editor (its contents, as the file is salted afresh on every save) through its translated lists (the technique choice, the elements),
 // and the options chosen in the translated オプション. The language itself lives only in
 // "System\language.txt".
 
@@ -93,9 +93,16 @@ Made makeEverythingIn(LanguageChoice language) {
         made.shownElement = form.slotElement(1)->currentText();
         EXPECT_TRUE(form.save());
     }
-    made.monster = bytesOf(file);
+    // The file is scrambled with a fresh salt on every save: what is compared is what it holds,
+    // the record and picture as the game writes them before scrambling.
+    if (auto loaded = loadMonster(file)) {
+        auto payload = buildMonsterPayload(loaded->record, loaded->picture);
+        made.monster = payload ? *payload : std::string("<unwritable>");
+    } else {
+        made.monster = "<missing>";
+    }
 
-    SystemOptions options;
+    ui::SystemOptions options;
     ui::OptionsDialog dialog(options, home.path());
     dialog.show();
     for (QRadioButton* button : dialog.findChildren<QRadioButton*>())
