@@ -255,7 +255,8 @@ void writeHelpPage(ContentFolder& out) {
     out.write("説明書.html", helpPageHtml());
     // The English page names the techniques as the English game does, from its catalogue.
     QTranslator english;
-    const fs::path translations = out.root() / "translations";
+    // The build's compiled catalogue, whichever folder the content is written to.
+    const fs::path translations = VEXMORA_CATALOGUES;
     if (!english.load(QStringLiteral("vexmora_data_en"), QString::fromStdString(translations.string())))
         out.fail("no English catalogue in " + translations.string() + " for manual.html");
     out.write("manual.html", englishHelpPageHtml(english));
