@@ -14,11 +14,13 @@
 #include "battle_probe.h"
 #include "termination.h"
 #include "vexmora/data/display_scale.h"
+#include "vexmora/data/language_choice.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/data/program_folder.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/convert_dialog.h"
 #include "vexmora/gui/effects.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/gui/qt_dialogs.h"
 #include "vexmora/gui/scenario_load_dialog.h"
 #include "vexmora/ui/battle_view/battle_modes.h"
@@ -112,8 +114,8 @@ std::optional<vex::fs::path> openFolder(const Arguments& arguments, const char* 
     if (!vex::fs::is_directory(folder, ec)) {
         std::fprintf(stderr, "vexmora: the program folder %s does not exist\n", folder.c_str());
         if (messageBoxesSeen())
-            vex::showPlainMessage(nullptr, QMessageBox::Critical, QStringLiteral("エラー"),
-                                  QStringLiteral("フォルダが見つかりません: ") + vex::ui::qtPath(folder));
+            vex::showPlainMessage(nullptr, QMessageBox::Critical, QCoreApplication::translate("Main", "エラー"),
+                                  QCoreApplication::translate("Main", "フォルダが見つかりません: ") + vex::ui::qtPath(folder));
         return std::nullopt;
     }
     vex::setProgramFolder(folder);
@@ -127,6 +129,10 @@ void loadOptions(const vex::fs::path& folder) {
         std::fprintf(stderr, "vexmora: %s; the options start at 0\n", loaded.problem.c_str());
     vex::ui::systemOptions() = loaded.options;
     vex::scaleChoice() = vex::loadScaleChoice(folder);
+    // The language of the windows, and Qt's own texts in it.
+    vex::languageChoice() = vex::loadLanguageChoice(folder);
+    for (const QString& missing : vex::gui::applyLanguage(vex::languageChoice()))
+        std::fprintf(stderr, "vexmora: no translations in %s\n", missing.toLocal8Bit().constData());
 }
 
 // What the title's screens share while the program runs.
@@ -155,7 +161,7 @@ void openBattleScreen(Game& game, int mode, const QString& caption) {
         std::fprintf(stderr, "vexmora: %s\n", screen->error().c_str());
         QString text = vex::ui::qtText(screen->error());
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        vex::showPlainMessage(game.title, QMessageBox::Critical, QStringLiteral("エラー"), text);
+        vex::showPlainMessage(game.title, QMessageBox::Critical, QCoreApplication::translate("Main", "エラー"), text);
         delete screen;
         game.title->returnToTitle();
         return;
@@ -183,7 +189,7 @@ vex::ui::TitleScreens titleScreens(Game& game) {
     screens.openNetworkBattle = [&game] {
         const vex::ui::BattleModeDescriptor& network =
             vex::ui::battleModeOpenedBy(vex::ui::BattleModeDescriptor::Opening::NetworkWindow);
-        openBattleScreen(game, network.mode, vex::ui::qtText(network.caption));
+        openBattleScreen(game, network.mode, QCoreApplication::translate("vex::ui::BattleModes", network.caption));
     };
     return screens;
 }
@@ -199,9 +205,9 @@ void startProbes(vex::ui::TitleWindow& title, Game& game, bool probe) {
 // A program folder the game cannot write to is said once the title shows.
 void warnReadOnlyFolder(vex::ui::TitleWindow& title, const vex::fs::path& folder) {
     QTimer::singleShot(0, &title, [&title, folder] {
-        vex::showPlainMessage(&title, QMessageBox::Warning, QStringLiteral("注意"),
-                              QStringLiteral("このフォルダには書き込めません: ") + vex::ui::qtPath(folder) +
-                                  QStringLiteral("\n設定やモンスターは保存できません"));
+        vex::showPlainMessage(&title, QMessageBox::Warning, QCoreApplication::translate("Main", "注意"),
+                              QCoreApplication::translate("Main", "このフォルダには書き込めません: ") + vex::ui::qtPath(folder) +
+                                  QCoreApplication::translate("Main", "\n設定やモンスターは保存できません"));
     });
 }
 
@@ -224,6 +230,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     vex::ui::installGameFont();
+    // The desktop's language until the program folder tells the player's choice.
+    vex::gui::applyLanguage(vex::LanguageChoice::Automatic);
 
     const std::optional<vex::fs::path> folder = openFolder(arguments, argv[0]);
     if (!folder) return 1;

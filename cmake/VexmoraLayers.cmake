@@ -23,7 +23,7 @@ set(VEXMORA_LAYERS
   "vexmora_rules:2" "vexmora_battle_json:2"
   "vexmora_scenario:3" "vexmora_net:3"
   "vexmora_ui_battle_model:4" "vexmora_editor_logic:4" "vexmora_ui_story_files:4" "vexmora_ui_sound:4"
-  "vexmora_gui:4" "vexmora_window_scale:4" "vexmora_net_tcp:4" "vexmora_report_ftp:4" "vexmora_assets:4"
+  "vexmora_gui:4" "vexmora_window_scale:4" "vexmora_language:4" "vexmora_net_tcp:4" "vexmora_report_ftp:4" "vexmora_assets:4"
   "vexmora_ui_battle_frame:5" "vexmora_ui_browse_view:5" "vexmora_gui_widgets:5"
   "vexmora_editor:6"
   "vexmora_ui_shared:7"

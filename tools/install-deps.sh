@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-image-formats-plugins qt6-qpa-plugins
   qt6-webengine-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev
   fonts-ipafont-gothic
   libsdl2-mixer-dev timgm6mb-soundfont

@@ -13,7 +13,7 @@ void writeMusic(ContentFolder& out);           // MIDI
 void writeSampleMonsters(ContentFolder& out);  // Data
 void writeSystemMonsters(ContentFolder& out);  // System
 void writeSampleScenario(ContentFolder& out);  // Scenario
-void writeHelpPage(ContentFolder& out);        // 説明書.html
+void writeHelpPage(ContentFolder& out);        // 説明書.html, and manual.html in English
 
 // All of the above, in this order.
 void writeAllContent(ContentFolder& out);

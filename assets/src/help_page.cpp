@@ -1,86 +1,19 @@
 // The help page "説明書.html" in the program folder: making a monster, the battle modes, the
-// rules of a battle, every technique of the catalogue, and network play.
+// rules of a battle, every technique of the catalogue, and network play. Its English twin,
+// "manual.html", is help_page_en.cpp; the tables of both are made here.
 
+#include <QTranslator>
 #include <sstream>
 
 #include "content.h"
+#include "help_tables.h"
 #include "stages.h"
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/technique_catalogue.h"
 
 namespace vex::assets {
 
-namespace {
-
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '&') out += "&amp;";
-        else if (c == '\r' || c == '\n') out += "<br>";
-        else out += c;
-    }
-    return out;
-}
-
-const char* categoryName(int category) {
-    switch (category) {
-        case kCategoryAttack: return "攻撃系";
-        case kCategorySupport: return "補助系";
-        case kCategorySpecial: return "特殊系";
-        case kCategorySkill: return "ｽｷﾙ系";
-    }
-    return "";
-}
-
-std::string spText(const TechniqueEntry& e) {
-    if (e.category == kCategorySkill) return "―――";
-    if (e.spStep == 0) return std::to_string(e.spBase);
-    return std::to_string(e.spBase) + "～" + std::to_string(e.spBase + 4 * e.spStep);
-}
-
-void techniqueTable(std::ostringstream& html, int category) {
-    const TechniqueCatalogue& catalogue = TechniqueCatalogue::instance();
-    html << "<h3>" << categoryName(category) << "</h3>\n<table>\n<tr><th>技</th><th>消費SP</th><th>複数設定</th><th>説明</th></tr>\n";
-    for (int id = 0; id <= TechniqueCatalogue::kMaxId; ++id) {
-        const TechniqueEntry& e = catalogue.entry(id);
-        // Follow-up commands the battle offers by itself, and the empty slot, are not chosen.
-        if (!e.defined() || e.category != category || id == kEmptyTech || id == 101 || id == 133) continue;
-        html << "<tr" << (e.isSpecial() ? " class=\"special\"" : "") << "><td>" << escaped(e.techTitle) << "</td><td>" << spText(e)
-             << "</td><td>" << (e.singleSlot == -1 ? "×" : "○") << "</td><td>" << escaped(e.description)
-             << (e.isSpecial() ? "<br><span class=\"note\">※特別な条件を満たしたモンスターだけが使えます</span>" : "") << "</td></tr>\n";
-    }
-    html << "</table>\n";
-}
-
-void elementTable(std::ostringstream& html) {
-    const TechniqueCatalogue& catalogue = TechniqueCatalogue::instance();
-    html << "<table class=\"grid\">\n<tr><th>攻撃＼相手</th>";
-    for (int met = 0; met < kElementCount; ++met) html << "<th>" << (met == 0 ? "なし" : std::string(elementName(met))) << "</th>";
-    html << "</tr>\n";
-    for (int attacker = 0; attacker < kElementCount; ++attacker) {
-        html << "<tr><th>" << (attacker == 0 ? "なし" : std::string(elementName(attacker))) << "</th>";
-        for (int met = 0; met < kElementCount; ++met) {
-            const int a = catalogue.elementAffinity(attacker, met);
-            html << "<td class=\"" << (a > 0 ? "good" : a < 0 ? "bad" : "even") << "\">" << (a > 0 ? "+" : "") << a * 10 << "％</td>";
-        }
-        html << "</tr>\n";
-    }
-    html << "</table>\n";
-}
-
-}  // namespace
-
-std::string helpPageHtml() {
-    std::ostringstream html;
-    html << R"(<!DOCTYPE html>
-<html lang="ja">
-<head>
-<meta charset="utf-8">
-<title>VEXMORA 説明書</title>
-<style>
-body { font-family: 'MS GOTHIC', 'IPAGothic', sans-serif; background: #eef2fa; color: #1c2030; margin: 0; line-height: 1.7; }
+const char* const kHelpPageStyle = R"(body { font-family: 'MS GOTHIC', 'IPAGothic', sans-serif; background: #eef2fa; color: #1c2030; margin: 0; line-height: 1.7; }
 header { background: linear-gradient(#3a2a78, #6a3a90); color: #fff; padding: 18px 32px; }
 header h1 { margin: 0; font-size: 30px; letter-spacing: 4px; }
 nav { background: #2a2050; padding: 6px 32px; }
@@ -97,7 +30,109 @@ td.good { color: #1060c0; font-weight: bold; } td.bad { color: #c02030; } td.eve
 .note { color: #a03040; font-size: 12px; }
 .box { background: #fff; border: 1px solid #b8c0d8; border-radius: 8px; padding: 8px 18px; }
 kbd { border: 1px solid #888; border-radius: 3px; padding: 0 4px; background: #fafafa; }
-</style>
+)";
+
+std::string HelpWords::text(const char* context, std::string_view japanese) const {
+    if (!english || japanese.empty()) return std::string(japanese);
+    const std::string source(japanese);
+    const QString translated = english->translate(context, source.c_str());
+    return translated.isEmpty() ? source : translated.toStdString();
+}
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else if (c == '&') out += "&amp;";
+        else if (c == '\r' || c == '\n') out += "<br>";
+        else out += c;
+    }
+    return out;
+}
+
+namespace {
+
+const char* categoryName(int category, const HelpWords& words) {
+    switch (category) {
+        case kCategoryAttack: return words.pick("攻撃系", "Attack");
+        case kCategorySupport: return words.pick("補助系", "Support");
+        case kCategorySpecial: return words.pick("特殊系", "Special");
+        case kCategorySkill: return words.pick("ｽｷﾙ系", "Skills");
+    }
+    return "";
+}
+
+std::string spText(const TechniqueEntry& e) {
+    if (e.category == kCategorySkill) return "―――";
+    if (e.spStep == 0) return std::to_string(e.spBase);
+    return std::to_string(e.spBase) + "～" + std::to_string(e.spBase + 4 * e.spStep);
+}
+
+}  // namespace
+
+void techniqueTable(std::ostringstream& html, int category, const HelpWords& words) {
+    const TechniqueCatalogue& catalogue = TechniqueCatalogue::instance();
+    html << "<h3>" << categoryName(category, words) << "</h3>\n<table>\n<tr><th>" << words.pick("技", "Technique") << "</th><th>"
+         << words.pick("消費SP", "SP cost") << "</th><th>" << words.pick("複数設定", "Several slots") << "</th><th>"
+         << words.pick("説明", "Description") << "</th></tr>\n";
+    for (int id = 0; id <= TechniqueCatalogue::kMaxId; ++id) {
+        const TechniqueEntry& e = catalogue.entry(id);
+        // Follow-up commands the battle offers by itself, and the empty slot, are not chosen.
+        if (!e.defined() || e.category != category || id == kEmptyTech || id == 101 || id == 133) continue;
+        html << "<tr" << (e.isSpecial() ? " class=\"special\"" : "") << "><td>" << escaped(words.text("TechniqueName", e.techTitle)) << "</td><td>" << spText(e)
+             << "</td><td>" << (e.singleSlot == -1 ? "×" : "○") << "</td><td>" << escaped(words.text("TechniqueDescription", e.description))
+             << (e.isSpecial() ? words.pick("<br><span class=\"note\">※特別な条件を満たしたモンスターだけが使えます</span>",
+                                            "<br><span class=\"note\">* only for monsters that meet special conditions</span>")
+                               : "") << "</td></tr>\n";
+    }
+    html << "</table>\n";
+}
+
+void elementTable(std::ostringstream& html, const HelpWords& words) {
+    const TechniqueCatalogue& catalogue = TechniqueCatalogue::instance();
+    const auto name = [&words](int element) {
+        return element == 0 ? std::string(words.pick("なし", "none")) : words.text("Element", elementName(element));
+    };
+    html << "<table class=\"grid\">\n<tr><th>" << words.pick("攻撃＼相手", "attack＼target") << "</th>";
+    for (int met = 0; met < kElementCount; ++met) html << "<th>" << name(met) << "</th>";
+    html << "</tr>\n";
+    for (int attacker = 0; attacker < kElementCount; ++attacker) {
+        html << "<tr><th>" << name(attacker) << "</th>";
+        for (int met = 0; met < kElementCount; ++met) {
+            const int a = catalogue.elementAffinity(attacker, met);
+            html << "<td class=\"" << (a > 0 ? "good" : a < 0 ? "bad" : "even") << "\">" << (a > 0 ? "+" : "") << a * 10 << "％</td>";
+        }
+        html << "</tr>\n";
+    }
+    html << "</table>\n";
+}
+
+void personalityRows(std::ostringstream& html, const HelpWords& words) {
+    for (int code = 0; code < kPersonalityCount; ++code)
+        html << "<tr><td>" << words.text("Personality", personalityCaption(code)) << "</td><td>"
+             << escaped(words.text("PersonalityDescription", personalityDescription(code))) << "</td></tr>\n";
+}
+
+std::string stageList(const HelpWords& words) {
+    std::string list;
+    for (const StageInfo& stage : stageCatalogue()) {
+        if (stage.number < 0) continue;
+        list += (list.empty() ? "" : words.pick("・", ", ")) + words.text("Stage", stage.title);
+    }
+    return list;
+}
+
+std::string helpPageHtml() {
+    const HelpWords words;
+    std::ostringstream html;
+    html << R"(<!DOCTYPE html>
+<html lang="ja">
+<head>
+<meta charset="utf-8">
+<title>VEXMORA 説明書</title>
+<style>
+)" << kHelpPageStyle << R"(</style>
 </head>
 <body>
 <header><h1>VEXMORA</h1>モンスターを創って、育てて、戦わせよう</header>
@@ -119,8 +154,7 @@ kbd { border: 1px solid #888; border-radius: 3px; padding: 0 4px; background: #f
 <table>
 <tr><th>性格</th><th>感情の動き</th></tr>
 )";
-    for (int code = 0; code < kPersonalityCount; ++code)
-        html << "<tr><td>" << personalityCaption(code) << "</td><td>" << escaped(personalityDescription(code)) << "</td></tr>\n";
+    personalityRows(html, words);
     html << R"(</table>
 <p>名前・能力・性格は、あとから変えることはできません。</p>
 
@@ -140,7 +174,7 @@ bmp・png・jpg の絵は<b>左上の点と同じ色</b>の部分が透明にな
 <h3>属性の相性</h3>
 <p>攻撃する技の属性（左）が、受ける側の属性（上）に対して与えるダメージの増減です。</p>
 )";
-    elementTable(html);
+    elementTable(html, words);
     html << R"(<h3>特殊能力</h3>
 <p>戦闘で勝ったり負けたりするとポイントがたまり、特殊能力を覚えられます（最大３つまで）。
 ＨＰ+200、能力20%↑、リバイブ、消費10%↓、無感情、超鉄壁、ＨＰ+1000、敵HP-200、大洪水、エアレイド、Jアタック、猛吹雪の１２種類があります。</p>
@@ -160,14 +194,7 @@ bmp・png・jpg の絵は<b>左上の点と同じ色</b>の部分が透明にな
 <p>戦闘画面の「設定」で、初期ＨＰ（1000／1500／2000）、初期ＳＰ（0／10／100）、ターン制限（なし／30／50／80）、観戦モード、アニメーション、ステージを選べます。
 「大会ルール」にすると、ＨＰ1000・ＳＰ10・50ターン・大会ステージに固定され、特別な技は使えなくなります。</p>
 <h3>ステージ</h3>
-<p>)";
-    bool first = true;
-    for (const StageInfo& stage : stageCatalogue()) {
-        if (stage.number < 0) continue;
-        html << (first ? "" : "・") << stage.title;
-        first = false;
-    }
-    html << R"(。ステージによって有利になるモンスターもいます（「水中」「砂漠」「雪原」のスキルなど）。</p>
+<p>)" << stageList(words) << R"(。ステージによって有利になるモンスターもいます（「水中」「砂漠」「雪原」のスキルなど）。</p>
 <h3>シナリオを作る</h3>
 <p>「エディット」→「シナリオ作成」で、ボスを１０体まで並べた自分だけのシナリオを作れます。シナリオ名を決めてから、ボスのボタンを押してボスを作りましょう。
 ボスのデータは「シナリオ名.b01」～「シナリオ名.b10」として「Scenario」フォルダに保存されます。</p>
@@ -185,7 +212,7 @@ bmp・png・jpg の絵は<b>左上の点と同じ色</b>の部分が透明にな
 <h2 id="tech">技の一覧</h2>
 <p>消費ＳＰの「～」は、効果Ｄのときから効果Ｓのときまでの値です。ｽｷﾙ系の技は選ぶ技ではなく、持っているだけで効果がある能力です。</p>
 )";
-    for (int category : {kCategoryAttack, kCategorySupport, kCategorySpecial, kCategorySkill}) techniqueTable(html, category);
+    for (int category : {kCategoryAttack, kCategorySupport, kCategorySpecial, kCategorySkill}) techniqueTable(html, category, words);
     html << R"(
 <h2 id="net">ネット対戦</h2>
 <div class="box">
@@ -224,6 +251,15 @@ bmp・png・jpg の絵は<b>左上の点と同じ色</b>の部分が透明にな
     return html.str();
 }
 
-void writeHelpPage(ContentFolder& out) { out.write("説明書.html", helpPageHtml()); }
+void writeHelpPage(ContentFolder& out) {
+    out.write("説明書.html", helpPageHtml());
+    // The English page names the techniques as the English game does, from its catalogue.
+    QTranslator english;
+    // The build's compiled catalogue, whichever folder the content is written to.
+    const fs::path translations = VEXMORA_CATALOGUES;
+    if (!english.load(QStringLiteral("vexmora_data_en"), QString::fromStdString(translations.string())))
+        out.fail("no English catalogue in " + translations.string() + " for manual.html");
+    out.write("manual.html", englishHelpPageHtml(english));
+}
 
 }  // namespace vex::assets

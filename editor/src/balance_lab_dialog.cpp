@@ -48,22 +48,22 @@ enum OpponentColumn { kColName, kColFile, kColRate, kColInterval, kColWins, kCol
 
 BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path& folder, QWidget* parent)
     : QDialog(parent), monster_(monster) {
-    setWindowTitle("バランス確認 － " + qtText(monster.name));
+    setWindowTitle(tr("バランス確認 － ") + qtText(monster.name));
     resize(820, 600);
     auto* layout = new QVBoxLayout(this);
     auto* setup = new QGridLayout;
-    setup->addWidget(new QLabel("対戦相手のフォルダ", this), 0, 0);
+    setup->addWidget(new QLabel(tr("対戦相手のフォルダ"), this), 0, 0);
     folder_ = new QLineEdit(qtText(folder.string()), this);
     setup->addWidget(folder_, 0, 1, 1, 3);
-    browse_ = new QPushButton("参照…", this);
+    browse_ = new QPushButton(tr("参照…"), this);
     setup->addWidget(browse_, 0, 4);
-    setup->addWidget(new QLabel("１体あたりの対戦数", this), 1, 0);
+    setup->addWidget(new QLabel(tr("１体あたりの対戦数"), this), 1, 0);
     battles_ = new QSpinBox(this);
     battles_->setRange(1, 100000);
     battles_->setValue(static_cast<int>(kDefaultLabBattles));
     setup->addWidget(battles_, 1, 1);
-    start_ = new QPushButton("開始", this);
-    cancel_ = new QPushButton("中止", this);
+    start_ = new QPushButton(tr("開始"), this);
+    cancel_ = new QPushButton(tr("中止"), this);
     setup->addWidget(start_, 1, 3);
     setup->addWidget(cancel_, 1, 4);
     setup->setColumnStretch(2, 1);
@@ -72,13 +72,13 @@ BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path&
     progress_->setRange(0, 1000);
     progress_->setValue(0);
     layout->addWidget(progress_);
-    status_ = plainLabel(new QLabel("相手のフォルダと対戦数を決めて「開始」を押してください", this));
+    status_ = plainLabel(new QLabel(tr("相手のフォルダと対戦数を決めて「開始」を押してください"), this));
     status_->setWordWrap(true);
     layout->addWidget(status_);
 
     opponents_ = new QTableWidget(0, kOpponentColumns, this);
     opponents_->setHorizontalHeaderLabels(
-        {"相手", "ファイル", "勝率", "95 % 区間", "勝ち", "負け", "KO", "時間切れ", "決着なし", "平均ターン"});
+        {tr("相手"), tr("ファイル"), tr("勝率"), tr("95 % 区間"), tr("勝ち"), tr("負け"), "KO", tr("時間切れ"), tr("決着なし"), tr("平均ターン")});
     opponents_->setSelectionBehavior(QAbstractItemView::SelectRows);
     opponents_->setSelectionMode(QAbstractItemView::SingleSelection);
     opponents_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -87,10 +87,10 @@ BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path&
     opponents_->setSortingEnabled(true);
     layout->addWidget(opponents_, 3);
 
-    slotCaption_ = plainLabel(new QLabel("技の使われ方", this));
+    slotCaption_ = plainLabel(new QLabel(tr("技の使われ方"), this));
     layout->addWidget(slotCaption_);
     slots_ = new QTableWidget(0, 6, this);
-    slots_->setHorizontalHeaderLabels({"スロット", "技", "選択", "使用", "命中", "命中率"});
+    slots_->setHorizontalHeaderLabels({tr("スロット"), tr("技"), tr("選択"), tr("使用"), tr("命中"), tr("命中率")});
     slots_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     slots_->verticalHeader()->setVisible(false);
     slots_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
@@ -98,7 +98,7 @@ BalanceLabDialog::BalanceLabDialog(const MonsterRecord& monster, const fs::path&
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    auto* close = new QPushButton("閉じる", this);
+    auto* close = new QPushButton(tr("閉じる"), this);
     bottom->addWidget(close);
     layout->addLayout(bottom);
 
@@ -130,7 +130,7 @@ void BalanceLabDialog::setRunning(bool running) {
 }
 
 void BalanceLabDialog::chooseFolder() {
-    const QString chosen = QFileDialog::getExistingDirectory(this, "対戦相手のフォルダ", folder_->text());
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("対戦相手のフォルダ"), folder_->text());
     if (!chosen.isEmpty()) folder_->setText(chosen);
 }
 
@@ -139,14 +139,14 @@ void BalanceLabDialog::start() {
     const fs::path folder(folder_->text().toStdString());
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
-        status_->setText("フォルダが見つかりません");
+        status_->setText(tr("フォルダが見つかりません"));
         return;
     }
     // The opponents are read here: keying a file uses the process generator, which the
     // workers must not share.
     FolderOpponents opponents = loadFolderOpponents(folder);
     if (opponents.opponents.empty()) {
-        status_->setText("このフォルダには対戦できるモンスターがいません");
+        status_->setText(tr("このフォルダには対戦できるモンスターがいません"));
         return;
     }
     SimulationSetup setup;
@@ -161,7 +161,7 @@ void BalanceLabDialog::start() {
     done_ = 0;
     total_ = static_cast<int64_t>(count) * setup.battles;
     progress_->setValue(0);
-    status_->setText(QString("%1 体と %2 回ずつ対戦中…").arg(count).arg(setup.battles));
+    status_->setText(tr("%1 体と %2 回ずつ対戦中…").arg(count).arg(setup.battles));
     setRunning(true);
     poll_->start();
     worker_ = std::thread([this, setup, opponents = std::move(opponents)]() mutable {
@@ -188,21 +188,21 @@ void BalanceLabDialog::finished() {
     std::shared_ptr<FolderSimulation> result = std::move(pending_);
     if (!result || result->series.cancelled) {
         progress_->setValue(0);
-        status_->setText("中止しました");
+        status_->setText(tr("中止しました"));
         emit runFinished();
         return;
     }
     progress_->setValue(1000);
     run_ = std::move(*result);
     const SeriesResult& s = run_->series;
-    QString text = QString("%1 体 × %2 回：%3 秒（%4 スレッド、毎秒 %5 戦）　シード %6")
+    QString text = tr("%1 体 × %2 回：%3 秒（%4 スレッド、毎秒 %5 戦）　シード %6")
                        .arg(run_->opponents.size())
                        .arg(s.perOpponent.empty() ? 0 : s.perOpponent.front().battles)
                        .arg(s.seconds, 0, 'f', 2)
                        .arg(s.jobs)
                        .arg(s.seconds > 0 ? static_cast<double>(s.played) / s.seconds : 0.0, 0, 'f', 0)
                        .arg(s.perOpponent.empty() ? 0 : s.perOpponent.front().seed);
-    for (const std::string& skipped : run_->skipped) text += "\n除外: " + qtText(skipped);
+    for (const std::string& skipped : run_->skipped) text += tr("\n除外: ") + qtText(skipped);
     status_->setText(text);
     fillOpponents();
     fillSlots();
@@ -241,13 +241,13 @@ void BalanceLabDialog::fillOpponents() {
 void BalanceLabDialog::fillSlots() {
     if (!run_) return;
     std::vector<SimulationResult> chosen;
-    QString caption = "技の使われ方（全ての相手）";
+    QString caption = tr("技の使われ方（全ての相手）");
     const auto selected = opponents_->selectedItems();
     if (!selected.isEmpty()) {
         const int row = selected.front()->row();
         const size_t index = static_cast<size_t>(opponents_->item(row, kColName)->data(Qt::UserRole).toInt());
         chosen.push_back(run_->series.perOpponent[index]);
-        caption = "技の使われ方（" + qtText(run_->opponents[index].record.name) + " 戦）";
+        caption = tr("技の使われ方（") + qtText(run_->opponents[index].record.name) + tr(" 戦）");
     } else {
         chosen = run_->series.perOpponent;
     }
@@ -257,13 +257,13 @@ void BalanceLabDialog::fillSlots() {
     for (size_t i = 0; i < tallies.size(); ++i) {
         const TechniqueTally& t = tallies[i];
         const int row = static_cast<int>(i);
-        slots_->setItem(row, 0, new QTableWidgetItem(QString("技%1").arg(row + 1)));
+        slots_->setItem(row, 0, new QTableWidgetItem(tr("技%1").arg(row + 1)));
         slots_->setItem(row, 1, new QTableWidgetItem(qtText(t.name)));
         slots_->setItem(row, 2, new NumberItem(QString::number(t.chosen), static_cast<double>(t.chosen)));
         slots_->setItem(row, 3, new NumberItem(QString::number(t.used), static_cast<double>(t.used)));
         slots_->setItem(row, 4, new NumberItem(QString::number(t.landed), static_cast<double>(t.landed)));
         const double share = t.used > 0 ? static_cast<double>(t.landed) / static_cast<double>(t.used) : 0.0;
-        slots_->setItem(row, 5, new NumberItem(t.used > 0 ? percent(share) : QString("―"), share));
+        slots_->setItem(row, 5, new NumberItem(t.used > 0 ? percent(share) : QStringLiteral("―"), share));
     }
     slots_->resizeColumnsToContents();
     slots_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);

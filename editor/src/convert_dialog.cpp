@@ -26,9 +26,9 @@ using gui::qtText;
 namespace {
 
 
-const QString kWorking = QStringLiteral("データを変換しています・・・");
-const QString kDone = QStringLiteral("データ変換が完了しました");
-const QString kAborted = QStringLiteral("データ変換を中止しました");
+const char* const kWorking = QT_TRANSLATE_NOOP("vex::ConvertDialog", "データを変換しています・・・");
+const char* const kDone = QT_TRANSLATE_NOOP("vex::ConvertDialog", "データ変換が完了しました");
+const char* const kAborted = QT_TRANSLATE_NOOP("vex::ConvertDialog", "データ変換を中止しました");
 
 }  // namespace
 
@@ -37,7 +37,7 @@ ConvertDialog::ConvertDialog(const fs::path& folder, Dialogs* dialogs, QWidget* 
       ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogs>(this)),
       dialogs_(dialogs ? *dialogs : *ownDialogs_) {
     setObjectName(QStringLiteral("tvxCONV"));
-    setWindowTitle(QStringLiteral("データ形式の変換"));
+    setWindowTitle(tr("データ形式の変換"));
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -54,10 +54,10 @@ QLayout* ConvertDialog::buildFolderRow() {
     folderBox_->setObjectName(QStringLiteral("folder"));
     connect(folderBox_, &QLineEdit::returnPressed, this,
             [this] { showFolder(fs::path(folderBox_->text().toStdString())); });
-    browse_ = new QPushButton(QStringLiteral("フォルダ..."));
+    browse_ = new QPushButton(tr("フォルダ..."));
     connect(browse_, &QPushButton::clicked, this, &ConvertDialog::pickFolder);
     auto* folderRow = new QHBoxLayout;
-    folderRow->addWidget(new QLabel(QStringLiteral("フォルダ:")));
+    folderRow->addWidget(new QLabel(tr("フォルダ:")));
     folderRow->addWidget(folderBox_, 1);
     folderRow->addWidget(browse_);
     return folderRow;
@@ -77,12 +77,12 @@ QLayout* ConvertDialog::buildFileArea() {
     pictureName_ = plainLabel(new QLabel);
     pictureName_->setAlignment(Qt::AlignCenter);
 
-    convertSelected_ = new QPushButton(QStringLiteral("選択したファイルのみ変換"));
-    convertAll_ = new QPushButton(QStringLiteral("フォルダ内全ファイルを変換"));
-    remove_ = new QPushButton(QStringLiteral("選択したファイルを外す"));
-    abort_ = new QPushButton(QStringLiteral("中止"));
-    close_ = new QPushButton(QStringLiteral("終了"));
-    deleteOld_ = new QCheckBox(QStringLiteral("変換した元のデータを削除"));
+    convertSelected_ = new QPushButton(tr("選択したファイルのみ変換"));
+    convertAll_ = new QPushButton(tr("フォルダ内全ファイルを変換"));
+    remove_ = new QPushButton(tr("選択したファイルを外す"));
+    abort_ = new QPushButton(tr("中止"));
+    close_ = new QPushButton(tr("終了"));
+    deleteOld_ = new QCheckBox(tr("変換した元のデータを削除"));
     connect(convertSelected_, &QPushButton::clicked, this, [this] {
         QStringList names;
         for (int row = 0; row < list_->count(); ++row)
@@ -144,7 +144,7 @@ QStringList ConvertDialog::logLines() const {
 
 void ConvertDialog::pickFolder() {
     const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("フォルダの選択"), qtText(folder_.string()));
+        QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), qtText(folder_.string()));
     if (!chosen.isEmpty()) showFolder(fs::path(chosen.toStdString()));
 }
 
@@ -186,7 +186,7 @@ void ConvertDialog::start(const QStringList& fileNames) {
     abortRequested_ = false;
     progress_->setRange(0, static_cast<int>(queue_.size()));
     progress_->setValue(0);
-    caption_->setText(kWorking);
+    caption_->setText(tr(kWorking));
     updateButtons();
     QTimer::singleShot(0, this, &ConvertDialog::convertNext);
 }
@@ -224,7 +224,7 @@ void ConvertDialog::convertNext() {
 
 void ConvertDialog::finish() {
     converting_ = false;
-    caption_->setText(abortRequested_ ? kAborted : kDone);
+    caption_->setText(tr(abortRequested_ ? kAborted : kDone));
     queue_.clear();
     updateButtons();
     emit finished();

@@ -2,6 +2,7 @@
 #include "vexmora/editor/edit_form.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/gui/battle_geometry.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/gui/window_scale.h"
 #include "vexmora/gui/plain_text.h"
@@ -43,10 +45,10 @@ QLabel* caption(const QString& text) {
 // The debug panel's caption of extra entry i.
 QString debugCaption(int i) {
     static const char* const circled[] = {"①", "②", "③", "④", "⑤"};
-    if (i == 0) return QStringLiteral("製作バージョン");
+    if (i == 0) return QCoreApplication::translate("vex::EditForm", "製作バージョン");
     if (i >= 1 && i <= 5) return QString::fromUtf8(circled[i - 1]);
-    if (i == 9) return QStringLiteral("9(技)");
-    if (i == 18) return QStringLiteral("18(戦歴)");
+    if (i == 9) return QCoreApplication::translate("vex::EditForm", "9(技)");
+    if (i == 18) return QCoreApplication::translate("vex::EditForm", "18(戦歴)");
     return QString::number(i);
 }
 
@@ -67,7 +69,7 @@ QImage previewGround() {
 EditForm::EditForm(const EditorOpening& opening, Dialogs& dialogs, EditorHooks hooks, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("EDIT"));
-    setWindowTitle(QStringLiteral("エディット"));
+    setWindowTitle(tr("エディット"));
     session_.debugFile = debugFilePresent(programFolder());
     session_.scenarioEditMode = opening.scenarioEditMode;
     session_.scenarioFolder = opening.scenarioFolder;
@@ -129,8 +131,8 @@ QWidget* EditForm::buildPicturePanel() {
     box->setContentsMargins(0, 0, 0, 0);
 
     auto* facts = new QGridLayout;
-    nameLabel_ = caption(QStringLiteral("名前："));
-    personalityLabel_ = caption(QStringLiteral("性格："));
+    nameLabel_ = caption(tr("名前："));
+    personalityLabel_ = caption(tr("性格："));
     facts->addWidget(nameLabel_, 0, 0, 1, 3);
     facts->addWidget(personalityLabel_, 1, 0, 1, 3);
     for (int i = 0; i < 3; ++i) {
@@ -146,7 +148,7 @@ QWidget* EditForm::buildPicturePanel() {
     box->addWidget(preview_);
 
     auto* sizeRow = new QHBoxLayout;
-    sizeRow->addWidget(caption(QStringLiteral("サイズ")));
+    sizeRow->addWidget(caption(tr("サイズ")));
     size_ = new QSlider(Qt::Horizontal);
     size_->setObjectName(QStringLiteral("imageSize"));
     size_->setRange(0, 200);
@@ -160,8 +162,8 @@ QWidget* EditForm::buildPicturePanel() {
     box->addLayout(sizeRow);
 
     auto* moves = new QHBoxLayout;
-    for (const char* text : {"↑", "↓", "戻"}) {
-        auto* b = new QPushButton(QString::fromUtf8(text));
+    for (const char* text : {"↑", "↓", QT_TRANSLATE_NOOP("vex::EditForm", "戻")}) {
+        auto* b = new QPushButton(tr(text));
         b->setFixedWidth(36);
         moves->addWidget(b);
         const std::string which = text;
@@ -171,7 +173,7 @@ QWidget* EditForm::buildPicturePanel() {
         });
     }
     for (int side = 0; side < 2; ++side) {
-        auto* mirror = new QCheckBox(side == 0 ? QStringLiteral("１Ｐ反転") : QStringLiteral("２Ｐ反転"));
+        auto* mirror = new QCheckBox(side == 0 ? tr("１Ｐ反転") : tr("２Ｐ反転"));
         mirror->setStyleSheet(QStringLiteral("color: #1c2030;"));
         mirror_[static_cast<size_t>(side)] = mirror;
         connect(mirror, &QCheckBox::toggled, this, [this, side](bool on) { mirrorChanged(side, on); });
@@ -180,7 +182,7 @@ QWidget* EditForm::buildPicturePanel() {
     moves->addStretch(1);
     box->addLayout(moves);
 
-    auto* picture = new QPushButton(QStringLiteral("画像読み込み"));
+    auto* picture = new QPushButton(tr("画像読み込み"));
     connect(picture, &QPushButton::clicked, this, &EditForm::choosePicture);
     box->addWidget(picture);
     return panel;
@@ -192,7 +194,7 @@ QWidget* EditForm::buildSlots() {
     grid->setContentsMargins(0, 0, 0, 0);
     for (int k = 0; k < kSlotCount; ++k) {
         SlotWidgets& w = slots_[static_cast<size_t>(k)];
-        w.button = new QPushButton(QStringLiteral("なし"));
+        w.button = new QPushButton(tr("なし"));
         w.button->setObjectName(QStringLiteral("slot%1").arg(k));
         w.button->setMinimumWidth(120);
         connect(w.button, &QPushButton::clicked, this, [this, k] { chooseSlotTechnique(k); });
@@ -200,14 +202,14 @@ QWidget* EditForm::buildSlots() {
         w.name->setMinimumWidth(150);
         w.element = new QComboBox;
         w.element->setObjectName(QStringLiteral("ZOKUSEI%1").arg(k));
-        for (int e = 0; e < kElementCount; ++e) w.element->addItem(qtText(elementItem(e)), e);
+        for (int e = 0; e < kElementCount; ++e) w.element->addItem(gui::displayText(gui::kElementContext, elementItem(e)), e);
         connect(w.element, &QComboBox::currentIndexChanged, this, [this, k] { elementChosen(k); });
-        w.levelCaption = caption(QStringLiteral("効果"));
+        w.levelCaption = caption(tr("効果"));
         w.level = new QComboBox;
         w.level->setObjectName(QStringLiteral("EFFECT%1").arg(k));
         for (int level = 1; level <= 5; ++level) w.level->addItem(qtText(levelItem(level)), level);
         connect(w.level, &QComboBox::currentIndexChanged, this, [this, k] { levelChosen(k); });
-        w.costCaption = caption(QStringLiteral("消費SP"));
+        w.costCaption = caption(tr("消費SP"));
         w.cost = caption(QStringLiteral("0"));
         w.cost->setMinimumWidth(32);
         w.debugCost = new QLineEdit;
@@ -237,25 +239,25 @@ QWidget* EditForm::buildTexts() {
     auto* panel = new QWidget;
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
-    static const char* const lineCaptions[] = {"開始時：", "勝利時：", "敗北時："};
+    static const char* const lineCaptions[] = {QT_TRANSLATE_NOOP("vex::EditForm", "開始時："), QT_TRANSLATE_NOOP("vex::EditForm", "勝利時："), QT_TRANSLATE_NOOP("vex::EditForm", "敗北時：")};
     for (int i = 0; i < 3; ++i) {
         auto* box = textBox(kLineLimit, QStringLiteral("line%1").arg(i));
         lines_[static_cast<size_t>(i)] = box;
-        grid->addWidget(caption(QString::fromUtf8(lineCaptions[i])), i, 0);
+        grid->addWidget(caption(tr(lineCaptions[i])), i, 0);
         grid->addWidget(box, i, 1, 1, 5);
     }
     makerName_ = textBox(kMakerNameLimit, QStringLiteral("makerName"));
     password_ = textBox(kPasswordLimit, QStringLiteral("password"));
-    grid->addWidget(caption(QStringLiteral("製作者名:")), 3, 0);
+    grid->addWidget(caption(tr("製作者名:")), 3, 0);
     grid->addWidget(makerName_, 3, 1, 1, 2);
-    grid->addWidget(caption(QStringLiteral("パスワード:")), 3, 3);
+    grid->addWidget(caption(tr("パスワード:")), 3, 3);
     grid->addWidget(password_, 3, 4, 1, 2);
 
-    static const char* const recordCaptions[] = {"勝", "敗", "ネット勝", "ネット敗"};
+    static const char* const recordCaptions[] = {QT_TRANSLATE_NOOP("vex::EditForm", "勝"), QT_TRANSLATE_NOOP("vex::EditForm", "敗"), QT_TRANSLATE_NOOP("vex::EditForm", "ネット勝"), QT_TRANSLATE_NOOP("vex::EditForm", "ネット敗")};
     auto* recordRow = new QHBoxLayout;
-    recordRow->addWidget(caption(QStringLiteral("戦績")));
+    recordRow->addWidget(caption(tr("戦績")));
     for (int i = 0; i < 4; ++i) {
-        recordRow->addWidget(caption(QString::fromUtf8(recordCaptions[i])));
+        recordRow->addWidget(caption(tr(recordCaptions[i])));
         auto* label = caption(QString::fromUtf8(kUnknownRecord));
         label->setObjectName(QStringLiteral("record%1").arg(i));
         label->setMinimumWidth(36);
@@ -279,7 +281,7 @@ QWidget* EditForm::buildButtons() {
     auto* panel = new QWidget;
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
-    debug_ = new QCheckBox(QStringLiteral("デバッグ"));
+    debug_ = new QCheckBox(tr("デバッグ"));
     debug_->setStyleSheet(QStringLiteral("color: #1c2030;"));
     debug_->setVisible(session_.debugFile);
     connect(debug_, &QCheckBox::toggled, this, &EditForm::debugToggled);
@@ -292,28 +294,28 @@ QWidget* EditForm::buildButtons() {
         row->addWidget(b);
         return b;
     };
-    add(QStringLiteral("特殊能力"), &EditForm::openSpecialAbilities);
-    add(QStringLiteral("バランス確認"), &EditForm::openBalanceCheck);
-    add(QStringLiteral("ダメージ計算"), &EditForm::openDamageCalc);
-    add(QStringLiteral("読み込み"), [this] {
+    add(tr("特殊能力"), &EditForm::openSpecialAbilities);
+    add(tr("バランス確認"), &EditForm::openBalanceCheck);
+    add(tr("ダメージ計算"), &EditForm::openDamageCalc);
+    add(tr("読み込み"), [this] {
         if (mayDiscard(kUnsavedLoadText, nullptr, false)) loadIntoEditor(std::string());
     });
-    add(QStringLiteral("ＡＬＬ ＣＬＥＡＲ"), &EditForm::clearAll);
-    save_ = add(QStringLiteral("保存"), [this] { save(); });
-    deleteBoss_ = add(QStringLiteral("消去"), &EditForm::deleteBoss);
+    add(tr("ＡＬＬ ＣＬＥＡＲ"), &EditForm::clearAll);
+    save_ = add(tr("保存"), [this] { save(); });
+    deleteBoss_ = add(tr("消去"), &EditForm::deleteBoss);
     deleteBoss_->setVisible(session_.scenarioMode());
-    add(QStringLiteral("終了"), &EditForm::closeEditor);
+    add(tr("終了"), &EditForm::closeEditor);
     return panel;
 }
 
 QWidget* EditForm::buildDebugPanel() {
-    auto* group = new QGroupBox(QStringLiteral("デバッグ"));
+    auto* group = new QGroupBox(tr("デバッグ"));
     group->setStyleSheet(QStringLiteral("QGroupBox { color: #1c2030; font-weight: bold; } QLabel { color: #1c2030; }"));
     debugPanel_ = group;
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < 20; ++i) {
         auto* label = new QLabel(debugCaption(i));
-        if (i >= 1 && i <= 5) label->setToolTip(QStringLiteral("1:火 2:水 3:雷 4:土 5:光 6:闇"));
+        if (i >= 1 && i <= 5) label->setToolTip(tr("1:火 2:水 3:雷 4:土 5:光 6:闇"));
         auto* box = new QLineEdit;
         box->setObjectName(QStringLiteral("extra%1").arg(i));
         debugExtra_[static_cast<size_t>(i)] = box;
@@ -334,7 +336,7 @@ QWidget* EditForm::buildDebugPanel() {
     }
     debugFileName_ = new QLineEdit;
     debugFileName_->setObjectName(QStringLiteral("debugFileName"));
-    grid->addWidget(new QLabel(QStringLiteral("ファイル名")), 8, 3);
+    grid->addWidget(new QLabel(tr("ファイル名")), 8, 3);
     grid->addWidget(debugFileName_, 9, 3, 1, 2);
     return group;
 }
@@ -359,8 +361,8 @@ QPushButton* EditForm::button(const QString& text) const {
 void EditForm::fillFromMonster() {
     filling_ = true;
     const MonsterRecord& m = session_.monster;
-    nameLabel_->setText(QStringLiteral("名前：") + qtText(m.name));
-    personalityLabel_->setText(QStringLiteral("性格：") + qtText(personalityCaption(m.personalityCode())));
+    nameLabel_->setText(tr("名前：") + qtText(m.name));
+    personalityLabel_->setText(tr("性格：") + gui::displayText(gui::kPersonalityContext, personalityCaption(m.personalityCode())));
     statLabels_[0]->setText(QStringLiteral("ATK %1").arg(m.atk));
     statLabels_[1]->setText(QStringLiteral("DEF %1").arg(m.def));
     statLabels_[2]->setText(QStringLiteral("SPD %1").arg(m.spd));
@@ -400,7 +402,7 @@ void EditForm::showSlot(int k) {
     SlotWidgets& w = slots_[static_cast<size_t>(k)];
     const MonsterRecord& m = session_.monster;
     const int id = m.techId[k];
-    w.button->setText(id == kEmptyTech ? QStringLiteral("なし") : qtText(techniqueEntry(id).techTitle));
+    w.button->setText(id == kEmptyTech ? tr("なし") : gui::displayText(gui::kTechniqueNameContext, techniqueEntry(id).techTitle));
     w.button->setProperty("techId", id);
     w.name->setText(qtText(m.techName[k]));
     const SlotPresentation p = presentSlot(id);
@@ -425,9 +427,9 @@ void EditForm::showPictureTip() {
     if (picture.empty()) {
         size_->setToolTip(QString());
     } else if (picture.refused()) {
-        size_->setToolTip(qtText(picture.refusal()));
+        size_->setToolTip(gui::displayText(gui::kMessageContext, picture.refusal()));
     } else {
-        size_->setToolTip(qtText(pictureSizeTip(size_->value(), picture.image().width(), picture.image().height())));
+        size_->setToolTip(gui::displayText(gui::kEditorRulesContext, pictureSizeTip(size_->value(), picture.image().width(), picture.image().height())));
     }
 }
 

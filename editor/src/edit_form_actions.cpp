@@ -110,7 +110,7 @@ void EditForm::clearAllNow() {
     m.makerVersion() = "1.0";
     session_.abilityChanges = {};
     fillFromMonster();
-    if (!newMonster) personalityLabel_->setText(QStringLiteral("性格："));
+    if (!newMonster) personalityLabel_->setText(tr("性格："));
     for (QLabel* label : record_) label->setText(QString::fromUtf8(kUnknownRecord));
     save_->setEnabled(true);
     dirty_ = false;

@@ -1,7 +1,9 @@
 // The ways into the monster editor: the editor menu's entries, the scenario editor's boss
 // buttons, and the dialogs the editor asks the player through.
+#include <QCoreApplication>
 #include <QFileDialog>
 
+#include "vexmora/gui/language.h"
 #include "vexmora/editor/edit_form.h"
 #include "vexmora/editor/monster_listing.h"
 #include "vexmora/gui/monster_load_dialog.h"
@@ -50,7 +52,7 @@ void openMonsterEditorWithFile(QWidget* parent, Dialogs& dialogs, EditorHooks ho
 EditorHooks standardEditorHooks(Dialogs& dialogs) {
     EditorHooks hooks;
     hooks.choosePictureFile = [](QWidget* parent) {
-        const QString path = QFileDialog::getOpenFileName(parent, QString::fromUtf8(kPictureDialogTitle), QString(),
+        const QString path = QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Messages", kPictureDialogTitle), QString(),
                                                           QString::fromUtf8(kPictureFilter));
         return path.toUtf8().toStdString();
     };
@@ -61,7 +63,7 @@ EditorHooks standardEditorHooks(Dialogs& dialogs) {
         return dialog.choice() ? dialog.choice()->path.string() : std::string();
     };
     hooks.pickFolder = [](QWidget* parent, const std::string& prompt, const fs::path& start) -> std::optional<fs::path> {
-        QString text = qtText(prompt);
+        QString text = gui::displayText(gui::kMessageContext, prompt);
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         const QString folder = QFileDialog::getExistingDirectory(parent, text, qtText(start.string()));
         if (folder.isEmpty()) return std::nullopt;

@@ -1,4 +1,5 @@
 #include "vexmora/editor/new_monster_dialog.h"
+#include "vexmora/gui/language.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -17,17 +18,17 @@
 namespace vex {
 
 NewMonsterDialog::NewMonsterDialog(bool debugMode, QWidget* parent) : QDialog(parent), debugMode_(debugMode) {
-    setWindowTitle("新規キャラ作成");
+    setWindowTitle(tr("新規キャラ作成"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("名前", this), 0, 0);
+    grid->addWidget(new QLabel(tr("名前"), this), 0, 0);
     name_ = new Cp932LineEdit(kNameBytes, std::string(kRefusedNameCharacters), this);
     name_->setMinimumWidth(220);
     grid->addWidget(name_, 0, 1, 1, 2);
     message_ = plainLabel(new QLabel(this));
     message_->setStyleSheet("color: rgb(200, 0, 0);");
     grid->addWidget(message_, 1, 1, 1, 2);
-    const char* captions[3] = {"ＡＴＫ", "ＤＥＦ", "ＳＰＤ"};
+    const QString captions[3] = {tr("ＡＴＫ"), tr("ＤＥＦ"), tr("ＳＰＤ")};
     for (int i = 0; i < 3; ++i) {
         grid->addWidget(new QLabel(captions[i], this), 2 + i, 0);
         sliders_[i] = new QSlider(Qt::Horizontal, this);
@@ -41,19 +42,19 @@ NewMonsterDialog::NewMonsterDialog(bool debugMode, QWidget* parent) : QDialog(pa
         grid->addWidget(values_[i], 2 + i, 2);
         connect(sliders_[i], &QSlider::valueChanged, this, [this, i] { sliderMoved(i); });
     }
-    grid->addWidget(new QLabel("残り", this), 5, 0);
+    grid->addWidget(new QLabel(tr("残り"), this), 5, 0);
     remaining_ = new QLabel(QString::number(kMonsterPoints), this);
     remaining_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(remaining_, 5, 2);
-    grid->addWidget(new QLabel("性格", this), 6, 0);
-    personality_ = new QLabel(QString::fromStdString(std::string(personalityCaption(0))), this);
+    grid->addWidget(new QLabel(tr("性格"), this), 6, 0);
+    personality_ = new QLabel(gui::displayText(gui::kPersonalityContext, personalityCaption(0)), this);
     grid->addWidget(personality_, 6, 1);
-    personalityButton_ = new QPushButton("性格…", this);
+    personalityButton_ = new QPushButton(tr("性格…"), this);
     grid->addWidget(personalityButton_, 6, 2);
     layout->addLayout(grid);
 
     ok_ = new QPushButton("O K", this);
-    auto* cancel = new QPushButton("キャンセル", this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok_);
@@ -90,7 +91,7 @@ void NewMonsterDialog::choosePersonality() {
     int code = personalityCode_;
     if (!runPersonalityDialog(this, code)) return;
     personalityCode_ = code;
-    personality_->setText(QString::fromStdString(std::string(personalityCaption(code))));
+    personality_->setText(gui::displayText(gui::kPersonalityContext, personalityCaption(code)));
 }
 
 void NewMonsterDialog::confirm() {

@@ -6,6 +6,7 @@
 
 #include "vexmora/editor/cp932_line_edit.h"
 #include "vexmora/editor/new_monster_rules.h"
+#include "vexmora/gui/language.h"
 
 namespace vex {
 
@@ -29,7 +30,7 @@ std::string Cp932LineEdit::textAfterInserting(const QString& insert) const {
 
 void Cp932LineEdit::refuse(int refusal) {
     QApplication::beep();
-    emit refused(QString::fromStdString(refusalMessage(static_cast<TextRefusal>(refusal), maxBytes_)));
+    emit refused(gui::displayText(gui::kEditorRulesContext, refusalMessage(static_cast<TextRefusal>(refusal), maxBytes_)));
 }
 
 void Cp932LineEdit::keyPressEvent(QKeyEvent* event) {

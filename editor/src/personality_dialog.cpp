@@ -1,4 +1,5 @@
 #include "vexmora/editor/personality_dialog.h"
+#include "vexmora/gui/language.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -15,12 +16,12 @@ namespace vex {
 
 PersonalityDialog::PersonalityDialog(int code, QWidget* parent)
     : QDialog(parent), code_(code >= 0 && code < kPersonalityCount ? code : 0) {
-    setWindowTitle("性格");
+    setWindowTitle(tr("性格"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < kPersonalityCount; ++i) {
-        options_[i] = new QRadioButton(QString::fromStdString(std::string(personalityCaption(i))), this);
+        options_[i] = new QRadioButton(gui::displayText(gui::kPersonalityContext, personalityCaption(i)), this);
         group->addButton(options_[i], i);
         grid->addWidget(options_[i], i / 3, i % 3);
     }
@@ -29,8 +30,8 @@ PersonalityDialog::PersonalityDialog(int code, QWidget* parent)
     description_->setMinimumHeight(48);
     description_->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(description_);
-    auto* ok = new QPushButton("ＯＫ", this);
-    auto* cancel = new QPushButton("キャンセル", this);
+    auto* ok = new QPushButton(tr("ＯＫ"), this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -52,7 +53,7 @@ PersonalityDialog::PersonalityDialog(int code, QWidget* parent)
 
 void PersonalityDialog::show(int code) {
     code_ = code;
-    description_->setText(QString::fromStdString(std::string(personalityDescription(code))));
+    description_->setText(gui::displayText(gui::kPersonalityDescriptionContext, personalityDescription(code)));
 }
 
 bool runPersonalityDialog(QWidget* parent, int& code) {

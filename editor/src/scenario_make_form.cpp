@@ -1,5 +1,7 @@
 #include "vexmora/editor/scenario_make_form.h"
+#include "vexmora/gui/language.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -56,7 +58,7 @@ void choose(QComboBox* list, int data) {
 ScenarioMakeForm::ScenarioMakeForm(fs::path scenarioFolder, Dialogs& dialogs, ScenarioEditorHooks hooks, QWidget* parent)
     : QDialog(parent), folder_(std::move(scenarioFolder)), dialogs_(dialogs), hooks_(std::move(hooks)) {
     setObjectName(QStringLiteral("SCINARIOmake"));
-    setWindowTitle(QStringLiteral("シナリオ作成"));
+    setWindowTitle(tr("シナリオ作成"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildHead());
@@ -86,20 +88,20 @@ QWidget* ScenarioMakeForm::buildHead() {
     clearUrl_ = new Cp932LineEdit(kPageLimit, "");
     failUrl_ = new Cp932LineEdit(kPageLimit, "");
     password_ = new Cp932LineEdit(kPasswordLimit, "");
-    intrusion_ = new QCheckBox(QStringLiteral("特殊モンスター乱入"));
+    intrusion_ = new QCheckBox(tr("特殊モンスター乱入"));
 
-    grid->addWidget(new QLabel(QStringLiteral("ｼﾅﾘｵ名：")), 0, 0);
+    grid->addWidget(new QLabel(tr("ｼﾅﾘｵ名：")), 0, 0);
     grid->addWidget(name_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("編集用ﾊﾟｽﾜｰﾄﾞ:")), 0, 2);
+    grid->addWidget(new QLabel(tr("編集用ﾊﾟｽﾜｰﾄﾞ:")), 0, 2);
     grid->addWidget(password_, 0, 3);
     grid->addWidget(new QLabel(QStringLiteral("COMMENT")), 1, 0);
     grid->addWidget(comment_, 1, 1, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("LV(表示するだけです):")), 2, 0);
+    grid->addWidget(new QLabel(tr("LV(表示するだけです):")), 2, 0);
     grid->addWidget(level_, 2, 1);
     grid->addWidget(intrusion_, 2, 2, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("ｺﾝﾃｨﾆｭｰ制限回数：")), 3, 0);
+    grid->addWidget(new QLabel(tr("ｺﾝﾃｨﾆｭｰ制限回数：")), 3, 0);
     grid->addWidget(continues_, 3, 1);
-    grid->addWidget(new QLabel(QStringLiteral("ボス出現ｺﾝﾃｨﾆｭｰ制限:")), 3, 2);
+    grid->addWidget(new QLabel(tr("ボス出現ｺﾝﾃｨﾆｭｰ制限:")), 3, 2);
     grid->addWidget(bossContinues_, 3, 3);
     grid->addWidget(new QLabel(QStringLiteral("CLEARURL")), 4, 0);
     grid->addWidget(clearUrl_, 4, 1, 1, 3);
@@ -115,10 +117,10 @@ QWidget* ScenarioMakeForm::buildHead() {
 }
 
 QWidget* ScenarioMakeForm::buildBosses() {
-    auto* group = new QGroupBox(QStringLiteral("ボス"));
+    auto* group = new QGroupBox(tr("ボス"));
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("ボス名")), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("ステージ")), 0, 2);
+    grid->addWidget(new QLabel(tr("ボス名")), 0, 1);
+    grid->addWidget(new QLabel(tr("ステージ")), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("URL")), 0, 3);
     for (int i = 0; i < kScenarioBossCount; ++i) {
         BossRow& row = rows_[static_cast<size_t>(i)];
@@ -144,24 +146,24 @@ QWidget* ScenarioMakeForm::buildButtons() {
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    auto add = [this, row](const char* caption, auto action) {
-        auto* b = new QPushButton(qtText(caption));
+    auto add = [this, row](const QString& caption, auto action) {
+        auto* b = new QPushButton(caption);
         connect(b, &QPushButton::clicked, this, action);
         row->addWidget(b);
         return b;
     };
-    add("保存", [this] { save(); });
-    add("読み込み", [this] { load(); });
+    add(tr("保存"), [this] { save(); });
+    add(tr("読み込み"), [this] { load(); });
     row->addSpacing(16);
     runs_ = new QSpinBox;
     runs_->setRange(10, 10000);
     runs_->setValue(200);
-    runs_->setSuffix(QStringLiteral(" 回"));
-    runs_->setToolTip(QStringLiteral("難易度チェックで挑戦する回数"));
+    runs_->setSuffix(tr(" 回"));
+    runs_->setToolTip(tr("難易度チェックで挑戦する回数"));
     row->addWidget(runs_);
-    add("難易度チェック", [this] { checkDifficulty(); });
+    add(tr("難易度チェック"), [this] { checkDifficulty(); });
     row->addStretch(1);
-    add("終了", [this] { closeEditor(); });
+    add(tr("終了"), [this] { closeEditor(); });
     return box;
 }
 
@@ -314,7 +316,7 @@ void ScenarioMakeForm::checkDifficulty() {
     const fs::path file = folder_ / (d.name + ".sce");
     std::error_code ec;
     if (d.name.empty() || dirty_ || !fs::exists(file, ec)) {
-        dialogs_.ask({"難易度チェック", "シナリオを保存してから実行してください", DialogIcon::Information, DialogButtons::Ok});
+        dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "難易度チェック"), QT_TRANSLATE_NOOP("Messages", "シナリオを保存してから実行してください"), DialogIcon::Information, DialogButtons::Ok});
         return;
     }
     if (!hooks_.editor.chooseMonsterFile) return;
@@ -374,9 +376,9 @@ ScenarioEditorHooks standardScenarioEditorHooks(Dialogs& dialogs, EditorHooks ed
     ScenarioEditorHooks hooks;
     hooks.editor = std::move(editor);
     hooks.chooseScenarioFile = [](QWidget* parent, const fs::path& folder) {
-        const QString path = QFileDialog::getOpenFileName(parent, QStringLiteral("シナリオを開く"),
+        const QString path = QFileDialog::getOpenFileName(parent, QCoreApplication::translate("vex::ScenarioMakeForm", "シナリオを開く"),
                                                           QString::fromStdString(folder.string()),
-                                                          QStringLiteral("シナリオファイル(*.sce)"));
+                                                          QCoreApplication::translate("vex::ScenarioMakeForm", "シナリオファイル(*.sce)"));
         return utf8(path);
     };
     hooks.askPassword = [&dialogs](QWidget* parent, const std::string& expected) {
@@ -384,7 +386,7 @@ ScenarioEditorHooks standardScenarioEditorHooks(Dialogs& dialogs, EditorHooks ed
         return dialog.exec() == QDialog::Accepted;
     };
     hooks.showDifficulty = [](QWidget* parent, const std::string& text) {
-        showPlainMessage(parent, QMessageBox::Information, QStringLiteral("難易度チェック"), qtText(text));
+        showPlainMessage(parent, QMessageBox::Information, QCoreApplication::translate("vex::ScenarioMakeForm", "難易度チェック"), gui::displayText(gui::kMessageContext, text));
     };
     return hooks;
 }

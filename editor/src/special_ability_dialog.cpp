@@ -1,4 +1,5 @@
 #include "vexmora/editor/special_ability_dialog.h"
+#include "vexmora/gui/language.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +18,7 @@ namespace vex {
 using gui::qtText;
 
 namespace {
-constexpr const char* kHelpLine = "特殊能力を選択してください（最大３つまで）";
+constexpr const char* kHelpLine = QT_TRANSLATE_NOOP("vex::SpecialAbilityDialog", "特殊能力を選択してください（最大３つまで）");
 }  // namespace
 
 SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scenarioEditMode, bool debugMode,
@@ -25,7 +26,7 @@ SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scen
     : QDialog(parent),
       available_(availableAbilityPoints(record, scenarioEditMode, debugMode)),
       otherCodes_(record.unlockCodes()) {
-    setWindowTitle("特殊能力の設定");
+    setWindowTitle(tr("特殊能力の設定"));
     ticks_ = takeOwnedAbilities(otherCodes_);
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -34,7 +35,7 @@ SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scen
         const int index = kSpecialAbilityCount - 1 - row;
         const SpecialAbility& a = specialAbilities()[static_cast<size_t>(index)];
         const int column = (row / 6) * 2, line = row % 6;
-        boxes_[index] = new QCheckBox(qtText(a.caption), this);
+        boxes_[index] = new QCheckBox(gui::displayText(gui::kAbilityNameContext, a.caption), this);
         boxes_[index]->setChecked(ticks_[static_cast<size_t>(index)]);
         boxes_[index]->installEventFilter(this);
         costs_[index] = new QLabel(QString("[%1]").arg(a.cost), this);
@@ -51,12 +52,12 @@ SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scen
     pointsRow->addStretch();
     pointsRow->addWidget(remaining_);
     layout->addLayout(pointsRow);
-    help_ = new QLabel(kHelpLine, this);
+    help_ = new QLabel(tr(kHelpLine), this);
     help_->setFrameShape(QFrame::StyledPanel);
     help_->setMinimumWidth(380);
     layout->addWidget(help_);
     ok_ = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("キャンセル", this);
+    auto* cancel = new QPushButton(tr("キャンセル"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok_);
@@ -70,7 +71,7 @@ SpecialAbilityDialog::SpecialAbilityDialog(const MonsterRecord& record, int scen
         gui::playEffect(gui::kEffectCancel);
         reject();
     });
-    points_->setText(QString("ポイント：%1").arg(available_));
+    points_->setText(tr("ポイント：%1").arg(available_));
     showRemaining();
 }
 
@@ -78,8 +79,8 @@ bool SpecialAbilityDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
         for (int i = 0; i < kSpecialAbilityCount; ++i) {
             if (watched != boxes_[i]) continue;
-            help_->setText(event->type() == QEvent::Enter ? qtText(specialAbilities()[static_cast<size_t>(i)].help)
-                                                          : QString(kHelpLine));
+            help_->setText(event->type() == QEvent::Enter ? gui::displayText(gui::kAbilityDescriptionContext, specialAbilities()[static_cast<size_t>(i)].help)
+                                                          : tr(kHelpLine));
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -93,12 +94,12 @@ void SpecialAbilityDialog::toggled(int index, bool on) {
         return;
     }
     ticks_[i] = on;
-    if (on) help_->setText(qtText(specialAbilities()[i].help));
+    if (on) help_->setText(gui::displayText(gui::kAbilityDescriptionContext, specialAbilities()[i].help));
     showRemaining();
 }
 
 void SpecialAbilityDialog::showRemaining() {
-    remaining_->setText(QString("残り：%1").arg(remainingAbilityPoints(available_, ticks_)));
+    remaining_->setText(tr("残り：%1").arg(remainingAbilityPoints(available_, ticks_)));
 }
 
 bool runSpecialAbilityDialog(QWidget* parent, MonsterRecord& record, int scenarioEditMode, bool debugMode) {

@@ -14,6 +14,7 @@
 #include "vexmora/gui/effects.h"
 #include "vexmora/editor/technique_choice_form.h"
 #include "vexmora/editor/technique_choice_rules.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/gui/text.h"
 
 namespace vex {
@@ -21,7 +22,6 @@ namespace vex {
 using gui::qtText;
 
 namespace {
-
 
 QColor colourOf(OfferKind kind) {
     switch (kind) {
@@ -36,7 +36,7 @@ QColor colourOf(OfferKind kind) {
 
 TechniqueChoiceDialog::TechniqueChoiceDialog(MonsterRecord& record, int slot, QWidget* parent)
     : QDialog(parent), record_(record), slot_(slot) {
-    setWindowTitle(QString("技の選択（技%1）").arg(slot + 1));
+    setWindowTitle(tr("技の選択（技%1）").arg(slot + 1));
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(buildTrees());
     layout->addLayout(buildFactsAndButtons());
@@ -46,7 +46,7 @@ TechniqueChoiceDialog::TechniqueChoiceDialog(MonsterRecord& record, int slot, QW
 QBoxLayout* TechniqueChoiceDialog::buildTrees() {
     auto* left = new QVBoxLayout;
     auto* categoryRow = new QHBoxLayout;
-    const char* names[4] = {"攻撃系", "補助系", "特殊系", "ｽｷﾙ系"};
+    const QString names[4] = {tr("攻撃系"), tr("補助系"), tr("特殊系"), tr("ｽｷﾙ系")};
     stack_ = new QStackedWidget(this);
     const auto offered = offeredTechniques(record_, slot_);
     for (int i = 0; i < kChoiceTreeCount; ++i) {
@@ -58,7 +58,7 @@ QBoxLayout* TechniqueChoiceDialog::buildTrees() {
         trees_[i]->setRootIsDecorated(false);
         trees_[i]->setMinimumSize(200, 300);
         for (const OfferedTechnique& t : offered[static_cast<size_t>(i)]) {
-            auto* item = new QTreeWidgetItem(trees_[i], {qtText(techniqueEntry(t.id).techTitle)});
+            auto* item = new QTreeWidgetItem(trees_[i], {gui::displayText(gui::kTechniqueNameContext, techniqueEntry(t.id).techTitle)});
             item->setData(0, Qt::UserRole, t.id);
             item->setForeground(0, colourOf(t.kind));
         }
@@ -80,7 +80,7 @@ QBoxLayout* TechniqueChoiceDialog::buildTrees() {
 
 QBoxLayout* TechniqueChoiceDialog::buildFactsAndButtons() {
     auto* right = new QVBoxLayout;
-    description_ = new QLabel("技を選択してください", this);
+    description_ = new QLabel(tr("技を選択してください"), this);
     description_->setWordWrap(true);
     description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description_->setMinimumSize(260, 110);
@@ -90,18 +90,18 @@ QBoxLayout* TechniqueChoiceDialog::buildFactsAndButtons() {
     cost_ = new QLabel(this);
     slotRule_ = new QLabel(this);
     emotion_ = new QLabel(this);
-    facts->addWidget(new QLabel("消費ＳＰ", this), 0, 0);
+    facts->addWidget(new QLabel(tr("消費ＳＰ"), this), 0, 0);
     facts->addWidget(cost_, 0, 1);
-    facts->addWidget(new QLabel("複数設定", this), 1, 0);
+    facts->addWidget(new QLabel(tr("複数設定"), this), 1, 0);
     facts->addWidget(slotRule_, 1, 1);
-    facts->addWidget(new QLabel("感情", this), 2, 0);
+    facts->addWidget(new QLabel(tr("感情"), this), 2, 0);
     facts->addWidget(emotion_, 2, 1);
     facts->setColumnStretch(1, 1);
     right->addLayout(facts);
     right->addStretch();
-    decide_ = new QPushButton("決定", this);
-    clear_ = new QPushButton("設定しない", this);
-    cancel_ = new QPushButton("ｷｬﾝｾﾙ", this);
+    decide_ = new QPushButton(tr("決定"), this);
+    clear_ = new QPushButton(tr("設定しない"), this);
+    cancel_ = new QPushButton(tr("ｷｬﾝｾﾙ"), this);
     right->addWidget(decide_);
     right->addWidget(clear_);
     right->addWidget(cancel_);
@@ -148,10 +148,10 @@ void TechniqueChoiceDialog::pick(QTreeWidgetItem* item) {
     decide_->setEnabled(true);
     picked_ = item->data(0, Qt::UserRole).toInt();
     const TechniqueEntry& e = techniqueEntry(picked_);
-    description_->setText(qtText(e.description).replace('\r', '\n'));
+    description_->setText(gui::displayText(gui::kTechniqueDescriptionContext, e.description).replace('\r', '\n'));
     slotRule_->setText(QString::fromStdString(slotRuleText(e)));
     cost_->setText(QString::fromStdString(choiceCostText(e)));
-    emotion_->setText(QString::fromStdString(emotionText(e)));
+    emotion_->setText(gui::displayText(gui::kEditorRulesContext, emotionText(e)));
 }
 
 void TechniqueChoiceDialog::decide() {

@@ -1,4 +1,5 @@
 #include "vexmora/gui/monster_load_dialog.h"
+#include "vexmora/gui/language.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -44,7 +45,7 @@ void limitCp932(QLineEdit* box, size_t bytes) {
 MonsterLoadDialog::MonsterLoadDialog(const fs::path& folder, const ListingContext& context, Dialogs& dialogs,
                                      QWidget* parent)
     : QDialog(parent), context_(context), dialogs_(dialogs) {
-    setWindowTitle("モンスターの読み込み");
+    setWindowTitle(tr("モンスターの読み込み"));
     setModal(true);
 
     auto* body = new QHBoxLayout;
@@ -62,7 +63,7 @@ QBoxLayout* MonsterLoadDialog::buildFolderList() {
     auto* folderRow = new QHBoxLayout;
     folderBox_ = new QLineEdit;
     folderBox_->setReadOnly(true);
-    auto* folderButton = new QPushButton("フォルダ...");
+    auto* folderButton = new QPushButton(tr("フォルダ..."));
     folderRow->addWidget(folderBox_, 1);
     folderRow->addWidget(folderButton);
     connect(folderButton, &QPushButton::clicked, this, &MonsterLoadDialog::pickFolder);
@@ -93,14 +94,14 @@ QBoxLayout* MonsterLoadDialog::buildPreview() {
     personality_ = new QLabel(kNone);
     points_ = new QLabel(kNone);
     record_ = new QLabel(kNone);
-    auto* techBox = new QGroupBox("技");
+    auto* techBox = new QGroupBox(tr("技"));
     auto* techLayout = new QVBoxLayout(techBox);
     for (auto*& t : techs_) {
         t = plainLabel(new QLabel(kNone));
         techLayout->addWidget(t);
     }
     maker_ = plainLabel(new QLabel);
-    passwordFrame_ = new QGroupBox("パスワード");
+    passwordFrame_ = new QGroupBox(tr("パスワード"));
     auto* pwLayout = new QVBoxLayout(passwordFrame_);
     password_ = new QLineEdit;
     password_->setEchoMode(QLineEdit::Password);
@@ -129,11 +130,11 @@ QBoxLayout* MonsterLoadDialog::buildPreview() {
 }
 
 QBoxLayout* MonsterLoadDialog::buildButtons() {
-    loadButton_ = new QPushButton("読み込み");
-    deleteButton_ = new QPushButton("削除");
-    historyButton_ = new QPushButton("戦歴");
-    detailsButton_ = new QPushButton("詳細");
-    auto* cancel = new QPushButton("ｷｬﾝｾﾙ");
+    loadButton_ = new QPushButton(tr("読み込み"));
+    deleteButton_ = new QPushButton(tr("削除"));
+    historyButton_ = new QPushButton(tr("戦歴"));
+    detailsButton_ = new QPushButton(tr("詳細"));
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     connect(loadButton_, &QPushButton::clicked, this, &MonsterLoadDialog::take);
     connect(deleteButton_, &QPushButton::clicked, this, &MonsterLoadDialog::deleteSelected);
     connect(historyButton_, &QPushButton::clicked, this, &MonsterLoadDialog::showHistory);
@@ -145,7 +146,7 @@ QBoxLayout* MonsterLoadDialog::buildButtons() {
 }
 
 void MonsterLoadDialog::pickFolder() {
-    const QString chosen = QFileDialog::getExistingDirectory(this, "フォルダの選択", qtText(folder_.string()));
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("フォルダの選択"), qtText(folder_.string()));
     if (!chosen.isEmpty()) showFolder(fs::path(chosen.toStdString()));
 }
 
@@ -202,31 +203,31 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
     const QSize box = picture_->size() - QSize(4, 4);
     if (const QImage image = picture.preview(box.width(), box.height()); !image.isNull())
         picture_->setPixmap(QPixmap::fromImage(image));
-    picture_->setToolTip(qtText(picture.refusal()));
+    picture_->setToolTip(gui::displayText(gui::kMessageContext, picture.refusal()));
     name_->setText(qtText(m.name));
-    personality_->setText("性格：" + qtText(std::string(personalityCaption(m.personalityCode()))));
+    personality_->setText(tr("性格：") + gui::displayText(gui::kPersonalityContext, personalityCaption(m.personalityCode())));
     points_->setText(QString("ATK %1  DEF %2  SPD %3").arg(m.atk).arg(m.def).arg(m.spd));
-    record_->setText(QString("%1勝 %2敗").arg(m.wins).arg(m.losses));
+    record_->setText(tr("%1勝 %2敗").arg(m.wins).arg(m.losses));
     for (int k = 0; k < kSlotCount; ++k) {
         const std::string title(techniqueEntry(m.techId[k]).techTitle);
-        techs_[k]->setText(qtText(m.techName[k].empty() ? title : m.techName[k]));
+        techs_[k]->setText(m.techName[k].empty() ? gui::displayText(gui::kTechniqueNameContext, title) : qtText(m.techName[k]));
         techs_[k]->setStyleSheet(techniqueNameColour(m.techId[k]) ? "color: rgb(255,0,0);" : "color: black;");
     }
     if (!m.password().empty()) {
-        maker_->setText("製作者名: " + qtText(displayMakerName(*loaded)));
+        maker_->setText(tr("製作者名: ") + qtText(displayMakerName(*loaded)));
         passwordFrame_->show();
     }
     QString details;
-    if (picture.refused()) details += "画像：" + qtText(picture.refusal()) + "\n\n";
-    details += "開始時：" + qtText(m.extra[kLineStart]) + "\n";
-    details += "勝利時：" + qtText(m.extra[kLineWin]) + "\n";
-    details += "敗北時：" + qtText(m.extra[kLineLose]) + "\n\n";
+    if (picture.refused()) details += tr("画像：") + gui::displayText(gui::kMessageContext, picture.refusal()) + "\n\n";
+    details += tr("開始時：") + qtText(m.extra[kLineStart]) + "\n";
+    details += tr("勝利時：") + qtText(m.extra[kLineWin]) + "\n";
+    details += tr("敗北時：") + qtText(m.extra[kLineLose]) + "\n\n";
     for (int k = 0; k < kSlotCount; ++k) {
         const TechniqueEntry& e = techniqueEntry(m.techId[k]);
-        details += QString("%1  Lv%2  SP%3  %4\n").arg(qtText(std::string(e.techTitle))).arg(m.techLevel[k]).arg(m.techCost[k])
-                       .arg(qtText(std::string(elementName(m.elementOf(k)))));
+        details += QString("%1  Lv%2  SP%3  %4\n").arg(gui::displayText(gui::kTechniqueNameContext, e.techTitle)).arg(m.techLevel[k]).arg(m.techCost[k])
+                       .arg(gui::displayText(gui::kElementContext, elementName(m.elementOf(k))));
     }
-    details += "\n製作者名: " + qtText(displayMakerName(*loaded));
+    details += tr("\n製作者名: ") + qtText(displayMakerName(*loaded));
     details_->setText(details);
     selected_ = MonsterChoice{path, std::move(*loaded)};
     loadButton_->setEnabled(true);
@@ -249,13 +250,13 @@ void MonsterLoadDialog::deleteSelected() {
     QTreeWidgetItem* item = list_->currentItem();
     if (!item) return;
     const fs::path path = item->data(0, Qt::UserRole).toString().toStdString();
-    const DialogAnswer answer = dialogs_.ask({"削除確認", path.filename().string() + "\r\nを削除しますか？",
+    const DialogAnswer answer = dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "削除確認"), path.filename().string() + "\r\nを削除しますか？",
                                               DialogIcon::Warning, DialogButtons::OkCancel});
     if (answer != DialogAnswer::Ok) return;
     std::error_code ec;
     fs::remove(path, ec);
     if (ec) {
-        dialogs_.ask({"エラー", "ファイルを削除できません: " + path.string(), DialogIcon::Error, DialogButtons::Ok});
+        dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "エラー"), "ファイルを削除できません: " + path.string(), DialogIcon::Error, DialogButtons::Ok});
         return;
     }
     delete item;
@@ -273,19 +274,19 @@ void MonsterLoadDialog::toggleDetails() { details_->setVisible(!details_->isVisi
 
 PasswordDialog::PasswordDialog(std::string expected, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), expected_(std::move(expected)), dialogs_(dialogs) {
-    setWindowTitle("ﾊﾟｽﾜｰﾄﾞ入力");
+    setWindowTitle(tr("ﾊﾟｽﾜｰﾄﾞ入力"));
     box_ = new QLineEdit;
     box_->setEchoMode(QLineEdit::Password);
     limitCp932(box_, 10);
     auto* ok = new QPushButton("OK");
-    auto* cancel = new QPushButton("ｷｬﾝｾﾙ");
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     connect(ok, &QPushButton::clicked, this, &PasswordDialog::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("パスワードを入力してください"));
+    layout->addWidget(new QLabel(tr("パスワードを入力してください")));
     layout->addWidget(box_);
     layout->addLayout(buttons);
 }
@@ -311,7 +312,7 @@ RecordViewDialog::RecordViewDialog(const MonsterRecord& monster, QWidget* parent
         figures_[i]->setMinimumWidth(70);
         grid->addWidget(figures_[i], i % 9, (i / 9) * 2 + 1);
     }
-    auto* ok = new QPushButton("ＯＫ");
+    auto* ok = new QPushButton(tr("ＯＫ"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

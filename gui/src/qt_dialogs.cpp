@@ -2,13 +2,15 @@
 
 #include <QMessageBox>
 
+#include "vexmora/gui/language.h"
+
 namespace vex {
 
 DialogAnswer QtDialogs::ask(const DialogRequest& request) {
     QMessageBox box(parent_);
-    box.setWindowTitle(QString::fromStdString(request.title));
+    box.setWindowTitle(gui::displayText(gui::kMessageContext, request.title));
     box.setTextFormat(Qt::PlainText);
-    box.setText(QString::fromStdString(request.text).replace("\r\n", "\n").replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    box.setText(gui::displayText(gui::kMessageContext, request.text).replace("\r\n", "\n").replace(QLatin1Char('\r'), QLatin1Char('\n')));
     switch (request.icon) {
         case DialogIcon::Information: box.setIcon(QMessageBox::Information); break;
         case DialogIcon::Warning: box.setIcon(QMessageBox::Warning); break;

@@ -28,12 +28,12 @@ bool isScenarioFile(const fs::path& path) { return hasExtension(path, ".sce"); }
 ScenarioLoadDialog::ScenarioLoadDialog(const fs::path& folder, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("SCINARIOload"));
-    setWindowTitle(QStringLiteral("シナリオの読み込み"));
+    setWindowTitle(tr("シナリオの読み込み"));
     setModal(true);
     resize(480, 400);
     folderBox_ = new QLineEdit;
     folderBox_->setReadOnly(true);
-    auto* folderButton = new QPushButton(QStringLiteral("フォルダ..."));
+    auto* folderButton = new QPushButton(tr("フォルダ..."));
     connect(folderButton, &QPushButton::clicked, this, &ScenarioLoadDialog::chooseFolder);
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("File1"));
@@ -44,10 +44,10 @@ ScenarioLoadDialog::ScenarioLoadDialog(const fs::path& folder, Dialogs& dialogs,
     comment_->setMinimumHeight(72);
     comment_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     comment_->setFrameShape(QFrame::StyledPanel);
-    load_ = new QPushButton(QStringLiteral("読み込み"));
+    load_ = new QPushButton(tr("読み込み"));
     load_->setEnabled(false);
     connect(load_, &QPushButton::clicked, this, &ScenarioLoadDialog::take);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
+    auto* cancel = new QPushButton(tr("ｷｬﾝｾﾙ"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* top = new QHBoxLayout;

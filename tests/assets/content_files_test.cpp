@@ -146,5 +146,16 @@ TEST(ContentFiles, HelpPageIsJapaneseHtmlWithEveryTopic) {
         EXPECT_NE(page->find(topic), std::string::npos) << topic;
 }
 
+TEST(ContentFiles, TheEnglishHelpPageNamesEveryTechniqueAsTheEnglishGameDoes) {
+    auto page = readWholeFile(resolveIn(kGame, "manual.html"), 1 << 20);
+    ASSERT_TRUE(page);
+    EXPECT_NE(page->find("<html lang=\"en\">"), std::string::npos);
+    for (const char* topic : {"Making a monster", "Techniques", "Network battles", "Elimination", "1001", "Attacks twice in a row",
+                              "Hot-blooded", "Grassland", ">Fire<"})
+        EXPECT_NE(page->find(topic), std::string::npos) << topic;
+    // Every defined technique the Japanese page lists is named in English here.
+    for (const char* japanese : {"通常攻撃", "連続攻撃", "ガトリング", "熱血", "草原"}) EXPECT_EQ(page->find(japanese), std::string::npos) << japanese;
+}
+
 }  // namespace
 }  // namespace vex

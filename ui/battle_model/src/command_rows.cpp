@@ -121,27 +121,31 @@ RowInfo rowInfoFor(const FighterState& f, int slot) {
     return info;
 }
 
-std::string rowHelpText(int row, const RowInfo& info) {
-    if (row == kDoNothingRow) return "何もしません";
+std::string rowHelpText(int row, const RowInfo& info, const RowHelpWords& words) {
+    if (row == kDoNothingRow) return words.doNothing;
     if (row < 0 || row >= kCommandRows) return {};
     const TechniqueEntry& entry = techniqueEntry(info.techId >= 0 && info.techId <= TechniqueCatalogue::kMaxId ? info.techId : 99);
+    const auto filled = [](std::string pattern, int number) {
+        const size_t at = pattern.find("%1");
+        return at == std::string::npos ? pattern : pattern.replace(at, 2, std::to_string(number));
+    };
     std::string text = "   ";
-    text += entry.description;
-    text += elementMark(info.element);
-    text += "    効果：";
+    text += words.description(entry.description);
+    text += words.element(elementMark(info.element));
+    text += words.effect;
     text += effectGrade(info.level);
-    text += "    ＳＰ：";
+    text += words.sp;
     if (info.techId == tech::kSpBlast) {
-        text += "ＡＬＬ";
+        text += words.all;
     } else {
         text += std::to_string(info.cost);
         if (info.miracle && !info.bind) text += "÷２";
         if (info.bind && !info.miracle) text += "×２";
     }
     switch (counterOf(info.techId)) {
-    case Counter::Uses: text += "　　あと" + std::to_string(info.usesLeft) + "回"; break;
-    case Counter::Ammo: text += "　　残弾" + std::to_string(info.ammo); break;
-    case Counter::Current: text += "　　現在" + std::to_string(info.current); break;
+    case Counter::Uses: text += filled(words.usesLeft, info.usesLeft); break;
+    case Counter::Ammo: text += filled(words.ammo, info.ammo); break;
+    case Counter::Current: text += filled(words.current, info.current); break;
     case Counter::None: break;
     }
     return text;

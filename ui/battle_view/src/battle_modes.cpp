@@ -1,5 +1,6 @@
 #include "vexmora/ui/battle_view/battle_modes.h"
 
+#include "vexmora/data/translatable.h"
 #include "vexmora/rules/network_policy.h"
 #include "vexmora/ui/shared/title_menu.h"
 
@@ -18,15 +19,15 @@ std::unique_ptr<ModePolicy> titlePolicy(const fs::path& folder) {
 
 const std::vector<BattleModeDescriptor>& battleModes() {
     static const std::vector<BattleModeDescriptor> modes = {
-        {kModeFree, kMenuFreeBattle, "ＴＸ（フリー対戦）", Opening::Screen, titlePolicy<kModeFree>, false, {}},
-        {kModeTwoPlayers, kMenuTwoPlayers, "ＴＸ（フリー対戦）", Opening::Screen, titlePolicy<kModeTwoPlayers>, false, {}},
-        {kModeElimination, kMenuElimination, "ＴＸ（勝ち抜き戦）", Opening::Screen, titlePolicy<kModeElimination>,
+        {kModeFree, kMenuFreeBattle, QT_TRANSLATE_NOOP("vex::ui::BattleModes", "ＴＸ（フリー対戦）"), Opening::Screen, titlePolicy<kModeFree>, false, {}},
+        {kModeTwoPlayers, kMenuTwoPlayers, QT_TRANSLATE_NOOP("vex::ui::BattleModes", "ＴＸ（フリー対戦）"), Opening::Screen, titlePolicy<kModeTwoPlayers>, false, {}},
+        {kModeElimination, kMenuElimination, QT_TRANSLATE_NOOP("vex::ui::BattleModes", "ＴＸ（勝ち抜き戦）"), Opening::Screen, titlePolicy<kModeElimination>,
          false, {}},
         // The chosen scenario hands the screen its own policy; this one serves a screen opened
         // without a scenario (it plays as a free battle).
-        {kModeScenario, kMenuScenario, "ＴＸ（シナリオ）", Opening::AfterScenarioChooser,
+        {kModeScenario, kMenuScenario, QT_TRANSLATE_NOOP("vex::ui::BattleModes", "ＴＸ（シナリオ）"), Opening::AfterScenarioChooser,
          titlePolicy<kModeScenario>, false, {}},
-        {kModeNetwork, kMenuNetwork, "ネット対戦", Opening::NetworkWindow,
+        {kModeNetwork, kMenuNetwork, QT_TRANSLATE_NOOP("vex::ui::BattleModes", "ネット対戦"), Opening::NetworkWindow,
          [](const fs::path& folder) -> std::unique_ptr<ModePolicy> { return std::make_unique<NetworkPolicy>(folder); },
          true, {}},
     };

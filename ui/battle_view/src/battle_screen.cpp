@@ -18,6 +18,7 @@
 
 #include "vexmora/data/display_scale.h"
 #include "vexmora/editor/monster_listing.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/gui/window_scale.h"
 #include "vexmora/gui/monster_load_dialog.h"
 #include "vexmora/gui/battle_geometry.h"
@@ -179,7 +180,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     help_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     drawCounter_ = new QLabel(QStringLiteral("0R:"));
     drawCounter_->setObjectName(QStringLiteral("Label3"));
-    clk_ = new QPushButton(QStringLiteral("次のターン"));
+    clk_ = new QPushButton(tr("次のターン"));
     clk_->setObjectName(QStringLiteral("CLK"));
     clk_->setFocusPolicy(Qt::NoFocus);
     connect(clk_, &QPushButton::clicked, session_.get(), &BattleSession::clockTick);
@@ -211,7 +212,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
         // A refused picture is drawn as the stand-in; the help line says why.
         const std::string& refusal = session_->hasFighter(side) ? composer_->pictureRefusal(side) : std::string();
         pictureNotes_[static_cast<size_t>(side)] =
-            refusal.empty() ? QString() : QStringLiteral("%1Ｐの画像を表示できません：%2").arg(side + 1).arg(qtText(refusal));
+            refusal.empty() ? QString() : tr("%1Ｐの画像を表示できません：%2").arg(side + 1).arg(qtText(refusal));
         if (session_->battleRunning()) {
             help_->setText(pictureNotes());
             showingHint_ = false;
@@ -255,19 +256,19 @@ BattleScreen::~BattleScreen() {
 }
 
 void BattleScreen::buildMenu() {
-    start_ = menuBar()->addAction(QStringLiteral("スタート"), this, &BattleScreen::startBattle);
-    load1_ = menuBar()->addAction(QStringLiteral("1Ｐロード"), this, [this] { loadFighter(0); });
-    load2_ = menuBar()->addAction(QStringLiteral("2Ｐロード"), this, [this] { loadFighter(1); });
-    settings_ = menuBar()->addAction(QStringLiteral("設定"), this, &BattleScreen::openSettings);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    start_ = menuBar()->addAction(tr("スタート"), this, &BattleScreen::startBattle);
+    load1_ = menuBar()->addAction(tr("1Ｐロード"), this, [this] { loadFighter(0); });
+    load2_ = menuBar()->addAction(tr("2Ｐロード"), this, [this] { loadFighter(1); });
+    settings_ = menuBar()->addAction(tr("設定"), this, &BattleScreen::openSettings);
+    QMenu* help = menuBar()->addMenu(tr("ヘルプ"));
     connect(help, &QMenu::aboutToShow, this, [this] {
         if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
     });
     help->addAction(makeHelpAction(help));
-    QMenu* replay = menuBar()->addMenu(QStringLiteral("リプレイ"));
+    QMenu* replay = menuBar()->addMenu(tr("リプレイ"));
     replay->setObjectName(QStringLiteral("REPLAY"));
-    saveReplay_ = replay->addAction(QStringLiteral("この対戦を保存"), this, &BattleScreen::saveReplay);
-    openReplay_ = replay->addAction(QStringLiteral("リプレイを見る"), this, &BattleScreen::openReplay);
+    saveReplay_ = replay->addAction(tr("この対戦を保存"), this, &BattleScreen::saveReplay);
+    openReplay_ = replay->addAction(tr("リプレイを見る"), this, &BattleScreen::openReplay);
 }
 
 // A network battle: the chat and indicators below the screen, 決定 in place of スタート, the
@@ -280,7 +281,7 @@ void BattleScreen::buildNetwork(QLayout* layout, NetworkPolicy& policy) {
     netOptions.isThisMachine = options_.netPeerIsThisMachine;
     net_ = new NetBattle(this, *session_, policy, composer_->stages(), dialogs_, netOptions);
     layout->addWidget(net_->panel());
-    confirm_ = new QAction(QStringLiteral("決定"), this);
+    confirm_ = new QAction(tr("決定"), this);
     confirm_->setObjectName(QStringLiteral("KETTEI"));
     connect(confirm_, &QAction::triggered, this, [this] {
         net_->confirm();
@@ -340,10 +341,10 @@ void BattleScreen::updateLabels() {
 std::optional<fs::path> BattleScreen::chooseReplayFile(BattleScreenOptions::ReplayFile purpose) {
     if (options_.chooseReplayFile) return options_.chooseReplayFile(this, purpose);
     const QString folder = qtPath(programFolder());
-    const QString filter = QStringLiteral("リプレイ (*.vxr)");
+    const QString filter = tr("リプレイ (*.vxr)");
     QString chosen = purpose == BattleScreenOptions::ReplayFile::Save
-                         ? QFileDialog::getSaveFileName(this, QStringLiteral("リプレイを保存"), folder, filter)
-                         : QFileDialog::getOpenFileName(this, QStringLiteral("リプレイを見る"), folder, filter);
+                         ? QFileDialog::getSaveFileName(this, tr("リプレイを保存"), folder, filter)
+                         : QFileDialog::getOpenFileName(this, tr("リプレイを見る"), folder, filter);
     if (chosen.isEmpty()) return std::nullopt;
     if (purpose == BattleScreenOptions::ReplayFile::Save && !chosen.endsWith(QStringLiteral(".vxr"), Qt::CaseInsensitive))
         chosen += QStringLiteral(".vxr");
@@ -364,7 +365,7 @@ void BattleScreen::updateHelp() {
         showingHint_ = false;
         return;
     }
-    QString hint = qtText(session_->policy().readyHint(session_->hasFighter(0), session_->hasFighter(1)));
+    QString hint = gui::displayText(gui::kMessageContext, session_->policy().readyHint(session_->hasFighter(0), session_->hasFighter(1)));
     if (const QString notes = pictureNotes(); !notes.isEmpty()) hint += QLatin1Char('\n') + notes;
     help_->setText(hint);
     showingHint_ = true;
@@ -435,7 +436,7 @@ void BattleScreen::closeEvent(QCloseEvent* event) {
     }
     // A network battle with a peer ends with a word to the player; before that it just closes.
     if (net_ && net_->connected() && !closeConfirmed_) {
-        dialogs_.ask({"警告", "ネット対戦を終了します", DialogIcon::Warning, DialogButtons::Ok});
+        dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "警告"), QT_TRANSLATE_NOOP("Messages", "ネット対戦を終了します"), DialogIcon::Warning, DialogButtons::Ok});
         closeConfirmed_ = true;
     }
     if (session_) session_->shutdown();

@@ -14,6 +14,7 @@
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/ui/media/system_options.h"
 #include "vexmora/ui/battle_model/result_steps.h"
+#include "vexmora/ui/battle_view/row_help_line.h"
 
 namespace vex::ui {
 
@@ -306,7 +307,7 @@ void BattleSession::hoverRow(int side, int row) {
     }
     if (!source_->showsHelpFor(side)) return;
     const SlotFacts& facts = model_.side[static_cast<size_t>(side)].facts.rows[static_cast<size_t>(row)];
-    setHelp(qtText(rowHelpText(row, facts.info)));
+    setHelp(rowHelpLine(row, facts.info));
 }
 
 void BattleSession::confirmSound() {
@@ -330,7 +331,7 @@ void BattleSession::armClock() {
 }
 
 void BattleSession::replayDiverged(int turn) {
-    message("リプレイ", "ターン " + std::to_string(turn) + " でリプレイと対戦が一致しなくなりました", DialogIcon::Warning);
+    message(QT_TRANSLATE_NOOP("Messages", "リプレイ"), "ターン " + std::to_string(turn) + " でリプレイと対戦が一致しなくなりました", DialogIcon::Warning);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,10 +1,13 @@
 // The command sources of the battle screen.
 
+#include <QCoreApplication>
+
 #include "vexmora/ui/battle_view/command_source.h"
 
 #include "vexmora/net/battle_driver.h"
 #include "vexmora/ui/battle_model/command_rows.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/ui/battle_view/row_help_line.h"
 
 namespace vex::ui {
 
@@ -37,7 +40,7 @@ public:
         Battle& battle = input.battleInPlay();
         if (key->preview) {
             const SlotFacts& row = input.display().side[fi].facts.rows[static_cast<size_t>(key->row)];
-            input.showHelp(qtText(rowHelpText(key->row, row.info)));
+            input.showHelp(rowHelpLine(key->row, row.info));
             return;
         }
         if (key->row == kDoNothingRow) {
@@ -113,7 +116,7 @@ public:
                                                      : Command::fromSlot(battle.fighter(0).record, row);
         chosen_ = true;
         input.confirmSound();
-        input.showHelp(QStringLiteral("相手のコマンドを待っています…"));
+        input.showHelp(QCoreApplication::translate("vex::ui::BattleScreen", "相手のコマンドを待っています…"));
         input.refresh();
         driver_->chooseCommand(command);
     }

@@ -1,4 +1,5 @@
 #include "vexmora/ui/battle_view/config_dialog.h"
+#include "vexmora/gui/language.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -66,16 +67,16 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
       dialogs_(dialogs),
       options_(std::move(options)) {
     setObjectName(QStringLiteral("CONFIG"));
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("設定"));
     setModal(true);
     if (!options_.playEffect) options_.playEffect = [](int effect) { ui::playEffect(effect); };
 
     auto* choices = new QHBoxLayout;
-    QGroupBox* hpFrame = choiceGroup(QStringLiteral("初期ＨＰ"), hp_, {"1000", "1500", "2000"});
-    QGroupBox* spFrame = choiceGroup(QStringLiteral("初期ＳＰ"), sp_, {"0", "10", "100"});
-    QGroupBox* turnFrame = choiceGroup(QStringLiteral("ターン制限"), turns_, {"なし", "30", "50", "80"});
-    QGroupBox* spectatorFrame = choiceGroup(QStringLiteral("観戦モード"), spectator_, {"ON", "OFF"});
-    QGroupBox* animationFrame = choiceGroup(QStringLiteral("アニメーション"), animation_, {"ON", "OFF"});
+    QGroupBox* hpFrame = choiceGroup(tr("初期ＨＰ"), hp_, {"1000", "1500", "2000"});
+    QGroupBox* spFrame = choiceGroup(tr("初期ＳＰ"), sp_, {"0", "10", "100"});
+    QGroupBox* turnFrame = choiceGroup(tr("ターン制限"), turns_, {tr("なし"), "30", "50", "80"});
+    QGroupBox* spectatorFrame = choiceGroup(tr("観戦モード"), spectator_, {"ON", "OFF"});
+    QGroupBox* animationFrame = choiceGroup(tr("アニメーション"), animation_, {"ON", "OFF"});
     for (QGroupBox* frame : {hpFrame, spFrame, turnFrame, spectatorFrame, animationFrame}) choices->addWidget(frame);
     lockedFrames_ = {hpFrame, spFrame, turnFrame};
 
@@ -95,12 +96,12 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
         if (!updating_) settings_.animationOn = id == 0 ? -1 : 0;
     });
 
-    tournament_ = new QCheckBox(QStringLiteral("大会ルール"));
+    tournament_ = new QCheckBox(tr("大会ルール"));
     tournament_->setObjectName(QStringLiteral("TAIKAImode"));
     connect(tournament_, &QCheckBox::clicked, this, &ConfigDialog::tickTournament);
 
     // The stages: a thumbnail with its name each, and the random stage first.
-    stageFrame_ = new QGroupBox(QStringLiteral("ステージ"));
+    stageFrame_ = new QGroupBox(tr("ステージ"));
     auto* grid = new QGridLayout(stageFrame_);
     grid->setSpacing(4);
     const int count = stages_.stageCount();
@@ -115,8 +116,8 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
                                              "QToolButton:checked { border: 2px solid #ffb000; background: #3a3000; }"));
         const int stage = i < 0 ? kRandomStage : i;
         connect(button, &QToolButton::clicked, this, [this, stage] { chooseStage(stage); });
-        const QString name = i < 0 ? QStringLiteral("ランダム")
-                                   : qtText(stages_.ordinary[static_cast<size_t>(i)].name.empty()
+        const QString name = i < 0 ? tr("ランダム")
+                                   : gui::displayText(gui::kStageContext, stages_.ordinary[static_cast<size_t>(i)].name.empty()
                                                 ? std::to_string(i)
                                                 : stages_.ordinary[static_cast<size_t>(i)].name);
         auto* label = plainLabel(new QLabel(name));
@@ -130,13 +131,13 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
     }
 
     // The report servers: the ".srv" files of the "Server" folder.
-    auto* serverFrame = new QGroupBox(QStringLiteral("戦闘結果の報告"));
+    auto* serverFrame = new QGroupBox(tr("戦闘結果の報告"));
     auto* serverLayout = new QVBoxLayout(serverFrame);
     servers_ = makeServerList(programFolder_);
     servers_->setMaximumHeight(72);
     serverLayout->addWidget(servers_);
 
-    exit_ = new QPushButton(QStringLiteral("ＯＫ"));
+    exit_ = new QPushButton(tr("ＯＫ"));
     exit_->setObjectName(QStringLiteral("EXIT"));
     exit_->setDefault(true);
     connect(exit_, &QPushButton::clicked, this, &ConfigDialog::closeIfAllowed);

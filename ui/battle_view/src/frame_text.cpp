@@ -4,6 +4,7 @@
 #include "vexmora/ui/battle_view/frame_composer.h"
 
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -13,6 +14,7 @@
 
 #include "vexmora/data/paths.h"
 #include "vexmora/data/technique_catalogue.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/ui/battle_model/result_steps.h"
 #include "vexmora/gui/battle_geometry.h"
@@ -107,7 +109,7 @@ void FrameComposer::writeCommandTexts(QPainter& painter, const DisplayModel& mod
             if (left >= kFrameWidth) continue;
             const SlotFacts& s = v.facts.rows[static_cast<size_t>(row)];
             const uint32_t colour = chosen ? 0x707080 : s.usable ? 0xFFFFFF : 0x8C8C9A;
-            const TextPicture& t = text(qtText(s.name), 14, colour, kBold);
+            const TextPicture& t = text(gui::displayText(gui::kCommandRowContext, s.name), 14, colour, kBold);
             painter.drawImage(left + 25 - 2, rowTop(row) + (kRowHeight - t.height()) / 2, t);
             if (model.commands.twoPlayers) {
                 const TextPicture& k = text(QString(QChar(kKeys[side][row])), 12, chosen ? 0x707080 : 0xFFE070, kBold | kOutlined);
@@ -115,7 +117,7 @@ void FrameComposer::writeCommandTexts(QPainter& painter, const DisplayModel& mod
             }
         }
         if (chosen) {
-            const TextPicture& t = text(QStringLiteral("選択済み"), 14, 0xFFE070, kBold | kOutlined);
+            const TextPicture& t = text(QCoreApplication::translate("vex::ui::FrameComposer", "選択済み"), 14, 0xFFE070, kBold | kOutlined);
             painter.drawImage(listLeft(side, true) + 30, rowTop(0) - t.height() - 1, t);
         }
     }
@@ -204,7 +206,7 @@ void FrameComposer::writeCaptions(QPainter& painter, const DisplayModel& model, 
             if (age < 0 || age >= c.duration) continue;
             const double t = static_cast<double>(age) / c.duration;
             const int size = c.kind == TextKind::HpNumber ? 20 : c.kind == TextKind::SpNumber ? 16 : 15;
-            const TextPicture& img = text(qtText(c.text), size, rgbOf(c.colour), kBold | kOutlined);
+            const TextPicture& img = text(gui::displayText(gui::kBattleTextContext, c.text), size, rgbOf(c.colour), kBold | kOutlined);
             const int x = kCentreX[side] + v.motionDx - img.width() / 2;
             const int y = std::max(0, baseTop - 10 - img.height() + 18 * c.lane - static_cast<int>(30 * t));
             painter.setOpacity(t < 0.65 ? 1.0 : std::max(0.0, (1.0 - t) / 0.35));
@@ -219,7 +221,7 @@ void FrameComposer::writeOverlays(QPainter& painter, const DisplayModel& model, 
     if (model.banner.showingAt(now)) {
         const double age = static_cast<double>(now - model.banner.start);
         const double t = model.banner.duration > 0 ? age / model.banner.duration : 0;
-        const TextPicture& img = text(qtText(model.banner.text), 30, 0xFFD84A, kBoldItalic | kOutlined);
+        const TextPicture& img = text(gui::displayText(gui::kBattleTextContext, model.banner.text), 30, 0xFFD84A, kBoldItalic | kOutlined);
         const int slide = t < 0.15 ? static_cast<int>((0.15 - t) / 0.15 * 60) : 0;
         painter.setOpacity(t < 0.8 ? 1.0 : std::max(0.0, (1.0 - t) / 0.2));
         painter.drawImage((kFrameWidth - img.width()) / 2 - slide, 96, img);
@@ -230,7 +232,7 @@ void FrameComposer::writeOverlays(QPainter& painter, const DisplayModel& model, 
         painter.drawImage((kFrameWidth - img.width()) / 2, 94, img);
     }
     if (model.message.showingAt(now)) {
-        const QStringList lines = qtText(model.message.text).split(QStringLiteral("\r\n"));
+        const QStringList lines = gui::displayText(gui::kBattleTextContext, model.message.text).split(QStringLiteral("\r\n"));
         const int lineHeight = 20;
         const QRect plate(24, 104 - lineHeight * static_cast<int>(lines.size()) / 2 - 8, kFrameWidth - 48,
                           lineHeight * static_cast<int>(lines.size()) + 16);
@@ -257,8 +259,8 @@ void FrameComposer::writeResult(QPainter& painter, const DisplayModel& model) {
     const SlideFrame nameAt = nameSlideFrame(k, name.width() - 6);
     painter.drawImage(nameAt.shadowX - 2, 63 - 2, nameShadow);
     painter.drawImage(nameAt.textX - 2, 60 - 2, name);
-    const TextPicture& labelShadow = text(qtText(r.label), 48, 0x141414, kBoldItalic);
-    const TextPicture& label = text(qtText(r.label), 48, r.colour, kBoldItalic | kOutlined);
+    const TextPicture& labelShadow = text(gui::displayText(gui::kBattleTextContext, r.label), 48, 0x141414, kBoldItalic);
+    const TextPicture& label = text(gui::displayText(gui::kBattleTextContext, r.label), 48, r.colour, kBoldItalic | kOutlined);
     const SlideFrame labelAt = nameSlideFrame(k, label.width() - 6);
     painter.drawImage(labelAt.shadowX - 2, 123 - 2, labelShadow);
     painter.drawImage(labelAt.textX - 2, 120 - 2, label);

@@ -23,7 +23,7 @@ namespace vex::ui {
 
 namespace {
 
-constexpr const char* kResumeLine = "再接続を待っています…";
+constexpr const char* kResumeLine = QT_TRANSLATE_NOOP("vex::ui::NetBattle", "再接続を待っています…");
 
 template <class... Ts>
 struct Overloaded : Ts... {
@@ -155,7 +155,7 @@ void NetBattle::openingStopped(const net::ev::OpeningStopped& e) {
     emit helpText({});
     const std::string text = e.here ? e.reason : "相手が対戦の準備を取りやめました。\r\n" + e.reason;
     panel_->addChat(qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
-    tell("注意", text);
+    tell(QT_TRANSLATE_NOOP("Messages", "注意"), text);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -224,14 +224,14 @@ void NetBattle::onEvent(const net::Event& event) {
                 resumeCountdown_.stop();
                 resumeText_.clear();
                 emit helpText({});
-                panel_->addChat(QStringLiteral("再接続しました。対戦を続けます"));
+                panel_->addChat(tr("再接続しました。対戦を続けます"));
             },
             [this](const net::ev::Desync& e) {
                 const std::string text = "二つのゲームの対戦内容が一致しなくなりました（" + std::to_string(e.turn) +
                                          " ターン目）。\r\n対戦を中止します。この対戦の記録は保存されません。";
                 session_.abandonBattle();
                 panel_->addChat(qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
-                tell("エラー", text, DialogIcon::Error);
+                tell(QT_TRANSLATE_NOOP("Messages", "エラー"), text, DialogIcon::Error);
             },
             [this](const net::ev::Finished&) { session_.resultMayShow(); },
             [this](const net::ev::Failed& e) {
@@ -267,7 +267,7 @@ void NetBattle::connectionOver() {
     const bool client = connection_->role() == net::Role::Client;
     connection_->connectionOver();
     if (client)
-        tell("ネット対戦", std::string(net::kServerLeftMessage));
+        tell(QT_TRANSLATE_NOOP("Messages", "ネット対戦"), std::string(net::kServerLeftMessage));
     else if (!running)
         panel_->addChat(qtText(net::kPeerLeftLine));
     emit stateChanged();
@@ -295,7 +295,7 @@ void NetBattle::updateResumeCountdown() {
         resumeCountdown_.stop();
         return;
     }
-    resumeText_ = QString::fromUtf8(kResumeLine) + QStringLiteral(" あと %1 秒").arg(resumeLeft_);
+    resumeText_ = tr(kResumeLine) + tr(" あと %1 秒").arg(resumeLeft_);
     emit helpText(resumeText_);
     --resumeLeft_;
 }

@@ -13,11 +13,11 @@ namespace vex::ui {
 
 namespace {
 
-const char* const kRuleText =
+const char* const kRuleText = QT_TRANSLATE_NOOP("vex::ui::NetPanel",
     "ネット対戦のルール\n"
     "・「1Ｐロード」で自分のモンスターを読み込み「決定」\n"
     "・ＨＰ、ＳＰ、ターン数、ステージはサーバー側が決めます\n"
-    "・チャットで「/s」から始めるとセリフになります";
+    "・チャットで「/s」から始めるとセリフになります");
 
 // The longest line a player types.
 constexpr int kMaxInputCharacters = 200;
@@ -33,10 +33,10 @@ NetPanel::NetPanel(QWidget* parent) : QWidget(parent) {
     input_ = new QLineEdit;
     input_->setObjectName(QStringLiteral("inputMSG"));
     input_->setMaxLength(kMaxInputCharacters);
-    input_->setPlaceholderText(QStringLiteral("チャット（Enter で送信、/s で始めるとセリフ）"));
-    rare_ = new QCheckBox(QStringLiteral("レアキャラ使用可"));
+    input_->setPlaceholderText(tr("チャット（Enter で送信、/s で始めるとセリフ）"));
+    rare_ = new QCheckBox(tr("レアキャラ使用可"));
     rare_->setObjectName(QStringLiteral("TOKU"));
-    auto* rules = new QLabel(QString::fromUtf8(kRuleText));
+    auto* rules = new QLabel(tr(kRuleText));
     rules->setObjectName(QStringLiteral("netRULE"));
     rules->setTextFormat(Qt::PlainText);
     rules->setWordWrap(true);
@@ -45,7 +45,7 @@ NetPanel::NetPanel(QWidget* parent) : QWidget(parent) {
     eSelect_ = new QLabel;
     eSelect_->setObjectName(QStringLiteral("eSELECT"));
     eSelect_->setFixedWidth(96);
-    notSelect_ = new QLabel(QStringLiteral("SELECTING…"));
+    notSelect_ = new QLabel(tr("SELECTING…"));
     notSelect_->setObjectName(QStringLiteral("notSELECT"));
     notSelect_->setFixedSize(96, 17 * kScreenScale);
     notSelect_->setStyleSheet(QStringLiteral("background: rgb(255,255,255); color: black; font-weight: bold; padding-left: 2px;"));

@@ -26,7 +26,7 @@ const std::vector<std::string>& endingCredits() {
 EndingRoll::EndingRoll(ScenarioNext form, std::function<void()> startMusic, int stepMs, QWidget* parent)
     : QDialog(parent), startMusic_(std::move(startMusic)), stepMs_(stepMs) {
     setObjectName(QStringLiteral("Ending"));
-    setWindowTitle(QStringLiteral("ＥＮＤＩＮＧ"));
+    setWindowTitle(tr("ＥＮＤＩＮＧ"));
     setModal(true);
     setFixedSize(420, 360);
     setStyleSheet(QStringLiteral("QDialog#Ending { background: black; } QLabel { color: #f0ecd8; }"));
@@ -40,7 +40,7 @@ EndingRoll::EndingRoll(ScenarioNext form, std::function<void()> startMusic, int 
     layout->addWidget(text_);
     // The short ending (the boss never appeared) says so before the roll.
     if (form == ScenarioNext::EndingFirst)
-        text_->setText(QStringLiteral("……ボスは現れなかった"));
+        text_->setText(tr("……ボスは現れなかった"));
     timer_ = new QTimer(this);
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, &EndingRoll::next);

@@ -1,5 +1,6 @@
 #include "vexmora/ui/net/net_connection.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -19,12 +20,12 @@ namespace vex::ui {
 namespace {
 
 QString portRefusal(quint16 port) {
-    QString text = QStringLiteral("ポート %1 を開けませんでした。").arg(port);
+    QString text = QCoreApplication::translate("vex::ui::NetConnection", "ポート %1 を開けませんでした。").arg(port);
     if (port != 0 && port < 1024)
-        text += QStringLiteral("\r\n1024 未満のポートはこのシステムでは管理者の権限が必要です。");
+        text += QCoreApplication::translate("vex::ui::NetConnection", "\r\n1024 未満のポートはこのシステムでは管理者の権限が必要です。");
     else
-        text += QStringLiteral("\r\nほかのプログラムが使っている可能性があります。");
-    text += QStringLiteral("\r\n対戦相手と 1024～65535 の別のポート番号を決めて、両方で同じ番号を入力してください。");
+        text += QCoreApplication::translate("vex::ui::NetConnection", "\r\nほかのプログラムが使っている可能性があります。");
+    text += QCoreApplication::translate("vex::ui::NetConnection", "\r\n対戦相手と 1024～65535 の別のポート番号を決めて、両方で同じ番号を入力してください。");
     return text;
 }
 
@@ -76,7 +77,7 @@ void NetConnection::chooseRole(int index) {
         role_ = net::Role::Client;
         dialog_->showPanel(NetDialog::Panel::Client);
         dialog_->setAddressEntryEnabled(true);
-        dialog_->setStatus(QStringLiteral("接続先ＩＰを入力してください"));
+        dialog_->setStatus(tr("接続先ＩＰを入力してください"));
         return;
     }
     role_ = net::Role::Host;
@@ -96,8 +97,8 @@ bool NetConnection::startListening() {
         return false;
     }
     dialog_->showPanel(NetDialog::Panel::Host);
-    QString status = QStringLiteral("接続要求受付中・・・");
-    if (port_ != tcp_->listeningPort()) status += QStringLiteral("（ポート %1）").arg(tcp_->listeningPort());
+    QString status = tr("接続要求受付中・・・");
+    if (port_ != tcp_->listeningPort()) status += tr("（ポート %1）").arg(tcp_->listeningPort());
     dialog_->setStatus(status);
     return true;
 }
@@ -106,12 +107,12 @@ void NetConnection::connectToHost() {
     if (options_.playEffect) options_.playEffect(kEffectConfirm);
     if (port_ == 0) {
         // Port 0 lets a host take any free port; a client must know which one it took.
-        dialog_->setStatus(QStringLiteral("サーバーのポート番号がわかりません。ｷｬﾝｾﾙして、相手と同じポート番号を入力してください"));
+        dialog_->setStatus(tr("サーバーのポート番号がわかりません。ｷｬﾝｾﾙして、相手と同じポート番号を入力してください"));
         return;
     }
     dialog_->setAddressEntryEnabled(false);
     const QString address = dialog_->connectBox()->text().trimmed();
-    dialog_->setStatus(address + QStringLiteral(" に接続しています・・・"));
+    dialog_->setStatus(address + tr(" に接続しています・・・"));
     makeConnection(net::Role::Client, address);
     tcp_->connectToHost();
 }
@@ -152,7 +153,7 @@ void NetConnection::dropConnection() {
 
 void NetConnection::onConnected() {
     connected_ = true;
-    if (role_ == net::Role::Client) dialog_->setStatus(QStringLiteral("接続に成功しました"));
+    if (role_ == net::Role::Client) dialog_->setStatus(tr("接続に成功しました"));
     afterScaledWait(this, 1000, [this] {
         if (!connected_) return;
         dialog_->hide();

@@ -36,7 +36,7 @@ std::vector<std::string> localAddresses() {
 
 NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("NET"));
-    setWindowTitle(QStringLiteral("ネット対戦の設定"));
+    setWindowTitle(tr("ネット対戦の設定"));
 
     buildConnectFrame();
     buildServerPanel();
@@ -45,7 +45,7 @@ NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
     status_->setObjectName(QStringLiteral("STATUS"));
     status_->setWordWrap(true);
     status_->setMinimumHeight(36);
-    cancel_ = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"));
+    cancel_ = new QPushButton(tr("ｷｬﾝｾﾙ"));
     cancel_->setObjectName(QStringLiteral("cancelBUTTON"));
 
     auto* layout = new QVBoxLayout(this);
@@ -61,24 +61,24 @@ NetDialog::NetDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void NetDialog::buildConnectFrame() {
-    connectFrame_ = new QGroupBox(QStringLiteral("接続"));
+    connectFrame_ = new QGroupBox(tr("接続"));
     connectFrame_->setObjectName(QStringLiteral("connectFRAME"));
     handle_ = new QLineEdit;
     handle_->setObjectName(QStringLiteral("HANDLE"));
     handle_->setMaxLength(24);
-    server_ = new QRadioButton(QStringLiteral("サーバー"));
+    server_ = new QRadioButton(tr("サーバー"));
     server_->setObjectName(QStringLiteral("SL0"));
-    client_ = new QRadioButton(QStringLiteral("ｸﾗｲｱﾝﾄ"));
+    client_ = new QRadioButton(tr("ｸﾗｲｱﾝﾄ"));
     client_->setObjectName(QStringLiteral("SL1"));
     port_ = new QSpinBox;
     port_->setObjectName(QStringLiteral("PORT"));
     port_->setRange(0, 65535);
     port_->setValue(net::kDefaultPort);
-    port_->setToolTip(QStringLiteral("対戦相手と同じポート番号にしてください（0 は空いているポートを自動で選びます）"));
+    port_->setToolTip(tr("対戦相手と同じポート番号にしてください（0 は空いているポートを自動で選びます）"));
     auto* grid = new QGridLayout(connectFrame_);
-    grid->addWidget(new QLabel(QStringLiteral("ハンドル名")), 0, 0);
+    grid->addWidget(new QLabel(tr("ハンドル名")), 0, 0);
     grid->addWidget(handle_, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("ポート")), 1, 0);
+    grid->addWidget(new QLabel(tr("ポート")), 1, 0);
     grid->addWidget(port_, 1, 1, 1, 2);
     grid->addWidget(server_, 2, 1);
     grid->addWidget(client_, 2, 2);
@@ -92,12 +92,12 @@ void NetDialog::buildServerPanel() {
     address_ = new QLabel(localAddress());
     address_->setObjectName(QStringLiteral("myIPADDRESS"));
     address_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    copy_ = new QPushButton(QStringLiteral("コピー"));
+    copy_ = new QPushButton(tr("コピー"));
     copy_->setObjectName(QStringLiteral("IPCOPY"));
     auto* svGrid = new QGridLayout(sv_);
-    svGrid->addWidget(new QLabel(QStringLiteral("サーバーのホスト名")), 0, 0);
+    svGrid->addWidget(new QLabel(tr("サーバーのホスト名")), 0, 0);
     svGrid->addWidget(hostName_, 0, 1);
-    svGrid->addWidget(new QLabel(QStringLiteral("サーバーのＩＰアドレス")), 1, 0);
+    svGrid->addWidget(new QLabel(tr("サーバーのＩＰアドレス")), 1, 0);
     svGrid->addWidget(address_, 1, 1);
     svGrid->addWidget(copy_, 1, 2);
 }
@@ -107,12 +107,12 @@ void NetDialog::buildClientPanel() {
     cl_->setObjectName(QStringLiteral("CL"));
     connectBox_ = new QLineEdit(localAddress());
     connectBox_->setObjectName(QStringLiteral("connectBOX"));
-    paste_ = new QPushButton(QStringLiteral("貼り付け"));
+    paste_ = new QPushButton(tr("貼り付け"));
     paste_->setObjectName(QStringLiteral("PASTE"));
-    connect_ = new QPushButton(QStringLiteral("接続"));
+    connect_ = new QPushButton(tr("接続"));
     connect_->setObjectName(QStringLiteral("connect"));
     auto* clRow = new QHBoxLayout(cl_);
-    clRow->addWidget(new QLabel(QStringLiteral("接続先ＩＰ：")));
+    clRow->addWidget(new QLabel(tr("接続先ＩＰ：")));
     clRow->addWidget(connectBox_, 1);
     clRow->addWidget(paste_);
     clRow->addWidget(connect_);

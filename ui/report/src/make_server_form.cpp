@@ -48,7 +48,7 @@ QWidget* withSuffix(QLineEdit* edit, const QString& suffix) {
 MakeServerForm::MakeServerForm(fs::path programFolder, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), programFolder_(std::move(programFolder)), dialogs_(dialogs) {
     setObjectName(QStringLiteral("MAKEsrv"));
-    setWindowTitle(QStringLiteral("戦歴報告用サーバの設定"));
+    setWindowTitle(tr("戦歴報告用サーバの設定"));
     setModal(true);
     const ServerForm defaults;
 
@@ -62,27 +62,27 @@ MakeServerForm::MakeServerForm(fs::path programFolder, Dialogs& dialogs, QWidget
     listLimit_ = lineEdit("listLimit", qtText(defaults.server.listLimit), false);
     listLimit_->setMaxLength(8);
 
-    auto* fileBox = new QGroupBox(QStringLiteral("設定ファイル"));
+    auto* fileBox = new QGroupBox(tr("設定ファイル"));
     auto* fileForm = new QFormLayout(fileBox);
-    fileForm->addRow(QStringLiteral("設定ﾌｧｲﾙ名"), withSuffix(settingsName_, QStringLiteral(".srv")));
+    fileForm->addRow(tr("設定ﾌｧｲﾙ名"), withSuffix(settingsName_, QStringLiteral(".srv")));
 
-    auto* serverBox = new QGroupBox(QStringLiteral("サーバ"));
+    auto* serverBox = new QGroupBox(tr("サーバ"));
     auto* serverForm = new QFormLayout(serverBox);
-    serverForm->addRow(QStringLiteral("名(ｱﾄﾞﾚｽ)"), host_);
-    serverForm->addRow(QStringLiteral("ユーザ名"), user_);
-    serverForm->addRow(QStringLiteral("パスワード"), password_);
+    serverForm->addRow(tr("名(ｱﾄﾞﾚｽ)"), host_);
+    serverForm->addRow(tr("ユーザ名"), user_);
+    serverForm->addRow(tr("パスワード"), password_);
 
-    auto* resultBox = new QGroupBox(QStringLiteral("戦歴"));
+    auto* resultBox = new QGroupBox(tr("戦歴"));
     auto* resultForm = new QFormLayout(resultBox);
-    resultForm->addRow(QStringLiteral("作成html名"), withSuffix(pageName_, QStringLiteral(".html")));
-    resultForm->addRow(QStringLiteral("戦歴ﾃﾞｰﾀﾌｧｲﾙ"), withSuffix(listName_, QStringLiteral(".txt")));
-    resultForm->addRow(QStringLiteral("数（1-50）"), listLimit_);
+    resultForm->addRow(tr("作成html名"), withSuffix(pageName_, QStringLiteral(".html")));
+    resultForm->addRow(tr("戦歴ﾃﾞｰﾀﾌｧｲﾙ"), withSuffix(listName_, QStringLiteral(".txt")));
+    resultForm->addRow(tr("数（1-50）"), listLimit_);
 
-    auto* make = new QPushButton(QStringLiteral("ファイルを作成する"));
+    auto* make = new QPushButton(tr("ファイルを作成する"));
     make->setObjectName(QStringLiteral("make"));
     make->setDefault(true);
     connect(make, &QPushButton::clicked, this, &MakeServerForm::makeFile);
-    auto* close = new QPushButton(QStringLiteral("終了"));
+    auto* close = new QPushButton(tr("終了"));
     close->setObjectName(QStringLiteral("close"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -116,7 +116,7 @@ void MakeServerForm::makeFile() {
         dialogs_.ask({made.error().title, made.error().message, DialogIcon::Error, DialogButtons::Ok});
         return;
     }
-    dialogs_.ask({"ファイル出力の完了", serverMadeMessage(programFolder_, form.settingsName), DialogIcon::Information,
+    dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "ファイル出力の完了"), serverMadeMessage(programFolder_, form.settingsName), DialogIcon::Information,
                   DialogButtons::Ok});
 }
 

@@ -1,5 +1,7 @@
 #include "vexmora/ui/report/server_list.h"
 
+#include <QCoreApplication>
+
 #include "vexmora/report/server_form.h"
 #include "vexmora/ui/shared/shell.h"
 
@@ -8,7 +10,7 @@ namespace vex::ui {
 QListWidget* makeServerList(const fs::path& programFolder, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QStringLiteral("SERVERlist"));
-    auto* none = new QListWidgetItem(QStringLiteral("報告しない"), list);
+    auto* none = new QListWidgetItem(QCoreApplication::translate("vex::ui::ConfigDialog", "報告しない"), list);
     none->setData(Qt::UserRole, QString());
     for (const std::string& name : listServerNames(programFolder)) {
         auto* item = new QListWidgetItem(qtText(name), list);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QUrl>
 
+#include "vexmora/gui/language.h"
 
 namespace vex::ui {
 
@@ -17,11 +18,11 @@ void installGameFont() {
 }
 
 bool openHelpPage() {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(qtPath(resolve("説明書.html"))));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(qtPath(resolve(gui::helpPageName()))));
 }
 
 QAction* makeHelpAction(QObject* parent) {
-    auto* action = new QAction(QStringLiteral("ヘルプを開く"), parent);
+    auto* action = new QAction(QCoreApplication::translate("vex::ui::Shell", "ヘルプを開く"), parent);
     QObject::connect(action, &QAction::triggered, [] { openHelpPage(); });
     return action;
 }

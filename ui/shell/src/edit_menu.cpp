@@ -10,13 +10,13 @@ namespace vex::ui {
 
 EditMenu::EditMenu(EditMenuScreens screens, QWidget* parent) : QDialog(parent), screens_(std::move(screens)) {
     setObjectName(QStringLiteral("EDITmenu"));
-    setWindowTitle(QStringLiteral("エディット"));
+    setWindowTitle(tr("エディット"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(addEntry(QStringLiteral("新規キャラ作成"), screens_.newMonster));
-    layout->addWidget(addEntry(QStringLiteral("データ読み込み"), screens_.loadMonster));
-    layout->addWidget(addEntry(QStringLiteral("シナリオ作成"), screens_.scenarioEditor));
-    auto* close = new QPushButton(QStringLiteral("終了"));
+    layout->addWidget(addEntry(tr("新規キャラ作成"), screens_.newMonster));
+    layout->addWidget(addEntry(tr("データ読み込み"), screens_.loadMonster));
+    layout->addWidget(addEntry(tr("シナリオ作成"), screens_.scenarioEditor));
+    auto* close = new QPushButton(tr("終了"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(close);
     setFixedSize(QSize(240, sizeHint().height()));

@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "vexmora/gui/language.h"
+#include "vexmora/ui/shell/language_choice_box.h"
 #include "vexmora/ui/shell/scale_choice_box.h"
 #include "vexmora/ui/shared/shell.h"
 #include "vexmora/gui/plain_text.h"
@@ -24,30 +26,30 @@ namespace vex::ui {
 
 namespace {
 
-const QString kDialogHelp = QStringLiteral("各項目にマウスを持っていくと説明が表示されます");
+const char* const kDialogHelp = QT_TRANSLATE_NOOP("vex::ui::OptionsDialog", "各項目にマウスを持っていくと説明が表示されます");
 
 }  // namespace
 
 OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, OptionsDialogScreens screens,
                              QWidget* parent)
-    : QDialog(parent), options_(options), programFolder_(std::move(programFolder)), screens_(std::move(screens)) {
+    : QDialog(parent), options_(options), programFolder_(std::move(programFolder)), screens_(std::move(screens)), language_(languageChoice()) {
     setObjectName(QStringLiteral("SYSCONFIG"));
-    setWindowTitle(QStringLiteral("オプション"));
+    setWindowTitle(tr("オプション"));
     setModal(true);
 
     auto* grid = new QGridLayout;
-    addChoice(grid, 0, 0, QStringLiteral("音楽"), kOptionMusic, QStringLiteral("ＯＮ"), QStringLiteral("ＯＦＦ"),
-              QStringLiteral("音楽を鳴らすかどうか設定します"),
-              QStringLiteral("エディットが不安定な場合はここをＯＦＦにしてください"));
-    addChoice(grid, 0, 1, QStringLiteral("効果音"), kOptionSoundEffects, QStringLiteral("ＯＮ"),
-              QStringLiteral("ＯＦＦ"), QStringLiteral("効果音を鳴らすかどうか設定します"));
-    addChoice(grid, 1, 0, QStringLiteral("結果のファイル出力"), kOptionResultOutput, QStringLiteral("する"),
-              QStringLiteral("しない"), QStringLiteral("ネット対戦の結果をファイル出力するかどうか設定します"));
-    addChoice(grid, 1, 1, QStringLiteral("ＯＳ"), kOptionScreenFit, QStringLiteral("Windows 98"),
+    addChoice(grid, 0, 0, tr("音楽"), kOptionMusic, tr("ＯＮ"), tr("ＯＦＦ"),
+              tr("音楽を鳴らすかどうか設定します"),
+              tr("エディットが不安定な場合はここをＯＦＦにしてください"));
+    addChoice(grid, 0, 1, tr("効果音"), kOptionSoundEffects, tr("ＯＮ"),
+              tr("ＯＦＦ"), tr("効果音を鳴らすかどうか設定します"));
+    addChoice(grid, 1, 0, tr("結果のファイル出力"), kOptionResultOutput, tr("する"),
+              tr("しない"), tr("ネット対戦の結果をファイル出力するかどうか設定します"));
+    addChoice(grid, 1, 1, tr("ＯＳ"), kOptionScreenFit, QStringLiteral("Windows 98"),
               QStringLiteral("Windows Me,XP"),
-              QStringLiteral("戦闘画面が切れたり大きくなる場合にはここで調節してください　動作には影響しません"));
+              tr("戦闘画面が切れたり大きくなる場合にはここで調節してください　動作には影響しません"));
 
-    auto* speedBox = new QGroupBox(QStringLiteral("ゲームスピード"));
+    auto* speedBox = new QGroupBox(tr("ゲームスピード"));
     speed_ = new QSlider(Qt::Horizontal);
     speed_->setObjectName(QStringLiteral("gameSpeed"));
     speed_->setRange(kSliderMinimum, kSliderMaximum);
@@ -59,26 +61,32 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
             [this](int position) { options_[kOptionGameSpeed] = static_cast<int16_t>(position - 5); });
     (new QVBoxLayout(speedBox))->addWidget(speed_);
     grid->addWidget(speedBox, 2, 0, 1, 2);
-    helpTexts_[speedBox] = {QStringLiteral("ゲームスピードを設定します"), {}};
+    helpTexts_[speedBox] = {tr("ゲームスピードを設定します"), {}};
     speedBox->installEventFilter(this);
 
     QGroupBox* scaleBox = makeScaleChoiceBox(scaleChoice());
     grid->addWidget(scaleBox, 3, 0, 1, 2);
-    helpTexts_[scaleBox] = {QString::fromUtf8(kScaleChoiceHelp1), QString::fromUtf8(kScaleChoiceHelp2)};
+    helpTexts_[scaleBox] = {tr(kScaleChoiceHelp1), tr(kScaleChoiceHelp2)};
     scaleBox->installEventFilter(this);
 
-    auto* reportServer = new QPushButton(QStringLiteral("設定する"));
+    QGroupBox* languageBox = makeLanguageChoiceBox(language_);
+    grid->addWidget(languageBox, 4, 0, 1, 2);
+    helpTexts_[languageBox] = {tr("画面に出る言葉を選びます（ファイルと通信の中身は変わりません）"),
+                               tr("自動ではデスクトップの言語に合わせます")};
+    languageBox->installEventFilter(this);
+
+    auto* reportServer = new QPushButton(tr("設定する"));
     reportServer->setObjectName(QStringLiteral("reportServer"));
     reportServer->setEnabled(static_cast<bool>(screens_.makeReportServer));
     connect(reportServer, &QPushButton::clicked, this, &OptionsDialog::setUpReportServer);
-    helpTexts_[reportServer] = {QStringLiteral("ｲﾝﾀｰﾈｯﾄ対戦の戦歴を報告するサーバを"), QStringLiteral("独自に設定します")};
+    helpTexts_[reportServer] = {tr("ｲﾝﾀｰﾈｯﾄ対戦の戦歴を報告するサーバを"), tr("独自に設定します")};
     reportServer->installEventFilter(this);
 
-    auto* convert = new QPushButton(QStringLiteral("データを変換する"));
+    auto* convert = new QPushButton(tr("データを変換する"));
     convert->setObjectName(QStringLiteral("convertOldData"));
     convert->setEnabled(static_cast<bool>(screens_.convertOldData));
     connect(convert, &QPushButton::clicked, this, [this] { screens_.convertOldData(this); });
-    helpTexts_[convert] = {QStringLiteral("ver1.0～2.35のtvo形式のデータを最新版に対応させます"), {}};
+    helpTexts_[convert] = {tr("ver1.0～2.35のtvo形式のデータを最新版に対応させます"), {}};
     convert->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
@@ -94,9 +102,9 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     auto* helpLayout = new QVBoxLayout(helpBox);
     helpLayout->addWidget(help1_);
     helpLayout->addWidget(help2_);
-    showHelp(kDialogHelp, {});
+    showHelp(tr(kDialogHelp), {});
 
-    auto* ok = new QPushButton(QStringLiteral("ＯＫ"));
+    auto* ok = new QPushButton(tr("ＯＫ"));
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::saveAndClose);
@@ -104,8 +112,8 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     const NetRating rating = loadNetRating(programFolder_);
     netRate_ = new QLabel(netRateText(rating.rating, rating.battles));
     netRate_->setObjectName(QStringLiteral("NETrate"));
-    helpTexts_[netRate_] = {QStringLiteral("ネット対戦のレーティングです（別のパソコンとの対戦だけで変わります）"),
-                            QStringLiteral("1500 から始まり、勝つと上がり負けると下がります")};
+    helpTexts_[netRate_] = {tr("ネット対戦のレーティングです（別のパソコンとの対戦だけで変わります）"),
+                            tr("1500 から始まり、勝つと上がり負けると下がります")};
     netRate_->installEventFilter(this);
     auto* okRow = new QHBoxLayout;
     okRow->addWidget(netRate_);
@@ -155,7 +163,7 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
         const auto it = helpTexts_.find(watched);
         if (it != helpTexts_.end()) showHelp(it->second.first, it->second.second);
     } else if (event->type() == QEvent::Leave && helpTexts_.count(watched)) {
-        showHelp(kDialogHelp, {});
+        showHelp(tr(kDialogHelp), {});
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -170,22 +178,29 @@ void OptionsDialog::saveAndClose() {
     // The window size beside them, in a file of its own.
     else if (Status kept = saveScaleChoice(programFolder_, scaleChoice()); !kept)
         showPlainMessage(this, QMessageBox::Critical, qtText(kept.error().title), qtText(kept.error().message));
+    // The language too; the windows speak the new one at once.
+    else if (Status kept = saveLanguageChoice(programFolder_, language_); !kept)
+        showPlainMessage(this, QMessageBox::Critical, qtText(kept.error().title), qtText(kept.error().message));
+    if (language_ != languageChoice()) {
+        languageChoice() = language_;
+        gui::applyLanguage(language_);
+    }
     accept();
 }
 
 QString netRateText(int rating, int battles) {
-    return QStringLiteral("ネットレート：%1（%2戦）").arg(rating).arg(battles);
+    return OptionsDialog::tr("ネットレート：%1（%2戦）").arg(rating).arg(battles);
 }
 
 bool confirmReportServerSetup(QWidget* parent) {
-    const QString text = QStringLiteral(
+    const QString text = OptionsDialog::tr(
         "ネット対戦の戦歴を自動報告するサーバを設定します\n\n"
         "ＦＴＰに関する知識のない方は実行しないでください\n\n"
         "また、１度ファイルを書き込んだら書き換えはできません\n\n"
         "※ 万が一パスワードが漏れた時のことも考えて\n"
         "　　戦歴報告に使うサーバには重要なデータ等を\n"
         "    置かない方が無難です");
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("サーバ情報の設定"), text,
+    QMessageBox box(QMessageBox::Warning, OptionsDialog::tr("サーバ情報の設定"), text,
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;

@@ -1,6 +1,8 @@
 #include "vexmora/ui/shell/title_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QLinearGradient>
@@ -63,14 +65,14 @@ struct MenuText {
 };
 
 const std::array<MenuText, kMenuEntryCount> kMenuTexts = {{
-    {"フリー対戦(vsCOM)", ""},
-    {"エディット", "モンスターを創ります"},
-    {"ゲーム終了", "ウィンドウを閉じ、ゲームを終了します"},
-    {"シナリオモード", "作成されたシナリオに挑みます"},
-    {"フリー対戦(vsMAN)", "人間との対戦を行います"},
-    {"ネット対戦", "インターネットで他のユーザーと対戦します"},
-    {"オプション", "システムの各種設定を変更します"},
-    {"勝ち抜き戦", "DATAフォルダ内のモンスターとランダムで対戦します"},
+    {QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "フリー対戦(vsCOM)"), ""},
+    {QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "エディット"), QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "モンスターを創ります")},
+    {QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "ゲーム終了"), QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "ウィンドウを閉じ、ゲームを終了します")},
+    {QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "シナリオモード"), QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "作成されたシナリオに挑みます")},
+    {QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "フリー対戦(vsMAN)"), QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "人間との対戦を行います")},
+    {QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "ネット対戦"), QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "インターネットで他のユーザーと対戦します")},
+    {QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "オプション"), QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "システムの各種設定を変更します")},
+    {QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "勝ち抜き戦"), QT_TRANSLATE_NOOP("vex::ui::TitleWindow", "DATAフォルダ内のモンスターとランダムで対戦します")},
 }};
 
 // Lengths in calc() grow with the scale (gui::scaledStyle).
@@ -104,6 +106,19 @@ QPixmap loadTitlePicture() {
 
 }  // namespace
 
+void TitleWindow::retranslate() {
+    for (int entry = 0; entry < kMenuEntryCount; ++entry) {
+        const MenuText& text = kMenuTexts[static_cast<size_t>(entry)];
+        menu_[static_cast<size_t>(entry)]->setText(tr(text.caption));
+        menu_[static_cast<size_t>(entry)]->setToolTip(*text.toolTip ? tr(text.toolTip) : QString());
+    }
+}
+
+void TitleWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
 QString versionText() {
     return QStringLiteral("Ver %1.%2%3").arg(VEXMORA_VERSION_MAJOR).arg(VEXMORA_VERSION_MINOR).arg(VEXMORA_VERSION_PATCH);
 }
@@ -122,15 +137,15 @@ TitleWindow::TitleWindow(TitleScreens screens, QWidget* parent)
     version_->setGraphicsEffect(versionShadow_);
 
     for (int entry = 0; entry < kMenuEntryCount; ++entry) {
-        auto* button = new QPushButton(QString::fromUtf8(kMenuTexts[static_cast<size_t>(entry)].caption), this);
+        auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("MENU_%1").arg(entry));
-        button->setToolTip(QString::fromUtf8(kMenuTexts[static_cast<size_t>(entry)].toolTip));
         button->setCursor(Qt::PointingHandCursor);
         button->setFocusPolicy(Qt::NoFocus);
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, entry] { chooseEntry(entry); });
         menu_[static_cast<size_t>(entry)] = button;
     }
+    retranslate();
     setMenuEnabled(true);
     applyScale(gui::windowScale(this));
     gui::centreOnScreen(this);
@@ -230,7 +245,7 @@ void TitleWindow::chooseEntry(int entry) {
 void TitleWindow::act(int entry) {
     if (const BattleModeDescriptor* battle = battleModeOfEntry(entry)) {
         battleMode_ = battle->mode;
-        const QString caption = QString::fromUtf8(battle->caption);
+        const QString caption = QCoreApplication::translate("vex::ui::BattleModes", battle->caption);
         switch (battle->opening) {
         case BattleModeDescriptor::Opening::Screen:
             openBattleScreen(battle->mode, caption);

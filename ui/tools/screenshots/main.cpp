@@ -1,5 +1,5 @@
 // vexmora_screenshots OUT_FOLDER [SCENE...]: the documentation's pictures, from the program folder
-// given by --home DIR or $VEXMORA_HOME. SCENE is one of title battle editor scenario report net large;
+// given by --home DIR or $VEXMORA_HOME, in the language --language ja|en (default ja). SCENE is one of title battle editor scenario report net large;
 // all of them without one.
 
 #include <QApplication>
@@ -9,6 +9,7 @@
 #include <map>
 
 #include "shots.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/ui/browse/story_view.h"
 #include "vexmora/ui/shared/shell.h"
 #include "vexmora/ui/media/system_options.h"
@@ -52,13 +53,19 @@ int main(int argc, char** argv) {
         home = args[at + 1].toStdString();
         args.remove(at, 2);
     }
+    LanguageChoice language = LanguageChoice::Japanese;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--language")); at > 0 && at + 1 < args.size()) {
+        language = parseLanguageChoice(args[at + 1].toStdString());
+        args.remove(at, 2);
+    }
     if (args.size() < 2) {
-        std::fputs("usage: vexmora_screenshots OUT_FOLDER [--home DIR] [title|battle|editor|scenario|report|net|large ...]\n",
+        std::fputs("usage: vexmora_screenshots OUT_FOLDER [--home DIR] [--language ja|en] [title|battle|editor|scenario|report|net|large ...]\n",
                    stderr);
         return 2;
     }
     setProgramFolder(chooseProgramFolder(home, argv[0]));
     ui::installGameFont();
+    gui::applyLanguage(language);
     // No music and no effects; the waits of a battle at the speed a player in a hurry sets.
     ui::systemOptions() = {};
     ui::systemOptions()[ui::kOptionMusic] = 1;

@@ -2,6 +2,7 @@
 // The monster editor's rules without widgets: input limits, what a technique slot shows and
 // costs, the techniques that cannot be removed, the picture's size and offset.
 
+#include "vexmora/data/translatable.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -57,8 +58,8 @@ int16_t offsetDown(int16_t imageOffsetY);
 size_t maxPictureBytes();
 // The refusal of a picture file of `bytes` bytes, or nullopt when it fits.
 std::optional<std::string> pictureSizeRefusal(uintmax_t bytes);
-inline constexpr const char* kPictureDialogTitle = "画像の読み込み";
-inline constexpr const char* kNotAPictureText = "有効なアイコンではありません";
+inline constexpr const char* kPictureDialogTitle = QT_TRANSLATE_NOOP("Messages", "画像の読み込み");
+inline constexpr const char* kNotAPictureText = QT_TRANSLATE_NOOP("Messages", "有効なアイコンではありません");
 std::string missingPictureText(std::string_view path);
 
 // The battle record labels show "999" until filled; "CLEAR" makes them "0".
@@ -68,17 +69,17 @@ inline constexpr const char* kUnknownRecord = "999";
 bool editorRefusesSystemData(const MonsterRecord& record, bool debugFile, int scenarioEditMode);
 
 // The texts of the editor's questions and messages.
-inline constexpr const char* kConfirmTitle = "確認";
-inline constexpr const char* kClearAllText = "すべてのデータをクリアします。\rよろしいですか？";
-inline constexpr const char* kClearRecordText = "戦績を戻します。\rよろしいですか？";
-inline constexpr const char* kCloseText = "エディットを終了します。";
-inline constexpr const char* kUnsavedCloseText = "保存されていない変更は失われます。\r\nエディットを終了します。";
-inline constexpr const char* kUnsavedLoadText = "保存されていない変更は失われます。\r\n別のデータを読み込みますか？";
+inline constexpr const char* kConfirmTitle = QT_TRANSLATE_NOOP("Messages", "確認");
+inline constexpr const char* kClearAllText = QT_TRANSLATE_NOOP("Messages", "すべてのデータをクリアします。\rよろしいですか？");
+inline constexpr const char* kClearRecordText = QT_TRANSLATE_NOOP("Messages", "戦績を戻します。\rよろしいですか？");
+inline constexpr const char* kCloseText = QT_TRANSLATE_NOOP("Messages", "エディットを終了します。");
+inline constexpr const char* kUnsavedCloseText = QT_TRANSLATE_NOOP("Messages", "保存されていない変更は失われます。\r\nエディットを終了します。");
+inline constexpr const char* kUnsavedLoadText = QT_TRANSLATE_NOOP("Messages", "保存されていない変更は失われます。\r\n別のデータを読み込みますか？");
 inline constexpr const char* kUnsavedClearText =
-    "保存されていない変更は失われます。\r\nすべてのデータをクリアします。\rよろしいですか？";
-inline constexpr const char* kSystemDataTitle = "読み込みエラー";
-inline constexpr const char* kSystemDataText = "このデータは読み込めません\r\nシステムデータです。";
-inline constexpr const char* kDeleteBossText = "敵データを消去します";
+    QT_TRANSLATE_NOOP("Messages", "保存されていない変更は失われます。\r\nすべてのデータをクリアします。\rよろしいですか？");
+inline constexpr const char* kSystemDataTitle = QT_TRANSLATE_NOOP("Messages", "読み込みエラー");
+inline constexpr const char* kSystemDataText = QT_TRANSLATE_NOOP("Messages", "このデータは読み込めません\r\nシステムデータです。");
+inline constexpr const char* kDeleteBossText = QT_TRANSLATE_NOOP("Messages", "敵データを消去します");
 
 // The element list's items and the level list's items, in order.
 std::string_view elementItem(int element);  // "―", "火" … "闇"

@@ -3,6 +3,7 @@
 // saved file keeps from an existing file, from the form or from the debug panel, and the
 // scenario boss it becomes in scenario mode.
 
+#include "vexmora/data/translatable.h"
 #include <array>
 #include <functional>
 #include <optional>
@@ -82,12 +83,12 @@ struct SaveResult {
     std::string bossChecksum;
 };
 
-inline constexpr const char* kNoPictureTitle = "注意";
-inline constexpr const char* kNoPictureText = "画像が設定されていません\r\n\r\n「画像読み込み」で設定してください";
+inline constexpr const char* kNoPictureTitle = QT_TRANSLATE_NOOP("Messages", "注意");
+inline constexpr const char* kNoPictureText = QT_TRANSLATE_NOOP("Messages", "画像が設定されていません\r\n\r\n「画像読み込み」で設定してください");
 inline constexpr const char* kSaveFolderPrompt =
-    "モンスターを保存するフォルダを選択してください\r※ 保存したファイル名は変更しないでください";
-inline constexpr const char* kOverwriteTitle = "ファイル上書きの確認";
-inline constexpr const char* kOverwriteText = "すでに同じ名前のデータがあります\r\n\r\n上書きしますか？";
+    QT_TRANSLATE_NOOP("Messages", "モンスターを保存するフォルダを選択してください\r※ 保存したファイル名は変更しないでください");
+inline constexpr const char* kOverwriteTitle = QT_TRANSLATE_NOOP("Messages", "ファイル上書きの確認");
+inline constexpr const char* kOverwriteText = QT_TRANSLATE_NOOP("Messages", "すでに同じ名前のデータがあります\r\n\r\n上書きしますか？");
 
 // Saves the edited monster. On success `session.monster` is what was written (with its new
 // checksum) and `session.sourcePaths[0]` the file. Refusals and failures are told through

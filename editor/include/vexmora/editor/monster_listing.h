@@ -2,6 +2,7 @@
 // The rules of the monster loading dialog, without widgets: which files a folder lists and in
 // which colour, and when a password must be typed.
 
+#include "vexmora/data/translatable.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,7 +40,7 @@ bool passwordAccepted(const MonsterRecord& record, std::string_view typed, const
 // Text colour of a technique name in the preview: red for special techniques.
 uint32_t techniqueNameColour(int techId);
 
-inline constexpr const char* kWrongPasswordTitle = "ﾊﾟｽﾜｰﾄﾞ入力";
-inline constexpr const char* kWrongPasswordText = "ﾊﾟｽﾜｰﾄﾞが正しくありません。もう一度入力してください !";
+inline constexpr const char* kWrongPasswordTitle = QT_TRANSLATE_NOOP("Messages", "ﾊﾟｽﾜｰﾄﾞ入力");
+inline constexpr const char* kWrongPasswordText = QT_TRANSLATE_NOOP("Messages", "ﾊﾟｽﾜｰﾄﾞが正しくありません。もう一度入力してください !");
 
 }  // namespace vex

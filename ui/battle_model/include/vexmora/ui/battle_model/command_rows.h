@@ -4,11 +4,13 @@
 // the information the help line shows for a row.
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "vexmora/battle/battle_state.h"
+#include "vexmora/data/translatable.h"
 
 namespace vex::ui {
 
@@ -63,9 +65,23 @@ struct RowInfo {
 // The help line's facts of a fighter's slot 0-4.
 RowInfo rowInfoFor(const FighterState& fighter, int slot);
 
+// The words of the help line, Japanese as written; the windows pass them in their language.
+struct RowHelpWords {
+    std::string doNothing = QT_TRANSLATE_NOOP("RowHelp", "何もしません");
+    std::string effect = QT_TRANSLATE_NOOP("RowHelp", "    効果：");
+    std::string sp = QT_TRANSLATE_NOOP("RowHelp", "    ＳＰ：");
+    std::string all = QT_TRANSLATE_NOOP("RowHelp", "ＡＬＬ");
+    std::string usesLeft = QT_TRANSLATE_NOOP("RowHelp", "　　あと%1回");
+    std::string ammo = QT_TRANSLATE_NOOP("RowHelp", "　　残弾%1");
+    std::string current = QT_TRANSLATE_NOOP("RowHelp", "　　現在%1");
+    // The catalogue's description of a technique and an element's mark, as shown.
+    std::function<std::string(std::string_view)> description = [](std::string_view text) { return std::string(text); };
+    std::function<std::string(std::string_view)> element = [](std::string_view mark) { return std::string(mark); };
+};
+
 // "何もしません" for the do-nothing row; for a technique three spaces and its description,
 // then the element, the effect grade, the SP cost and the uses left.
-std::string rowHelpText(int row, const RowInfo& info);
+std::string rowHelpText(int row, const RowInfo& info, const RowHelpWords& words = {});
 
 // The marks of the element codes 0-6 ("" for none) and of the effect grades 0-5.
 std::string_view elementMark(int element);

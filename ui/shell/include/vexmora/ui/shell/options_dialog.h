@@ -7,6 +7,7 @@
 #include <map>
 #include <utility>
 
+#include "vexmora/data/language_choice.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/ui/media/system_options.h"
 
@@ -52,6 +53,7 @@ private:
     SystemOptions& options_;
     fs::path programFolder_;
     OptionsDialogScreens screens_;
+    LanguageChoice language_;  // chosen here, applied by ＯＫ
     QSlider* speed_ = nullptr;
     QLabel* netRate_ = nullptr;
     QLabel* help1_ = nullptr;

@@ -63,10 +63,13 @@ signals:
     void exitRequested();
 
 protected:
+    // A change of language in オプション renames the menu at once.
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void retranslate();
     void showMenu();
     void slideStep(int step);
     void chooseEntry(int entry);

@@ -1,0 +1,137 @@
+#include "vexmora/gui/battle_texts.h"
+
+#include <QtGlobal>
+
+namespace vex::gui {
+
+namespace {
+
+// The engine's captions, banners and announcements (battle/, rules/end_of_battle.cpp), shown on
+// the battle screen.
+constexpr const char* kBattleTexts[] = {
+    QT_TRANSLATE_NOOP("BattleText", "ブチ切れ"),
+    QT_TRANSLATE_NOOP("BattleText", "感情↑"),
+    QT_TRANSLATE_NOOP("BattleText", "落ち込み"),
+    QT_TRANSLATE_NOOP("BattleText", "感情↓"),
+    QT_TRANSLATE_NOOP("BattleText", "？？？"),
+    QT_TRANSLATE_NOOP("BattleText", "分身攻撃"),
+    QT_TRANSLATE_NOOP("BattleText", "能力+30%"),
+    QT_TRANSLATE_NOOP("BattleText", "能力-20%"),
+    QT_TRANSLATE_NOOP("BattleText", "飛行"),
+    QT_TRANSLATE_NOOP("BattleText", "オートスパイ"),
+    QT_TRANSLATE_NOOP("BattleText", "攻撃力が高い"),
+    QT_TRANSLATE_NOOP("BattleText", "防御力が高い"),
+    QT_TRANSLATE_NOOP("BattleText", "素早さが高い"),
+    QT_TRANSLATE_NOOP("BattleText", "覚醒"),
+    QT_TRANSLATE_NOOP("BattleText", "覚醒終了"),
+    QT_TRANSLATE_NOOP("BattleText", "クリティカル"),
+    QT_TRANSLATE_NOOP("BattleText", "先読み"),
+    QT_TRANSLATE_NOOP("BattleText", "受け身"),
+    QT_TRANSLATE_NOOP("BattleText", "防御貫通"),
+    QT_TRANSLATE_NOOP("BattleText", "壁砕き"),
+    QT_TRANSLATE_NOOP("BattleText", "鉄壁"),
+    QT_TRANSLATE_NOOP("BattleText", "鉄壁貫通"),
+    QT_TRANSLATE_NOOP("BattleText", "貫通"),
+    QT_TRANSLATE_NOOP("BattleText", "急所外し"),
+    QT_TRANSLATE_NOOP("BattleText", "大洪水"),
+    QT_TRANSLATE_NOOP("BattleText", "猛吹雪"),
+    QT_TRANSLATE_NOOP("BattleText", "能力+20%"),
+    QT_TRANSLATE_NOOP("BattleText", "マヒ"),
+    QT_TRANSLATE_NOOP("BattleText", "混乱"),
+    QT_TRANSLATE_NOOP("BattleText", "罠"),
+    QT_TRANSLATE_NOOP("BattleText", "転んだ！！"),
+    QT_TRANSLATE_NOOP("BattleText", "スコープ"),
+    QT_TRANSLATE_NOOP("BattleText", "ファースト"),
+    QT_TRANSLATE_NOOP("BattleText", "状態回復"),
+    QT_TRANSLATE_NOOP("BattleText", "状態全快"),
+    QT_TRANSLATE_NOOP("BattleText", "攻撃↑"),
+    QT_TRANSLATE_NOOP("BattleText", "防御↑"),
+    QT_TRANSLATE_NOOP("BattleText", "速さ↑"),
+    QT_TRANSLATE_NOOP("BattleText", "失敗"),
+    QT_TRANSLATE_NOOP("BattleText", "SPﾀﾞﾒｰｼﾞ"),
+    QT_TRANSLATE_NOOP("BattleText", "最終奥義"),
+    QT_TRANSLATE_NOOP("BattleText", "弾倉補充"),
+    QT_TRANSLATE_NOOP("BattleText", "特殊吸収"),
+    QT_TRANSLATE_NOOP("BattleText", "浄化の炎"),
+    QT_TRANSLATE_NOOP("BattleText", "攻撃↓"),
+    QT_TRANSLATE_NOOP("BattleText", "防御↓"),
+    QT_TRANSLATE_NOOP("BattleText", "速さ↓"),
+    QT_TRANSLATE_NOOP("BattleText", "LUCK↑"),
+    QT_TRANSLATE_NOOP("BattleText", "ｴｸｽﾁｪﾝｼﾞ"),
+    QT_TRANSLATE_NOOP("BattleText", "チェンジ"),
+    QT_TRANSLATE_NOOP("BattleText", "解除"),
+    QT_TRANSLATE_NOOP("BattleText", "挑発"),
+    QT_TRANSLATE_NOOP("BattleText", "タメ"),
+    QT_TRANSLATE_NOOP("BattleText", "毒"),
+    QT_TRANSLATE_NOOP("BattleText", "命中UP"),
+    QT_TRANSLATE_NOOP("BattleText", "状態防御"),
+    QT_TRANSLATE_NOOP("BattleText", "転倒"),
+    QT_TRANSLATE_NOOP("BattleText", "攻撃封印"),
+    QT_TRANSLATE_NOOP("BattleText", "補助封印"),
+    QT_TRANSLATE_NOOP("BattleText", "特殊封印"),
+    QT_TRANSLATE_NOOP("BattleText", "全封印"),
+    QT_TRANSLATE_NOOP("BattleText", "自然回復"),
+    QT_TRANSLATE_NOOP("BattleText", "SPｽﾄｯﾌﾟ"),
+    QT_TRANSLATE_NOOP("BattleText", "集中"),
+    QT_TRANSLATE_NOOP("BattleText", "奇跡"),
+    QT_TRANSLATE_NOOP("BattleText", "呪縛"),
+    QT_TRANSLATE_NOOP("BattleText", "幻覚"),
+    QT_TRANSLATE_NOOP("BattleText", "パニック"),
+    QT_TRANSLATE_NOOP("BattleText", "クローク"),
+    QT_TRANSLATE_NOOP("BattleText", "ヴェノム"),
+    QT_TRANSLATE_NOOP("BattleText", "無効"),
+    QT_TRANSLATE_NOOP("BattleText", "消費半分"),
+    QT_TRANSLATE_NOOP("BattleText", "消費２倍"),
+    QT_TRANSLATE_NOOP("BattleText", "ガッツ"),
+    QT_TRANSLATE_NOOP("BattleText", "ゾンビ"),
+    QT_TRANSLATE_NOOP("BattleText", "効果無し"),
+    QT_TRANSLATE_NOOP("BattleText", "ファイナルアタック"),
+    QT_TRANSLATE_NOOP("BattleText", "背水の陣"),
+    QT_TRANSLATE_NOOP("BattleText", "バーサーク"),
+    QT_TRANSLATE_NOOP("BattleText", "ラッキー"),
+    QT_TRANSLATE_NOOP("BattleText", "ＷＩＮ！！"),
+    QT_TRANSLATE_NOOP("BattleText", "大敗北！！"),
+    QT_TRANSLATE_NOOP("BattleText", "ＬＯＳＥ・・・"),
+};
+
+// The rules' messages and help lines (rules/), shown in message boxes and on the battle screen.
+constexpr const char* kRuleMessages[] = {
+    QT_TRANSLATE_NOOP("EditorRules", "\\ / : < > * ? | は使えません"),
+    QT_TRANSLATE_NOOP("EditorRules", "この文字は使えません"),
+    QT_TRANSLATE_NOOP("Messages", "設定不可"),
+    QT_TRANSLATE_NOOP("Messages", "対戦相手がレアキャラを\r\n有効にしているため大会ルールは\r\n適用できません"),
+    QT_TRANSLATE_NOOP("Messages", "注意"),
+    QT_TRANSLATE_NOOP("Messages", "このデータは使用できません"),
+    QT_TRANSLATE_NOOP("Messages", "\r\nは不正なデータです。\r\n別のキャラを読み込みます"),
+    QT_TRANSLATE_NOOP("Messages", "勝ち抜き戦では使用できません"),
+    QT_TRANSLATE_NOOP("Messages", "このモードでは使用できません"),
+    QT_TRANSLATE_NOOP("Messages", "不正に改造されたデータの可能性があります。"),
+    QT_TRANSLATE_NOOP("Messages", "不正なデータです（ＡＴＫ・ＤＥＦ・ＳＰＤの合計が 1000 を超えています）。"),
+    QT_TRANSLATE_NOOP("Messages", "大会ルールでこのキャラは使えません"),
+    QT_TRANSLATE_NOOP("Messages", "レアキャラです。「レアキャラ使用可」が有効になっていません。"),
+    QT_TRANSLATE_NOOP("Messages", "エラー"),
+    QT_TRANSLATE_NOOP("Messages", "まずは「1Ｐロード」で、戦わせるモンスターを読み込んでください。"),
+    QT_TRANSLATE_NOOP("Messages", "次に「2Ｐロード」で、対戦相手のモンスターを読み込んでください。"),
+    QT_TRANSLATE_NOOP("Messages", "準備ができました。「スタート」で対戦が始まります。（「設定」でＨＰやターン数を変えられます）"),
+    QT_TRANSLATE_NOOP("Messages", "まずは「1Ｐロード」で、1人目のモンスターを読み込んでください。"),
+    QT_TRANSLATE_NOOP("Messages", "次に「2Ｐロード」で、2人目のモンスターを読み込んでください。"),
+    QT_TRANSLATE_NOOP("Messages", "準備ができました。「スタート」で対戦が始まります。1Ｐは左、2Ｐは右のキーでコマンドを選びます。"),
+    QT_TRANSLATE_NOOP("Messages", "まずは「1Ｐロード」で、勝ち抜き戦に挑むモンスターを読み込んでください。"),
+    QT_TRANSLATE_NOOP("Messages", "「スタート」で次の相手が現れます。"),
+    QT_TRANSLATE_NOOP("Messages", "準備ができました。「スタート」で勝ち抜き戦が始まります。相手は Data フォルダから現れます。"),
+    QT_TRANSLATE_NOOP("Messages", "ネット対戦"),
+    QT_TRANSLATE_NOOP("Messages", "対戦相手のデータがまだ届いていません"),
+    QT_TRANSLATE_NOOP("Messages", "相手の準備を待っています。（チャット欄で話しかけることもできます）"),
+    QT_TRANSLATE_NOOP("Messages", "「1Ｐロード」で対戦に使うモンスターを読み込み、「決定」で対戦を始めます。"),
+    QT_TRANSLATE_NOOP("Messages", "準備ができたら「決定」を押してください。両者が決定すると対戦が始まります。"),
+};
+
+// The command rows' entry that is not a technique (ui/src/screen/animation_timeline.cpp).
+[[maybe_unused]] constexpr const char* kCommandRow = QT_TRANSLATE_NOOP("CommandRow", "何もしない");
+
+}  // namespace
+
+std::span<const char* const> knownBattleTexts() { return kBattleTexts; }
+std::span<const char* const> knownRuleMessages() { return kRuleMessages; }
+
+}  // namespace vex::gui

@@ -1,0 +1,122 @@
+// The language of the windows: the choice and its file, the catalogues it installs, and the
+// English of every text made below the windows.
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include "temp_folder.h"
+#include "vexmora/data/language_choice.h"
+#include "vexmora/data/monster_record.h"
+#include "vexmora/data/technique_catalogue.h"
+#include "vexmora/editor/special_ability_rules.h"
+#include "vexmora/gui/language.h"
+
+using namespace vex;
+
+namespace {
+
+const fs::path kTranslations = VEXMORA_TRANSLATIONS;
+
+std::string fileText(const fs::path& path) {
+    auto bytes = readWholeFile(path, 4096);
+    return bytes ? *bytes : std::string("<missing>");
+}
+
+}  // namespace
+
+TEST(LanguageChoiceFile, KeepsTheChoiceAndTakesAnythingElseAsAutomatic) {
+    test::TempFolder home;
+    EXPECT_EQ(loadLanguageChoice(home.path()), LanguageChoice::Automatic);  // no file yet
+    for (LanguageChoice choice : {LanguageChoice::English, LanguageChoice::Japanese, LanguageChoice::Automatic}) {
+        ASSERT_TRUE(saveLanguageChoice(home.path(), choice));
+        EXPECT_EQ(loadLanguageChoice(home.path()), choice);
+    }
+    ASSERT_TRUE(saveLanguageChoice(home.path(), LanguageChoice::English));
+    EXPECT_EQ(fileText(home / "System" / "language.txt"), "en\r\n");
+    // Whatever a hand or another program left there.
+    EXPECT_EQ(parseLanguageChoice(" ja \r\nen"), LanguageChoice::Japanese);
+    EXPECT_EQ(parseLanguageChoice("fr"), LanguageChoice::Automatic);
+    EXPECT_EQ(parseLanguageChoice("EN"), LanguageChoice::Automatic);
+    EXPECT_EQ(parseLanguageChoice(std::string("e\0n", 3)), LanguageChoice::Automatic);
+    EXPECT_EQ(parseLanguageChoice(""), LanguageChoice::Automatic);
+}
+
+TEST(LanguageChoiceFile, TheOptionsFileKeepsItsFormat) {
+    test::TempFolder home;
+    ASSERT_TRUE(saveLanguageChoice(home.path(), LanguageChoice::English));
+    EXPECT_FALSE(fs::exists(home / "System" / "system.txt"));
+}
+
+TEST(Language, AutomaticFollowsTheDesktop) {
+    EXPECT_EQ(gui::languageCode(LanguageChoice::Automatic, QLocale(QLocale::Japanese, QLocale::Japan)), "ja");
+    EXPECT_EQ(gui::languageCode(LanguageChoice::Automatic, QLocale(QLocale::French, QLocale::France)), "en");
+    EXPECT_EQ(gui::languageCode(LanguageChoice::Automatic, QLocale::c()), "en");
+    EXPECT_EQ(gui::languageCode(LanguageChoice::Japanese, QLocale(QLocale::English)), "ja");
+    EXPECT_EQ(gui::languageCode(LanguageChoice::English, QLocale(QLocale::Japanese)), "en");
+}
+
+TEST(Language, EnglishTranslatesTheCatalogueAndJapaneseBringsQtsOwnTexts) {
+    EXPECT_TRUE(gui::applyLanguage(LanguageChoice::English, kTranslations).isEmpty());
+    EXPECT_EQ(gui::currentLanguage(), "en");
+    EXPECT_EQ(gui::displayText(gui::kTechniqueNameContext, "通常攻撃"), "Attack");
+    EXPECT_EQ(gui::displayText(gui::kTechniqueDescriptionContext, "２回連続で攻撃します"), "Attacks twice in a row");
+    EXPECT_EQ(gui::helpPageName(), "manual.html");
+    // A monster's own technique names are the player's: shown as typed.
+    EXPECT_EQ(gui::displayText(gui::kTechniqueNameContext, "ひっさつパンチ"), "ひっさつパンチ");
+
+    EXPECT_TRUE(gui::applyLanguage(LanguageChoice::Japanese, kTranslations).isEmpty());
+    EXPECT_EQ(gui::displayText(gui::kTechniqueNameContext, "通常攻撃"), "通常攻撃");
+    EXPECT_EQ(gui::helpPageName(), "説明書.html");
+    // The standard buttons of Qt's dialogs.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "キャンセル");
+
+    EXPECT_TRUE(gui::applyLanguage(LanguageChoice::English, kTranslations).isEmpty());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+    gui::applyLanguage(LanguageChoice::Japanese, kTranslations);
+}
+
+TEST(Language, AMissingCatalogueIsToldAndTheTextsStayJapanese) {
+    test::TempFolder empty;
+    const QStringList missing = gui::applyLanguage(LanguageChoice::English, empty.path());
+    EXPECT_EQ(missing.size(), 2);
+    EXPECT_EQ(gui::displayText(gui::kTechniqueNameContext, "通常攻撃"), "通常攻撃");
+    gui::applyLanguage(LanguageChoice::Japanese, kTranslations);
+}
+
+// Every text of the data tables needs its English in i18n/vexmora_data_en.ts: a technique, a
+// personality or an ability added to them without it fails here.
+TEST(DataTexts, EveryTextMadeBelowTheWindowsHasItsEnglish) {
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral("vexmora_data_en"), QString::fromStdString(kTranslations.string())));
+    std::vector<std::string> missing;
+    const auto expect = [&](const char* context, std::string_view japanese) {
+        if (japanese.empty()) return;
+        const std::string source(japanese);
+        if (english.translate(context, source.c_str()).isEmpty()) missing.push_back(std::string(context) + ": " + source);
+    };
+    const TechniqueCatalogue& catalogue = TechniqueCatalogue::instance();
+    for (int id = 0; id <= TechniqueCatalogue::kMaxId; ++id) {
+        const TechniqueEntry& entry = catalogue.entry(id);
+        if (!entry.defined()) continue;
+        expect(gui::kTechniqueNameContext, entry.techTitle);
+        expect(gui::kTechniqueDescriptionContext, entry.description);
+    }
+    for (int stage = 0; stage < TechniqueCatalogue::kStageNameCount; ++stage) expect(gui::kStageContext, catalogue.stageName(stage));
+    for (int element = 1; element < kElementCount; ++element) expect(gui::kElementContext, elementName(element));
+    for (int code = 0; code < kPersonalityCount; ++code) {
+        expect(gui::kPersonalityContext, personalityCaption(code));
+        expect(gui::kPersonalityDescriptionContext, personalityDescription(code));
+    }
+    for (const SpecialAbility& ability : specialAbilities()) {
+        expect(gui::kAbilityNameContext, ability.caption);
+        expect(gui::kAbilityDescriptionContext, ability.help);
+    }
+    for (const std::string& text : missing) ADD_FAILURE() << "no English for " << text;
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
