@@ -962,6 +962,95 @@ Left out: </translation>
     </message>
 </context>
 <context>
+    <name>vex::DamageCalcDialog</name>
+    <message>
+        <source>ダメージ計算 － %1</source>
+        <translation>Damage calculator – %1</translation>
+    </message>
+    <message>
+        <source>相手</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>ステージ</source>
+        <translation>Stage</translation>
+    </message>
+    <message>
+        <source>技</source>
+        <translation>Technique</translation>
+    </message>
+    <message>
+        <source>命中率</source>
+        <translation>Hit chance</translation>
+    </message>
+    <message>
+        <source>ダメージ
+最小 / 中央 / 最大</source>
+        <translation>Damage
+min / median / max</translation>
+    </message>
+    <message>
+        <source>ダメージの分布</source>
+        <translation>Damage distribution</translation>
+    </message>
+    <message>
+        <source>クリティカル</source>
+        <translation>Critical</translation>
+    </message>
+    <message>
+        <source>状態異常</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>1回の平均</source>
+        <translation>Mean per use</translation>
+    </message>
+    <message>
+        <source>KO までのターン</source>
+        <translation>Turns to KO</translation>
+    </message>
+    <message>
+        <source>求め方</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>* は標本から求めた値です（使用 %1 回）。そのほかは乱数の全ての場合から求めた厳密な値です。KO までのターンは、技を使えるときは毎ターン使い、相手はコンピュータが動かす対戦 %2 回の中央値（最短 - 最長、KO できた回数）です。</source>
+        <translation>* Sampled values (%1 uses). All others are exact, over every outcome of the draws. Turns to KO is the median of %2 battles (shortest - longest, battles ending in a KO) in which the technique is used every turn it can be and the computer moves the opponent.</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>このフォルダには相手にできるモンスターがいません</source>
+        <translation>This folder has no monster to fight</translation>
+    </message>
+    <message>
+        <source>計算中…</source>
+        <translation>Calculating…</translation>
+    </message>
+    <message>
+        <source>%1 → %2&#x3000;ステージ %3&#x3000;相手の HP %4&#x3000;最初のターン、相手は何もしない場合&#x3000;（%5 秒）</source>
+        <translation>%1 → %2&#x3000;Stage %3&#x3000;Opponent HP %4&#x3000;First turn, opponent does nothing&#x3000;(%5 s)</translation>
+    </message>
+    <message>
+        <source>最初のターンには選べません</source>
+        <translation>Cannot be chosen on the first turn</translation>
+    </message>
+    <message>
+        <source>KO なし*</source>
+        <translation>No KO*</translation>
+    </message>
+    <message>
+        <source>標本 %1 回</source>
+        <translation>Sampled %1×</translation>
+    </message>
+    <message>
+        <source>厳密</source>
+        <translation>Exact</translation>
+    </message>
+</context>
+<context>
     <name>vex::EditForm</name>
     <message>
         <source>製作バージョン</source>
@@ -1098,6 +1187,10 @@ Left out: </translation>
     <message>
         <source>1:火 2:水 3:雷 4:土 5:光 6:闇</source>
         <translation>1:fire 2:water 3:thunder 4:earth 5:light 6:dark</translation>
+    </message>
+    <message>
+        <source>ダメージ計算</source>
+        <translation>Damage calc</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1686,24 @@ Author: </translation>
     <message>
         <source>選択済み</source>
         <translation>Chosen</translation>
+    </message>
+</context>
+<context>
+    <name>vex::ui::HitBreakdown</name>
+    <message>
+        <source>クリックするか I キーを押すと、直前の攻撃の内訳を表示します</source>
+        <translation>Click or press I to see how the last attack was computed</translation>
+    </message>
+</context>
+<context>
+    <name>vex::ui::HitBreakdownPanel</name>
+    <message>
+        <source>まだ攻撃の記録がありません</source>
+        <translation>No attack recorded yet</translation>
+    </message>
+    <message>
+        <source>I キーかクリックで閉じる</source>
+        <translation>Press I or click to close</translation>
     </message>
 </context>
 <context>
