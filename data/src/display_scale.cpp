@@ -3,22 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "vexmora/data/choice_file.h"
 #include "vexmora/data/paths.h"
 
 namespace vex {
 
-namespace {
-
-constexpr size_t kDisplayFileLimit = 4096;
-
-std::string_view trimmed(std::string_view text) {
-    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && space(text.front())) text.remove_prefix(1);
-    while (!text.empty() && space(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-}  // namespace
 
 int automaticScale(const ScreenArea& area) {
     for (int scale = kLargestScale; scale > 1; --scale)
@@ -38,7 +27,7 @@ int screenPixelsPerPixel(int scale, double devicePixelRatio) {
 }
 
 ScaleChoice parseScaleChoice(std::string_view text) {
-    const std::string_view line = trimmed(text.substr(0, text.find('\n')));
+    const std::string_view line = choiceLine(text);
     if (line == "1") return ScaleChoice::One;
     if (line == "2") return ScaleChoice::Two;
     if (line == "3") return ScaleChoice::Three;
@@ -56,15 +45,11 @@ std::string scaleChoiceText(ScaleChoice choice) {
 }
 
 ScaleChoice loadScaleChoice(const fs::path& programFolder) {
-    const Result<std::string> text = readWholeFile(resolveIn(programFolder, kDisplayFile), kDisplayFileLimit);
-    return text ? parseScaleChoice(*text) : ScaleChoice::Automatic;
+    return parseScaleChoice(readChoiceFile(programFolder, kDisplayFile));
 }
 
 Status saveScaleChoice(const fs::path& programFolder, ScaleChoice choice) {
-    const fs::path path = resolveIn(programFolder, kDisplayFile);
-    std::error_code ec;
-    fs::create_directories(path.parent_path(), ec);
-    return atomicWrite(path, scaleChoiceText(choice) + "\r\n");
+    return writeChoiceFile(programFolder, kDisplayFile, scaleChoiceText(choice));
 }
 
 ScaleChoice& scaleChoice() {
