@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const uint8_t op = data[i++] % 8;
         if (op <= 3) {
             if (i >= size) break;
-            const size_t n = std::min<size_t>(data[i++], size - i);
+            const size_t wanted = data[i++];
+            const size_t n = std::min<size_t>(wanted, size - i);
             driver.bytesArrived(std::string_view(reinterpret_cast<const char*>(data + i), n));
             i += n;
         } else if (op == 4 && !transport.timers.empty()) {
