@@ -148,13 +148,13 @@ void TimelineView::onEvent(const BattleEvent& event) {
     std::visit(Overloaded{
                    [&](const event::Caption& e) { caption(e); },
                    [&](const event::GaugeMove& e) { gauge(e.run); },
-                   [&](const event::Sound& e) { push({step::Sound{e.number}}); },
+                   [&](const event::Sound& e) { push({e}); },
                    [&](const event::MotionShown& e) { motion(e.fighter, e.kind); },
-                   [&](const event::PictureChange& e) { push({step::Picture{e.fighter, e.property, e.value}}); },
-                   [&](const event::Announce& e) { push({step::Announce{e.fighter, e.text}}); },
+                   [&](const event::PictureChange& e) { push({e}); },
+                   [&](const event::Announce& e) { push({e}); },
                    [&](const event::ElementFlash& e) { elementFlash(e.fighter, e.element); },
-                   [&](const event::Banner& e) { push({step::Banner{e.text}}); },
-                   [&](const event::TimeUp&) { push({step::TimeUp{}}); },
+                   [&](const event::Banner& e) { push({e}); },
+                   [&](const event::TimeUp& e) { push({e}); },
                    [&](const event::Pause& e) { push(pauseStep(e.ms, e.wait)); },
                    [&](const event::Redraw& e) { redraw(e.what); },
                    [&](const event::CommandList& e) { commandList(e.mode); },
@@ -169,7 +169,7 @@ void TimelineView::onEvent(const BattleEvent& event) {
 }
 
 void TimelineView::caption(const event::Caption& c) {
-    push({step::Caption{c.fighter, c.text, c.colour, c.kind}});
+    push({c});
     const std::string_view text = c.text;
     if (c.kind == TextKind::HpNumber && startsWith(text, "HP +")) effect(c.fighter, kCellHeal, 0, -20);
     if (c.kind == TextKind::Caption && startsWith(text, "能力+")) effect(c.fighter, kCellArrowsUp, 0, -20);

@@ -64,7 +64,7 @@ BattleSession::BattleSession(std::unique_ptr<ModePolicy> policy, fs::path progra
       player_(timeline_, model_, clock_, [] { return systemOptions().gameSpeed(); }) {
     settings_.battleMode = policy_->mode();
     player_.onStep([this](const Step& step) {
-        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->effect);
+        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->number);
         return control(step);
     });
     player_.onChanged([this] { emit changed(); });
