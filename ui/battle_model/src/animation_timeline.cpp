@@ -143,7 +143,7 @@ void TimelineView::effect(int fighter, int cell, int dx, int dy) {
 }
 
 void TimelineView::onEvent(const BattleEvent& event) {
-    // A hit's record adds no step and so does not end a group of gauge runs either.
+    // A hit's record waits for nothing and so does not end a group of gauge runs either.
     if (!event.is<event::GaugeMove>() && !event.is<event::Hit>()) flush();
     std::visit(Overloaded{
                    [&](const event::Caption& e) { caption(e); },
@@ -161,7 +161,7 @@ void TimelineView::onEvent(const BattleEvent& event) {
                    [&](const event::Speech& e) {
                        push({step::Speech{e.fighter, e.text, step::Bubble::Said, 0, kSpeechMs}});
                    },
-                   [&](const event::Hit&) {},
+                   [&](const event::Hit& e) { push({e}); },
                    [&](const event::Turn& e) { turnEnded(e.record); },
                    [&](const event::End& e) { push({step::BattleEnded{e.winner, e.reason}}); },
                },

@@ -69,6 +69,7 @@ using Picture = event::PictureChange;  // a lasting change of the fighter's pict
 using Announce = event::Announce;      // the technique's name as the fighter's battle message
 using Banner = event::Banner;          // "TURN 2" and the like
 using TimeUp = event::TimeUp;          // "TIMEUP!"
+using Hit = event::Hit;                // why a hit came out as it did: shows nothing, the breakdown reads it
 
 // Both fighters as the facts say, gauges included; clears motions, fades and texts.
 struct Sync {
@@ -161,7 +162,7 @@ using StepAction =
                  step::Sound, step::MotionOffset, step::Effect, step::Picture, step::Announce, step::Banner,
                  step::TimeUp, step::Flash, step::CommandRows, step::CommandRowsHidden, step::TwoPlayerRows,
                  step::Speech, step::Blend, step::ResultText, step::Message, step::StartDone, step::TurnEnded,
-                 step::BattleEnded, step::ResultMusic, step::ResultShown, step::RecordsDone>;
+                 step::BattleEnded, step::ResultMusic, step::ResultShown, step::RecordsDone, step::Hit>;
 
 struct Step {
     StepAction action;
