@@ -21,22 +21,22 @@ HitExplanation record(uint32_t sequence, int attacker, int turn, HitKind kind = 
 
 TEST(LastHits, EachSideKeepsTheHitsOfItsLastTurnAndANewBattleForgetsTheOld) {
     LastHits hits;
-    hits.hitResolved(record(1, 0, 1));
-    hits.hitResolved(record(2, 1, 1));
-    hits.hitResolved(record(3, 0, 1, HitKind::Status));  // follows fighter 0's hit
+    hits.add(record(1, 0, 1));
+    hits.add(record(2, 1, 1));
+    hits.add(record(3, 0, 1, HitKind::Status));  // follows fighter 0's hit
     ASSERT_EQ(hits.view()[0].hits.size(), 2u);
     EXPECT_EQ(hits.view()[0].hits[1].kind, HitKind::Status);
     EXPECT_EQ(hits.view()[1].hits.size(), 1u);
 
     // Turn 2: only fighter 1 hits; fighter 0's turn-1 hits stay its last ones.
-    hits.hitResolved(record(4, 1, 2));
+    hits.add(record(4, 1, 2));
     EXPECT_EQ(hits.view()[1].turn, 2);
     EXPECT_EQ(hits.view()[1].hits.size(), 1u);
     EXPECT_EQ(hits.view()[0].turn, 1);
     EXPECT_EQ(hits.view()[0].hits.size(), 2u);
 
     // Records start again from 1: the next battle.
-    hits.hitResolved(record(1, 1, 1));
+    hits.add(record(1, 1, 1));
     EXPECT_TRUE(hits.view()[0].hits.empty());
     ASSERT_EQ(hits.view()[1].hits.size(), 1u);
     EXPECT_EQ(hits.view()[1].hits[0].sequence, 1u);
@@ -45,8 +45,8 @@ TEST(LastHits, EachSideKeepsTheHitsOfItsLastTurnAndANewBattleForgetsTheOld) {
 TEST(LastHits, AGroupKeepsItsLatestRecordsOnlyAndIgnoresAStrangeSide) {
     LastHits hits;
     const uint32_t many = LastHits::kMaxHitsKept + 5;
-    for (uint32_t i = 1; i <= many; ++i) hits.hitResolved(record(i, 0, 3));
-    hits.hitResolved(record(many + 1, 7, 3));
+    for (uint32_t i = 1; i <= many; ++i) hits.add(record(i, 0, 3));
+    hits.add(record(many + 1, 7, 3));
     ASSERT_EQ(hits.view()[0].hits.size(), LastHits::kMaxHitsKept);
     EXPECT_EQ(hits.view()[0].hits.back().sequence, many);
     EXPECT_EQ(hits.view()[0].hits.front().sequence, many - LastHits::kMaxHitsKept + 1);

@@ -143,25 +143,25 @@ void TimelineView::effect(int fighter, int cell, int dx, int dy) {
 }
 
 void TimelineView::onEvent(const BattleEvent& event) {
-    // A hit's record adds no step and so does not end a group of gauge runs either.
+    // A hit's record waits for nothing and so does not end a group of gauge runs either.
     if (!event.is<event::GaugeMove>() && !event.is<event::Hit>()) flush();
     std::visit(Overloaded{
                    [&](const event::Caption& e) { caption(e); },
                    [&](const event::GaugeMove& e) { gauge(e.run); },
-                   [&](const event::Sound& e) { push({step::Sound{e.number}}); },
+                   [&](const event::Sound& e) { push({e}); },
                    [&](const event::MotionShown& e) { motion(e.fighter, e.kind); },
-                   [&](const event::PictureChange& e) { push({step::Picture{e.fighter, e.property, e.value}}); },
-                   [&](const event::Announce& e) { push({step::Announce{e.fighter, e.text}}); },
+                   [&](const event::PictureChange& e) { push({e}); },
+                   [&](const event::Announce& e) { push({e}); },
                    [&](const event::ElementFlash& e) { elementFlash(e.fighter, e.element); },
-                   [&](const event::Banner& e) { push({step::Banner{e.text}}); },
-                   [&](const event::TimeUp&) { push({step::TimeUp{}}); },
+                   [&](const event::Banner& e) { push({e}); },
+                   [&](const event::TimeUp& e) { push({e}); },
                    [&](const event::Pause& e) { push(pauseStep(e.ms, e.wait)); },
                    [&](const event::Redraw& e) { redraw(e.what); },
                    [&](const event::CommandList& e) { commandList(e.mode); },
                    [&](const event::Speech& e) {
                        push({step::Speech{e.fighter, e.text, step::Bubble::Said, 0, kSpeechMs}});
                    },
-                   [&](const event::Hit&) {},
+                   [&](const event::Hit& e) { push({e}); },
                    [&](const event::Turn& e) { turnEnded(e.record); },
                    [&](const event::End& e) { push({step::BattleEnded{e.winner, e.reason}}); },
                },
@@ -169,7 +169,7 @@ void TimelineView::onEvent(const BattleEvent& event) {
 }
 
 void TimelineView::caption(const event::Caption& c) {
-    push({step::Caption{c.fighter, c.text, c.colour, c.kind}});
+    push({c});
     const std::string_view text = c.text;
     if (c.kind == TextKind::HpNumber && startsWith(text, "HP +")) effect(c.fighter, kCellHeal, 0, -20);
     if (c.kind == TextKind::Caption && startsWith(text, "能力+")) effect(c.fighter, kCellArrowsUp, 0, -20);

@@ -208,7 +208,7 @@ struct StepApplier {
         m.message = {s.text, now, s.durationMs == 0 ? 0 : displayLength(s.durationMs, gameSpeed)};
         if (s.durationMs != 0 && m.message.duration <= 0) m.message = {};
     }
-    // Waits, sounds and the session's steps change nothing shown.
+    // Waits, sounds, hits' records and the session's steps change nothing shown.
     void operator()(const step::Pause&) const {}
     void operator()(const step::Sound&) const {}
     void operator()(const step::StartDone&) const {}
@@ -217,6 +217,7 @@ struct StepApplier {
     void operator()(const step::ResultMusic&) const {}
     void operator()(const step::ResultShown&) const {}
     void operator()(const step::RecordsDone&) const {}
+    void operator()(const step::Hit&) const {}
 };
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 namespace vex::ui {
 
-void LastHits::hitResolved(const HitExplanation& hit) {
+void LastHits::add(const HitExplanation& hit) {
     // Records are numbered from 1 in each battle: a number that does not grow is a new battle.
     if (hit.sequence <= lastSequence_) clear();
     lastSequence_ = hit.sequence;

@@ -135,22 +135,42 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     const int scale = gui::windowScale(this);
     setStyleSheet(gui::scaledStyle(kScreenStyle, scale));
 
+    if (!openComposer()) return;
+    NetworkPolicy* networkPolicy = makeSession(battleMode);
+    QLayout* layout = buildBody();
+    buildMenu();
+    breakdown_ = new HitBreakdown(*session_, canvas_, help_, this);
+    if (networkPolicy) buildNetwork(layout, *networkPolicy);
+    connectSession();
+    updateMenu();
+    updateLabels();
+    canvas_->setFocus();
+    // Built at ×1, shown at the scale of the screen it opens on, in its middle.
+    gui::scaleForm(this, scale);
+    adjustSize();
+    gui::centreOnScreen(this);
+}
+
+bool BattleScreen::openComposer() {
     auto opened = PelkitLibrary::open(options_.libraryFolders.empty() ? PelkitLibrary::defaultFolders()
                                                                       : options_.libraryFolders);
     if (!opened) {
         error_ = opened.error().message;
-        return;
+        return false;
     }
     library_ = *opened;
-    const fs::path folder = programFolder();
-    composer_ = std::make_unique<FrameComposer>(library_, folder);
+    composer_ = std::make_unique<FrameComposer>(library_, programFolder());
     composer_->loadContent();
     if (!composer_->problems().empty()) {
         std::string all;
         for (const std::string& problem : composer_->problems()) all += (all.empty() ? "" : "; ") + problem;
         std::fprintf(stderr, "vexmora: battle screen: %s\n", all.c_str());
     }
+    return true;
+}
 
+NetworkPolicy* BattleScreen::makeSession(int16_t battleMode) {
+    const fs::path folder = programFolder();
     if (!options_.hooks.dialogs) options_.hooks = SessionHooks::game(dialogs_);
     const int stages = composer_->stages().battleStageCount();
     // A mode that brings its own policy (a scenario) sets it; the others are the descriptor's.
@@ -169,7 +189,10 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     }
     session_ = std::make_unique<BattleSession>(std::move(policy), folder, stages, options_.hooks);
     if (descriptor.makeSource) session_->setCommandSources(descriptor.makeSource);
+    return networkPolicy;
+}
 
+QLayout* BattleScreen::buildBody() {
     auto* body = new QWidget;
     body->setObjectName(QStringLiteral("screenBody"));
     canvas_ = new BattleCanvas(*composer_, *session_, body);
@@ -196,31 +219,15 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     layout->addWidget(canvas_);
     layout->addLayout(bar);
     setCentralWidget(body);
-    buildMenu();
-    breakdown_ = new HitBreakdown(*session_, canvas_, help_, this);
-    if (networkPolicy) buildNetwork(layout, *networkPolicy);
+    return layout;
+}
 
+void BattleScreen::connectSession() {
     connect(session_.get(), &BattleSession::changed, this, [this] {
         canvas_->refresh();
         updateLabels();
     });
-    connect(session_.get(), &BattleSession::pictureChanged, this, [this](int side) {
-        if (session_->hasFighter(side))
-            composer_->setMonster(side, session_->pictureOf(side));
-        else
-            composer_->clearMonster(side);
-        // A refused picture is drawn as the stand-in; the help line says why.
-        const std::string& refusal = session_->hasFighter(side) ? composer_->pictureRefusal(side) : std::string();
-        pictureNotes_[static_cast<size_t>(side)] =
-            refusal.empty() ? QString() : tr("%1Ｐの画像を表示できません：%2").arg(side + 1).arg(qtText(refusal));
-        if (session_->battleRunning()) {
-            help_->setText(pictureNotes());
-            showingHint_ = false;
-        } else {
-            updateHelp();
-        }
-        canvas_->refresh();
-    });
+    connect(session_.get(), &BattleSession::pictureChanged, this, &BattleScreen::showPicture);
     connect(session_.get(), &BattleSession::helpChanged, this, [this](const QString& text) {
         showingHint_ = false;
         QString shown = text;
@@ -236,13 +243,24 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
         if (canvas_->underMouse()) canvas_->hoverAt(BattleCanvas::framePoint(canvas_->mapFromGlobal(QCursor::pos()), canvas_->scale()));
     });
     connect(session_.get(), &BattleSession::turnFinished, this, &BattleScreen::updateMenu);
-    updateMenu();
-    updateLabels();
-    canvas_->setFocus();
-    // Built at ×1, shown at the scale of the screen it opens on, in its middle.
-    gui::scaleForm(this, scale);
-    adjustSize();
-    gui::centreOnScreen(this);
+}
+
+void BattleScreen::showPicture(int side) {
+    if (session_->hasFighter(side))
+        composer_->setMonster(side, session_->pictureOf(side));
+    else
+        composer_->clearMonster(side);
+    // A refused picture is drawn as the stand-in; the help line says why.
+    const std::string& refusal = session_->hasFighter(side) ? composer_->pictureRefusal(side) : std::string();
+    pictureNotes_[static_cast<size_t>(side)] =
+        refusal.empty() ? QString() : tr("%1Ｐの画像を表示できません：%2").arg(side + 1).arg(qtText(refusal));
+    if (session_->battleRunning()) {
+        help_->setText(pictureNotes());
+        showingHint_ = false;
+    } else {
+        updateHelp();
+    }
+    canvas_->refresh();
 }
 
 BattleScreen::~BattleScreen() {

@@ -64,7 +64,8 @@ BattleSession::BattleSession(std::unique_ptr<ModePolicy> policy, fs::path progra
       player_(timeline_, model_, clock_, [] { return systemOptions().gameSpeed(); }) {
     settings_.battleMode = policy_->mode();
     player_.onStep([this](const Step& step) {
-        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->effect);
+        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->number);
+        if (const auto* hit = step.as<step::Hit>()) emit hitPlayed(*hit->record);
         return control(step);
     });
     player_.onChanged([this] { emit changed(); });
@@ -248,7 +249,6 @@ int BattleSession::prepareBattle(const BattleSettings& battleSettings) {
     const LoadedFighter& f1 = *fighter(1);
     battle_ = prepareSeriesBattle(battleSettings, f0.monster.record, f1.monster.record,
                                   opponent_ ? &*opponent_ : nullptr, rng, view_, roster().recorder());
-    battle_->setHitListener(hitListener_);
     if (const std::optional<uint32_t> state = policy.generatorState())
         rng.setState(*state);
     else

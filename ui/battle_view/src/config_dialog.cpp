@@ -71,6 +71,14 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
     setModal(true);
     if (!options_.playEffect) options_.playEffect = [](int effect) { ui::playEffect(effect); };
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildChoices());
+    layout->addWidget(buildStages());
+    layout->addLayout(buildBottom());
+    showSettings();
+}
+
+QLayout* ConfigDialog::buildChoices() {
     auto* choices = new QHBoxLayout;
     QGroupBox* hpFrame = choiceGroup(tr("初期ＨＰ"), hp_, {"1000", "1500", "2000"});
     QGroupBox* spFrame = choiceGroup(tr("初期ＳＰ"), sp_, {"0", "10", "100"});
@@ -95,11 +103,10 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
     connect(animation_, &QButtonGroup::idClicked, this, [this](int id) {
         if (!updating_) settings_.animationOn = id == 0 ? -1 : 0;
     });
+    return choices;
+}
 
-    tournament_ = new QCheckBox(tr("大会ルール"));
-    tournament_->setObjectName(QStringLiteral("TAIKAImode"));
-    connect(tournament_, &QCheckBox::clicked, this, &ConfigDialog::tickTournament);
-
+QWidget* ConfigDialog::buildStages() {
     // The stages: a thumbnail with its name each, and the random stage first.
     stageFrame_ = new QGroupBox(tr("ステージ"));
     auto* grid = new QGridLayout(stageFrame_);
@@ -129,6 +136,13 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
         thumbnails_.push_back(button);
         stageLabels_.push_back(label);
     }
+    return stageFrame_;
+}
+
+QLayout* ConfigDialog::buildBottom() {
+    tournament_ = new QCheckBox(tr("大会ルール"));
+    tournament_->setObjectName(QStringLiteral("TAIKAImode"));
+    connect(tournament_, &QCheckBox::clicked, this, &ConfigDialog::tickTournament);
 
     // The report servers: the ".srv" files of the "Server" folder.
     auto* serverFrame = new QGroupBox(tr("戦闘結果の報告"));
@@ -146,12 +160,7 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
     bottom->addWidget(tournament_);
     bottom->addWidget(serverFrame, 1);
     bottom->addWidget(exit_, 0, Qt::AlignBottom);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choices);
-    layout->addWidget(stageFrame_);
-    layout->addLayout(bottom);
-    showSettings();
+    return bottom;
 }
 
 QGroupBox* ConfigDialog::choiceGroup(const QString& title, QButtonGroup*& group, const QStringList& captions) {

@@ -79,7 +79,7 @@ void HitBreakdownPanel::mouseReleaseEvent(QMouseEvent* event) {
 HitBreakdown::HitBreakdown(BattleSession& session, QWidget* picture, QLabel* messageLine, QObject* parent)
     : QObject(parent), session_(session), picture_(picture), messageLine_(messageLine) {
     panel_ = new HitBreakdownPanel(picture_);
-    session_.setHitListener(&hits_);
+    connect(&session_, &BattleSession::hitPlayed, this, [this](const HitExplanation& hit) { hits_.add(hit); });
     connect(&session_, &BattleSession::turnFinished, this, &HitBreakdown::turnPlayedOut);
     connect(panel_, &HitBreakdownPanel::clicked, this, &HitBreakdown::close);
     messageLine_->installEventFilter(this);

@@ -37,6 +37,15 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     setWindowTitle(tr("オプション"));
     setModal(true);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buildChoices());
+    layout->addLayout(buildButtons());
+    layout->addWidget(buildHelpBox());
+    layout->addLayout(buildOkRow());
+    setFixedSize(sizeHint().expandedTo(QSize(460, 0)));
+}
+
+QLayout* OptionsDialog::buildChoices() {
     auto* grid = new QGridLayout;
     addChoice(grid, 0, 0, tr("音楽"), kOptionMusic, tr("ＯＮ"), tr("ＯＦＦ"),
               tr("音楽を鳴らすかどうか設定します"),
@@ -74,7 +83,10 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     helpTexts_[languageBox] = {tr("画面に出る言葉を選びます（ファイルと通信の中身は変わりません）"),
                                tr("自動ではデスクトップの言語に合わせます")};
     languageBox->installEventFilter(this);
+    return grid;
+}
 
+QLayout* OptionsDialog::buildButtons() {
     auto* reportServer = new QPushButton(tr("設定する"));
     reportServer->setObjectName(QStringLiteral("reportServer"));
     reportServer->setEnabled(static_cast<bool>(screens_.makeReportServer));
@@ -93,7 +105,10 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     buttons->addWidget(reportServer);
     buttons->addWidget(convert);
     buttons->addStretch();
+    return buttons;
+}
 
+QWidget* OptionsDialog::buildHelpBox() {
     auto* helpBox = new QFrame;
     helpBox->setFrameShape(QFrame::StyledPanel);
     helpBox->setMinimumHeight(48);
@@ -103,7 +118,10 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     helpLayout->addWidget(help1_);
     helpLayout->addWidget(help2_);
     showHelp(tr(kDialogHelp), {});
+    return helpBox;
+}
 
+QLayout* OptionsDialog::buildOkRow() {
     auto* ok = new QPushButton(tr("ＯＫ"));
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
@@ -119,13 +137,7 @@ OptionsDialog::OptionsDialog(SystemOptions& options, fs::path programFolder, Opt
     okRow->addWidget(netRate_);
     okRow->addStretch();
     okRow->addWidget(ok);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addLayout(buttons);
-    layout->addWidget(helpBox);
-    layout->addLayout(okRow);
-    setFixedSize(sizeHint().expandedTo(QSize(460, 0)));
+    return okRow;
 }
 
 QButtonGroup* OptionsDialog::addChoice(QGridLayout* grid, int row, int column, const QString& title, int optionIndex,

@@ -75,6 +75,8 @@ public:
     // Appends the steps of one event; the gauge runs that play together are held until the
     // last of them arrives, and anything else that comes first lets them play.
     void onEvent(const BattleEvent& event) override;
+    // The hits' records go into the timeline with the rest, for the screen's breakdown.
+    bool wantsHitRecords() const override { return true; }
 
     // Lets the held gauge runs play.
     void flush();

@@ -1,12 +1,11 @@
 #pragma once
-// The last hits of both sides, for the battle screen's breakdown: a HitListener the screen
-// hands to its session's battles. It keeps, for each side, the records of the last turn in
-// which that side hit (its own hit, the status that followed, a strike back or a pursuit), and
-// writes them as the lines a player reads.
+// The last hits of both sides, for the battle screen's breakdown: the hits' records as the
+// timeline plays them (the engine's Hit events, which the battle log writes too). It keeps,
+// for each side, the records of the last turn in which that side hit (its own hit, the status
+// that followed, a strike back or a pursuit), and writes them as the lines a player reads.
 //
-// The engine plays a whole turn before the screen animates it, so the screen shows a copy
-// taken when a turn has been played out (`LastHitsView`), never the records as they come:
-// a breakdown must not tell a miss before the screen has shown it.
+// The screen shows a copy taken when a turn has been played out (`LastHitsView`), never the
+// records as they come: a breakdown must not tell a miss before the screen has shown it.
 
 #include <array>
 #include <cstdint>
@@ -26,12 +25,12 @@ struct HitGroup {
 // What the breakdown shows: each side's last group (empty `hits`: that side has not hit yet).
 using LastHitsView = std::array<HitGroup, 2>;
 
-class LastHits final : public HitListener {
+class LastHits final {
 public:
     // A group keeps no more records than this (a flurry of clones stays bounded): the latest.
     static constexpr size_t kMaxHitsKept = 12;
 
-    void hitResolved(const HitExplanation& hit) override;
+    void add(const HitExplanation& hit);
     const LastHitsView& view() const { return groups_; }
     void clear();
 

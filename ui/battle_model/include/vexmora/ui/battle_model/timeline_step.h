@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "vexmora/battle/battle_event.h"
 #include "vexmora/battle/battle_state.h"
 #include "vexmora/battle/battle_view.h"
 #include "vexmora/ui/battle_model/command_rows.h"
@@ -57,8 +58,18 @@ struct GaugeValue {
 };
 
 // What a step changes, one struct per kind. The display model applies a step by visiting it;
-// the session acts on the control steps.
+// the session acts on the control steps. What the engine tells in a form the screen can show
+// as it is goes into the timeline as the engine's own event value.
 namespace step {
+
+using Caption = event::Caption;        // a text floating up over the fighter
+using GaugeGlide = event::GaugeMove;   // a run on the display clock that does not hold the timeline
+using Sound = event::Sound;
+using Picture = event::PictureChange;  // a lasting change of the fighter's picture
+using Announce = event::Announce;      // the technique's name as the fighter's battle message
+using Banner = event::Banner;          // "TURN 2" and the like
+using TimeUp = event::TimeUp;          // "TIMEUP!"
+using Hit = event::Hit;                // why a hit came out as it did: shows nothing, the breakdown reads it
 
 // Both fighters as the facts say, gauges included; clears motions, fades and texts.
 struct Sync {
@@ -72,23 +83,9 @@ struct Facts {
 struct Stage {
     int stage = 0;
 };
-// A text floating up over the fighter.
-struct Caption {
-    int fighter = 0;
-    std::string text;
-    Rgb colour{};
-    TextKind kind = TextKind::Caption;
-};
 // The values shown by one step of one or more gauge runs.
 struct GaugeValues {
     std::vector<GaugeValue> gauges;
-};
-// A gauge that runs on the display clock without holding the timeline.
-struct GaugeGlide {
-    GaugeRun run{};
-};
-struct Sound {
-    int effect = 0;
 };
 // The picture's place during a motion.
 struct MotionOffset {
@@ -104,23 +101,6 @@ struct Effect {
     int dy = 0;
     int durationMs = 0;  // at game speed 0
 };
-// A lasting change of the fighter's picture.
-struct Picture {
-    int fighter = 0;
-    PictureProperty property = PictureProperty::OffsetY;
-    int value = 0;
-};
-// The technique's name as the fighter's battle message.
-struct Announce {
-    int fighter = 0;
-    std::string text;
-};
-// "TURN 2" and the like.
-struct Banner {
-    std::string text;
-};
-// "TIMEUP!"
-struct TimeUp {};
 // The whole frame flashes.
 struct Flash {
     int fighter = 0;
@@ -182,7 +162,7 @@ using StepAction =
                  step::Sound, step::MotionOffset, step::Effect, step::Picture, step::Announce, step::Banner,
                  step::TimeUp, step::Flash, step::CommandRows, step::CommandRowsHidden, step::TwoPlayerRows,
                  step::Speech, step::Blend, step::ResultText, step::Message, step::StartDone, step::TurnEnded,
-                 step::BattleEnded, step::ResultMusic, step::ResultShown, step::RecordsDone>;
+                 step::BattleEnded, step::ResultMusic, step::ResultShown, step::RecordsDone, step::Hit>;
 
 struct Step {
     StepAction action;

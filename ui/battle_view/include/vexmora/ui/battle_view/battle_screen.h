@@ -127,7 +127,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The constructor's parts, in the order it calls them.
+    bool openComposer();
+    NetworkPolicy* makeSession(int16_t battleMode);  // the network policy when the mode has the panel
+    QLayout* buildBody();
     void buildMenu();
+    void connectSession();
+    void showPicture(int side);
     void buildNetwork(QLayout* layout, NetworkPolicy& policy);
     void updateMenu();
     void updateLabels();

@@ -163,9 +163,6 @@ public:
     bool openReplay(const fs::path& file);
     bool watchingReplay() const { return watch_ != nullptr; }
 
-    // Hears the hits of the battles started from now on (the screen's breakdown); nullptr: none.
-    void setHitListener(HitListener* listener) { hitListener_ = listener; }
-
     // The spectator clock's interval: 1000 ms in the game; tests shorten it.
     void setClockInterval(int ms) { clockInterval_ = ms; }
 
@@ -186,6 +183,8 @@ signals:
     // the help of the row under the mouse.
     void inputOpened();
     void turnFinished(int turn);
+    // The timeline has come to a hit's record (the screen's breakdown keeps them).
+    void hitPlayed(const HitExplanation& hit);
     // The result has been shown; the statistics and records follow.
     void resultShown();
     void battleFinished();
@@ -258,7 +257,6 @@ private:
     Timeline timeline_;
     TimelineView view_{timeline_, {}};
     std::unique_ptr<Battle> battle_;
-    HitListener* hitListener_ = nullptr;
     DisplayModel model_;
     QtPlayerClock clock_;
     TimelinePlayer player_;

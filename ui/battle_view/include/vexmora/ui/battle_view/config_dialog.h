@@ -57,6 +57,10 @@ public:
     QListWidget* serverList() const { return servers_; }
 
 private:
+    // The constructor's parts: the option groups, the stage thumbnails, the bottom row.
+    QLayout* buildChoices();
+    QWidget* buildStages();
+    QLayout* buildBottom();
     QGroupBox* choiceGroup(const QString& title, QButtonGroup*& group, const QStringList& captions);
     void showSettings();
     void chooseStage(int stage);

@@ -44,9 +44,8 @@ private:
 class HitBreakdown final : public QObject {
     Q_OBJECT
 public:
-    // Listens to the battles the session starts from now on; the panel lies over `picture`,
-    // and a click on `messageLine` opens or closes it. The session's battles hold its
-    // listener: the session must go first (the screen resets it in its destructor).
+    // Keeps the hits the session's timeline plays from now on; the panel lies over `picture`,
+    // and a click on `messageLine` opens or closes it.
     HitBreakdown(BattleSession& session, QWidget* picture, QLabel* messageLine, QObject* parent = nullptr);
 
     // The key that opens and closes it: I (either case).

@@ -42,6 +42,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts, top to bottom: the choices, the two setup buttons, the help
+    // box, the rating and ＯＫ.
+    QLayout* buildChoices();
+    QLayout* buildButtons();
+    QWidget* buildHelpBox();
+    QLayout* buildOkRow();
     QButtonGroup* addChoice(QGridLayout* grid, int row, int column, const QString& title, int optionIndex,
                             const QString& first, const QString& second, const QString& help1,
                             const QString& help2 = {});
