@@ -210,9 +210,9 @@ class NetBattleTest : public QObject {
         const quint16 port = host.netBattle()->listeningPort();
         QVERIFY(port != 0);
         lastPort_ = port;
-        QVERIFY(host.netBattle()->dialog()->statusLabel()->text().startsWith(QStringLiteral("接続要求受付中・・・")));
+        QVERIFY(host.netBattle()->dialog()->statusLabel()->text().startsWith(QCoreApplication::translate("vex::ui::NetConnection", "接続要求受付中・・・")));
         chooseRole(client, QStringLiteral("ゲスト"), 1, port);
-        QCOMPARE(client.netBattle()->dialog()->statusLabel()->text(), QStringLiteral("接続先ＩＰを入力してください"));
+        QCOMPARE(client.netBattle()->dialog()->statusLabel()->text(), QCoreApplication::translate("vex::ui::NetConnection", "接続先ＩＰを入力してください"));
         client.netBattle()->dialog()->connectBox()->setText(QStringLiteral("127.0.0.1"));
         shot(client.netBattle()->dialog(), "net-dialog-client.png");
         client.netBattle()->dialog()->connectButton()->click();
