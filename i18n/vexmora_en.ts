@@ -1423,6 +1423,14 @@ in %1</translation>
         <source>謎の敵 %1回</source>
         <translation>Mysterious enemy: %1</translation>
     </message>
+    <message>
+        <source>未設定です</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation>None</translation>
+    </message>
 </context>
 <context>
     <name>RowHelp</name>

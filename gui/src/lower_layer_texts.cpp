@@ -101,7 +101,8 @@ constexpr const char* kLoadErrorTexts[] = {
 // The converter's log and refusals (data/old_conversion), the server file's form and
 // message (report/server_form), the report's chat lines (report/report_run), the elimination
 // run's opponents and caption (rules/opponent_choice) and the scenario's difficulty check
-// (scenario/difficulty_check), as their windows show them.
+// (scenario/difficulty_check) and the scenario editor's captions (scenario/scenario_draft), as
+// their windows show them.
 constexpr const char* kToolTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "変換しました（%1）"),
     QT_TRANSLATE_NOOP("Messages", "変換しました（%1）。画像は埋め込みませんでした：%2"),
@@ -141,6 +142,8 @@ constexpr const char* kToolTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "クリア %1"),
     QT_TRANSLATE_NOOP("Messages", "ボス出現前の終了 %1回"),
     QT_TRANSLATE_NOOP("Messages", "謎の敵 %1回"),
+    QT_TRANSLATE_NOOP("Messages", "未設定です"),
+    QT_TRANSLATE_NOOP("Messages", "無"),
 };
 
 // The elimination run's champions, announced on the battle screen.

@@ -17,6 +17,7 @@
 #include "vexmora/report/server_form.h"
 #include "vexmora/rules/opponent_choice.h"
 #include "vexmora/scenario/difficulty_check.h"
+#include "vexmora/scenario/scenario_draft.h"
 #include "vexmora/rules/replay.h"
 #include "vexmora/ui/battle_model/pelkit_library.h"
 
@@ -200,6 +201,7 @@ TEST(DataTexts, EveryTextMadeBelowTheWindowsHasItsEnglish) {
     }
     for (int stage = 0; stage < TechniqueCatalogue::kStageNameCount; ++stage) expect(gui::kStageContext, catalogue.stageName(stage));
     for (int element = 1; element < kElementCount; ++element) expect(gui::kElementContext, elementName(element));
+    for (const StageChoice& choice : kBossStageChoices) expect(gui::kStageContext, choice.caption);
     for (int code = 0; code < kPersonalityCount; ++code) {
         expect(gui::kPersonalityContext, personalityCaption(code));
         expect(gui::kPersonalityDescriptionContext, personalityDescription(code));
