@@ -1431,6 +1431,32 @@ in %1</translation>
         <source>無</source>
         <translation>None</translation>
     </message>
+    <message>
+        <source>ネット対戦結果の出力</source>
+        <translation>Network battle result file</translation>
+    </message>
+    <message>
+        <source>結果をファイルに追記します<byte value="xd"/>
+<byte value="xd"/>
+いいえを選ぶと上書きします</source>
+        <translation>The result will be added to the file.<byte value="xd"/>
+<byte value="xd"/>
+Choose No to overwrite it.</translation>
+    </message>
+    <message>
+        <source>サーバ設定ファイルを読み込めません。ファイル名が変更されたか、ファイルが壊れています。<byte value="xd"/>
+%1</source>
+        <translation>The server settings file cannot be read: it was renamed or is damaged.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>使用できない文字が含まれています: %1</source>
+        <translation>Contains characters that cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>サーバ設定が長すぎます</source>
+        <translation>The server settings are too long</translation>
+    </message>
 </context>
 <context>
     <name>RowHelp</name>

@@ -143,6 +143,11 @@ constexpr const char* kToolTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "ボス出現前の終了 %1回"),
     QT_TRANSLATE_NOOP("Messages", "謎の敵 %1回"),
     QT_TRANSLATE_NOOP("Messages", "未設定です"),
+    QT_TRANSLATE_NOOP("Messages", "ネット対戦結果の出力"),
+    QT_TRANSLATE_NOOP("Messages", "結果をファイルに追記します\r\n\r\nいいえを選ぶと上書きします"),
+    QT_TRANSLATE_NOOP("Messages", "サーバ設定ファイルを読み込めません。ファイル名が変更されたか、ファイルが壊れています。\r\n%1"),
+    QT_TRANSLATE_NOOP("Messages", "使用できない文字が含まれています: %1"),
+    QT_TRANSLATE_NOOP("Messages", "サーバ設定が長すぎます"),
     QT_TRANSLATE_NOOP("Messages", "無"),
 };
 
