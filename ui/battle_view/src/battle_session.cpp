@@ -22,6 +22,16 @@ namespace {
 
 constexpr int kMusicLoopMs = 500;
 
+// The file of the tune an opponent brings to its battle; "" when the stage chooses.
+std::string ownTuneMusic(OwnTune tune) {
+    switch (tune) {
+    case OwnTune::Challenger: return std::string(music::kBattleB);
+    case OwnTune::FinalBoss: return std::string(music::kBattleC);
+    case OwnTune::None: break;
+    }
+    return {};
+}
+
 }  // namespace
 
 SessionHooks SessionHooks::game(Dialogs& dialogs) {
@@ -225,7 +235,7 @@ bool BattleSession::takeNextOpponent(std::string& announcement) {
         opponent_ = std::move(**next);
         roster().takeOpponent(*opponent_);
         announcement = opponent_->announcement;
-        battleMusic_ = opponent_->music;
+        battleMusic_ = ownTuneMusic(opponent_->tune);
         emit pictureChanged(1);
         emit captionChanged(windowCaption());
     }
