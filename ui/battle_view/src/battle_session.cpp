@@ -1,3 +1,4 @@
+#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/battle_session.h"
 
 #include <QCoreApplication>
@@ -7,9 +8,9 @@
 #include "vexmora/rules/battle_config.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/rules/fighter_checks.h"
-#include "vexmora/gui/battle_geometry.h"
 #include "vexmora/ui/battle_model/battle_opening.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/sound.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/ui/media/system_options.h"
@@ -17,6 +18,8 @@
 #include "vexmora/ui/battle_view/row_help_line.h"
 
 namespace vex::ui {
+
+using gui::qtText;
 
 namespace {
 
@@ -36,7 +39,6 @@ std::string ownTuneMusic(OwnTune tune) {
 
 SessionHooks SessionHooks::game(Dialogs& dialogs) {
     SessionHooks h;
-    h.playEffect = [](int effect) { gui::playEffectNow(effect); };
     h.startMusic = [](const std::string& path) { sound().startMusic(path); };
     h.playResultMusic = [](const std::string& path) { sound().playResultMusic(path); };
     h.closeMusic = [] { sound().closeMusic(); };
@@ -49,7 +51,6 @@ SessionHooks SessionHooks::game(Dialogs& dialogs) {
 
 SessionHooks SessionHooks::quiet(Dialogs& dialogs) {
     SessionHooks h;
-    h.playEffect = [](int) {};
     h.startMusic = [](const std::string&) {};
     h.playResultMusic = [](const std::string&) {};
     h.closeMusic = [] {};
@@ -74,7 +75,7 @@ BattleSession::BattleSession(std::unique_ptr<ModePolicy> policy, fs::path progra
       player_(timeline_, model_, clock_, [] { return systemOptions().gameSpeed(); }) {
     settings_.battleMode = policy_->mode();
     player_.onStep([this](const Step& step) {
-        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->number);
+        if (const auto* sound = step.as<step::Sound>()) gui::playEffectNow(sound->number);
         if (const auto* hit = step.as<step::Hit>()) emit hitPlayed(*hit->record);
         return control(step);
     });
@@ -321,7 +322,7 @@ void BattleSession::hoverRow(int side, int row) {
 }
 
 void BattleSession::confirmSound() {
-    if (hooks_.playEffect) hooks_.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
 }
 
 void BattleSession::playTurn(Command fighter0, Command fighter1) {
