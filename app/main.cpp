@@ -160,7 +160,7 @@ void openBattleScreen(Game& game, int mode, const QString& caption) {
     screen->setAttribute(Qt::WA_DeleteOnClose);
     if (!screen->ready()) {
         std::fprintf(stderr, "vexmora: %s\n", screen->error().c_str());
-        QString text = vex::gui::qtText(screen->error());
+        QString text = vex::gui::displayText(vex::gui::kMessageContext, screen->error());
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         vex::showPlainMessage(game.title, QMessageBox::Critical, QCoreApplication::translate("Main", "エラー"), text);
         delete screen;

@@ -367,6 +367,205 @@
     </message>
 </context>
 <context>
+    <name>HitBreakdown</name>
+    <message>
+        <source>無</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>乱数 %1</source>
+        <translation>draw %1</translation>
+    </message>
+    <message>
+        <source>防御無視</source>
+        <translation>ignore DEF</translation>
+    </message>
+    <message>
+        <source>クリティカル</source>
+        <translation>critical</translation>
+    </message>
+    <message>
+        <source>突撃</source>
+        <translation>rush</translation>
+    </message>
+    <message>
+        <source>突撃へ</source>
+        <translation>into rush</translation>
+    </message>
+    <message>
+        <source>封印</source>
+        <translation>sealed</translation>
+    </message>
+    <message>
+        <source>先読み</source>
+        <translation>read ahead</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>element</translation>
+    </message>
+    <message>
+        <source>SPﾌﾞﾗｽﾄ上限</source>
+        <translation>SP blast cap</translation>
+    </message>
+    <message>
+        <source>パワフル</source>
+        <translation>powerful</translation>
+    </message>
+    <message>
+        <source>状態防御</source>
+        <translation>status guard</translation>
+    </message>
+    <message>
+        <source>受け身</source>
+        <translation>breakfall</translation>
+    </message>
+    <message>
+        <source>防御</source>
+        <translation>defend</translation>
+    </message>
+    <message>
+        <source>防御貫通</source>
+        <translation>defence pierce</translation>
+    </message>
+    <message>
+        <source>壁砕き</source>
+        <translation>wall break</translation>
+    </message>
+    <message>
+        <source>地中</source>
+        <translation>underground</translation>
+    </message>
+    <message>
+        <source>最低保証</source>
+        <translation>floor</translation>
+    </message>
+    <message>
+        <source>飛行中</source>
+        <translation>flying</translation>
+    </message>
+    <message>
+        <source>ｸﾛｽｶｳﾝﾀｰ</source>
+        <translation>cross counter</translation>
+    </message>
+    <message>
+        <source>乱れ打ち</source>
+        <translation>flurry</translation>
+    </message>
+    <message>
+        <source>鉄壁</source>
+        <translation>iron wall</translation>
+    </message>
+    <message>
+        <source>鉄壁貫通</source>
+        <translation>iron wall pierce</translation>
+    </message>
+    <message>
+        <source>貫通</source>
+        <translation>pierce</translation>
+    </message>
+    <message>
+        <source>感情</source>
+        <translation>emotion</translation>
+    </message>
+    <message>
+        <source>ボス</source>
+        <translation>boss</translation>
+    </message>
+    <message>
+        <source>最大HP/7</source>
+        <translation>max HP/7</translation>
+    </message>
+    <message>
+        <source>急所外し</source>
+        <translation>vital guard</translation>
+    </message>
+    <message>
+        <source>残りHP</source>
+        <translation>HP left</translation>
+    </message>
+    <message>
+        <source>ガッツ</source>
+        <translation>guts</translation>
+    </message>
+    <message>
+        <source>分身</source>
+        <translation>clone</translation>
+    </message>
+    <message>
+        <source>見切り</source>
+        <translation>foresight</translation>
+    </message>
+    <message>
+        <source>必中</source>
+        <translation>sure hit</translation>
+    </message>
+    <message>
+        <source>ラッキー</source>
+        <translation>lucky</translation>
+    </message>
+    <message>
+        <source>空中</source>
+        <translation>in the air</translation>
+    </message>
+    <message>
+        <source>見切られた</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>ｶｳﾝﾀｰ </source>
+        <translation>Counter </translation>
+    </message>
+    <message>
+        <source>反撃 </source>
+        <translation>Strike back </translation>
+    </message>
+    <message>
+        <source>追撃 </source>
+        <translation>Pursuit </translation>
+    </message>
+    <message>
+        <source>分身 </source>
+        <translation>Clone </translation>
+    </message>
+    <message>
+        <source>命中 %1</source>
+        <translation>hit %1</translation>
+    </message>
+    <message>
+        <source>本体 %1</source>
+        <translation>body %1</translation>
+    </message>
+    <message>
+        <source>威力 %1</source>
+        <translation>power %1</translation>
+    </message>
+    <message>
+        <source>%1ターン</source>
+        <translation>%1 turns</translation>
+    </message>
+    <message>
+        <source>無効</source>
+        <translation>blocked</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>ｶｳﾝﾀｰ</source>
+        <translation>counter</translation>
+    </message>
+    <message>
+        <source>%1Ｐ %2 の攻撃（ターン %3）</source>
+        <translation>%1P %2 attacks (turn %3)</translation>
+    </message>
+    <message>
+        <source>（HP −%1）</source>
+        <translation> (HP −%1)</translation>
+    </message>
+</context>
+<context>
     <name>LanguageChoiceBox</name>
     <message>
         <source>言語 (Language)</source>
@@ -709,6 +908,350 @@ The battle is stopped and not recorded.</translation>
     <message>
         <source>ファイル出力の完了</source>
         <translation>Files written</translation>
+    </message>
+    <message>
+        <source>対戦相手と接続していません</source>
+        <translation>Not connected to an opponent</translation>
+    </message>
+    <message>
+        <source>対戦中か存在してしません</source>
+        <translation>The host is in a battle or does not exist</translation>
+    </message>
+    <message>
+        <source>相手のモンスターのデータを読み込めませんでした。<byte value="xd"/>
+%1</source>
+        <translation>The opponent&apos;s monster could not be read.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>このモンスターのファイルは %1 バイトあり、相手のゲームには送れません（%2 バイトまで）。画像の小さいモンスターを使ってください。</source>
+        <translation>This monster&apos;s file is %1 bytes and cannot be sent to the opponent&apos;s game (up to %2 bytes). Use a monster with a smaller picture.</translation>
+    </message>
+    <message>
+        <source>別のアドレス（%1）からの接続を断りました。</source>
+        <translation>A connection from another address (%1) was refused.</translation>
+    </message>
+    <message>
+        <source>サーバーの設定はこのゲームでは使えません：%1</source>
+        <translation>The host&apos;s settings cannot be used in this game: %1</translation>
+    </message>
+    <message>
+        <source>対戦相手の確認ができない接続を断りました。</source>
+        <translation>A connection whose opponent could not be confirmed was refused.</translation>
+    </message>
+    <message>
+        <source>初期ＨＰ %1</source>
+        <translation>Starting HP %1</translation>
+    </message>
+    <message>
+        <source>初期ＳＰ %1</source>
+        <translation>Starting SP %1</translation>
+    </message>
+    <message>
+        <source>ターン制限 %1</source>
+        <translation>Turn limit %1</translation>
+    </message>
+    <message>
+        <source>ステージ %1</source>
+        <translation>Stage %1</translation>
+    </message>
+    <message>
+        <source>ハンドル名</source>
+        <translation>The handle</translation>
+    </message>
+    <message>
+        <source>%1 has characters that cannot be sent</source>
+        <translation>%1 has characters that cannot be sent</translation>
+    </message>
+    <message>
+        <source>%1 must not contain &quot;//&quot;</source>
+        <translation>%1 must not contain &quot;//&quot;</translation>
+    </message>
+    <message>
+        <source>%1 must not contain &quot;*END&quot;</source>
+        <translation>%1 must not contain &quot;*END&quot;</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be sent to the opponent.</source>
+        <translation>%1: it cannot be sent to the opponent.</translation>
+    </message>
+    <message>
+        <source>相手がレアキャラの使用を有効にしました</source>
+        <translation>The opponent allowed rare monsters</translation>
+    </message>
+    <message>
+        <source>相手がレアキャラの使用を無効にしました</source>
+        <translation>The opponent disallowed rare monsters</translation>
+    </message>
+    <message>
+        <source>%1さんが接続しました</source>
+        <translation>%1 has connected</translation>
+    </message>
+    <message>
+        <source>%受信完了しました</source>
+        <translation>% received</translation>
+    </message>
+    <message>
+        <source>データ受信完了しました</source>
+        <translation>Monster received</translation>
+    </message>
+    <message>
+        <source>次ターン開始時にセリフが表示されます</source>
+        <translation>The line shows when the next turn starts</translation>
+    </message>
+    <message>
+        <source>相手が切断しました。</source>
+        <translation>The opponent disconnected.</translation>
+    </message>
+    <message>
+        <source>サーバーが切断しました。</source>
+        <translation>The host disconnected.</translation>
+    </message>
+    <message>
+        <source>相手の本体のバージョンが同じではありません。<byte value="xd"/>
+エラーが起こる可能性があります。</source>
+        <translation>The opponent&apos;s game is another version.<byte value="xd"/>
+Errors may occur.</translation>
+    </message>
+    <message>
+        <source>対戦不可能</source>
+        <translation>Cannot battle</translation>
+    </message>
+    <message>
+        <source>対戦相手は最新版を使用していません。<byte value="xd"/>
+<byte value="xd"/>
+対戦はできませんので最新版をダウンロード<byte value="xd"/>
+<byte value="xd"/>
+してもらってください。</source>
+        <translation>The opponent is not using the latest version.<byte value="xd"/>
+<byte value="xd"/>
+You cannot battle: please ask them to download<byte value="xd"/>
+<byte value="xd"/>
+the latest version.</translation>
+    </message>
+    <message>
+        <source>相手がレアキャラの使用を許可していません</source>
+        <translation>The opponent does not allow rare monsters</translation>
+    </message>
+    <message>
+        <source>画像処理ライブラリ %1 を読み込めないため、戦闘画面を開けません。</source>
+        <translation>The battle screen cannot open: the picture library %1 cannot be loaded.</translation>
+    </message>
+    <message>
+        <source>%1：ありません</source>
+        <translation>%1: missing</translation>
+    </message>
+    <message>
+        <source>%1：読み込めません</source>
+        <translation>%1: cannot be loaded</translation>
+    </message>
+    <message>
+        <source>%1：版が合いません</source>
+        <translation>%1: wrong version</translation>
+    </message>
+    <message>
+        <source>%1：%2 がありません</source>
+        <translation>%1: %2 is missing</translation>
+    </message>
+    <message>
+        <source>Image\setting.txt: 値が足りません（%1行目の後）</source>
+        <translation>Image\setting.txt: values missing (after line %1)</translation>
+    </message>
+    <message>
+        <source>Image\setting.txt: %1行目の「%2」は%3ではありません</source>
+        <translation>Image\setting.txt: &quot;%2&quot; on line %1 is not a %3</translation>
+    </message>
+    <message>
+        <source>数値</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>colour</translation>
+    </message>
+    <message>
+        <source>%1 を読み込めません</source>
+        <translation>%1 cannot be loaded</translation>
+    </message>
+    <message>
+        <source>%1 がありません</source>
+        <translation>%1 is missing</translation>
+    </message>
+    <message>
+        <source>リプレイファイルが壊れています（%1）</source>
+        <translation>The replay file is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>%1 が範囲外です</source>
+        <translation>%1 is out of range</translation>
+    </message>
+    <message>
+        <source>コマンドが読めません</source>
+        <translation>a command cannot be read</translation>
+    </message>
+    <message>
+        <source>コマンドが範囲外です</source>
+        <translation>a command is out of range</translation>
+    </message>
+    <message>
+        <source>ヘッダーが読めません</source>
+        <translation>the header cannot be read</translation>
+    </message>
+    <message>
+        <source>モンスターが2体ありません</source>
+        <translation>it does not hold two monsters</translation>
+    </message>
+    <message>
+        <source>モンスターが読めません</source>
+        <translation>a monster cannot be read</translation>
+    </message>
+    <message>
+        <source>大きすぎます</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>リプレイファイルではありません</source>
+        <translation>not a replay file</translation>
+    </message>
+    <message>
+        <source>ヘッダーがありません</source>
+        <translation>the header is missing</translation>
+    </message>
+    <message>
+        <source>ターンが多すぎます</source>
+        <translation>too many turns</translation>
+    </message>
+    <message>
+        <source>ターン %1</source>
+        <translation>turn %1</translation>
+    </message>
+    <message>
+        <source>%1 が読めません</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 の番号が違います</source>
+        <translation>%1 has the wrong number</translation>
+    </message>
+    <message>
+        <source>%1 のコマンドが読めません</source>
+        <translation>the commands of %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 のハッシュが読めません</source>
+        <translation>the hash of %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>形式が違います</source>
+        <translation>wrong format</translation>
+    </message>
+    <message>
+        <source>リプレイのモンスター %1 が読めません（%2）</source>
+        <translation>The replay&apos;s monster %1 cannot be read (%2)</translation>
+    </message>
+    <message>
+        <source>リプレイを記録できません</source>
+        <translation>The replay cannot be recorded</translation>
+    </message>
+    <message>
+        <source>シナリオファイルを読み込めません。ファイルが壊れています。</source>
+        <translation>The scenario file cannot be loaded. The file is damaged.</translation>
+    </message>
+    <message>
+        <source>シナリオファイルを読み込めません。ファイル名が変更されたか、ファイルが壊れています。</source>
+        <translation>The scenario file cannot be loaded. It was renamed or is damaged.</translation>
+    </message>
+    <message>
+        <source> ボスデータがありません%1</source>
+        <translation> Boss file missing: %1</translation>
+    </message>
+    <message>
+        <source> 勝ち抜き戦を中断します </source>
+        <translation> The elimination stops </translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;あなたは負けてしまいました。&#x3000;&#x3000;&#x3000;<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Ｇ Ａ Ｍ Ｅ&#x3000; Ｏ Ｖ Ｅ Ｒ</source>
+        <translation>   You have been defeated.   <byte value="xd"/>
+<byte value="xd"/>
+      G A M E  O V E R</translation>
+    </message>
+    <message>
+        <source>コンティニュー：%1</source>
+        <translation>Continue: %1</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;あなたは負けてしまいました。<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;再戦しますか？</source>
+        <translation>   You have been defeated.<byte value="xd"/>
+<byte value="xd"/>
+      Fight again?</translation>
+    </message>
+    <message>
+        <source>シナリオ</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>このシナリオにはもう戦う相手がいません</source>
+        <translation>This scenario has no opponents left</translation>
+    </message>
+    <message>
+        <source>まずは「1Ｐロード」で、シナリオに挑むモンスターを読み込んでください。</source>
+        <translation>First load your challenger with &quot;Load 1P&quot;.</translation>
+    </message>
+    <message>
+        <source>「スタート」で次の敵が現れます。</source>
+        <translation>&quot;Start&quot; brings on the next enemy.</translation>
+    </message>
+    <message>
+        <source>準備ができました。「スタート」でシナリオが始まります。</source>
+        <translation>Ready. &quot;Start&quot; begins the scenario.</translation>
+    </message>
+    <message>
+        <source>画像ファイルが大きすぎます（%1バイトまで）</source>
+        <translation>The picture file is too large (up to %1 bytes)</translation>
+    </message>
+    <message>
+        <source>画像の形式が使えません（使えるのは ico・gif・bmp・jpg・png の画像です）</source>
+        <translation>This picture format cannot be used (ico, gif, bmp, jpg and png can)</translation>
+    </message>
+    <message>
+        <source>画像の大きさが読み取れません</source>
+        <translation>The size of the picture cannot be read</translation>
+    </message>
+    <message>
+        <source>画像が大きすぎます（幅も高さも%1ピクセルまで）</source>
+        <translation>The picture is too large (up to %1 pixels wide and high)</translation>
+    </message>
+    <message>
+        <source>画像が大きすぎます（%1ピクセルまで）</source>
+        <translation>The picture is too large (up to %1 pixels)</translation>
+    </message>
+    <message>
+        <source>画像が細長すぎます（長い辺は短い辺の%1倍まで）</source>
+        <translation>The picture is too narrow (the long side up to %1 times the short one)</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません: %1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません: %1</source>
+        <translation>The file cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます: %1</source>
+        <translation>The file is too large: %1</translation>
+    </message>
+    <message>
+        <source>ファイルを開けません: %1</source>
+        <translation>The file cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>ファイルを書き込めません: %1 (%2)</source>
+        <translation>The file cannot be written: %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
-// Technique effect pictures (image02.bmp), small technique icons (image03.bmp) and the status
+// Technique effect pictures (image02.bmp), small technique icons (image03.bmp, and image03_en.bmp
+// with the elements marked for the English game) and the status
 // icon strip (condition.bmp). The first two lie on black, the game's transparent colour for
 // them; effects are added to the frame, so their dark rims fade out softly.
 
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -322,7 +324,13 @@ QImage effectStrip() {
 
 // --- image03: technique icons, 20 × 20 ------------------------------------------------------
 
-QImage iconStrip() {
+// The marks of the six elements: the kanji of the Japanese game, the initials of the English
+// names (Fire, Water, Thunder, Earth, Light, Dark) for the English one.
+using ElementMarks = std::array<const char*, 6>;
+constexpr ElementMarks kKanjiMarks = {"火", "水", "雷", "土", "光", "闇"};
+constexpr ElementMarks kEnglishMarks = {"F", "W", "T", "E", "L", "D"};
+
+QImage iconStrip(const ElementMarks& marks) {
     QImage canvas = transparentCanvas(kIconCell * kIconCount, kIconCell);
     QPainter p(&canvas);
     smooth(p);
@@ -370,7 +378,6 @@ QImage iconStrip() {
     outlinedText(p, QPointF(2, 15), "Z", gothic(12, true), QColor(200, 210, 240), ink, 1.0);
     outlinedText(p, QPointF(11, 11), "z", gothic(9, true), QColor(200, 210, 240), ink, 1.0);
     // 5-10 the elements.
-    const char* marks[] = {"火", "水", "雷", "土", "光", "闇"};
     const QColor tints[] = {QColor(240, 80, 40), QColor(50, 130, 240), QColor(240, 210, 40),
                             QColor(170, 110, 50), QColor(250, 250, 220), QColor(130, 60, 190)};
     for (int e = 0; e < 6; ++e) {
@@ -474,7 +481,8 @@ QImage conditionStrip() {
 
 void writeBattleIcons(ContentFolder& out) {
     out.write("Image\\image02.bmp", encodeBmp24(effectStrip()));
-    out.write("Image\\image03.bmp", encodeBmp24(iconStrip()));
+    out.write("Image\\image03.bmp", encodeBmp24(iconStrip(kKanjiMarks)));
+    out.write("Image\\image03_en.bmp", encodeBmp24(iconStrip(kEnglishMarks)));
     out.write("Image\\condition.bmp", encodeBmp24(conditionStrip()));
 }
 

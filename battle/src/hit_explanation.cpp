@@ -8,6 +8,7 @@
 #include "vexmora/battle/fixed_point.h"
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/technique_catalogue.h"
+#include "vexmora/data/translatable.h"
 
 namespace vex {
 
@@ -216,15 +217,26 @@ std::string percentText(Fix4 chance) {
     return Fix4::fromUnits(chance.units() * 100).text() + "%";
 }
 
+// The contexts of the breakdown's words: its own labels and patterns, and the names it shows.
+constexpr char kWords[] = "HitBreakdown";
+constexpr char kElementWords[] = "Element";
+constexpr char kTechniqueWords[] = "TechniqueName";
+constexpr char kStatusWords[] = "BattleText";
+
 // The element as the breakdown shows it: 無 for none.
-std::string elementText(int element) {
+std::string elementText(int element, const Wording& w) {
     const std::string_view name = elementName(element);
-    return name.empty() ? std::string("無") : std::string(name);
+    return name.empty() ? w.word(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "無")) : w.word(kElementWords, name);
 }
 
-std::string techniqueTitle(int id) {
+std::string techniqueTitle(int id, const Wording& w) {
     if (id < 0 || id > TechniqueCatalogue::kMaxId) return std::to_string(id);
-    return std::string(techniqueEntry(id).techTitle);
+    return w.word(kTechniqueWords, techniqueEntry(id).techTitle);
+}
+
+// " (乱数 0.3412)": the draw that decided a part.
+std::string drawText(const Fix4& value, const Wording& w) {
+    return " (" + w.fill(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "乱数 %1"), {value.text()}) + ")";
 }
 
 class JsonObject {
@@ -264,36 +276,36 @@ std::string array(const Item* items, int count, Each&& each) {
 // The player's words for a damage factor.
 std::string_view damageTermLabel(DamageTermKind kind) {
     switch (kind) {
-    case DamageTermKind::IgnoreDefence: return "防御無視";
-    case DamageTermKind::Critical: return "クリティカル";
-    case DamageTermKind::Rush: return "突撃";
-    case DamageTermKind::RushTaken: return "突撃へ";
-    case DamageTermKind::Seals: return "封印";
-    case DamageTermKind::ReadAhead: return "先読み";
-    case DamageTermKind::Element: return "属性";
-    case DamageTermKind::SpBlastCap: return "SPﾌﾞﾗｽﾄ上限";
-    case DamageTermKind::Powerful: return "パワフル";
-    case DamageTermKind::StatusGuard: return "状態防御";
-    case DamageTermKind::Breakfall: return "受け身";
-    case DamageTermKind::Defend: return "防御";
-    case DamageTermKind::DefencePierce: return "防御貫通";
-    case DamageTermKind::WallBreak: return "壁砕き";
-    case DamageTermKind::Underground: return "地中";
-    case DamageTermKind::Floor: return "最低保証";
-    case DamageTermKind::ShootFlying: return "飛行中";
-    case DamageTermKind::CrossCounter: return "ｸﾛｽｶｳﾝﾀｰ";
-    case DamageTermKind::Flurry: return "乱れ打ち";
-    case DamageTermKind::FlurryFloor: return "最低保証";
-    case DamageTermKind::IronWall: return "鉄壁";
-    case DamageTermKind::IronWallPierce: return "鉄壁貫通";
-    case DamageTermKind::Pierce: return "貫通";
-    case DamageTermKind::Emotion: return "感情";
-    case DamageTermKind::BossGuard: return "ボス";
-    case DamageTermKind::FinalAttack: return "最大HP/7";
-    case DamageTermKind::VitalGuard: return "急所外し";
-    case DamageTermKind::LethalCap: return "残りHP";
-    case DamageTermKind::Guts: return "ガッツ";
-    case DamageTermKind::CloneShare: return "分身";
+    case DamageTermKind::IgnoreDefence: return QT_TRANSLATE_NOOP("HitBreakdown", "防御無視");
+    case DamageTermKind::Critical: return QT_TRANSLATE_NOOP("HitBreakdown", "クリティカル");
+    case DamageTermKind::Rush: return QT_TRANSLATE_NOOP("HitBreakdown", "突撃");
+    case DamageTermKind::RushTaken: return QT_TRANSLATE_NOOP("HitBreakdown", "突撃へ");
+    case DamageTermKind::Seals: return QT_TRANSLATE_NOOP("HitBreakdown", "封印");
+    case DamageTermKind::ReadAhead: return QT_TRANSLATE_NOOP("HitBreakdown", "先読み");
+    case DamageTermKind::Element: return QT_TRANSLATE_NOOP("HitBreakdown", "属性");
+    case DamageTermKind::SpBlastCap: return QT_TRANSLATE_NOOP("HitBreakdown", "SPﾌﾞﾗｽﾄ上限");
+    case DamageTermKind::Powerful: return QT_TRANSLATE_NOOP("HitBreakdown", "パワフル");
+    case DamageTermKind::StatusGuard: return QT_TRANSLATE_NOOP("HitBreakdown", "状態防御");
+    case DamageTermKind::Breakfall: return QT_TRANSLATE_NOOP("HitBreakdown", "受け身");
+    case DamageTermKind::Defend: return QT_TRANSLATE_NOOP("HitBreakdown", "防御");
+    case DamageTermKind::DefencePierce: return QT_TRANSLATE_NOOP("HitBreakdown", "防御貫通");
+    case DamageTermKind::WallBreak: return QT_TRANSLATE_NOOP("HitBreakdown", "壁砕き");
+    case DamageTermKind::Underground: return QT_TRANSLATE_NOOP("HitBreakdown", "地中");
+    case DamageTermKind::Floor: return QT_TRANSLATE_NOOP("HitBreakdown", "最低保証");
+    case DamageTermKind::ShootFlying: return QT_TRANSLATE_NOOP("HitBreakdown", "飛行中");
+    case DamageTermKind::CrossCounter: return QT_TRANSLATE_NOOP("HitBreakdown", "ｸﾛｽｶｳﾝﾀｰ");
+    case DamageTermKind::Flurry: return QT_TRANSLATE_NOOP("HitBreakdown", "乱れ打ち");
+    case DamageTermKind::FlurryFloor: return QT_TRANSLATE_NOOP("HitBreakdown", "最低保証");
+    case DamageTermKind::IronWall: return QT_TRANSLATE_NOOP("HitBreakdown", "鉄壁");
+    case DamageTermKind::IronWallPierce: return QT_TRANSLATE_NOOP("HitBreakdown", "鉄壁貫通");
+    case DamageTermKind::Pierce: return QT_TRANSLATE_NOOP("HitBreakdown", "貫通");
+    case DamageTermKind::Emotion: return QT_TRANSLATE_NOOP("HitBreakdown", "感情");
+    case DamageTermKind::BossGuard: return QT_TRANSLATE_NOOP("HitBreakdown", "ボス");
+    case DamageTermKind::FinalAttack: return QT_TRANSLATE_NOOP("HitBreakdown", "最大HP/7");
+    case DamageTermKind::VitalGuard: return QT_TRANSLATE_NOOP("HitBreakdown", "急所外し");
+    case DamageTermKind::LethalCap: return QT_TRANSLATE_NOOP("HitBreakdown", "残りHP");
+    case DamageTermKind::Guts: return QT_TRANSLATE_NOOP("HitBreakdown", "ガッツ");
+    case DamageTermKind::CloneShare: return QT_TRANSLATE_NOOP("HitBreakdown", "分身");
     }
     return "";
 }
@@ -301,54 +313,55 @@ std::string_view damageTermLabel(DamageTermKind kind) {
 std::string_view decisionLabel(HitDecision decision) {
     switch (decision) {
     case HitDecision::Draw: return "";
-    case HitDecision::Foresight: return "見切り";
-    case HitDecision::SureHit: return "必中";
-    case HitDecision::CrossCounter: return "ｸﾛｽｶｳﾝﾀｰ";
-    case HitDecision::DefenderLucky: return "ラッキー";
-    case HitDecision::DefenderJumping: return "空中";
-    case HitDecision::Read: return "見切られた";
-    case HitDecision::FinalAttack: return "必中";
+    case HitDecision::Foresight: return QT_TRANSLATE_NOOP("HitBreakdown", "見切り");
+    case HitDecision::SureHit: return QT_TRANSLATE_NOOP("HitBreakdown", "必中");
+    case HitDecision::CrossCounter: return QT_TRANSLATE_NOOP("HitBreakdown", "ｸﾛｽｶｳﾝﾀｰ");
+    case HitDecision::DefenderLucky: return QT_TRANSLATE_NOOP("HitBreakdown", "ラッキー");
+    case HitDecision::DefenderJumping: return QT_TRANSLATE_NOOP("HitBreakdown", "空中");
+    case HitDecision::Read: return QT_TRANSLATE_NOOP("HitBreakdown", "見切られた");
+    case HitDecision::FinalAttack: return QT_TRANSLATE_NOOP("HitBreakdown", "必中");
     }
     return "";
 }
 
 std::string_view roleLabel(const HitExplanation& hit) {
-    if (hit.kind == HitKind::Counter) return "ｶｳﾝﾀｰ ";
+    if (hit.kind == HitKind::Counter) return QT_TRANSLATE_NOOP("HitBreakdown", "ｶｳﾝﾀｰ ");
     switch (hit.role) {
     case HitRole::Main: return "";
-    case HitRole::StrikeBack: return "反撃 ";
-    case HitRole::Pursuit: return "追撃 ";
-    case HitRole::Clone: return "分身 ";
+    case HitRole::StrikeBack: return QT_TRANSLATE_NOOP("HitBreakdown", "反撃 ");
+    case HitRole::Pursuit: return QT_TRANSLATE_NOOP("HitBreakdown", "追撃 ");
+    case HitRole::Clone: return QT_TRANSLATE_NOOP("HitBreakdown", "分身 ");
     }
     return "";
 }
 
 // "命中 72.12% (乱数 0.3412)", "MISS 命中 72.12% (乱数 0.8123)", "MISS (見切り)", "必中".
-std::string hitPart(const HitExplanation& hit) {
+std::string hitPart(const HitExplanation& hit, const Wording& w) {
     const DrawNote* draw = hit.draw(DrawPurpose::Hit);
     std::string out = hit.landed ? "" : "MISS ";
     if (hit.decidedBy != HitDecision::Draw) {
-        const std::string_view label = decisionLabel(hit.decidedBy);
-        return hit.landed ? std::string(label) : out + "(" + std::string(label) + ")";
+        const std::string label = w.word(kWords, decisionLabel(hit.decidedBy));
+        return hit.landed ? label : out + "(" + label + ")";
     }
-    out += "命中 " + percentText(hit.hitChance);
-    if (draw != nullptr) out += " (乱数 " + draw->value.text() + ")";
+    out += w.fill(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "命中 %1"), {percentText(hit.hitChance)});
+    if (draw != nullptr) out += drawText(draw->value, w);
     return out;
 }
 
-std::string damagePart(const HitExplanation& hit) {
+std::string damagePart(const HitExplanation& hit, const Wording& w) {
     std::string out;
     if (hit.role == HitRole::Clone) {
-        out = "本体 " + std::to_string(hit.baseDamage);
+        out = w.fill(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "本体 %1"), {std::to_string(hit.baseDamage)});
     } else {
         out = "ATK " + std::to_string(hit.attack) + " − DEF " + std::to_string(hit.defence);
-        if (const DrawNote* base = hit.draw(DrawPurpose::Base)) out += " (乱数 " + base->value.text() + ")";
-        if (hit.gathered != 0) out += " + タメ";
-        out += " 威力 " + std::to_string(hit.power) + " → " + std::to_string(hit.baseDamage);
+        if (const DrawNote* base = hit.draw(DrawPurpose::Base)) out += drawText(base->value, w);
+        if (hit.gathered != 0) out += " + " + w.word(kStatusWords, "タメ");
+        out += " " + w.fill(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "威力 %1"), {std::to_string(hit.power)}) + " → " +
+               std::to_string(hit.baseDamage);
     }
     for (int i = 0; i < hit.damageTermCount; ++i) {
         const DamageTerm& term = hit.damageTerms[static_cast<size_t>(i)];
-        const std::string label(damageTermLabel(term.kind));
+        const std::string label = w.word(kWords, damageTermLabel(term.kind));
         if (term.replaces && term.kind != DamageTermKind::CloneShare) {
             out += " → " + label + " " + std::to_string(term.after);
             continue;
@@ -357,7 +370,7 @@ std::string damagePart(const HitExplanation& hit) {
         if (term.divisor != 1) factor = (term.multiplier != 1 ? factor : "") + "÷" + factorText(term.divisor);
         out += " × " + label + " " + factor;
         if (term.kind == DamageTermKind::Element)
-            out += " (" + elementText(hit.attackerElement) + "→" + elementText(hit.defenderElement) + ")";
+            out += " (" + elementText(hit.attackerElement, w) + "→" + elementText(hit.defenderElement, w) + ")";
     }
     return out + " = " + std::to_string(hit.damage);
 }
@@ -411,24 +424,25 @@ std::string hitExplanationJson(const HitExplanation& hit) {
     return o.done();
 }
 
-std::string hitBreakdownLine(const HitExplanation& hit) {
+std::string hitBreakdownLine(const HitExplanation& hit, const Wording& w) {
     if (hit.kind == HitKind::Status) {
-        std::string out(statusName(hit.status));
+        std::string out = w.word(kStatusWords, statusName(hit.status));
         const DrawNote* draw = hit.draw(DrawPurpose::Status);
         if (hit.statusApplied)
-            out += " " + std::to_string(hit.statusTurns) + "ターン";
+            out += " " + w.fill(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "%1ターン"), {std::to_string(hit.statusTurns)});
         else if (draw != nullptr && draw->outcome != 0)
-            out += " 無効";
+            out += " " + w.word(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "無効"));
         else
-            out += " なし";
+            out += " " + w.word(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "なし"));
         if (draw != nullptr)
-            out += " (乱数 " + draw->value.text() + (draw->outcome != 0 ? " > " : " ≤ ") + factorText(draw->threshold) + ")";
+            out += " (" + w.fill(kWords, "乱数 %1", {draw->value.text()}) + (draw->outcome != 0 ? " > " : " ≤ ") +
+                   factorText(draw->threshold) + ")";
         return out;
     }
-    std::string out = std::string(roleLabel(hit)) + techniqueTitle(hit.technique) + ": ";
-    if (hit.kind != HitKind::Counter) out += hitPart(hit);
-    if (hit.turnedBack) out += " → ｶｳﾝﾀｰ";
-    if (hit.damaged) out += (hit.kind == HitKind::Counter ? "" : " ") + damagePart(hit);
+    std::string out = w.word(kWords, roleLabel(hit)) + techniqueTitle(hit.technique, w) + ": ";
+    if (hit.kind != HitKind::Counter) out += hitPart(hit, w);
+    if (hit.turnedBack) out += " → " + w.word(kWords, QT_TRANSLATE_NOOP("HitBreakdown", "ｶｳﾝﾀｰ"));
+    if (hit.damaged) out += (hit.kind == HitKind::Counter ? "" : " ") + damagePart(hit, w);
     return out;
 }
 

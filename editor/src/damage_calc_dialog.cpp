@@ -16,6 +16,7 @@
 #include "vexmora/battle/hit_explanation.h"
 #include "vexmora/data/paths.h"
 #include "vexmora/data/stage_list.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/gui/plain_text.h"
 #include "vexmora/gui/text.h"
 
@@ -210,7 +211,7 @@ void DamageCalcDialog::fill() {
         }
         QStringList statuses;
         for (const CalcStatus& st : s.statuses)
-            statuses << figure(std::string(statusName(st.status)) + " " + calcPercentText(st.chance) + " %", s.useMethod);
+            statuses << gui::displayText(gui::kBattleTextContext, statusName(st.status)) + QLatin1Char(' ') + figure(calcPercentText(st.chance) + " %", s.useMethod);
         if (!statuses.isEmpty()) table_->setItem(row, kColStatus, cell(statuses.join(QLatin1Char('\n'))));
         if (s.damages) table_->setItem(row, kColPerUse, cell(figure(calcMeanText(s.meanDamage), s.useMethod)));
         if (s.knockOutSampled)

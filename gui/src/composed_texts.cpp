@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "lower_layer_texts.h"
+
 namespace vex::gui {
 
 namespace {
@@ -30,13 +32,16 @@ constexpr const char* kMessages[] = {
     QT_TRANSLATE_NOOP("Messages", "二つのゲームの対戦内容が一致しなくなりました（%1 ターン目）。\r\n対戦を中止します。この対戦の記録は保存されません。"),
 };
 
-constexpr ComposedPatterns kPatterns[] = {
-    {"EditorRules", kEditorRules},
-    {"Messages", kMessages},
-};
-
 }  // namespace
 
-std::span<const ComposedPatterns> composedPatterns() { return kPatterns; }
+std::span<const ComposedPatterns> composedPatterns() {
+    static const ComposedPatterns patterns[] = {
+        {"EditorRules", kEditorRules},
+        {"Messages", kMessages},
+        {"Messages", networkTexts()},
+        {"Messages", loadErrorTexts()},
+    };
+    return patterns;
+}
 
 }  // namespace vex::gui

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,41 +89,84 @@ QString currentLanguage() { return applied(); }
 
 namespace {
 
+// A pattern as an expression: "%1" … "%9" become lazy groups, the rest must match as it is.
+struct PatternExpression {
+    QRegularExpression expression;
+    std::vector<QChar> digits;  // the placeholder of each group, in the order they appear
+    qsizetype literal = 0;      // how many of the pattern's characters are its own
+};
+
+PatternExpression expressionOf(const QString& source) {
+    PatternExpression out;
+    QString expression;
+    for (qsizetype at = 0; at < source.size(); ++at) {
+        if (source[at] == QLatin1Char('%') && at + 1 < source.size() && source[at + 1].isDigit()) {
+            expression += QStringLiteral("(.*?)");
+            out.digits.push_back(source[++at]);
+        } else {
+            expression += QRegularExpression::escape(source.mid(at, 1));
+            ++out.literal;
+        }
+    }
+    out.expression = QRegularExpression(QRegularExpression::anchoredPattern(expression),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    return out;
+}
+
+// The expressions are made once for each pattern (the windows' thread only).
+const PatternExpression& cachedExpression(const char* pattern) {
+    static std::map<const char*, PatternExpression> made;
+    auto found = made.find(pattern);
+    if (found == made.end()) found = made.emplace(pattern, expressionOf(QString::fromUtf8(pattern))).first;
+    return found->second;
+}
+
 // The translation of a text composed from one of the context's patterns; empty when none fits.
+// Of the patterns that fit, the one with the most characters of its own wins ("ターン %1 の
+// ハッシュが読めません" is the hash's message, not "ターン %1" with the rest for its part).
+// A pattern whose English reads as its source (an English text of the network's) still has its
+// parts shown in English.
 QString composedText(const char* context, const QString& text) {
+    const char* best = nullptr;
+    PatternExpression bestExpression;
+    QRegularExpressionMatch bestMatch;
     for (const ComposedPatterns& entry : composedPatterns()) {
         if (std::strcmp(entry.context, context) != 0) continue;
         for (const char* pattern : entry.patterns) {
-            const QString translated = QCoreApplication::translate(context, pattern);
-            if (translated == QString::fromUtf8(pattern)) continue;  // no English for it
-            // "%1" … "%9" become lazy groups; the rest of the pattern must match as it is.
-            QString expression;
-            std::vector<QChar> digits;  // the placeholder of each group, in the order they appear
-            const QString source = QString::fromUtf8(pattern);
-            for (qsizetype at = 0; at < source.size(); ++at) {
-                if (source[at] == QLatin1Char('%') && at + 1 < source.size() && source[at + 1].isDigit()) {
-                    expression += QStringLiteral("(.*?)");
-                    digits.push_back(source[++at]);
-                } else {
-                    expression += QRegularExpression::escape(source.mid(at, 1));
-                }
-            }
-            const QRegularExpressionMatch match =
-                QRegularExpression(QRegularExpression::anchoredPattern(expression),
-                                   QRegularExpression::DotMatchesEverythingOption).match(text);
+            const PatternExpression& expression = cachedExpression(pattern);
+            if (best && expression.literal <= bestExpression.literal) continue;
+            QRegularExpressionMatch match = expression.expression.match(text);
             if (!match.hasMatch()) continue;
-            QString result = translated;
-            for (int part = match.lastCapturedIndex(); part >= 1; --part) {
-                const std::string inner = match.captured(part).toStdString();
-                QString shown = QCoreApplication::translate(context, inner.c_str());
-                for (const char* names : {kTechniqueNameContext, kElementContext, kStageContext})
-                    if (shown == match.captured(part)) shown = QCoreApplication::translate(names, inner.c_str());
-                result.replace(QLatin1Char('%') + digits[static_cast<size_t>(part - 1)], shown);
-            }
-            return result;
+            best = pattern;
+            bestExpression = expression;
+            bestMatch = std::move(match);
         }
     }
-    return {};
+    if (!best) return {};
+    const QString translated = QCoreApplication::translate(context, best);
+    std::map<QChar, QString> parts;
+    for (int part = 1; part <= bestMatch.lastCapturedIndex(); ++part) {
+        const std::string inner = bestMatch.captured(part).toStdString();
+        // A part may itself be a known or composed text (a reason inside a message).
+        QString shown = displayText(context, inner);
+        for (const char* names : {kTechniqueNameContext, kElementContext, kStageContext})
+            if (shown == bestMatch.captured(part)) shown = QCoreApplication::translate(names, inner.c_str());
+        parts[bestExpression.digits[static_cast<size_t>(part - 1)]] = shown;
+    }
+    // Filled in one pass: a part that holds "%2" stays as it is.
+    QString result;
+    for (qsizetype at = 0; at < translated.size(); ++at) {
+        if (translated[at] == QLatin1Char('%') && at + 1 < translated.size()) {
+            const auto found = parts.find(translated[at + 1]);
+            if (found != parts.end()) {
+                result += found->second;
+                ++at;
+                continue;
+            }
+        }
+        result += translated[at];
+    }
+    return result;
 }
 
 }  // namespace
@@ -133,7 +177,13 @@ QString displayText(const char* context, std::string_view japanese) {
     const QString original = QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size()));
     if (exact != original || applied() == QLatin1String(kJapanese)) return exact;
     const QString composed = composedText(context, original);
-    return composed.isEmpty() ? original : composed;
+    if (!composed.isEmpty()) return composed;
+    // A text of several lines (a heading and the reasons under it) is shown line by line.
+    const QString lineBreak = QStringLiteral("\r\n");
+    if (!original.contains(lineBreak)) return original;
+    QStringList lines = original.split(lineBreak);
+    for (QString& line : lines) line = displayText(context, line.toStdString());
+    return lines.join(lineBreak);
 }
 
 std::string_view helpPageName() {

@@ -187,7 +187,7 @@ void MonsterLoadDialog::preview(QTreeWidgetItem* item) {
     const ChecksumCheck check = context_.scenarioEditMode != 0 ? ChecksumCheck::Skip : ChecksumCheck::Compare;
     auto loaded = loadMonster(path, check);
     if (!loaded) {
-        details_->setText(qtText(loaded.error().message));
+        details_->setText(gui::displayText(gui::kMessageContext, loaded.error().message));
         return;
     }
     if (loaded->integrity == Integrity::SystemTampered) {

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "vexmora/data/scenario_file.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/data/text.h"
 #include "vexmora/gui/plain_text.h"
 #include "vexmora/gui/text.h"
@@ -89,7 +90,7 @@ void ScenarioLoadDialog::select(int row) {
     const fs::path file = item->data(Qt::UserRole).toString().toStdString();
     auto record = readScenario(file);
     if (!record) {
-        comment_->setText(qtText(record.error().message));
+        comment_->setText(gui::displayText(gui::kMessageContext, record.error().message));
         load_->setEnabled(false);
         return;
     }

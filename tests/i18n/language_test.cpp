@@ -10,7 +10,11 @@
 #include "vexmora/data/monster_record.h"
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/editor/special_ability_rules.h"
+#include "vexmora/data/wording.h"
 #include "vexmora/gui/language.h"
+#include "vexmora/net/messages.h"
+#include "vexmora/rules/replay.h"
+#include "vexmora/ui/battle_model/pelkit_library.h"
 
 using namespace vex;
 
@@ -82,6 +86,46 @@ TEST(Language, AMissingCatalogueIsToldAndTheTextsStayJapanese) {
     EXPECT_EQ(missing.size(), 2);
     EXPECT_EQ(gui::displayText(gui::kTechniqueNameContext, "通常攻撃"), "通常攻撃");
     gui::applyLanguage(LanguageChoice::Japanese, kTranslations);
+}
+
+// The texts the loaders and the network make for a message box, as the windows show them: the
+// real refusals of the pixel library's loader and of the replay reader, a known protocol text
+// from a peer; the variable parts (paths, names, numbers) as they came.
+TEST(Language, LowerLayersRefusalsAndProtocolTextsShowInEnglishWithTheirPartsAsTheyCame) {
+    test::TempFolder nowhere;
+    const auto library = ui::PelkitLibrary::open({nowhere.path()});
+    ASSERT_FALSE(library.ok());
+    const std::string refusal = library.error().message;
+    const auto replay = parseReplay("not a replay\n");
+    ASSERT_FALSE(replay.ok());
+    const std::string greeting = "ゲスト" + std::string(net::kGreetingSuffix);
+
+    // Japanese: the very texts.
+    gui::applyLanguage(LanguageChoice::Japanese, kTranslations);
+    EXPECT_EQ(gui::displayText(gui::kMessageContext, refusal).toStdString(), refusal);
+    EXPECT_EQ(gui::displayText(gui::kMessageContext, greeting).toStdString(), greeting);
+
+    ASSERT_TRUE(gui::applyLanguage(LanguageChoice::English, kTranslations).isEmpty());
+    const QString shown = gui::displayText(gui::kMessageContext, refusal);
+    const QStringList lines = shown.split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 2) << shown.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("The battle screen cannot open"))) << shown.toStdString();
+    // Each folder's reason on its own line, the path as it was.
+    EXPECT_TRUE(lines[1].startsWith(QString::fromStdString(nowhere.path().string()))) << shown.toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(": missing"))) << shown.toStdString();
+    EXPECT_EQ(gui::displayText(gui::kMessageContext, replay.error().message), "The replay file is damaged (not a replay file)");
+    EXPECT_EQ(gui::displayText(gui::kMessageContext, replay.error().title), "Load error");
+    // A handle is the player's, as typed.
+    EXPECT_EQ(gui::displayText(gui::kMessageContext, greeting), "ゲスト has connected");
+    EXPECT_EQ(gui::displayText(gui::kMessageContext, "ターン 12 のハッシュが読めません"), "the hash of turn 12 cannot be read");
+    gui::applyLanguage(LanguageChoice::Japanese, kTranslations);
+}
+
+// The words of a composed line: each placeholder filled once, in one pass.
+TEST(Wording, FillsEachPlaceholderOnceAndWritesJapaneseWithoutAWording) {
+    EXPECT_EQ(fillPattern("%1Ｐ %2 の攻撃（ターン %3）", {"1", "%3", "5"}), "1Ｐ %3 の攻撃（ターン 5）");
+    EXPECT_EQ(fillPattern("%2 of %1 %4", {"a", "b"}), "b of a %4");
+    EXPECT_EQ(Wording{}.fill("HitBreakdown", "命中 %1", {"72%"}), "命中 72%");
 }
 
 // Every text of the data tables needs its English in i18n/vexmora_data_en.ts: a technique, a

@@ -4,12 +4,15 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "screen_pictures.h"
 #include "temp_folder.h"
 #include "vexmora/battle/technique_ids.h"
+#include "vexmora/gui/display_wording.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/ui/battle_view/battle_screen.h"
 #include "vexmora/ui/battle_model/command_rows.h"
 #include "vexmora/ui/battle_view/hit_breakdown.h"
@@ -155,6 +158,37 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(replayed.count(), 1, 60000);
         screen->hitBreakdown()->toggle();
         QCOMPARE(screen->hitBreakdown()->panel()->sideText(0) + screen->hitBreakdown()->panel()->sideText(1), fought);
+    }
+
+    // In English the breakdown speaks English and tells the engine's numbers, the same ones in
+    // the same order as the Japanese line (which the command-line tool and the logs keep).
+    void inEnglishTheBreakdownTellsTheSameNumbersInEnglish() {
+        QVERIFY(gui::applyLanguage(LanguageChoice::English, fs::path(VEXMORA_GAME_DIR) / "translations").isEmpty());
+        auto screen = makeScreen();
+        BattleSession& session = screen->session();
+        loadBoth(*screen);
+        screen->startAction()->trigger();
+        QVERIFY(waitForCommand(session));
+        const bool hit = playUntilFighterZeroHits(*screen);
+        const HitExplanation last = session.battle()->lastHit();
+        screen->hitBreakdown()->toggle();
+        const QString shown = screen->hitBreakdown()->panel()->sideText(0);
+        const QString english = qtText(hitBreakdownLine(last, gui::displayWording()));
+        gui::applyLanguage(LanguageChoice::Japanese, fs::path(VEXMORA_GAME_DIR) / "translations");
+        QVERIFY(hit);
+        const QString japanese = qtText(hitBreakdownLine(last));
+        QVERIFY2(shown.contains(english), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("1P ヒダリ attacks (turn ")), qPrintable(shown));  // the name as typed
+        const auto numbers = [](const QString& line) {
+            QStringList out;
+            for (const auto& m : QRegularExpression(QStringLiteral("[0-9]+(\\.[0-9]+)?")).globalMatch(line)) out << m.captured();
+            return out;
+        };
+        QCOMPARE(numbers(english), numbers(japanese));
+        // No word of the line is left in Japanese (kana or kanji).
+        QVERIFY2(!english.contains(QRegularExpression(QStringLiteral("[\\x{3040}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff66}-\\x{ff9f}]"))),
+                 qPrintable(english));
+        QVERIFY(english != japanese);
     }
 };
 

@@ -27,6 +27,7 @@
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
 #include "vexmora/data/text.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/net/announcement.h"
 #include "vexmora/net/battle_driver.h"
 #include "vexmora/net/connection_facts.h"
@@ -727,6 +728,38 @@ private slots:
         QCOMPARE(host->netBattle()->dialog()->panel(), NetDialog::Panel::Role);
         QVERIFY(!dialogs_->asked.empty());
         QVERIFY(qtText(dialogs_->asked.back().text).contains(QStringLiteral("別のポート番号")));
+    }
+
+    // Whichever language the windows speak, the host sends the same bytes: its rare-monster
+    // leave and its chat go out in Japanese. What the peer sends in the protocol's words shows
+    // in the language of the windows; the peer's handle as it was typed.
+    void theWireIsTheSameWhicheverLanguageTheWindowsSpeak() {
+        const fs::path file = test::writeMonsterFile(home_->path(), test::testMonster("ホストモン"));
+        const fs::path translations = fs::path(VEXMORA_GAME_DIR) / "translations";
+        const std::string lastLine = net::chatLineMessage("ホスト", "よろしく");
+        std::map<LanguageChoice, std::string> sent;
+        for (LanguageChoice language : {LanguageChoice::Japanese, LanguageChoice::English}) {
+            QVERIFY(gui::applyLanguage(language, translations).isEmpty());
+            const bool english = language == LanguageChoice::English;
+            auto host = makeScreen(file);
+            auto peer = scriptedPeerOf(*host);
+            if (!peer) break;
+            // The written protocol has no frames: an older peer's messages come one at a time.
+            peer->send(net::greetingMessage("ぴあ"));
+            const QString greeting = english ? QStringLiteral("ぴあ has connected") : QStringLiteral("ぴあさんが接続しました");
+            QVERIFY(QTest::qWaitFor([&] { return chatHas(*host, greeting); }, 5000));
+            peer->send(net::rareAllowedMessage());
+            const QString leave = english ? QStringLiteral("The opponent allowed rare monsters") : QStringLiteral("相手がレアキャラの使用を有効にしました");
+            QVERIFY(QTest::qWaitFor([&] { return chatHas(*host, leave); }, 5000));
+            panel(*host).rareBox()->click();
+            chat(*host, QStringLiteral("よろしく"));
+            QVERIFY(peer->waitFor(lastLine));
+            sent[language] = peer->received();
+        }
+        gui::applyLanguage(LanguageChoice::Japanese, translations);
+        if (QTest::currentTestFailed()) return;
+        QVERIFY(sent[LanguageChoice::Japanese].find(net::rareAllowedMessage()) != std::string::npos);
+        QCOMPARE(sent[LanguageChoice::English], sent[LanguageChoice::Japanese]);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "vexmora/ui/battle_model/last_hits.h"
 
+#include "vexmora/data/translatable.h"
+
 namespace vex::ui {
 
 void LastHits::add(const HitExplanation& hit) {
@@ -21,13 +23,15 @@ void LastHits::clear() {
     lastSequence_ = 0;
 }
 
-std::vector<std::string> hitGroupLines(int side, const std::string& name, const HitGroup& group) {
+std::vector<std::string> hitGroupLines(int side, const std::string& name, const HitGroup& group, const Wording& w) {
     std::vector<std::string> lines;
     if (group.hits.empty()) return lines;
-    lines.push_back(std::to_string(side + 1) + "Ｐ " + name + " の攻撃（ターン " + std::to_string(group.turn) + "）");
+    lines.push_back(w.fill("HitBreakdown", QT_TRANSLATE_NOOP("HitBreakdown", "%1Ｐ %2 の攻撃（ターン %3）"),
+                           {std::to_string(side + 1), name, std::to_string(group.turn)}));
     for (const HitExplanation& hit : group.hits) {
-        std::string line = (hit.kind == HitKind::Status ? "　→ " : "") + hitBreakdownLine(hit);
-        if (hit.damaged && hit.hpLoss != hit.damage) line += "（HP −" + std::to_string(hit.hpLoss) + "）";
+        std::string line = (hit.kind == HitKind::Status ? "　→ " : "") + hitBreakdownLine(hit, w);
+        if (hit.damaged && hit.hpLoss != hit.damage)
+            line += w.fill("HitBreakdown", QT_TRANSLATE_NOOP("HitBreakdown", "（HP −%1）"), {std::to_string(hit.hpLoss)});
         lines.push_back(std::move(line));
     }
     return lines;

@@ -13,6 +13,7 @@
 #include "vexmora/data/technique_catalogue.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/gui/battle_geometry.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/gui/text.h"
 #include "frame_parts.h"
 
@@ -146,6 +147,8 @@ void FrameComposer::loadContent() {
     if (!effects.isNull()) loadIntoBuffer(effectMasks_, outlineOf(effects));
     loadIntoBuffer(rowStrip_, loadPicture("Image\\image02Mask.bmp"));
     icons_ = spriteFrom(loadPicture("Image\\image03.bmp"), 0x000000);
+    // Optional: a content folder without it shows the Japanese marks in English too.
+    englishIcons_ = spriteFrom(QImage(qtPath(resolveIn(programFolder_, "Image\\image03_en.bmp"))), 0x000000);
     const QImage bubble = loadPicture("Image\\image04.bmp");
     bubbles_[0] = spriteFrom(bubble, 0x000000);
     bubbles_[1] = mirrored(bubbles_[0]);
@@ -251,6 +254,10 @@ std::array<int, kCommandRows> FrameComposer::rowWidths(const DisplayModel& model
     return widths;
 }
 
+Sprite& FrameComposer::elementIcons() {
+    return gui::currentLanguage() == QLatin1String("en") && !englishIcons_.empty() ? englishIcons_ : icons_;
+}
+
 void FrameComposer::drawCommandStrips(const DisplayModel& model) {
     if (!model.commands.shown) return;
     const PelkitApi& api = library_->api();
@@ -272,7 +279,7 @@ void FrameComposer::drawCommandStrips(const DisplayModel& model) {
             const int icon = row == kDoNothingRow ? 4 : std::clamp(s.category - 1, 0, 3);
             drawSpriteArea(work, left + 2, top, icons_, 20 * icon, 0, 20, 20);
             if (row != kDoNothingRow && s.element >= 1 && s.element <= 6)
-                drawSpriteArea(work, left + width - 24, top, icons_, 20 * (4 + s.element), 0, 20, 20);
+                drawSpriteArea(work, left + width - 24, top, elementIcons(), 20 * (4 + s.element), 0, 20, 20);
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "vexmora/gui/battle_geometry.h"
+#include "vexmora/gui/display_wording.h"
 #include "vexmora/gui/plain_text.h"
 #include "vexmora/gui/text.h"
 #include "vexmora/gui/window_scale.h"
@@ -58,7 +59,7 @@ HitBreakdownPanel::HitBreakdownPanel(QWidget* parent) : QFrame(parent) {
 void HitBreakdownPanel::showHits(const LastHitsView& hits, const std::array<std::string, 2>& names) {
     bool any = false;
     for (size_t side = 0; side < sides_.size(); ++side) {
-        const std::vector<std::string> lines = hitGroupLines(static_cast<int>(side), names[side], hits[side]);
+        const std::vector<std::string> lines = hitGroupLines(static_cast<int>(side), names[side], hits[side], gui::displayWording());
         sides_[side]->setText(joined(lines));
         sides_[side]->setVisible(!lines.empty());
         any = any || !lines.empty();

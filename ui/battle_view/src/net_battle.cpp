@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "vexmora/net/battle_driver.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/rules/network_policy.h"
 #include "vexmora/rules/reported_result.h"
@@ -157,7 +158,7 @@ void NetBattle::openingStopped(const net::ev::OpeningStopped& e) {
     panel_->showChoosing(false);
     emit helpText({});
     const std::string text = e.here ? e.reason : "相手が対戦の準備を取りやめました。\r\n" + e.reason;
-    panel_->addChat(qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    panel_->addChat(gui::displayText(gui::kMessageContext, text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
     tell(QT_TRANSLATE_NOOP("Messages", "注意"), text);
 }
 
@@ -171,11 +172,11 @@ void NetBattle::onEvent(const net::Event& event) {
                 panel_->rareBox()->setEnabled(true);
                 if (const auto& driver = connection_->driver()) driver->setAllowRare(panel_->rareBox()->isChecked());
             },
-            [this](const net::ev::Chat& e) { panel_->addChat(qtText(e.text)); },
-            [this](const net::ev::Notice& e) { panel_->addChat(qtText(e.text)); },
+            [this](const net::ev::Chat& e) { panel_->addChat(gui::displayText(gui::kMessageContext, e.text)); },
+            [this](const net::ev::Notice& e) { panel_->addChat(gui::displayText(gui::kMessageContext, e.text)); },
             [this](const net::ev::ChatOpen& e) { panel_->setChatOpen(e.open); },
             [this](const net::ev::TransferProgress& e) {
-                emit helpText(QString::number(e.percent) + qtText(net::kProgressSuffix));
+                emit helpText(QString::number(e.percent) + gui::displayText(gui::kMessageContext, net::kProgressSuffix));
             },
             [this](const net::ev::VersionWarning&) {
                 tell(std::string(net::kVersionWarningTitle), std::string(net::kVersionWarning));
@@ -233,7 +234,7 @@ void NetBattle::onEvent(const net::Event& event) {
                 const std::string text = "二つのゲームの対戦内容が一致しなくなりました（" + std::to_string(e.turn) +
                                          " ターン目）。\r\n対戦を中止します。この対戦の記録は保存されません。";
                 session_.abandonBattle();
-                panel_->addChat(qtText(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+                panel_->addChat(gui::displayText(gui::kMessageContext, text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
                 tell(QT_TRANSLATE_NOOP("Messages", "エラー"), text, DialogIcon::Error);
             },
             [this](const net::ev::Finished&) { session_.resultMayShow(); },
@@ -252,7 +253,7 @@ void NetBattle::onEvent(const net::Event& event) {
 void NetBattle::connectionOver() {
     const bool running = session_.battleRunning() && !session_.battleEnded();
     if (running) {
-        panel_->addChat(qtText(net::kPeerLeftLine));
+        panel_->addChat(gui::displayText(gui::kMessageContext, net::kPeerLeftLine));
         session_.abandonBattle();
     } else if (session_.battleRunning()) {
         session_.resultMayShow();
@@ -272,7 +273,7 @@ void NetBattle::connectionOver() {
     if (client)
         tell(QT_TRANSLATE_NOOP("Messages", "ネット対戦"), std::string(net::kServerLeftMessage));
     else if (!running)
-        panel_->addChat(qtText(net::kPeerLeftLine));
+        panel_->addChat(gui::displayText(gui::kMessageContext, net::kPeerLeftLine));
     emit stateChanged();
 }
 
@@ -289,7 +290,7 @@ void NetBattle::reportToServer() {
     const ReportedResult result = reportedResultOf(*end, {policy_.battle()->ownHandle, policy_.battle()->opponentHandle},
                                                    tournament, shortDateNow(), timeNow());
     ReportCallbacks callbacks;
-    callbacks.chatLine = [this](const std::string& line) { panel_->addChat(qtText(line)); };
+    callbacks.chatLine = [this](const std::string& line) { panel_->addChat(gui::displayText(gui::kMessageContext, line)); };
     reportResult(reportServer_, result, this, std::move(callbacks), options_.ftpClient);
 }
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "vexmora/net/connection_facts.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/net/settings_block.h"
 #include "vexmora/net/tcp_session.h"
 #include "vexmora/rules/net_rating.h"
@@ -76,7 +77,7 @@ void NetConnection::chooseRole(int index) {
         return;
     }
     const Status written = net::writeHandleFile(programFolder(), handle());
-    if (!written) dialog_->setStatus(qtText(written.error().message));
+    if (!written) dialog_->setStatus(gui::displayText(gui::kMessageContext, written.error().message));
     port_ = dialog_->port();
     if (index == 1) {
         role_ = net::Role::Client;
@@ -169,7 +170,7 @@ void NetConnection::onConnected() {
 void NetConnection::onConnectFailed(const QString& message, bool refused) {
     dropConnection();
     dialog_->setAddressEntryEnabled(true);
-    dialog_->setStatus(qtText(net::connectFailureText(refused, utf8Text(message))));
+    dialog_->setStatus(gui::displayText(gui::kMessageContext, net::connectFailureText(refused, utf8Text(message))));
 }
 
 void NetConnection::connectionOver() {

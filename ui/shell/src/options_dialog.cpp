@@ -189,13 +189,13 @@ void OptionsDialog::setUpReportServer() {
 
 void OptionsDialog::saveAndClose() {
     if (Status saved = saveSystemOptions(programFolder_, options_); !saved)
-        showPlainMessage(this, QMessageBox::Critical, qtText(saved.error().title), qtText(saved.error().message));
+        showPlainMessage(this, QMessageBox::Critical, gui::displayText(gui::kMessageContext, saved.error().title), gui::displayText(gui::kMessageContext, saved.error().message));
     // The window size beside them, in a file of its own.
     else if (Status kept = saveScaleChoice(programFolder_, scaleChoice()); !kept)
-        showPlainMessage(this, QMessageBox::Critical, qtText(kept.error().title), qtText(kept.error().message));
+        showPlainMessage(this, QMessageBox::Critical, gui::displayText(gui::kMessageContext, kept.error().title), gui::displayText(gui::kMessageContext, kept.error().message));
     // The language too; the windows speak the new one at once.
     else if (Status kept = saveLanguageChoice(programFolder_, language_); !kept)
-        showPlainMessage(this, QMessageBox::Critical, qtText(kept.error().title), qtText(kept.error().message));
+        showPlainMessage(this, QMessageBox::Critical, gui::displayText(gui::kMessageContext, kept.error().title), gui::displayText(gui::kMessageContext, kept.error().message));
     if (language_ != languageChoice()) {
         languageChoice() = language_;
         gui::applyLanguage(language_);

@@ -20,6 +20,7 @@
 #include <string>
 
 #include "vexmora/data/numbers.h"
+#include "vexmora/data/wording.h"
 
 namespace vex {
 
@@ -285,6 +286,8 @@ std::string hitExplanationJson(const HitExplanation& hit);
 // The record as the one line a player reads, in the game's language, e.g.
 //   "通常攻撃: 命中 72% (乱数 0.31) ATK 400 − DEF 300 (乱数 0.5) 威力 200 → 72 × クリティカル 1.3
 //    × 属性 0.8 (火→水) = 75"
-std::string hitBreakdownLine(const HitExplanation& hit);
+// The words go through `wording` (the windows show them in their language); the numbers and
+// their order stay as they are.
+std::string hitBreakdownLine(const HitExplanation& hit, const Wording& wording = {});
 
 }  // namespace vex

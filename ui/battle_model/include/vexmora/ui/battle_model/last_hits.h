@@ -41,7 +41,9 @@ private:
 
 // The breakdown of one side's group as lines in the game's language: a title ("1P カエンジシ
 // の攻撃（ターン 3）") then one line per record, from hitBreakdownLine, with what the
-// defender lost when it differs from the damage. No lines when the side has not hit.
-std::vector<std::string> hitGroupLines(int side, const std::string& name, const HitGroup& group);
+// defender lost when it differs from the damage. No lines when the side has not hit. The words
+// go through `wording`, as in hitBreakdownLine.
+std::vector<std::string> hitGroupLines(int side, const std::string& name, const HitGroup& group,
+                                       const Wording& wording = {});
 
 }  // namespace vex::ui

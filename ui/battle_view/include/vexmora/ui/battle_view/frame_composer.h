@@ -123,6 +123,8 @@ private:
     void darken(const DisplayModel& model);
     void drawStatusWindows(const DisplayModel& model, int64_t now);
     void drawCommandStrips(const DisplayModel& model);
+    // The strip whose element icons speak the language of the windows.
+    Sprite& elementIcons();
     void drawBubbles(const DisplayModel& model, int64_t now);
     void writeTexts(QPainter& painter, const DisplayModel& model, int64_t now);
     void writeStatusTexts(QPainter& painter, const DisplayModel& model, int64_t now);
@@ -171,6 +173,7 @@ private:
     PelkitBufferHandle bubbleShadow_[2];        // image04Mask.bmp, and mirrored for side 1
     Sprite bubbles_[2];                         // image04.bmp, and mirrored
     Sprite icons_;                              // image03.bmp
+    Sprite englishIcons_;                       // image03_en.bmp: the elements' marks in English
     Sprite conditions_;                         // condition.bmp (cells are copied, markers masked)
     Sprite emotionGauge_;                       // kanjo.bmp
     std::array<Sprite, 2> windows_;
