@@ -13,6 +13,7 @@
 
 #include "battle_probe.h"
 #include "termination.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/data/display_scale.h"
 #include "vexmora/data/language_choice.h"
 #include "vexmora/data/paths.h"
@@ -115,7 +116,7 @@ std::optional<vex::fs::path> openFolder(const Arguments& arguments, const char* 
         std::fprintf(stderr, "vexmora: the program folder %s does not exist\n", folder.c_str());
         if (messageBoxesSeen())
             vex::showPlainMessage(nullptr, QMessageBox::Critical, QCoreApplication::translate("Main", "エラー"),
-                                  QCoreApplication::translate("Main", "フォルダが見つかりません: ") + vex::ui::qtPath(folder));
+                                  QCoreApplication::translate("Main", "フォルダが見つかりません: ") + vex::gui::qtPath(folder));
         return std::nullopt;
     }
     vex::setProgramFolder(folder);
@@ -206,7 +207,7 @@ void startProbes(vex::ui::TitleWindow& title, Game& game, bool probe) {
 void warnReadOnlyFolder(vex::ui::TitleWindow& title, const vex::fs::path& folder) {
     QTimer::singleShot(0, &title, [&title, folder] {
         vex::showPlainMessage(&title, QMessageBox::Warning, QCoreApplication::translate("Main", "注意"),
-                              QCoreApplication::translate("Main", "このフォルダには書き込めません: ") + vex::ui::qtPath(folder) +
+                              QCoreApplication::translate("Main", "このフォルダには書き込めません: ") + vex::gui::qtPath(folder) +
                                   QCoreApplication::translate("Main", "\n設定やモンスターは保存できません"));
     });
 }

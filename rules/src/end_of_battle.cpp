@@ -31,13 +31,11 @@ ResultPresentation presentResult(const EndOfBattle& end, const ModePolicy& polic
     const SideOutcome& loser = end.side[static_cast<size_t>(1 - end.winner)];
     if (policy.showsWin(end)) {
         p.label = policy.winLabel(end);
-        p.colour = kWinColour;
         p.win = true;
         p.name = winner.name;
     } else {
         p.crushing = crushingDefeat(end);
         p.label = p.crushing ? "大敗北！！" : "ＬＯＳＥ・・・";
-        p.colour = kLoseColour;
         p.name = end.side[0].name;
     }
     p.winnerLine = spokenLine(winner.lineWin);

@@ -53,7 +53,7 @@ Result<OpponentChoice> chooseMysteryChallenger(Rng& rng, const fs::path& program
         file = "System\\system.001";
         extras.announcement = kMysteryAnnouncement;
         extras.stage = kMysteryStage;
-        extras.music = kMysteryMusic;
+        extras.tune = OwnTune::Challenger;
     }
     const fs::path path = resolveIn(programFolder, file);
     std::optional<OpponentChoice> loaded = load(path);
@@ -62,7 +62,7 @@ Result<OpponentChoice> chooseMysteryChallenger(Rng& rng, const fs::path& program
     loaded->announcement = extras.announcement;
     loaded->stage = extras.stage;
     loaded->hp = extras.hp;
-    loaded->music = extras.music;
+    loaded->tune = extras.tune;
     return *loaded;
 }
 

@@ -120,7 +120,7 @@ Result<ScenarioStep> ScenarioRun::nextBattle(Rng& rng, std::string_view playerUn
         if (boss->record.name != name || boss->record.checksum() != trimRight(record->bossChecksum[e]))
             return Error{kScenarioErrorTitle, kBadBossMessage, true};
         boss->stage = sat16(leadingNumber(record->bossStage[e]));
-        if (winCount_ == kScenarioBossCount) boss->music = kBossMusic;
+        if (winCount_ == kScenarioBossCount) boss->tune = OwnTune::FinalBoss;
         battle.opponent = std::move(*boss);
         return ScenarioStep{std::move(battle)};
     }

@@ -27,7 +27,6 @@ TEST(ResultPresentation, WinsDefeatsAndCrushingDefeats) {
     const auto free = makeModePolicy(kModeFree, home.path());
     const ResultPresentation win = presentResult(battle(0, 20, 300, "ドラゴン"), *free);
     EXPECT_EQ(win.label, "ＷＩＮ！！");
-    EXPECT_EQ(win.colour, kWinColour);
     EXPECT_TRUE(win.win);
     EXPECT_EQ(win.name, "ドラゴン");
     EXPECT_EQ(win.winnerLine, "勝ったぞ");

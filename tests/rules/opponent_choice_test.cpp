@@ -75,7 +75,7 @@ TEST_F(EliminationTest, ChallengersBringTheirStageHpAndMusic) {
             sawPlain = true;
             EXPECT_FALSE(withP);
             EXPECT_EQ(next->stage, kMysteryStage);
-            EXPECT_EQ(next->music, kMysteryMusic);
+            EXPECT_EQ(next->tune, OwnTune::Challenger);
             EXPECT_EQ(next->announcement, kMysteryAnnouncement);
         } else if (file == "system.002") {
             sawStrong = true;

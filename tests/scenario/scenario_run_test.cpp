@@ -66,7 +66,7 @@ TEST_F(ScenarioRunTest, TenBossesWithTheBossMusicOnTheTenth) {
         const ScenarioBattle b = expectBattle(run);
         EXPECT_EQ(b.opponent.record.name, "ボス" + std::to_string(i + 1));
         EXPECT_EQ(b.opponent.stage, i);
-        EXPECT_EQ(b.opponent.music, i == 9 ? kBossMusic : "");
+        EXPECT_EQ(b.opponent.tune, i == 9 ? OwnTune::FinalBoss : OwnTune::None);
         EXPECT_EQ(b.storyPage, i == 0 ? "story1.html" : "");
     }
     EXPECT_TRUE(std::holds_alternative<ScenarioCleared>(*run.nextBattle(rng, "")));

@@ -25,8 +25,12 @@
 #include "vexmora/ui/battle_model/command_rows.h"
 #include "vexmora/ui/battle_view/config_dialog.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/effects.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/ui/media/system_options.h"
+
+using vex::gui::qtPath;
 
 using namespace vex;
 using namespace vex::ui;
@@ -37,13 +41,13 @@ class BattleScreenTest : public QObject {
     std::unique_ptr<test::TempFolder> home_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
     QList<int> effects_;
+    gui::ScopedEffectPlayer effectPlayer_{[this](int effect) { effects_.append(effect); }};
     fs::path replayFile_;
 
     std::unique_ptr<BattleScreen> makeScreen(int16_t mode) {
         BattleScreenOptions options;
         options.libraryFolders = {fs::path(VEXMORA_GAME_DIR)};
         options.hooks = SessionHooks::quiet(*dialogs_);
-        options.hooks.playEffect = [this](int effect) { effects_.append(effect); };
         options.chooseReplayFile = [this](QWidget*, BattleScreenOptions::ReplayFile) { return std::optional(replayFile_); };
         auto screen = std::make_unique<BattleScreen>(mode, QStringLiteral("ＴＸ（フリー対戦）"), *dialogs_, options);
         if (!screen->ready()) qFatal("%s", screen->error().c_str());
@@ -114,7 +118,7 @@ private slots:
         clickRow(*screen, 0);
         QVERIFY(session.busy());
         QVERIFY(!session.acceptInput());
-        QCOMPARE(effects_.value(0), kEffectConfirm);
+        QCOMPARE(effects_.value(0), gui::kEffectConfirm);
         clickRow(*screen, 0);  // during the turn
         clickRow(*screen, 5);
         QVERIFY(waitForCommand(session));
@@ -194,7 +198,7 @@ private slots:
         QCOMPARE(state.input[0], Command::fromSlot(session.battle()->fighter(0).record, 0));
         QCOMPARE(state.input[1], Command::nothing());
         QVERIFY(!session.model().commands.chosen[0]);  // both choose again
-        QCOMPARE(effects_.count(kEffectConfirm), 1);
+        QCOMPARE(effects_.count(gui::kEffectConfirm), 1);
     }
 
     void spectatorModePlaysToTheEndWithoutInput() {
@@ -269,7 +273,7 @@ private slots:
         settings.initialSp = 100;
         settings.turnLimit = 80;
         const StageList stages = parseStageList(*readWholeFile(home_->path() / "Image" / "Background" / "stagelist.txt", 1 << 16));
-        ConfigDialog dialog(settings, stages, home_->path(), *dialogs_, {false, [](int) {}});
+        ConfigDialog dialog(settings, stages, home_->path(), *dialogs_, {false});
         dialog.show();
         QVERIFY(dialog.hpButton(2)->isChecked());
         QVERIFY(dialog.stageThumbnail(-1)->isChecked());  // random
@@ -499,3 +503,4 @@ private slots:
 
 QTEST_MAIN(BattleScreenTest)
 #include "battle_screen_test.moc"
+

@@ -17,7 +17,10 @@
 #include "vexmora/ui/battle_model/command_rows.h"
 #include "vexmora/ui/battle_view/hit_breakdown.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/system_options.h"
+
+using vex::gui::qtText;
 
 using namespace vex;
 using namespace vex::ui;
@@ -191,3 +194,4 @@ private slots:
 
 QTEST_MAIN(HitBreakdownTest)
 #include "hit_breakdown_test.moc"
+

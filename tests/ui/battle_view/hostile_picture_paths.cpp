@@ -36,7 +36,11 @@
 #include "vexmora/ui/battle_view/battle_screen.h"
 #include "vexmora/ui/battle_view/scenario_play.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/system_options.h"
+
+using vex::gui::qtText;
+
 
 using namespace vex;
 using namespace vex::ui;

@@ -46,7 +46,11 @@
 #include "vexmora/ui/net/net_dialog.h"
 #include "vexmora/ui/battle_view/net_panel.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/system_options.h"
+
+using vex::gui::qtText;
+using vex::gui::qtPath;
 
 using namespace vex;
 using namespace vex::ui;
@@ -812,3 +816,4 @@ private slots:
 
 QTEST_MAIN(NetBattleTest)
 #include "net_battle_test.moc"
+

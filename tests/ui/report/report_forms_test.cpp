@@ -116,13 +116,13 @@ private slots:
         ScriptedDialogs dialogs;
         const std::string file = (home / "Server" / "mysite.srv").string();
         {
-            ConfigDialog dialog(settings, stages, home.path(), dialogs, {false, [](int) {}});
+            ConfigDialog dialog(settings, stages, home.path(), dialogs, {false});
             QCOMPARE(dialog.serverList()->currentItem()->text(), QStringLiteral("報告しない"));
             QCOMPARE(dialog.reportServer(), std::string());
             dialog.serverList()->setCurrentRow(1);
             QCOMPARE(dialog.reportServer(), file);
         }
-        ConfigDialog again(settings, stages, home.path(), dialogs, {false, [](int) {}});
+        ConfigDialog again(settings, stages, home.path(), dialogs, {false});
         again.setReportServer(file);
         QCOMPARE(again.serverList()->currentItem()->text(), QStringLiteral("mysite"));
     }

@@ -15,8 +15,13 @@
 #include "vexmora/ui/shell/edit_menu.h"
 #include "vexmora/ui/shell/options_dialog.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/effects.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/system_options.h"
 #include "vexmora/ui/shell/title_window.h"
+
+using vex::gui::qtPath;
+using vex::gui::kGameFontFamily;
 
 using namespace vex::ui;
 
@@ -258,3 +263,4 @@ private slots:
 
 QTEST_MAIN(TitleWindowTest)
 #include "title_window_test.moc"
+

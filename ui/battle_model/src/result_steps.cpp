@@ -27,7 +27,7 @@ std::vector<Step> resultSteps(const EndOfBattle& end, const ModePolicy& policy, 
     for (int level : loserFadeLevels(loserBlendLevel)) t.push_back({step::Blend{loser, level}, 150});
     t.push_back({step::ResultMusic{resultMusic(shown)}});
     for (int k = 1; k <= 6; ++k)
-        t.push_back({step::ResultText{shown.label, shown.name, rgbOf(shown.colour), k}, k < 6 ? 50 : 0});
+        t.push_back({step::ResultText{shown.label, shown.name, rgbOf(shown.win ? kWinColour : kLoseColour), k}, k < 6 ? 50 : 0});
     t.push_back(pauseStep(3500, Wait::Plain));
     t.push_back({step::ResultShown{winner}});
     return t;

@@ -1,3 +1,4 @@
+#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/battle_screen.h"
 
 #include <QAction>
@@ -32,10 +33,14 @@
 #include "vexmora/rules/network_policy.h"
 #include "vexmora/ui/media/system_options.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/gui/plain_text.h"
 
 namespace vex::ui {
+
+using gui::qtText;
+using gui::qtPath;
 
 namespace {
 
@@ -280,7 +285,7 @@ void BattleScreen::buildMenu() {
     settings_ = menuBar()->addAction(tr("設定"), this, &BattleScreen::openSettings);
     QMenu* help = menuBar()->addMenu(tr("ヘルプ"));
     connect(help, &QMenu::aboutToShow, this, [this] {
-        if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
+        gui::playEffectNow(gui::kEffectConfirm);
     });
     help->addAction(makeHelpAction(help));
     QMenu* replay = menuBar()->addMenu(tr("リプレイ"));
@@ -293,7 +298,6 @@ void BattleScreen::buildMenu() {
 // screen usable only while a peer is connected.
 void BattleScreen::buildNetwork(QLayout* layout, NetworkPolicy& policy) {
     NetBattleOptions netOptions;
-    netOptions.playEffect = options_.hooks.playEffect;
     netOptions.resumeLimitMs = options_.netResumeLimitMs;
     netOptions.ftpClient = options_.reportFtpClient;
     netOptions.isThisMachine = options_.netPeerIsThisMachine;
@@ -409,7 +413,7 @@ void BattleScreen::startBattle() {
 
 void BattleScreen::loadFighter(int side) {
     if (!session_->canLoad(side)) return;
-    if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
     std::optional<LoadedFighter> chosen;
     if (options_.chooseMonster) {
         chosen = options_.chooseMonster(this, side);
@@ -431,9 +435,8 @@ void BattleScreen::loadFighter(int side) {
 
 void BattleScreen::openSettings() {
     if (!session_->canConfigure() || (net_ && !net_->canConfigure())) return;
-    if (options_.hooks.playEffect) options_.hooks.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
     ConfigDialogOptions configOptions;
-    configOptions.playEffect = options_.hooks.playEffect;
     ConfigDialog dialog(session_->settings(), composer_->stages(), programFolder(), dialogs_, configOptions, this);
     dialog.setReportServer(net_ ? net_->reportServer() : reportServer_);
     dialog.exec();

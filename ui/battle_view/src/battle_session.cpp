@@ -1,3 +1,4 @@
+#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/battle_session.h"
 
 #include <QCoreApplication>
@@ -7,10 +8,10 @@
 #include "vexmora/rules/battle_config.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/rules/fighter_checks.h"
-#include "vexmora/gui/battle_geometry.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/ui/battle_model/battle_opening.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/sound.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/ui/media/system_options.h"
@@ -19,15 +20,26 @@
 
 namespace vex::ui {
 
+using gui::qtText;
+
 namespace {
 
 constexpr int kMusicLoopMs = 500;
+
+// The file of the tune an opponent brings to its battle; "" when the stage chooses.
+std::string ownTuneMusic(OwnTune tune) {
+    switch (tune) {
+    case OwnTune::Challenger: return std::string(music::kBattleB);
+    case OwnTune::FinalBoss: return std::string(music::kBattleC);
+    case OwnTune::None: break;
+    }
+    return {};
+}
 
 }  // namespace
 
 SessionHooks SessionHooks::game(Dialogs& dialogs) {
     SessionHooks h;
-    h.playEffect = [](int effect) { gui::playEffectNow(effect); };
     h.startMusic = [](const std::string& path) { sound().startMusic(path); };
     h.playResultMusic = [](const std::string& path) { sound().playResultMusic(path); };
     h.closeMusic = [] { sound().closeMusic(); };
@@ -40,7 +52,6 @@ SessionHooks SessionHooks::game(Dialogs& dialogs) {
 
 SessionHooks SessionHooks::quiet(Dialogs& dialogs) {
     SessionHooks h;
-    h.playEffect = [](int) {};
     h.startMusic = [](const std::string&) {};
     h.playResultMusic = [](const std::string&) {};
     h.closeMusic = [] {};
@@ -65,7 +76,7 @@ BattleSession::BattleSession(std::unique_ptr<ModePolicy> policy, fs::path progra
       player_(timeline_, model_, clock_, [] { return systemOptions().gameSpeed(); }) {
     settings_.battleMode = policy_->mode();
     player_.onStep([this](const Step& step) {
-        if (const auto* sound = step.as<step::Sound>(); sound && hooks_.playEffect) hooks_.playEffect(sound->number);
+        if (const auto* sound = step.as<step::Sound>()) gui::playEffectNow(sound->number);
         if (const auto* hit = step.as<step::Hit>()) emit hitPlayed(*hit->record);
         return control(step);
     });
@@ -226,7 +237,7 @@ bool BattleSession::takeNextOpponent(std::string& announcement) {
         opponent_ = std::move(**next);
         roster().takeOpponent(*opponent_);
         announcement = opponent_->announcement;
-        battleMusic_ = opponent_->music;
+        battleMusic_ = ownTuneMusic(opponent_->tune);
         emit pictureChanged(1);
         emit captionChanged(windowCaption());
     }
@@ -312,7 +323,7 @@ void BattleSession::hoverRow(int side, int row) {
 }
 
 void BattleSession::confirmSound() {
-    if (hooks_.playEffect) hooks_.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
 }
 
 void BattleSession::playTurn(Command fighter0, Command fighter1) {

@@ -1,3 +1,4 @@
+#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/config_dialog.h"
 #include "vexmora/gui/language.h"
 
@@ -19,10 +20,14 @@
 #include "vexmora/rules/battle_config.h"
 #include "vexmora/ui/report/server_list.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/gui/plain_text.h"
 
 namespace vex::ui {
+
+using gui::qtPath;
+using gui::kGameFontFamily;
 
 namespace {
 
@@ -69,7 +74,6 @@ ConfigDialog::ConfigDialog(const BattleSettings& settings, const StageList& stag
     setObjectName(QStringLiteral("CONFIG"));
     setWindowTitle(tr("設定"));
     setModal(true);
-    if (!options_.playEffect) options_.playEffect = [](int effect) { ui::playEffect(effect); };
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buildChoices());
@@ -231,7 +235,7 @@ void ConfigDialog::closeIfAllowed() {
         dialogs_.ask(*tickTournamentRules(settings_, true));
         return;
     }
-    options_.playEffect(kEffectConfirm);
+    gui::playEffect(gui::kEffectConfirm);
     accept();
 }
 

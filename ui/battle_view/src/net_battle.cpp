@@ -1,3 +1,4 @@
+#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/net_battle.h"
 
 #include <QCheckBox>
@@ -17,10 +18,14 @@
 #include "vexmora/ui/battle_view/net_panel.h"
 #include "vexmora/ui/report/report_task.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/ui/media/system_options.h"
 
 namespace vex::ui {
+
+using gui::qtText;
+using gui::utf8Text;
 
 namespace {
 
@@ -43,7 +48,6 @@ NetBattle::NetBattle(QWidget* screen, BattleSession& session, NetworkPolicy& pol
       options_(std::move(options)) {
     panel_ = new NetPanel;
     NetConnectionOptions connectionOptions;
-    connectionOptions.playEffect = options_.playEffect;
     connectionOptions.resumeLimitMs = options_.resumeLimitMs;
     connectionOptions.isThisMachine = options_.isThisMachine;
     connection_ = new NetConnection(screen, dialogs_, connectionOptions);
@@ -102,7 +106,7 @@ bool NetBattle::canConfigure() const {
 
 void NetBattle::confirm() {
     if (!canConfirm()) return;
-    if (options_.playEffect) options_.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
     const LoadedFighter* own = session_.fighter(0);
     // The monster as it travels, read back from those very bytes: both programs hold the same.
     Result<MonsterRecord> sent = connection_->driver()->confirm(own->monster, session_.settings());
@@ -125,7 +129,6 @@ void NetBattle::chooseSettings(bool opponentAllowsRare) {
     const auto driver = connection_->driver();
     if (!driver) return;
     ConfigDialogOptions config;
-    config.playEffect = options_.playEffect;
     config.opponentAllowsRareMonsters = opponentAllowsRare;
     ConfigDialog dialog(session_.settings(), stages_, programFolder(), dialogs_, config, screen_);
     dialog.setReportServer(reportServer_);
@@ -133,7 +136,7 @@ void NetBattle::chooseSettings(bool opponentAllowsRare) {
     session_.settings() = dialog.settings();
     reportServer_ = dialog.reportServer();
     session_.applySettings();
-    if (options_.playEffect) options_.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
     driver->settingsChosen(session_.settings());
 }
 
@@ -302,7 +305,7 @@ void NetBattle::updateResumeCountdown() {
 }
 
 void NetBattle::sendChat(const QString& text) {
-    if (options_.playEffect) options_.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
     const auto& driver = connection_->driver();
     if (text.isEmpty() || !driver || !connected()) return;
     driver->chat(utf8Text(text));

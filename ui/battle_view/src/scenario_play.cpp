@@ -11,8 +11,11 @@
 #include "vexmora/ui/browse/browse.h"
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 
 namespace vex::ui {
+
+using gui::qtText;
 
 const std::vector<std::string>& endingCredits() {
     static const std::vector<std::string> credits = {

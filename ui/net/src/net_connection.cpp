@@ -1,3 +1,4 @@
+#include "vexmora/gui/effects.h"
 #include "vexmora/ui/net/net_connection.h"
 
 #include <QCoreApplication>
@@ -12,11 +13,15 @@
 #include "vexmora/ui/net/net_dialog.h"
 #include "vexmora/ui/media/scaled_time.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/ui/media/system_options.h"
 #include "vexmora/ui/shared/waits.h"
 
 namespace vex::ui {
+
+using gui::qtText;
+using gui::utf8Text;
 
 namespace {
 
@@ -40,7 +45,7 @@ NetConnection::NetConnection(QWidget* parent, Dialogs& dialogs, NetConnectionOpt
     connect(dialog_, &NetDialog::roleChosen, this, &NetConnection::chooseRole);
     connect(dialog_, &NetDialog::connectRequested, this, &NetConnection::connectToHost);
     connect(dialog_, &NetDialog::cancelRequested, this, [this] {
-        if (options_.playEffect) options_.playEffect(kEffectCancel);
+        gui::playEffectNow(gui::kEffectCancel);
         dropConnection();
         emit cancelled();
     });
@@ -64,7 +69,7 @@ quint16 NetConnection::listeningPort() const {
 }
 
 void NetConnection::chooseRole(int index) {
-    if (options_.playEffect) options_.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
     const std::string refusal = net::fieldRefusal(handle(), "ハンドル名");
     if (!refusal.empty()) {
         dialogs_.ask({"注意", refusal, DialogIcon::Warning, DialogButtons::Ok});
@@ -105,7 +110,7 @@ bool NetConnection::startListening() {
 }
 
 void NetConnection::connectToHost() {
-    if (options_.playEffect) options_.playEffect(kEffectConfirm);
+    gui::playEffectNow(gui::kEffectConfirm);
     if (port_ == 0) {
         // Port 0 lets a host take any free port; a client must know which one it took.
         dialog_->setStatus(tr("サーバーのポート番号がわかりません。ｷｬﾝｾﾙして、相手と同じポート番号を入力してください"));

@@ -11,8 +11,12 @@
 
 #include "vexmora/report/server_form.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 
 namespace vex::ui {
+
+using gui::qtText;
+using gui::utf8Text;
 
 namespace {
 

@@ -4,8 +4,13 @@
 
 #include "vexmora/report/server_form.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 
 namespace vex::ui {
+
+using gui::qtText;
+using gui::qtPath;
+using gui::utf8Text;
 
 QListWidget* makeServerList(const fs::path& programFolder, QWidget* parent) {
     auto* list = new QListWidget(parent);

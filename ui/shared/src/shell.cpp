@@ -1,4 +1,5 @@
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,6 +10,9 @@
 #include "vexmora/gui/language.h"
 
 namespace vex::ui {
+
+using gui::qtPath;
+using gui::kGameFontFamily;
 
 void installGameFont() {
     QFont::insertSubstitution(kGameFontFamily, "IPAGothic");

@@ -20,9 +20,12 @@
 #include "vexmora/ui/shell/language_choice_box.h"
 #include "vexmora/ui/shell/scale_choice_box.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
 #include "vexmora/gui/plain_text.h"
 
 namespace vex::ui {
+
+using gui::qtText;
 
 namespace {
 

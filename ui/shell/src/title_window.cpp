@@ -21,10 +21,15 @@
 #include "vexmora/gui/window_scale.h"
 #include "vexmora/ui/battle_view/battle_modes.h"
 #include "vexmora/ui/shared/shell.h"
+#include "vexmora/gui/text.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/ui/media/sound_table.h"
 #include "vexmora/ui/shared/waits.h"
 
 namespace vex::ui {
+
+using gui::qtPath;
+using gui::playEffect;
 
 namespace {
 
@@ -235,7 +240,7 @@ void TitleWindow::chooseEntry(int entry) {
     if (busy_ || !entryAvailable(entry)) return;
     busy_ = true;
     if (entry != kMenuOptions && entry != kMenuScenario) setMenuEnabled(false);
-    playEffect(kEffectConfirm);
+    playEffect(gui::kEffectConfirm);
     afterScaledWait(this, kActionWaitMs, [this, entry] {
         busy_ = false;
         if (isVisible()) act(entry);

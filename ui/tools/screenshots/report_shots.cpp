@@ -55,7 +55,7 @@ void reportScenes(Shots& s) {
         }
         const auto read = readStageList(programFolder());
         const StageList stages = read ? *read : StageList{};
-        ui::ConfigDialog config(BattleSettings{}, stages, programFolder(), s.dialogs, {false, [](int) {}});
+        ui::ConfigDialog config(BattleSettings{}, stages, programFolder(), s.dialogs, {false});
         config.serverList()->setCurrentRow(1);
         config.show();
         s.save(&config, "config-servers");

@@ -1,7 +1,7 @@
 #pragma once
 // The end of a battle, as rules: what the result says, which statistics it adds, and how the
 // fighters' stored records change. The battle screen shows the result (its steps, fades,
-// positions and music are the screen's: ui/result_steps.h); the command-line tool applies only
+// colours, positions and music are the screen's: ui/battle_model/result_steps.h); the command-line tool applies only
 // the record changes.
 
 #include <array>
@@ -41,7 +41,6 @@ struct EndOfBattle {
 
 struct ResultPresentation {
     std::string label;        // "ＷＩＮ！！", "3ＷＩＮ！！", "ＬＯＳＥ・・・", "大敗北！！"
-    uint32_t colour = 0;      // 0xRRGGBB of the label and the name
     std::string name;         // the name shown with the label
     bool win = false;         // shown as a win
     bool crushing = false;
@@ -50,8 +49,6 @@ struct ResultPresentation {
 };
 
 inline constexpr const char* kWinLabel = "ＷＩＮ！！";
-inline constexpr uint32_t kWinColour = 0x2850FA;   // RGB(40, 80, 250)
-inline constexpr uint32_t kLoseColour = 0xFA0028;  // RGB(250, 0, 40)
 
 // A defeat is crushing unless the winner is not "もげげ" or "メタルもげげ", the battle reached
 // turn 4, and the winner has 800 HP or less left.

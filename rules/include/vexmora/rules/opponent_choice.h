@@ -16,7 +16,10 @@
 namespace vex {
 
 inline constexpr const char* kMysteryAnnouncement = "謎の敵が出現しました！！";
-inline constexpr const char* kMysteryMusic = "MIDI\\戦闘b.mid";
+
+// The tune an opponent brings to its battle whatever the stage: the mystery challenger's and a
+// scenario's final boss's. Which file plays each is the media's (ui/media/sound_table.h).
+enum class OwnTune { None, Challenger, FinalBoss };
 
 // The two former tournament champions, paired with "System\system.003" and "004".
 extern const char* const kChampionTitles[2];
@@ -29,7 +32,7 @@ struct OpponentChoice {
     std::string announcement;           // shown before the battle, "" for none
     std::optional<int16_t> stage;       // a stage the choice forces
     std::optional<int16_t> hp;          // HP and maximum HP the choice forces
-    std::string music;                  // battle music the choice forces, "" for the usual
+    OwnTune tune = OwnTune::None;       // battle music the choice forces
 };
 
 // Loads a monster file for fighter 1 with the fighter checks; nothing when it is refused.

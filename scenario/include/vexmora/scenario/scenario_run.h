@@ -17,7 +17,6 @@
 
 namespace vex {
 
-inline constexpr const char* kBossMusic = "Midi\\戦闘c.mid";
 inline constexpr const char* kScenarioErrorTitle = "シナリオエラー";
 inline constexpr const char* kBadBossMessage = "不正なボスキャラが設定されています";
 

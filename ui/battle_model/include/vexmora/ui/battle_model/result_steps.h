@@ -5,6 +5,7 @@
 // policy words it (rules/end_of_battle.h); nothing here waits or plays.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@
 #include "vexmora/ui/battle_model/timeline_step.h"
 
 namespace vex::ui {
+
+// The colour of the result's label and name: blue for a win, red for a defeat (0xRRGGBB).
+inline constexpr uint32_t kWinColour = 0x2850FA;   // RGB(40, 80, 250)
+inline constexpr uint32_t kLoseColour = 0xFA0028;  // RGB(250, 0, 40)
 
 // How long the winner's line shows before the loser's follows.
 inline constexpr int kWinnerLineMs = 2000;

@@ -48,9 +48,9 @@
 
 namespace vex::ui {
 
-// What the session plays and asks through; the game's sound and message boxes by default.
+// What the session plays and asks through: the game's music and message boxes by default. Its
+// effects go through the windows' one effects service (gui/effects.h).
 struct SessionHooks {
-    std::function<void(int)> playEffect;
     std::function<void(const std::string&)> startMusic;
     std::function<void(const std::string&)> playResultMusic;
     std::function<void()> closeMusic;    // "CLOSE BGM" when a battle ends

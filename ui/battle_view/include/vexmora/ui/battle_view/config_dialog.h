@@ -28,7 +28,6 @@ struct ConfigDialogOptions {
     // A network opponent who allows rare monsters, while its indicator shows, forbids the
     // tournament rules.
     bool opponentAllowsRareMonsters = false;
-    std::function<void(int)> playEffect;
 };
 
 class ConfigDialog : public QDialog {

@@ -39,7 +39,6 @@ class NetDialog;
 class NetPanel;
 
 struct NetBattleOptions {
-    std::function<void(int)> playEffect;
     int resumeLimitMs = 120000;
     // The FTP client of the host's report (tests); the real one unless set.
     std::shared_ptr<FtpClient> ftpClient;

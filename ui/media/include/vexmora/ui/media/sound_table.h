@@ -8,8 +8,6 @@
 namespace vex::ui {
 
 inline constexpr int kEffectCount = 44;
-inline constexpr int kEffectConfirm = 0;
-inline constexpr int kEffectCancel = 1;
 
 // The effect's table name, e.g. "04-？？？.wav"; "" outside 0-43.
 std::string_view effectTableName(int effect);

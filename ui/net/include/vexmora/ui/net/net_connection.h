@@ -25,7 +25,6 @@ namespace vex::ui {
 class NetDialog;
 
 struct NetConnectionOptions {
-    std::function<void(int)> playEffect;
     int resumeLimitMs = 120000;
     // Whether a peer's address is this machine's (a battle against oneself changes no network
     // record); by the network interfaces' addresses unless set.
