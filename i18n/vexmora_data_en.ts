@@ -1193,6 +1193,14 @@
 <context>
     <name>Stage</name>
     <message>
+        <source>地上系</source>
+        <translation>Any land</translation>
+    </message>
+    <message>
+        <source>水中系</source>
+        <translation>Any water</translation>
+    </message>
+    <message>
         <source>草原</source>
         <translation>Grassland</translation>
     </message>

@@ -335,6 +335,20 @@
         <source>ＬＯＳＥ・・・</source>
         <translation>LOSE...</translation>
     </message>
+    <message>
+        <source>%1<byte value="xd"/>
+のモンスターが挑んできた！</source>
+        <translation>%1<byte value="xd"/>
+challenges you with a monster!</translation>
+    </message>
+    <message>
+        <source>第一回大会優勝者</source>
+        <translation>The winner of the first tournament</translation>
+    </message>
+    <message>
+        <source>第二回大会優勝者</source>
+        <translation>The winner of the second tournament</translation>
+    </message>
 </context>
 <context>
     <name>CommandRow</name>
@@ -1252,6 +1266,196 @@ the latest version.</translation>
     <message>
         <source>ファイルを書き込めません: %1 (%2)</source>
         <translation>The file cannot be written: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>変換しました（%1）</source>
+        <translation>Converted (%1)</translation>
+    </message>
+    <message>
+        <source>変換しました（%1）。画像は埋め込みませんでした：%2</source>
+        <translation>Converted (%1). The picture was not embedded: %2</translation>
+    </message>
+    <message>
+        <source>%1。元のデータは削除できませんでした</source>
+        <translation>%1. The original file could not be deleted</translation>
+    </message>
+    <message>
+        <source>画像が設定されていません</source>
+        <translation>No picture is set</translation>
+    </message>
+    <message>
+        <source>画像ファイルが見つかりません</source>
+        <translation>The picture file cannot be found</translation>
+    </message>
+    <message>
+        <source>その他のエラー</source>
+        <translation>Other error</translation>
+    </message>
+    <message>
+        <source>その他のエラー - %1</source>
+        <translation>Other error - %1</translation>
+    </message>
+    <message>
+        <source>能力値の合計が1000を超えているため変換しません</source>
+        <translation>Not converted: the abilities add up to more than 1000</translation>
+    </message>
+    <message>
+        <source>システムデータのため変換しません</source>
+        <translation>Not converted: system data</translation>
+    </message>
+    <message>
+        <source>同じ名前のモンスターファイルがあるため変換しません</source>
+        <translation>Not converted: a monster file of the same name exists</translation>
+    </message>
+    <message>
+        <source>名前がファイル名に使えないため変換しません</source>
+        <translation>Not converted: the name cannot be used as a file name</translation>
+    </message>
+    <message>
+        <source>画像がシンボリックリンクです</source>
+        <translation>The picture is a symbolic link</translation>
+    </message>
+    <message>
+        <source>フォルダが見つかりません: %1</source>
+        <translation>Folder not found: %1</translation>
+    </message>
+    <message>
+        <source>デバイスが準備されていません</source>
+        <translation>The device is not ready</translation>
+    </message>
+    <message>
+        <source>設定ﾌｧｲﾙ名</source>
+        <translation>settings file name</translation>
+    </message>
+    <message>
+        <source>サーバ名(ｱﾄﾞﾚｽ)</source>
+        <translation>server name (address)</translation>
+    </message>
+    <message>
+        <source>ユーザ名</source>
+        <translation>user name</translation>
+    </message>
+    <message>
+        <source>パスワード</source>
+        <translation>password</translation>
+    </message>
+    <message>
+        <source>作成html名</source>
+        <translation>page name (html)</translation>
+    </message>
+    <message>
+        <source>戦歴ﾃﾞｰﾀﾌｧｲﾙ</source>
+        <translation>results list file</translation>
+    </message>
+    <message>
+        <source>数（1-50）</source>
+        <translation>count (1-50)</translation>
+    </message>
+    <message>
+        <source>ﾛｸﾞ数の設定が不正です</source>
+        <translation>The number of results is not valid</translation>
+    </message>
+    <message>
+        <source>%1を入力してください</source>
+        <translation>Please enter the %1</translation>
+    </message>
+    <message>
+        <source>%1に使用できない文字が含まれています</source>
+        <translation>The %1 contains characters that cannot be used</translation>
+    </message>
+    <message>
+        <source>%1 に<byte value="xd"/>
+<byte value="xd"/>
+%2.srv を作成しました</source>
+        <translation>Created %2.srv<byte value="xd"/>
+<byte value="xd"/>
+in %1</translation>
+    </message>
+    <message>
+        <source>結果を報告しています。お待ちください・・・</source>
+        <translation>Reporting the result. Please wait...</translation>
+    </message>
+    <message>
+        <source>結果の報告が完了しました</source>
+        <translation>The result has been reported</translation>
+    </message>
+    <message>
+        <source>結果の報告が失敗しました</source>
+        <translation>The result could not be reported</translation>
+    </message>
+    <message>
+        <source>対戦相手のデータがありません（Data フォルダ）</source>
+        <translation>There is no opponent data (Data folder)</translation>
+    </message>
+    <message>
+        <source>対戦できるモンスターがいません（Data フォルダ）</source>
+        <translation>There is no monster to fight (Data folder)</translation>
+    </message>
+    <message>
+        <source>ＴＸ（勝ち抜き戦）</source>
+        <translation>VEXMORA (elimination)</translation>
+    </message>
+    <message>
+        <source>ＴＸ（勝ち抜き戦 %1 勝中）</source>
+        <translation>VEXMORA (elimination, %1 wins)</translation>
+    </message>
+    <message>
+        <source>%1回挑戦（戦闘 %2回）</source>
+        <translation>%1 attempts (%2 battles)</translation>
+    </message>
+    <message>
+        <source>ボス%1 %2：撃破 %3&#x3000;勝利 %4/%5戦</source>
+        <translation>Boss %1 %2: beaten %3&#x3000;won %4/%5</translation>
+    </message>
+    <message>
+        <source>%1（95%区間 %2～%3）</source>
+        <translation>%1 (95% interval %2–%3)</translation>
+    </message>
+    <message>
+        <source>クリア %1</source>
+        <translation>Cleared %1</translation>
+    </message>
+    <message>
+        <source>ボス出現前の終了 %1回</source>
+        <translation>Ended before a boss appeared: %1</translation>
+    </message>
+    <message>
+        <source>謎の敵 %1回</source>
+        <translation>Mysterious enemy: %1</translation>
+    </message>
+    <message>
+        <source>未設定です</source>
+        <translation>Not set</translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>ネット対戦結果の出力</source>
+        <translation>Network battle result file</translation>
+    </message>
+    <message>
+        <source>結果をファイルに追記します<byte value="xd"/>
+<byte value="xd"/>
+いいえを選ぶと上書きします</source>
+        <translation>The result will be added to the file.<byte value="xd"/>
+<byte value="xd"/>
+Choose No to overwrite it.</translation>
+    </message>
+    <message>
+        <source>サーバ設定ファイルを読み込めません。ファイル名が変更されたか、ファイルが壊れています。<byte value="xd"/>
+%1</source>
+        <translation>The server settings file cannot be read: it was renamed or is damaged.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>使用できない文字が含まれています: %1</source>
+        <translation>Contains characters that cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>サーバ設定が長すぎます</source>
+        <translation>The server settings are too long</translation>
     </message>
 </context>
 <context>

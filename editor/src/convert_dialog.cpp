@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "vexmora/gui/language.h"
 #include "vexmora/gui/monster_sprite.h"
 #include "vexmora/gui/picture_decoder.h"
 #include "vexmora/gui/qt_dialogs.h"
@@ -211,7 +212,8 @@ void ConvertDialog::convertNext() {
     const fs::path file = folder_ / fs::path(name.toStdString());
     const ConversionResult result = convertOldFile(file, choices);
 
-    const QString line = qtText(conversionLogLine(name.toStdString(), result));
+    // The log shows the result in the language of the windows; the command-line tool prints it as written.
+    const QString line = name + QString::fromUtf8(kConversionSeparator) + gui::displayText(gui::kMessageContext, result.text);
     log_->appendPlainText(line);
     showPicture(result);
     std::error_code ec;

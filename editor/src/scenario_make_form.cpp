@@ -43,7 +43,7 @@ constexpr size_t kPasswordLimit = 10;
 template <size_t N>
 QComboBox* listOf(const std::array<const char*, N>& captions) {
     auto* list = new QComboBox;
-    for (size_t i = 0; i < N; ++i) list->addItem(qtText(captions[i]), static_cast<int>(i));
+    for (size_t i = 0; i < N; ++i) list->addItem(gui::displayText(gui::kMessageContext, captions[i]), static_cast<int>(i));
     list->setCurrentIndex(0);
     return list;
 }
@@ -124,14 +124,15 @@ QWidget* ScenarioMakeForm::buildBosses() {
     grid->addWidget(new QLabel(QStringLiteral("URL")), 0, 3);
     for (int i = 0; i < kScenarioBossCount; ++i) {
         BossRow& row = rows_[static_cast<size_t>(i)];
-        row.button = new QPushButton(qtText(kUnsetBossCaption));
+        row.button = new QPushButton(gui::displayText(gui::kMessageContext, kUnsetBossCaption));
         row.button->setObjectName(QStringLiteral("Boss%1").arg(i + 1));
         row.button->setMinimumWidth(180);
         connect(row.button, &QPushButton::clicked, this, [this, i] { editBoss(i + 1); });
         row.stage = new QComboBox;
-        for (const StageChoice& c : kBossStageChoices) row.stage->addItem(qtText(c.caption), static_cast<int>(c.stage));
+        for (const StageChoice& c : kBossStageChoices) row.stage->addItem(gui::displayText(gui::kStageContext, c.caption), static_cast<int>(c.stage));
         connect(row.stage, &QComboBox::currentIndexChanged, this, &ScenarioMakeForm::edited);
         row.url = new Cp932LineEdit(kBossPageLimit, "");
+        row.url->setMinimumWidth(220);  // a story page's path in full, beside the longer English stage names
         connect(row.url, &QLineEdit::textEdited, this, &ScenarioMakeForm::edited);
         grid->addWidget(new QLabel(QString::number(i + 1)), i + 1, 0);
         grid->addWidget(row.button, i + 1, 1);
@@ -175,7 +176,7 @@ QPushButton* ScenarioMakeForm::button(const QString& caption) const {
 
 void ScenarioMakeForm::showBoss(int index) {
     const BossEntry& b = bosses_[static_cast<size_t>(index)];
-    rows_[static_cast<size_t>(index)].button->setText(b.set ? qtText(b.name) : qtText(kUnsetBossCaption));
+    rows_[static_cast<size_t>(index)].button->setText(b.set ? qtText(b.name) : gui::displayText(gui::kMessageContext, kUnsetBossCaption));
 }
 
 void ScenarioMakeForm::edited() {

@@ -40,6 +40,8 @@ std::span<const ComposedPatterns> composedPatterns() {
         {"Messages", kMessages},
         {"Messages", networkTexts()},
         {"Messages", loadErrorTexts()},
+        {"Messages", toolTexts()},
+        {"BattleText", challengerTexts()},
     };
     return patterns;
 }

@@ -178,8 +178,8 @@ QString displayText(const char* context, std::string_view japanese) {
     if (exact != original || applied() == QLatin1String(kJapanese)) return exact;
     const QString composed = composedText(context, original);
     if (!composed.isEmpty()) return composed;
-    // A text of several lines (a heading and the reasons under it) is shown line by line.
-    const QString lineBreak = QStringLiteral("\r\n");
+    // A text of several lines (a heading and the reasons under it, a report) is shown line by line.
+    const QString lineBreak = original.contains(QStringLiteral("\r\n")) ? QStringLiteral("\r\n") : QStringLiteral("\n");
     if (!original.contains(lineBreak)) return original;
     QStringList lines = original.split(lineBreak);
     for (QString& line : lines) line = displayText(context, line.toStdString());

@@ -98,8 +98,70 @@ constexpr const char* kLoadErrorTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "ファイルを書き込めません: %1 (%2)"),
 };
 
+// The converter's log and refusals (data/old_conversion), the server file's form and
+// message (report/server_form), the report's chat lines (report/report_run), the elimination
+// run's opponents and caption (rules/opponent_choice) and the scenario's difficulty check
+// (scenario/difficulty_check) and the scenario editor's captions (scenario/scenario_draft), as
+// their windows show them.
+constexpr const char* kToolTexts[] = {
+    QT_TRANSLATE_NOOP("Messages", "変換しました（%1）"),
+    QT_TRANSLATE_NOOP("Messages", "変換しました（%1）。画像は埋め込みませんでした：%2"),
+    QT_TRANSLATE_NOOP("Messages", "%1。元のデータは削除できませんでした"),
+    QT_TRANSLATE_NOOP("Messages", "画像が設定されていません"),
+    QT_TRANSLATE_NOOP("Messages", "画像ファイルが見つかりません"),
+    QT_TRANSLATE_NOOP("Messages", "その他のエラー"),
+    QT_TRANSLATE_NOOP("Messages", "その他のエラー - %1"),
+    QT_TRANSLATE_NOOP("Messages", "能力値の合計が1000を超えているため変換しません"),
+    QT_TRANSLATE_NOOP("Messages", "システムデータのため変換しません"),
+    QT_TRANSLATE_NOOP("Messages", "同じ名前のモンスターファイルがあるため変換しません"),
+    QT_TRANSLATE_NOOP("Messages", "名前がファイル名に使えないため変換しません"),
+    QT_TRANSLATE_NOOP("Messages", "画像がシンボリックリンクです"),
+    QT_TRANSLATE_NOOP("Messages", "フォルダが見つかりません: %1"),
+    QT_TRANSLATE_NOOP("Messages", "デバイスが準備されていません"),
+    QT_TRANSLATE_NOOP("Messages", "設定ﾌｧｲﾙ名"),
+    QT_TRANSLATE_NOOP("Messages", "サーバ名(ｱﾄﾞﾚｽ)"),
+    QT_TRANSLATE_NOOP("Messages", "ユーザ名"),
+    QT_TRANSLATE_NOOP("Messages", "パスワード"),
+    QT_TRANSLATE_NOOP("Messages", "作成html名"),
+    QT_TRANSLATE_NOOP("Messages", "戦歴ﾃﾞｰﾀﾌｧｲﾙ"),
+    QT_TRANSLATE_NOOP("Messages", "数（1-50）"),
+    QT_TRANSLATE_NOOP("Messages", "ﾛｸﾞ数の設定が不正です"),
+    QT_TRANSLATE_NOOP("Messages", "%1を入力してください"),
+    QT_TRANSLATE_NOOP("Messages", "%1に使用できない文字が含まれています"),
+    QT_TRANSLATE_NOOP("Messages", "%1 に\r\n\r\n%2.srv を作成しました"),
+    QT_TRANSLATE_NOOP("Messages", "結果を報告しています。お待ちください・・・"),
+    QT_TRANSLATE_NOOP("Messages", "結果の報告が完了しました"),
+    QT_TRANSLATE_NOOP("Messages", "結果の報告が失敗しました"),
+    QT_TRANSLATE_NOOP("Messages", "対戦相手のデータがありません（Data フォルダ）"),
+    QT_TRANSLATE_NOOP("Messages", "対戦できるモンスターがいません（Data フォルダ）"),
+    QT_TRANSLATE_NOOP("Messages", "ＴＸ（勝ち抜き戦）"),
+    QT_TRANSLATE_NOOP("Messages", "ＴＸ（勝ち抜き戦 %1 勝中）"),
+    QT_TRANSLATE_NOOP("Messages", "%1回挑戦（戦闘 %2回）"),
+    QT_TRANSLATE_NOOP("Messages", "ボス%1 %2：撃破 %3　勝利 %4/%5戦"),
+    QT_TRANSLATE_NOOP("Messages", "%1（95%区間 %2～%3）"),
+    QT_TRANSLATE_NOOP("Messages", "クリア %1"),
+    QT_TRANSLATE_NOOP("Messages", "ボス出現前の終了 %1回"),
+    QT_TRANSLATE_NOOP("Messages", "謎の敵 %1回"),
+    QT_TRANSLATE_NOOP("Messages", "未設定です"),
+    QT_TRANSLATE_NOOP("Messages", "ネット対戦結果の出力"),
+    QT_TRANSLATE_NOOP("Messages", "結果をファイルに追記します\r\n\r\nいいえを選ぶと上書きします"),
+    QT_TRANSLATE_NOOP("Messages", "サーバ設定ファイルを読み込めません。ファイル名が変更されたか、ファイルが壊れています。\r\n%1"),
+    QT_TRANSLATE_NOOP("Messages", "使用できない文字が含まれています: %1"),
+    QT_TRANSLATE_NOOP("Messages", "サーバ設定が長すぎます"),
+    QT_TRANSLATE_NOOP("Messages", "無"),
+};
+
+// The elimination run's champions, announced on the battle screen.
+constexpr const char* kChallengerTexts[] = {
+    QT_TRANSLATE_NOOP("BattleText", "%1\r\nのモンスターが挑んできた！"),
+    QT_TRANSLATE_NOOP("BattleText", "第一回大会優勝者"),
+    QT_TRANSLATE_NOOP("BattleText", "第二回大会優勝者"),
+};
+
 }  // namespace
 
+std::span<const char* const> toolTexts() { return kToolTexts; }
+std::span<const char* const> challengerTexts() { return kChallengerTexts; }
 std::span<const char* const> networkTexts() { return kNetworkTexts; }
 std::span<const char* const> loadErrorTexts() { return kLoadErrorTexts; }
 

@@ -9,5 +9,9 @@ namespace vex::gui {
 
 std::span<const char* const> networkTexts();
 std::span<const char* const> loadErrorTexts();
+// The converter, the server file, the report, the elimination run and the difficulty check.
+std::span<const char* const> toolTexts();
+// The elimination run's champions (context "BattleText").
+std::span<const char* const> challengerTexts();
 
 }  // namespace vex::gui

@@ -12,6 +12,7 @@
 #include "fixtures.h"
 #include "temp_folder.h"
 #include "vexmora/editor/convert_dialog.h"
+#include "vexmora/gui/language.h"
 
 namespace vex {
 namespace {
@@ -77,6 +78,25 @@ TEST_F(ConvertDialogTest, ConvertsTheWholeFolderWithOneLogLinePerFile) {
         QTest::qWait(50);
         d.grab().save(QString::fromUtf8(shots) + "/convert-dialog.png");
     }
+}
+
+// In the English game the log tells each file's result in English; the files it writes are
+// the same, and their names (the monsters' own) show as they are.
+TEST_F(ConvertDialogTest, TheEnglishLogTellsTheSameResultsInEnglish) {
+    ASSERT_TRUE(gui::applyLanguage(LanguageChoice::English, VEXMORA_TRANSLATIONS).isEmpty());
+    ConvertDialog d(dir.path(), &dialogs);
+    QTest::mouseClick(d.convertAllButton(), Qt::LeftButton);
+    waitUntilDone(d);
+    const QStringList lines = d.logLines();
+    gui::applyLanguage(LanguageChoice::Japanese, VEXMORA_TRANSLATIONS);
+    EXPECT_EQ(lines, (QStringList{
+                         "cheat.tvo  :  Not converted: the abilities add up to more than 1000",
+                         "nopic.tvo  :  The picture file cannot be found",
+                         "system.tvo  :  Converted (海王.tvx)",
+                         "tiny.tvo  :  Converted (Slime.tvx)",
+                         "user.tvo  :  Converted (ドラゴン旧.tvx)",
+                     }));
+    EXPECT_TRUE(fs::exists(dir / "海王.tvx"));
 }
 
 TEST_F(ConvertDialogTest, SelectedFilesOnlyAndRemovingFromTheList) {

@@ -13,6 +13,11 @@
 #include "vexmora/data/wording.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/net/messages.h"
+#include "vexmora/report/report_run.h"
+#include "vexmora/report/server_form.h"
+#include "vexmora/rules/opponent_choice.h"
+#include "vexmora/scenario/difficulty_check.h"
+#include "vexmora/scenario/scenario_draft.h"
 #include "vexmora/rules/replay.h"
 #include "vexmora/ui/battle_model/pelkit_library.h"
 
@@ -121,6 +126,54 @@ TEST(Language, LowerLayersRefusalsAndProtocolTextsShowInEnglishWithTheirPartsAsT
     gui::applyLanguage(LanguageChoice::Japanese, kTranslations);
 }
 
+// The tools' texts as their windows show them, made by the real functions below the windows:
+// the server file's form and message, the report's chat lines, the elimination run's caption,
+// the difficulty check's report (lines parted by "\n"). Names, paths and numbers as they came.
+TEST(Language, ToolWindowsShowTheLowerLayersTextsInEnglish) {
+    ASSERT_TRUE(gui::applyLanguage(LanguageChoice::English, kTranslations).isEmpty());
+    const auto shown = [](const std::string& text) { return gui::displayText(gui::kMessageContext, text).toStdString(); };
+
+    ServerForm form;
+    form.server = {"ftp.example.org", "user", "secret", "result", "result", "30"};
+    form.settingsName.clear();
+    const std::optional<Error> unnamed = checkServerForm(form);
+    ASSERT_TRUE(unnamed.has_value());
+    EXPECT_EQ(shown(unnamed->message), "Please enter the settings file name");
+    form.settingsName = "home";
+    form.server.listLimit = "99";
+    ASSERT_TRUE(checkServerForm(form).has_value());
+    EXPECT_EQ(shown(checkServerForm(form)->message), "The number of results is not valid");
+    EXPECT_EQ(shown(serverMadeMessage("/games/tx", "home")), "Created home.srv\r\n\r\nin /games/tx/Server");
+    EXPECT_EQ(shown(kReportStarting), "Reporting the result. Please wait...");
+    EXPECT_EQ(shown(kReportFailed), "The result could not be reported");
+
+    EliminationRun run("/nowhere", {});
+    run.setWinCount(4);
+    EXPECT_EQ(shown(run.windowCaption()), "VEXMORA (elimination, 3 wins)");
+    EXPECT_EQ(gui::displayText(gui::kBattleTextContext, "第二回大会優勝者\r\nのモンスターが挑んできた！"),
+              "The winner of the second tournament\r\nchallenges you with a monster!");
+
+    DifficultyReport report;
+    report.runs = 10;
+    report.battles = 12;
+    report.cleared = 5;
+    report.mysteries = 1;
+    report.bosses.push_back({0, "ボスモン", 10, 5, 12, 5});
+    const QStringList lines = QString::fromStdString(shown("プレイヤー\n" + describeDifficulty(report))).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 6) << lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(lines[0], "プレイヤー");
+    EXPECT_EQ(lines[1], "10 attempts (12 battles)");
+    EXPECT_TRUE(lines[2].startsWith("Boss 1 ボスモン: beaten 50.0% (95% interval ")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(QString::fromUtf8("\u3000won 5/12"))) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].startsWith("Cleared 50.0% (95% interval ")) << lines[3].toStdString();
+    EXPECT_EQ(lines[4], "Mysterious enemy: 1");
+
+    // Japanese: every one of them as it was made.
+    gui::applyLanguage(LanguageChoice::Japanese, kTranslations);
+    EXPECT_EQ(shown(serverMadeMessage("/games/tx", "home")), serverMadeMessage("/games/tx", "home"));
+    EXPECT_EQ(shown(describeDifficulty(report)), describeDifficulty(report));
+}
+
 // The words of a composed line: each placeholder filled once, in one pass.
 TEST(Wording, FillsEachPlaceholderOnceAndWritesJapaneseWithoutAWording) {
     EXPECT_EQ(fillPattern("%1Ｐ %2 の攻撃（ターン %3）", {"1", "%3", "5"}), "1Ｐ %3 の攻撃（ターン 5）");
@@ -148,6 +201,7 @@ TEST(DataTexts, EveryTextMadeBelowTheWindowsHasItsEnglish) {
     }
     for (int stage = 0; stage < TechniqueCatalogue::kStageNameCount; ++stage) expect(gui::kStageContext, catalogue.stageName(stage));
     for (int element = 1; element < kElementCount; ++element) expect(gui::kElementContext, elementName(element));
+    for (const StageChoice& choice : kBossStageChoices) expect(gui::kStageContext, choice.caption);
     for (int code = 0; code < kPersonalityCount; ++code) {
         expect(gui::kPersonalityContext, personalityCaption(code));
         expect(gui::kPersonalityDescriptionContext, personalityDescription(code));

@@ -26,6 +26,7 @@
 #include "screen_pictures.h"
 #include "temp_folder.h"
 #include "vexmora/data/monster_file.h"
+#include "vexmora/data/paths.h"
 #include "vexmora/data/text.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/net/announcement.h"
@@ -35,6 +36,7 @@
 #include "vexmora/net/settings_block.h"
 #include "vexmora/report/ftp_client.h"
 #include "vexmora/report/report_run.h"
+#include "vexmora/report/result_record.h"
 #include "vexmora/report/server_form.h"
 #include "vexmora/rules/net_rating.h"
 #include "vexmora/ui/battle_view/battle_screen.h"
@@ -136,6 +138,22 @@ std::string peerBlock(const std::string& name, size_t fileSize, bool announced) 
     return net::buildSettingsBlock(b);
 }
 
+// 結果.txt with what differs from one battle to the next masked: the winner's and the loser's
+// marks, every number (the last turn, the winner's HP, and the date and time the record takes
+// from the clock). Digits never occur inside a Shift_JIS character.
+std::string maskedResultRecord(std::string record) {
+    for (const std::string& mark : {toCp932Lossy("○"), toCp932Lossy("●")})
+        for (size_t at = record.find(mark); at != std::string::npos; at = record.find(mark, at))
+            record.replace(at, mark.size(), "?");
+    std::string out;
+    for (const char c : record) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit) out += c;
+        else if (out.empty() || out.back() != '#') out += '#';
+    }
+    return out;
+}
+
 }  // namespace
 
 class NetBattleTest : public QObject {
@@ -196,9 +214,9 @@ class NetBattleTest : public QObject {
         const quint16 port = host.netBattle()->listeningPort();
         QVERIFY(port != 0);
         lastPort_ = port;
-        QVERIFY(host.netBattle()->dialog()->statusLabel()->text().startsWith(QStringLiteral("接続要求受付中・・・")));
+        QVERIFY(host.netBattle()->dialog()->statusLabel()->text().startsWith(QCoreApplication::translate("vex::ui::NetConnection", "接続要求受付中・・・")));
         chooseRole(client, QStringLiteral("ゲスト"), 1, port);
-        QCOMPARE(client.netBattle()->dialog()->statusLabel()->text(), QStringLiteral("接続先ＩＰを入力してください"));
+        QCOMPARE(client.netBattle()->dialog()->statusLabel()->text(), QCoreApplication::translate("vex::ui::NetConnection", "接続先ＩＰを入力してください"));
         client.netBattle()->dialog()->connectBox()->setText(QStringLiteral("127.0.0.1"));
         shot(client.netBattle()->dialog(), "net-dialog-client.png");
         client.netBattle()->dialog()->connectButton()->click();
@@ -760,6 +778,39 @@ private slots:
         if (QTest::currentTestFailed()) return;
         QVERIFY(sent[LanguageChoice::Japanese].find(net::rareAllowedMessage()) != std::string::npos);
         QCOMPARE(sent[LanguageChoice::English], sent[LanguageChoice::Japanese]);
+    }
+
+    // The host keeps 結果.txt after a battle with another machine: the same bytes whichever
+    // language its windows speak (but for the battle's own numbers and the clock's date).
+    void theResultFileIsTheSameWhicheverLanguageTheWindowsSpeak() {
+        const fs::path translations = fs::path(VEXMORA_GAME_DIR) / "translations";
+        std::map<LanguageChoice, std::string> records;
+        for (LanguageChoice language : {LanguageChoice::Japanese, LanguageChoice::English}) {
+            init();
+            QVERIFY(gui::applyLanguage(language, translations).isEmpty());
+            const fs::path hostFile = test::writeMonsterFile(home_->path(), test::testMonster("ホストモン"));
+            const fs::path clientFile = test::writeMonsterFile(home_->path(), test::testMonster("ゲストモン"));
+            auto host = makeScreen(hostFile, [](const std::string&) { return false; });
+            auto client = makeScreen(clientFile);
+            connectPair(*host, *client);
+            if (QTest::currentTestFailed()) break;
+            for (BattleScreen* s : {host.get(), client.get()}) load(*s);
+            client->confirmAction()->trigger();
+            host->confirmAction()->trigger();
+            QVERIFY(QTest::qWaitFor([&] { return host->session().battleRunning() && client->session().battleRunning(); }, 15000));
+            QSignalSpy hostDone(&host->session(), &BattleSession::battleFinished);
+            playToTheEnd(*host, *client);
+            if (QTest::currentTestFailed()) break;
+            QTRY_COMPARE_WITH_TIMEOUT(hostDone.count(), 1, 30000);
+            const auto record = readWholeFile(home_->path() / kResultFileName, 1 << 16);
+            QVERIFY2(record.ok(), "the host wrote no result file");
+            records[language] = *record;
+        }
+        gui::applyLanguage(LanguageChoice::Japanese, translations);
+        if (QTest::currentTestFailed()) return;
+        QVERIFY(records[LanguageChoice::English].find(toCp932Lossy("対戦結果")) != std::string::npos);
+        QVERIFY(records[LanguageChoice::English].find(toCp932Lossy("ホストモン  [ホスト]")) != std::string::npos);
+        QCOMPARE(maskedResultRecord(records[LanguageChoice::English]), maskedResultRecord(records[LanguageChoice::Japanese]));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "vexmora/rules/battle_config.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/rules/fighter_checks.h"
+#include "vexmora/gui/language.h"
 #include "vexmora/ui/battle_model/battle_opening.h"
 #include "vexmora/ui/shared/shell.h"
 #include "vexmora/gui/text.h"
@@ -194,7 +195,7 @@ void BattleSession::applySettings() {
     showIdle();
 }
 
-QString BattleSession::windowCaption() const { return qtText(active().windowCaption()); }
+QString BattleSession::windowCaption() const { return gui::displayText(gui::kMessageContext, active().windowCaption()); }
 
 void BattleSession::start() {
     if (!canStart()) return;
