@@ -213,6 +213,8 @@ private slots:
 
         QTest::mouseClick(title.menuButton(kMenuScenario), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(battle_ != nullptr, 30000);
+        // Declared before the screen's owner: the screen may still tell of pictures while it closes.
+        std::vector<std::string> opponents;
         std::unique_ptr<BattleScreen> owner(battle_);
         QCOMPARE(battle_->windowTitle(), QStringLiteral("ＴＸ（シナリオ）"));
         QCOMPARE(chosen, *home_ / "Scenario" / "三つの試練");
@@ -220,8 +222,7 @@ private slots:
         QVERIFY(battle_->session().hasFighter(0));
         QVERIFY(!battle_->session().canLoad(1));  // the scenario brings the opponents
 
-        std::vector<std::string> opponents;
-        connect(&battle_->session(), &BattleSession::pictureChanged, this, [&](int side) {
+        connect(&battle_->session(), &BattleSession::pictureChanged, &battle_->session(), [&](int side) {
             if (side == 1 && battle_->session().fighter(1))
                 opponents.push_back(battle_->session().fighter(1)->monster.record.name);
         });
