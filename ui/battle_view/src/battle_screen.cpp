@@ -1,4 +1,3 @@
-#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/battle_screen.h"
 
 #include <QAction>
@@ -19,6 +18,7 @@
 
 #include "vexmora/data/display_scale.h"
 #include "vexmora/editor/monster_listing.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/gui/window_scale.h"
 #include "vexmora/gui/monster_load_dialog.h"

@@ -1,10 +1,10 @@
-#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/battle_session.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
 #include "vexmora/data/numbers.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/rules/battle_config.h"
 #include "vexmora/rules/end_of_battle.h"
 #include "vexmora/rules/fighter_checks.h"

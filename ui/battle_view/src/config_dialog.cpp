@@ -1,5 +1,5 @@
-#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/config_dialog.h"
+#include "vexmora/gui/effects.h"
 #include "vexmora/gui/language.h"
 
 #include <QButtonGroup>

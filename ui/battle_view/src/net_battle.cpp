@@ -1,10 +1,10 @@
-#include "vexmora/gui/effects.h"
 #include "vexmora/ui/battle_view/net_battle.h"
 
 #include <QCheckBox>
 #include <QTimer>
 #include <cstdio>
 
+#include "vexmora/gui/effects.h"
 #include "vexmora/net/battle_driver.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/rules/end_of_battle.h"

@@ -1,10 +1,10 @@
-#include "vexmora/gui/effects.h"
 #include "vexmora/ui/net/net_connection.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTimer>
 
+#include "vexmora/gui/effects.h"
 #include "vexmora/net/connection_facts.h"
 #include "vexmora/gui/language.h"
 #include "vexmora/net/settings_block.h"
