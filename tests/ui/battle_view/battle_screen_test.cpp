@@ -361,6 +361,10 @@ private slots:
         MonsterRecord opponent = test::testMonster("アイテ", tech::kBerserk);
         test::writeMonsterFile(home_->path(), opponent);
         const fs::path player = test::writeMonsterFile(home_->path(), test::testMonster("プレイヤー", tech::kBerserk));
+        // From the second battle on, a mystery challenger may come from System instead.
+        for (int i = 1; i <= 4; ++i)
+            test::writeMonsterFileAs(home_->path() / "System" / ("system.00" + std::to_string(i)),
+                                     test::testMonster("ナゾ", tech::kBerserk));
         auto screen = makeScreen(kModeElimination);
         BattleSession& session = screen->session();
         QVERIFY(session.loadFighterFile(0, player));
@@ -464,17 +468,26 @@ private slots:
         const fs::path player = session.fighter(0)->file;
         const std::string before = *readWholeFile(player, 1 << 20);
         const size_t asked = dialogs_->asked.size();
-        QSignalSpy watched(&session, &BattleSession::replayFinished);
-        QSignalSpy turnsShown(&session, &BattleSession::turnFinished);
+        // It plays in a session of its own; the mode's plays nothing and keeps its battle.
+        const QString caption = screen->windowTitle();
+        QSignalSpy watched(screen.get(), &BattleScreen::replayFinished);
+        QSignalSpy modeTurns(&session, &BattleSession::turnFinished);
         screen->openReplayAction()->trigger();
-        QVERIFY(session.watchingReplay());
+        QVERIFY(screen->watchingReplay());
+        QSignalSpy turnsShown(screen->replaySession(), &BattleSession::turnFinished);
+        QVERIFY(screen->windowTitle() != caption);
         QVERIFY(!screen->loadAction(0)->isEnabled());
+        QVERIFY(!screen->startAction()->isEnabled());
+        QVERIFY(!screen->saveReplayAction()->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(watched.count(), 1, 60000);
         QCOMPARE(turnsShown.count(), turns);
+        QCOMPARE(modeTurns.count(), 0);
         QCOMPARE(dialogs_->asked.size(), asked);  // it agreed to the end
         QCOMPARE(*readWholeFile(player, 1 << 20), before);
         QCOMPARE(session.fighter(0)->file, player);  // the fighters are back
+        QCOMPARE(screen->windowTitle(), caption);
         QVERIFY(screen->startAction()->isEnabled());
+        QVERIFY(screen->saveReplayAction()->isEnabled());  // the battle fought before is still there
     }
 
     void aDamagedReplayIsRefusedWithItsReason() {
@@ -482,7 +495,7 @@ private slots:
         replayFile_ = home_->path() / "壊れた.vxr";
         std::ofstream(replayFile_) << "VXR 1\n{\"settings\":1}\n";
         screen->openReplayAction()->trigger();
-        QVERIFY(!screen->session().watchingReplay());
+        QVERIFY(!screen->watchingReplay());
         QVERIFY(!dialogs_->asked.empty());
         QVERIFY(dialogs_->asked.back().text.find("リプレイファイルが壊れています") != std::string::npos);
     }

@@ -153,7 +153,7 @@ private slots:
         QVERIFY(session.canSaveReplay());
         screen->saveReplayAction()->trigger();
 
-        QSignalSpy replayed(&session, &BattleSession::replayFinished);
+        QSignalSpy replayed(screen.get(), &BattleScreen::replayFinished);
         screen->openReplayAction()->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(replayed.count(), 1, 60000);
         screen->hitBreakdown()->toggle();

@@ -105,7 +105,7 @@ struct Home {
 // A side of a battle screen as it is drawn now.
 Seen seenOn(BattleScreen& screen, int side) {
     Seen seen;
-    BattleSession& session = screen.session();
+    BattleSession& session = screen.watchingReplay() ? *screen.replaySession() : screen.session();
     if (!session.hasFighter(side)) return seen;
     seen.refusal = screen.composer().pictureRefusal(side);
     seen.imageSize = session.fighter(side)->monster.record.imageSize;
@@ -194,7 +194,7 @@ Seen replay(const Case& c) {
     options.chooseReplayFile = [file](QWidget*, BattleScreenOptions::ReplayFile) { return std::optional(file); };
     auto screen = home.screen(kModeFree, options);
     screen->openReplayAction()->trigger();
-    expect(screen->session().watchingReplay(),
+    expect(screen->watchingReplay(),
            "the replay plays" + (home.dialogs.asked.empty() ? std::string() : ": " + home.dialogs.asked.back().text));
     return seenOn(*screen, 1);
 }

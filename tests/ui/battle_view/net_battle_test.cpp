@@ -364,10 +364,12 @@ private slots:
             QVERIFY(s->confirmAction()->isEnabled());
             QVERIFY(panel(*s).rulePanel()->isVisible());
         }
+        QVERIFY(client->openReplayAction()->isEnabled());
         client->confirmAction()->trigger();
         QVERIFY(!client->confirmAction()->isEnabled());
         QVERIFY(!client->loadAction(0)->isEnabled());
         QVERIFY(!client->settingsAction()->isEnabled());
+        QVERIFY(!client->openReplayAction()->isEnabled());  // the battle would start under a replay
         host->confirmAction()->trigger();
         QVERIFY(QTest::qWaitFor([&] { return host->session().battleRunning() && client->session().battleRunning(); }, 15000));
         QCOMPARE(settingsAsked_, 2);

@@ -50,14 +50,16 @@ MonsterRecord testMonster(const std::string& name, int16_t slot4) {
 }
 
 fs::path writeMonsterFile(const fs::path& programFolder, const MonsterRecord& record) {
-    const fs::path folder = programFolder / "Data";
-    fs::create_directories(folder);
+    return writeMonsterFileAs(programFolder / "Data" / (record.name + ".tvx"), record);
+}
+
+fs::path writeMonsterFileAs(const fs::path& path, const MonsterRecord& record) {
+    fs::create_directories(path.parent_path());
     QImage picture(40, 40, QImage::Format_RGB888);
     picture.fill(QColor(255, 0, 255));
     for (int y = 8; y < 36; ++y)
         for (int x = 8; x < 32; ++x) picture.setPixelColor(x, y, QColor(60, 160, 60));
     MonsterRecord stored = record;
-    const fs::path path = folder / (record.name + ".tvx");
     const Status saved = saveMonster(path, stored, imageBytes(picture, "BMP"));
     if (!saved) throw std::runtime_error("cannot save " + path.string() + ": " + saved.error().message);
     return path;

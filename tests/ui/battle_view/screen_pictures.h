@@ -25,7 +25,8 @@ QColor stageColour(int index);
 // A monster that fights with 通常攻撃 (slot 0); slot 1 holds 攻撃 at a cost no one can pay,
 // and slot 4 what `slot4` says (99 for none).
 MonsterRecord testMonster(const std::string& name, int16_t slot4 = 99);
-// A monster file in the program folder's "Data", with a small BMP picture.
+// A monster file in the program folder's "Data" (or at `path`), with a small BMP picture.
 fs::path writeMonsterFile(const fs::path& programFolder, const MonsterRecord& record);
+fs::path writeMonsterFileAs(const fs::path& path, const MonsterRecord& record);
 
 }  // namespace vex::test

@@ -69,7 +69,7 @@ QMenuBar::item:disabled { color: #5c6080; }
 // The canvas
 
 BattleCanvas::BattleCanvas(FrameComposer& composer, BattleSession& session, QWidget* parent)
-    : QWidget(parent), composer_(composer), session_(session) {
+    : QWidget(parent), composer_(composer), session_(&session) {
     setObjectName(QStringLiteral("BACK"));
     setFixedSize(gui::kFrameWidth * kScreenScale, gui::kFrameHeight * kScreenScale);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -80,11 +80,16 @@ BattleCanvas::BattleCanvas(FrameComposer& composer, BattleSession& session, QWid
     connect(&animation_, &QTimer::timeout, this, &BattleCanvas::refresh);
 }
 
+void BattleCanvas::show(BattleSession& session) {
+    session_ = &session;
+    refresh();
+}
+
 void BattleCanvas::refresh() {
     update();
-    const int64_t now = session_.now();
-    session_.model().expire(now);
-    if (session_.model().animatingAt(now)) {
+    const int64_t now = session_->now();
+    session_->model().expire(now);
+    if (session_->model().animatingAt(now)) {
         if (!animation_.isActive()) animation_.start();
     } else {
         animation_.stop();
@@ -94,8 +99,8 @@ void BattleCanvas::refresh() {
 // Painting only reads the model (what has run out is left out by the composer); the timer's
 // refresh is what expires it.
 void BattleCanvas::paintEvent(QPaintEvent*) {
-    const int64_t now = session_.now();
-    const DisplayModel& model = std::as_const(session_).model();
+    const int64_t now = session_->now();
+    const DisplayModel& model = std::as_const(*session_).model();
     // The frame's pixels as whole screen pixels, its texts written at that size.
     composer_.setPixelScale(screenPixelsPerPixel(kScreenScale * scale(), devicePixelRatioF()));
     const QImage& frame = composer_.compose(model, now, model.result.shown ? FrameMode::Result : FrameMode::Ordinary);
@@ -104,29 +109,29 @@ void BattleCanvas::paintEvent(QPaintEvent*) {
 }
 
 void BattleCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (session_.listsForMouse() != 1) return;  // only fighter 0's rows are clicked
+    if (session_->listsForMouse() != 1) return;  // only fighter 0's rows are clicked
     const QPoint p = framePoint(event->position().toPoint(), scale());
-    const int row = commandRowAt(p.x(), p.y(), kListLeft, composer_.rowWidths(session_.model(), 0));
-    if (row >= 0) session_.clickRow(row);
+    const int row = commandRowAt(p.x(), p.y(), kListLeft, composer_.rowWidths(session_->model(), 0));
+    if (row >= 0) session_->clickRow(row);
 }
 
 void BattleCanvas::hoverAt(QPoint p) {
-    if (!session_.acceptInput()) return;
-    const bool twoPlayers = session_.listsForMouse() == 2;
-    for (int side = 0; side < session_.listsForMouse(); ++side) {
-        const int row = commandRowAt(p.x(), p.y(), listLeft(side, twoPlayers), composer_.rowWidths(session_.model(), side));
+    if (!session_->acceptInput()) return;
+    const bool twoPlayers = session_->listsForMouse() == 2;
+    for (int side = 0; side < session_->listsForMouse(); ++side) {
+        const int row = commandRowAt(p.x(), p.y(), listLeft(side, twoPlayers), composer_.rowWidths(session_->model(), side));
         if (row >= 0) {
-            session_.hoverRow(side, row);
+            session_->hoverRow(side, row);
             return;
         }
     }
-    session_.hoverRow(0, -1);
+    session_->hoverRow(0, -1);
 }
 
 void BattleCanvas::mouseMoveEvent(QMouseEvent* event) { hoverAt(framePoint(event->position().toPoint(), scale())); }
 
 void BattleCanvas::leaveEvent(QEvent*) {
-    if (session_.acceptInput()) session_.hoverRow(0, -1);
+    if (session_->acceptInput()) session_->hoverRow(0, -1);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -146,7 +151,7 @@ BattleScreen::BattleScreen(int16_t battleMode, const QString& caption, Dialogs& 
     buildMenu();
     breakdown_ = new HitBreakdown(*session_, canvas_, help_, this);
     if (networkPolicy) buildNetwork(layout, *networkPolicy);
-    connectSession();
+    connectSession(*session_);
     updateMenu();
     updateLabels();
     canvas_->setFocus();
@@ -211,7 +216,7 @@ QLayout* BattleScreen::buildBody() {
     clk_ = new QPushButton(tr("次のターン"));
     clk_->setObjectName(QStringLiteral("CLK"));
     clk_->setFocusPolicy(Qt::NoFocus);
-    connect(clk_, &QPushButton::clicked, session_.get(), &BattleSession::clockTick);
+    connect(clk_, &QPushButton::clicked, this, [this] { shown().clockTick(); });
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(help_, 1);
@@ -227,39 +232,39 @@ QLayout* BattleScreen::buildBody() {
     return layout;
 }
 
-void BattleScreen::connectSession() {
-    connect(session_.get(), &BattleSession::changed, this, [this] {
+void BattleScreen::connectSession(BattleSession& session) {
+    connect(&session, &BattleSession::changed, this, [this] {
         canvas_->refresh();
         updateLabels();
     });
-    connect(session_.get(), &BattleSession::pictureChanged, this, &BattleScreen::showPicture);
-    connect(session_.get(), &BattleSession::helpChanged, this, [this](const QString& text) {
+    connect(&session, &BattleSession::pictureChanged, this, &BattleScreen::showPicture);
+    connect(&session, &BattleSession::helpChanged, this, [this](const QString& text) {
         showingHint_ = false;
         QString shown = text;
         shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         help_->setText(shown);
     });
-    connect(session_.get(), &BattleSession::captionChanged, this, [this](const QString& text) {
+    connect(&session, &BattleSession::captionChanged, this, [this](const QString& text) {
         setWindowTitle(text.isEmpty() ? baseCaption_ : text);
     });
-    connect(session_.get(), &BattleSession::menuChanged, this, &BattleScreen::updateMenu);
-    connect(session_.get(), &BattleSession::inputOpened, this, [this] {
+    connect(&session, &BattleSession::menuChanged, this, &BattleScreen::updateMenu);
+    connect(&session, &BattleSession::inputOpened, this, [this] {
         updateMenu();
         if (canvas_->underMouse()) canvas_->hoverAt(BattleCanvas::framePoint(canvas_->mapFromGlobal(QCursor::pos()), canvas_->scale()));
     });
-    connect(session_.get(), &BattleSession::turnFinished, this, &BattleScreen::updateMenu);
+    connect(&session, &BattleSession::turnFinished, this, &BattleScreen::updateMenu);
 }
 
 void BattleScreen::showPicture(int side) {
-    if (session_->hasFighter(side))
-        composer_->setMonster(side, session_->pictureOf(side));
+    if (shown().hasFighter(side))
+        composer_->setMonster(side, shown().pictureOf(side));
     else
         composer_->clearMonster(side);
     // A refused picture is drawn as the stand-in; the help line says why.
-    const std::string& refusal = session_->hasFighter(side) ? composer_->pictureRefusal(side) : std::string();
+    const std::string& refusal = shown().hasFighter(side) ? composer_->pictureRefusal(side) : std::string();
     pictureNotes_[static_cast<size_t>(side)] =
         refusal.empty() ? QString() : tr("%1Ｐの画像を表示できません：%2").arg(side + 1).arg(qtText(refusal));
-    if (session_->battleRunning()) {
+    if (shown().battleRunning()) {
         help_->setText(pictureNotes());
         showingHint_ = false;
     } else {
@@ -272,7 +277,9 @@ BattleScreen::~BattleScreen() {
     // The network battle talks to the session: it goes first.
     delete net_;
     net_ = nullptr;
-    // The session plays through the composer's buffers until it stops; then all are released.
+    // The sessions play through the composer's buffers until they stop; then all are released.
+    if (replay_) replay_->shutdown();
+    replay_.reset();
     if (session_) session_->shutdown();
     session_.reset();
     composer_.reset();
@@ -339,25 +346,28 @@ void BattleScreen::showEvent(QShowEvent* event) {
 
 void BattleScreen::updateMenu() {
     if (!session_) return;
-    if (confirm_) confirm_->setEnabled(net_->canConfirm());
-    start_->setEnabled(session_->canStart() && !net_);
-    load1_->setEnabled(session_->canLoad(0));
-    load2_->setEnabled(session_->canLoad(1));
+    // While a replay plays, the mode's commands wait for it.
+    const bool free = !watchingReplay();
+    BattleSession& mode = *session_;
+    if (confirm_) confirm_->setEnabled(free && net_->canConfirm());
+    start_->setEnabled(free && mode.canStart() && !net_);
+    load1_->setEnabled(free && mode.canLoad(0));
+    load2_->setEnabled(free && mode.canLoad(1));
     // In a network battle the host chooses the settings when it confirms; a client may open
     // them for what is its own (the animation).
     if (net_) settings_->setVisible(net_->settingsCommandShown());
-    settings_->setEnabled(net_ ? net_->canConfigure() : session_->canConfigure());
-    saveReplay_->setEnabled(session_->canSaveReplay());
-    openReplay_->setEnabled(session_->canConfigure() && !session_->watchingReplay());
-    const bool clocked = session_->clocked();
+    settings_->setEnabled(free && (net_ ? net_->canConfigure() : mode.canConfigure()));
+    saveReplay_->setEnabled(free && mode.canSaveReplay());
+    openReplay_->setEnabled(free && mode.canConfigure() && (!net_ || net_->canWatchReplay()));
+    const bool clocked = shown().clocked();
     clk_->setVisible(clocked);
-    clk_->setEnabled(clocked && session_->battleRunning() && !session_->battleEnded());
+    clk_->setEnabled(clocked && shown().battleRunning() && !shown().battleEnded());
     updateHelp();
 }
 
 void BattleScreen::updateLabels() {
-    drawCounter_->setText(QString::number(session_->model().drawCounter) + QStringLiteral("R:"));
-    clk_->setEnabled(session_->clocked() && session_->battleRunning() && !session_->battleEnded());
+    drawCounter_->setText(QString::number(shown().model().drawCounter) + QStringLiteral("R:"));
+    clk_->setEnabled(shown().clocked() && shown().battleRunning() && !shown().battleEnded());
 }
 
 std::optional<fs::path> BattleScreen::chooseReplayFile(BattleScreenOptions::ReplayFile purpose) {
@@ -382,37 +392,66 @@ QString BattleScreen::pictureNotes() const {
 
 // Until a battle starts the help line says what to do next (and why a picture is not shown).
 void BattleScreen::updateHelp() {
-    if (session_->battleRunning()) {
+    if (shown().battleRunning()) {
         if (showingHint_) help_->setText(pictureNotes());
         showingHint_ = false;
         return;
     }
-    QString hint = gui::displayText(gui::kMessageContext, session_->policy().readyHint(session_->hasFighter(0), session_->hasFighter(1)));
+    QString hint = gui::displayText(gui::kMessageContext, shown().policy().readyHint(shown().hasFighter(0), shown().hasFighter(1)));
     if (const QString notes = pictureNotes(); !notes.isEmpty()) hint += QLatin1Char('\n') + notes;
     help_->setText(hint);
     showingHint_ = true;
 }
 
 void BattleScreen::saveReplay() {
-    if (!session_->canSaveReplay()) return;
+    if (watchingReplay() || !session_->canSaveReplay()) return;
     if (auto file = chooseReplayFile(BattleScreenOptions::ReplayFile::Save)) session_->saveReplay(*file);
     canvas_->setFocus();
 }
 
 void BattleScreen::openReplay() {
-    if (!session_->canConfigure() || session_->watchingReplay()) return;
-    if (auto file = chooseReplayFile(BattleScreenOptions::ReplayFile::Open)) session_->openReplay(*file);
+    if (watchingReplay() || !session_->canConfigure() || (net_ && !net_->canWatchReplay())) return;
+    if (auto file = chooseReplayFile(BattleScreenOptions::ReplayFile::Open)) watchReplay(*file);
     canvas_->setFocus();
 }
 
+// The replay plays in a session of its own, shown in place of the mode's until its battle
+// ends; then the mode's fighters, caption and commands are back as they were.
+void BattleScreen::watchReplay(const fs::path& file) {
+    replay_ = session_->makeReplaySession(file);
+    if (!replay_) return;
+    connectSession(*replay_);
+    connect(replay_.get(), &BattleSession::battleFinished, this, &BattleScreen::endReplay, Qt::QueuedConnection);
+    showSession(*replay_);
+    replay_->start();
+}
+
+void BattleScreen::endReplay() {
+    if (!replay_) return;
+    const std::unique_ptr<BattleSession> ended = std::move(replay_);
+    ended->disconnect(this);
+    showSession(*session_);
+    emit replayFinished();
+}
+
+void BattleScreen::showSession(BattleSession& session) {
+    canvas_->show(session);
+    breakdown_->watch(session);
+    for (int side = 0; side < 2; ++side) showPicture(side);
+    const QString caption = session.windowCaption();
+    setWindowTitle(caption.isEmpty() ? baseCaption_ : caption);
+    updateMenu();
+    updateLabels();
+}
+
 void BattleScreen::startBattle() {
-    if (!session_->canStart()) return;
+    if (watchingReplay() || !session_->canStart()) return;
     session_->start();
     canvas_->setFocus();
 }
 
 void BattleScreen::loadFighter(int side) {
-    if (!session_->canLoad(side)) return;
+    if (watchingReplay() || !session_->canLoad(side)) return;
     gui::playEffectNow(gui::kEffectConfirm);
     std::optional<LoadedFighter> chosen;
     if (options_.chooseMonster) {
@@ -434,7 +473,7 @@ void BattleScreen::loadFighter(int side) {
 }
 
 void BattleScreen::openSettings() {
-    if (!session_->canConfigure() || (net_ && !net_->canConfigure())) return;
+    if (watchingReplay() || !session_->canConfigure() || (net_ && !net_->canConfigure())) return;
     gui::playEffectNow(gui::kEffectConfirm);
     ConfigDialogOptions configOptions;
     ConfigDialog dialog(session_->settings(), composer_->stages(), programFolder(), dialogs_, configOptions, this);
@@ -451,7 +490,7 @@ void BattleScreen::openSettings() {
 
 void BattleScreen::closeEvent(QCloseEvent* event) {
     // Refused while a turn or the battle's set-up or result plays.
-    if (session_ && !session_->closeAllowed()) {
+    if (session_ && !shown().closeAllowed()) {
         event->ignore();
         return;
     }
@@ -460,6 +499,7 @@ void BattleScreen::closeEvent(QCloseEvent* event) {
         dialogs_.ask({QT_TRANSLATE_NOOP("Messages", "警告"), QT_TRANSLATE_NOOP("Messages", "ネット対戦を終了します"), DialogIcon::Warning, DialogButtons::Ok});
         closeConfirmed_ = true;
     }
+    if (replay_) replay_->shutdown();
     if (session_) session_->shutdown();
     event->accept();
     if (!closing_) {
@@ -479,7 +519,7 @@ void BattleScreen::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (session_ && text.size() == 1 && text[0].unicode() < 128) {
-        session_->keyPressed(text[0].unicode());
+        shown().keyPressed(text[0].unicode());
         return;
     }
     QMainWindow::keyPressEvent(event);

@@ -95,7 +95,7 @@ BattleSession::~BattleSession() = default;
 
 int BattleSession::gameSpeed() const { return systemOptions().gameSpeed(); }
 
-void BattleSession::message(const std::string& title, const std::string& text, DialogIcon icon) {
+void BattleSession::message(const std::string& title, const std::string& text, DialogIcon icon) const {
     if (hooks_.dialogs) hooks_.dialogs->ask({title, text, icon, DialogButtons::Ok});
 }
 
@@ -164,7 +164,7 @@ void BattleSession::showIdle() {
             factsOfRecord(f->monster.record, displayedHp(settings_, &f->monster.record), settings_.initialSp);
     }
     facts->stage = settings_.stageIndex == kRandomStage ? model_.stage : settings_.stageIndex;
-    idleClocked_ = (watch_ ? watch_->sources : sources_)(active().commandInput(settings_))->clocked();
+    idleClocked_ = sources_(policy_->commandInput(settings_))->clocked();
     applyStep(model_, Step{step::Sync{std::move(facts)}}, now(), gameSpeed());
     model_.commands = {};
     emit changed();
@@ -175,7 +175,7 @@ void BattleSession::showIdle() {
 
 bool BattleSession::canStart() const {
     if (busy_ || running_) return false;
-    return hasFighter(0) && (hasFighter(1) || !active().needsOpponentLoaded());
+    return hasFighter(0) && (hasFighter(1) || !policy_->needsOpponentLoaded());
 }
 
 bool BattleSession::canLoad(int side) const {
@@ -195,7 +195,7 @@ void BattleSession::applySettings() {
     showIdle();
 }
 
-QString BattleSession::windowCaption() const { return gui::displayText(gui::kMessageContext, active().windowCaption()); }
+QString BattleSession::windowCaption() const { return gui::displayText(gui::kMessageContext, policy_->windowCaption()); }
 
 void BattleSession::start() {
     if (!canStart()) return;
@@ -209,7 +209,7 @@ void BattleSession::start() {
     std::string announcement;
     if (!takeNextOpponent(announcement)) return;
 
-    const BattleSettings battleSettings = active().battleSettings(settings_);
+    const BattleSettings battleSettings = policy_->battleSettings(settings_);
     openCommandSource(battleSettings);
     const int stageCount = prepareBattle(battleSettings);
     view_.watch(battle_.get());
@@ -224,7 +224,7 @@ void BattleSession::start() {
 }
 
 bool BattleSession::takeNextOpponent(std::string& announcement) {
-    Result<std::optional<OpponentChoice>> next = active().nextOpponent(fighter(0)->monster.record);
+    Result<std::optional<OpponentChoice>> next = policy_->nextOpponent(fighter(0)->monster.record);
     if (!next) {
         message(next.error().title, next.error().message);
         busy_ = false;
@@ -235,7 +235,7 @@ bool BattleSession::takeNextOpponent(std::string& announcement) {
     }
     if (*next) {
         opponent_ = std::move(**next);
-        roster().takeOpponent(*opponent_);
+        roster_.takeOpponent(*opponent_);
         announcement = opponent_->announcement;
         battleMusic_ = ownTuneMusic(opponent_->tune);
         emit pictureChanged(1);
@@ -245,7 +245,7 @@ bool BattleSession::takeNextOpponent(std::string& announcement) {
 }
 
 void BattleSession::openCommandSource(const BattleSettings& battleSettings) {
-    source_ = (watch_ ? watch_->sources : sources_)(active().commandInput(battleSettings));
+    source_ = sources_(policy_->commandInput(battleSettings));
     view_.setOptions({source_->bothLists(), battleSettings.animationOn != 0});
 }
 
@@ -254,13 +254,13 @@ int BattleSession::prepareBattle(const BattleSettings& battleSettings) {
     // A battle from a shared seed is reset and seeded whole, so it draws from a generator of
     // its own: nothing else in the process (another screen's battle, a file being keyed)
     // takes numbers from it. Every other battle continues the process's generator.
-    const ModePolicy& policy = active();
+    const ModePolicy& policy = *policy_;
     const std::optional<int32_t> sharedSeed = policy.sharedSeed();
     Rng& rng = sharedSeed ? sharedRng_ : processRng();
     const LoadedFighter& f0 = *fighter(0);
     const LoadedFighter& f1 = *fighter(1);
     battle_ = prepareSeriesBattle(battleSettings, f0.monster.record, f1.monster.record,
-                                  opponent_ ? &*opponent_ : nullptr, rng, view_, roster().recorder());
+                                  opponent_ ? &*opponent_ : nullptr, rng, view_, roster_.recorder());
     if (const std::optional<uint32_t> state = policy.generatorState())
         rng.setState(*state);
     else
@@ -379,8 +379,9 @@ void BattleSession::openInput() {
     busy_ = false;
     if (source_->clocked()) {
         source_->open(*this);
-        // A replay that has no turn left (or no longer agrees) stops here.
-        if (!clockArmed_ && watchingReplay()) {
+        // A clocked source with no turn left (a replay at its end, or one that no longer
+        // agrees with the battle) stops the battle here.
+        if (!clockArmed_) {
             musicLoop_.stop();
             if (hooks_.closeMusic) hooks_.closeMusic();
             recordsDone();
@@ -416,23 +417,23 @@ void BattleSession::beginResult(int winner) {
     // The end of the battle, once: the result, the statistics, the records and the network
     // report all read this one.
     end_ = endOfBattleFrom(*battle_, winCount());
-    active().describeEnd(*end_);
+    policy_->describeEnd(*end_);
     const int loserBlend = model_.side[static_cast<size_t>(1 - winner)].blendLevel;
-    for (Step& step : resultSteps(*end_, active(), loserBlend)) timeline_.push(std::move(step));
+    for (Step& step : resultSteps(*end_, *policy_, loserBlend)) timeline_.push(std::move(step));
 }
 
 void BattleSession::finishRecords() {
     const EndOfBattle& end = *end_;
-    Roster& fighters = roster();
+    Roster& fighters = roster_;
     recordEndStatistics(fighters.statistics(), end);
     if (!checkStatistics()) return;
 
     // The fighters' monsters as their files hold them, with the battle's result added.
-    if (const std::optional<RecordKeeping> keeping = active().recordKeeping(battle_->settings())) {
+    if (const std::optional<RecordKeeping> keeping = policy_->recordKeeping(battle_->settings())) {
         for (const Error& e : saveBattleRecords(fighters.forRecords(), end, fighters.statistics(), *keeping))
             message(e.title, e.message, DialogIcon::Error);
     }
-    active().battleFinished(end);
+    policy_->battleFinished(end);
     emit captionChanged(windowCaption());
     for (Step& step : recordsSteps()) timeline_.push(std::move(step));
 }
@@ -443,10 +444,6 @@ void BattleSession::recordsDone() {
     acceptInput_ = false;
     clockArmed_ = false;
     inputWait_.stop();
-    if (watchingReplay()) {
-        endReplay();
-        return;
-    }
     emit menuChanged();
     emit battleFinished();
 }
@@ -465,44 +462,27 @@ bool BattleSession::saveReplay(const fs::path& file) {
     return saved.ok();
 }
 
-bool BattleSession::openReplay(const fs::path& file) {
-    if (busy_ || running_ || watchingReplay()) return false;
+std::unique_ptr<BattleSession> BattleSession::makeReplaySession(const fs::path& file) const {
     Result<Replay> replay = readReplay(file);
     if (!replay) {
         message(replay.error().title, replay.error().message);
-        return false;
+        return nullptr;
     }
     Result<std::array<LoadedMonster, 2>> monsters = replayMonsters(*replay);
     if (!monsters) {
         message(monsters.error().title, monsters.error().message);
-        return false;
+        return nullptr;
     }
-    // The replay's own short session: its policy, its fighters as recorded (no checks: they
-    // fought once already) and its turns; the mode's stay as they are.
-    watch_ = std::make_unique<ReplayWatch>();
-    watch_->sources = [turns = replay->turns](CommandInput) { return makeReplayCommands(turns); };
-    watch_->policy = std::make_unique<ReplayPolicy>(std::move(*replay), std::move(*monsters));
-    for (int side = 0; side < 2; ++side) watch_->roster.placeRecorded(side, watch_->policy->monster(side));
-    emit pictureChanged(0);
-    emit pictureChanged(1);
-    emit captionChanged(windowCaption());
-    start();
-    return true;
-}
-
-void BattleSession::endReplay() {
-    view_.watch(nullptr);
-    battle_.reset();
-    end_.reset();
-    watch_.reset();
-    source_.reset();
-    replayRecorder_.clear();
-    showIdle();
-    emit pictureChanged(0);
-    emit pictureChanged(1);
-    emit captionChanged(windowCaption());
-    emit menuChanged();
-    emit replayFinished();
+    std::vector<ReplayTurn> turns = replay->turns;
+    auto policy = std::make_unique<ReplayPolicy>(std::move(*replay), std::move(*monsters));
+    const ReplayPolicy& recorded = *policy;
+    auto watch = std::make_unique<BattleSession>(std::move(policy), programFolder_, stageCount_, hooks_);
+    watch->settings_ = recorded.battleSettings(settings_);
+    watch->sources_ = [turns = std::move(turns)](CommandInput) { return makeReplayCommands(turns); };
+    // Its fighters as recorded: they fought once already, so nothing is checked.
+    for (int side = 0; side < 2; ++side) watch->roster_.placeRecorded(side, recorded.monster(side));
+    watch->showIdle();
+    return watch;
 }
 
 void BattleSession::abandonBattle() {

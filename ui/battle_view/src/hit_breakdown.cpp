@@ -77,20 +77,26 @@ void HitBreakdownPanel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 HitBreakdown::HitBreakdown(BattleSession& session, QWidget* picture, QLabel* messageLine, QObject* parent)
-    : QObject(parent), session_(session), picture_(picture), messageLine_(messageLine) {
+    : QObject(parent), picture_(picture), messageLine_(messageLine) {
     panel_ = new HitBreakdownPanel(picture_);
-    connect(&session_, &BattleSession::hitPlayed, this, [this](const HitExplanation& hit) { hits_.add(hit); });
-    connect(&session_, &BattleSession::turnFinished, this, &HitBreakdown::turnPlayedOut);
+    watch(session);
     connect(panel_, &HitBreakdownPanel::clicked, this, &HitBreakdown::close);
     messageLine_->installEventFilter(this);
     messageLine_->setToolTip(tr("クリックするか I キーを押すと、直前の攻撃の内訳を表示します"));
+}
+
+void HitBreakdown::watch(BattleSession& session) {
+    for (const QMetaObject::Connection& c : watching_) disconnect(c);
+    session_ = &session;
+    watching_[0] = connect(session_, &BattleSession::hitPlayed, this, [this](const HitExplanation& hit) { hits_.add(hit); });
+    watching_[1] = connect(session_, &BattleSession::turnFinished, this, &HitBreakdown::turnPlayedOut);
 }
 
 // The records of the turn just played out become what the panel shows.
 void HitBreakdown::turnPlayedOut() {
     shown_ = hits_.view();
     for (int side = 0; side < 2; ++side) {
-        const LoadedFighter* fighter = session_.fighter(side);
+        const LoadedFighter* fighter = session_->fighter(side);
         names_[static_cast<size_t>(side)] = fighter ? fighter->monster.record.name : std::string();
     }
     if (isOpen()) {

@@ -104,6 +104,8 @@ bool NetBattle::canConfigure() const {
     return settingsCommandShown() && connected() && session_.canConfigure() && !policy_.opening();
 }
 
+bool NetBattle::canWatchReplay() const { return !policy_.opening(); }
+
 void NetBattle::confirm() {
     if (!canConfirm()) return;
     gui::playEffectNow(gui::kEffectConfirm);

@@ -48,6 +48,8 @@ public:
     // The scale this canvas is shown at: its width over the frame's at ×1 (gui::scaleForm
     // enlarges it with its window).
     int scale() const { return std::max(1, width() / (gui::kFrameWidth * kScreenScale)); }
+    // Paints and forwards to another session (a replay's, and back).
+    void show(BattleSession& session);
     void refresh();
     // Shows the help of the row under the mouse, as moving the mouse there would.
     void hoverAt(QPoint framePoint);
@@ -60,7 +62,7 @@ protected:
 
 private:
     FrameComposer& composer_;
-    BattleSession& session_;
+    BattleSession* session_;
     QTimer animation_;  // keeps redrawing while something floats by
 };
 
@@ -95,7 +97,10 @@ public:
     bool ready() const { return composer_ != nullptr; }
     const std::string& error() const { return error_; }
 
+    // The mode's session; while a replay plays, the screen shows the replay's instead.
     BattleSession& session() { return *session_; }
+    BattleSession* replaySession() const { return replay_.get(); }
+    bool watchingReplay() const { return replay_ != nullptr; }
     FrameComposer& composer() { return *composer_; }
     BattleCanvas* canvas() const { return canvas_; }
     QLabel* helpLabel() const { return help_; }
@@ -120,6 +125,8 @@ public:
 
 signals:
     void closed();
+    // A watched replay has ended and the mode's session is shown again.
+    void replayFinished();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -132,7 +139,13 @@ private:
     NetworkPolicy* makeSession(int16_t battleMode);  // the network policy when the mode has the panel
     QLayout* buildBody();
     void buildMenu();
-    void connectSession();
+    void connectSession(BattleSession& session);
+    // The session the screen paints and forwards to: the mode's, or a watched replay's.
+    BattleSession& shown() { return replay_ ? *replay_ : *session_; }
+    const BattleSession& shown() const { return replay_ ? *replay_ : *session_; }
+    void showSession(BattleSession& session);
+    void watchReplay(const fs::path& file);
+    void endReplay();
     void showPicture(int side);
     void buildNetwork(QLayout* layout, NetworkPolicy& policy);
     void updateMenu();
@@ -146,6 +159,7 @@ private:
     std::shared_ptr<PelkitLibrary> library_;
     std::unique_ptr<FrameComposer> composer_;
     std::unique_ptr<BattleSession> session_;
+    std::unique_ptr<BattleSession> replay_;
     BattleCanvas* canvas_ = nullptr;
     QLabel* help_ = nullptr;
     QLabel* drawCounter_ = nullptr;

@@ -14,8 +14,9 @@
 // close box out. The fighters and their tamper guards are the roster's (battle_roster.h); the
 // result's steps come from resultSteps (result_steps.h), built from the end of the battle once.
 //
-// A replay is watched in a short session of its own: its policy, its fighters with their
-// statistics and its turns, beside the mode's, which it never touches.
+// A replay is watched in a short session of its own (makeReplaySession): the replay's policy,
+// its fighters with their statistics and its turns. The screen shows it in place of the mode's
+// session until its battle ends, and the mode's is never touched.
 //
 // The battle screen paints the display model the timeline drives and forwards its input here;
 // it decides nothing about the battle itself.
@@ -75,10 +76,9 @@ public:
                   QObject* parent = nullptr);
     ~BattleSession() override;
 
-    // The policy in play: the mode's, or a watched replay's.
-    int16_t battleMode() const { return active().mode(); }
-    const ModePolicy& policy() const { return active(); }
-    ModePolicy& policy() { return active(); }
+    int16_t battleMode() const { return policy_->mode(); }
+    const ModePolicy& policy() const { return *policy_; }
+    ModePolicy& policy() { return *policy_; }
     BattleSettings& settings() { return settings_; }
     const BattleSettings& settings() const { return settings_; }
 
@@ -104,8 +104,8 @@ public:
     const EndOfBattle* endOfBattle() const { return end_ ? &*end_ : nullptr; }
 
     // --- Fighters ---------------------------------------------------------------------
-    bool hasFighter(int side) const { return roster().has(side); }
-    const LoadedFighter* fighter(int side) const { return roster().fighter(side); }
+    bool hasFighter(int side) const { return roster_.has(side); }
+    const LoadedFighter* fighter(int side) const { return roster_.fighter(side); }
     MonsterPictureSource pictureOf(int side) const;
     // Puts a monster into a fighter with the checks of its mode; a refusal shows its message
     // and leaves the side empty. False when refused.
@@ -152,16 +152,17 @@ public:
     void setBattleLine(int side, const std::string& line);
 
     QString windowCaption() const;
-    int winCount() const { return active().winCount(); }
+    int winCount() const { return policy_->winCount(); }
 
     // --- Replays ----------------------------------------------------------------------
     // The battle just fought can be kept as a replay once its records are done.
     bool canSaveReplay() const;
     bool saveReplay(const fs::path& file);
-    // Plays a replay like a spectated battle, then puts the fighters back as they were. A
-    // damaged file shows its message. Touches no monster file and no record.
-    bool openReplay(const fs::path& file);
-    bool watchingReplay() const { return watch_ != nullptr; }
+    // A session of its own that plays a replay like a spectated battle, with this session's
+    // folder, hooks and look (the animation setting); start() plays it, and its battle ends
+    // with battleFinished. A damaged file shows its message and makes none. It touches no
+    // monster file and no record, and nothing of this session.
+    std::unique_ptr<BattleSession> makeReplaySession(const fs::path& file) const;
 
     // The spectator clock's interval: 1000 ms in the game; tests shorten it.
     void setClockInterval(int ms) { clockInterval_ = ms; }
@@ -188,7 +189,6 @@ signals:
     // The result has been shown; the statistics and records follow.
     void resultShown();
     void battleFinished();
-    void replayFinished();
 
 private:
     // TurnInput: what the command source may do.
@@ -202,19 +202,7 @@ private:
     void replayDiverged(int turn) override;
     void showResult(int winner) override;
 
-    // A replay being watched: its own policy, fighters and turns.
-    struct ReplayWatch {
-        std::unique_ptr<ReplayPolicy> policy;
-        Roster roster;
-        SourceMaker sources;
-    };
-    const ModePolicy& active() const { return watch_ ? *watch_->policy : *policy_; }
-    ModePolicy& active() { return watch_ ? *watch_->policy : *policy_; }
-    const Roster& roster() const { return watch_ ? watch_->roster : roster_; }
-    Roster& roster() { return watch_ ? watch_->roster : roster_; }
-
     void openInput();
-    void endReplay();
     void play() { player_.play(); }
     bool control(const Step& step);
     void startDone();
@@ -223,11 +211,11 @@ private:
     void finishRecords();
     void recordsDone();
     void showIdle();
-    void message(const std::string& title, const std::string& text, DialogIcon icon = DialogIcon::Warning);
+    void message(const std::string& title, const std::string& text, DialogIcon icon = DialogIcon::Warning) const;
     // Shows what the roster refused; false, and the game ends, when the refusal ends it.
     bool survive(const std::optional<RosterRefusal>& refusal);
     void setHelp(const QString& text);
-    bool checkStatistics() { return survive(roster().tampered()); }
+    bool checkStatistics() { return survive(roster_.tampered()); }
     void fightersChanged(int side);
     // The parts of start(): the mode's next opponent into fighter 1 (false when there is none
     // to be had: the start is called off), the command source, and the battle itself with its
@@ -240,7 +228,6 @@ private:
     std::unique_ptr<ModePolicy> policy_;
     SourceMaker sources_ = makeCommandSource;
     Roster roster_;
-    std::unique_ptr<ReplayWatch> watch_;
     std::unique_ptr<CommandSource> source_;
     bool idleClocked_ = false;  // whether the next battle's source is clocked
     fs::path programFolder_;

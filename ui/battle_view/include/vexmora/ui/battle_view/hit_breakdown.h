@@ -47,6 +47,9 @@ public:
     // Keeps the hits the session's timeline plays from now on; the panel lies over `picture`,
     // and a click on `messageLine` opens or closes it.
     HitBreakdown(BattleSession& session, QWidget* picture, QLabel* messageLine, QObject* parent = nullptr);
+    // Keeps another session's hits from now on (a replay's, and back); those shown stay until
+    // its first turn is played out.
+    void watch(BattleSession& session);
 
     // The key that opens and closes it: I (either case).
     static bool isKey(int characterCode) { return characterCode == 'i' || characterCode == 'I'; }
@@ -64,7 +67,8 @@ private:
     void turnPlayedOut();
     void place();
 
-    BattleSession& session_;
+    BattleSession* session_ = nullptr;
+    std::array<QMetaObject::Connection, 2> watching_;
     QWidget* picture_;
     QLabel* messageLine_;
     LastHits hits_;

@@ -71,6 +71,9 @@ public:
     // 設定: a client chooses its own look; the host chooses the battle's settings at 決定.
     bool settingsCommandShown() const;
     bool canConfigure() const;
+    // A replay may be watched between battles, but not once 決定 has begun the opening
+    // exchange: its battle would start under the replay.
+    bool canWatchReplay() const;
     // Host: the port it listens on (0 when it does not).
     quint16 listeningPort() const;
     // The driver of the current connection (nullptr when there is none).
