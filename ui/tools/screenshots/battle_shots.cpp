@@ -1,6 +1,7 @@
 // The battle screen: battle-screen-newcomer-hint.png (one fighter loaded), battle-commands.png
 // (the command rows with a row's help), battle-two-players.png (the key grid of two players at
-// one keyboard) and result.png (the end of a watched battle).
+// one keyboard), result.png (the end of a watched battle) and replay.png (that battle kept and
+// watched again).
 
 #include <QTest>
 #include <memory>
@@ -13,8 +14,8 @@ namespace vex::shots {
 
 namespace {
 
-std::unique_ptr<ui::BattleScreen> openScreen(Shots& s, int16_t mode, const QString& caption) {
-    ui::BattleScreenOptions options;
+std::unique_ptr<ui::BattleScreen> openScreen(Shots& s, int16_t mode, const QString& caption,
+                                             ui::BattleScreenOptions options = {}) {
     options.hooks = ui::SessionHooks::quiet(s.dialogs);
     auto screen = std::make_unique<ui::BattleScreen>(mode, caption, s.dialogs, options);
     if (!screen->ready()) {
@@ -57,7 +58,12 @@ void battleScenes(Shots& s) {
                 s.save(screen.get(), "battle-two-players");
         }
     }
-    if (auto screen = openScreen(s, kModeFree, freeCaption)) {
+    ui::BattleScreenOptions keeping;
+    const fs::path replayFile = fs::temp_directory_path() / "vexmora-shots-replay.vxr";
+    keeping.chooseReplayFile = [replayFile](QWidget*, ui::BattleScreenOptions::ReplayFile) {
+        return std::optional(replayFile);
+    };
+    if (auto screen = openScreen(s, kModeFree, freeCaption, keeping)) {
         if (loadBoth(s, *screen, "カエンジシ", "ヒノコドラ")) {
             ui::BattleSession& session = screen->session();
             session.settings().spectatorMode = kTrue;
@@ -68,6 +74,15 @@ void battleScenes(Shots& s) {
                 QTest::qWait(1500);  // the result's own entrance
                 s.save(screen.get(), "result");
             }
+            if (s.waitFor([&] { return session.canSaveReplay(); }, "the records")) {
+                screen->saveReplay();
+                screen->openReplay();
+                if (s.waitFor([&] { return screen->watchingReplay() && screen->replaySession()->turnsPlayed() >= 2; },
+                              "the replay's second turn"))
+                    s.save(screen.get(), "replay");
+                s.waitFor([&] { return !screen->watchingReplay(); }, "the replay's end", 300);
+            }
+            fs::remove(replayFile);
         }
     }
     hitBreakdownScene(s);
