@@ -57,6 +57,7 @@ Battle::Battle(const BattleSettings& settings, const MonsterRecord& fighter0, co
                RandomSource& random, BattleView& view, BattleStatistics& statistics)
     : settings_(settings), random_(&random), view_(&view), statistics_(&statistics) {
     viewWantsHits_ = view.wantsHitRecords();
+    viewWantsSteps_ = view.wantsSteps();
     state_.fighter[0].record = fighter0;
     state_.fighter[1].record = fighter1;
     resetFighters();

@@ -51,7 +51,7 @@ void Battle::endHit() {
     if (hit.kind == HitKind::Strike) lastStrike_[static_cast<size_t>(hit.attacker)] = hit.sequence;
     lastHit_ = hit;
     if (hitListener_ != nullptr) hitListener_->hitResolved(lastHit_);
-    if (viewWantsHits_) tell(event::Hit{std::make_shared<const HitExplanation>(lastHit_)});
+    if (viewWantsHits_) view_->onEvent(event::Hit{std::make_shared<const HitExplanation>(lastHit_)});
 }
 
 namespace {

@@ -69,6 +69,7 @@ public:
             if (action.landed()) counts_.landed[side][idIndex(action.technique)] += 1;
         }
     }
+    bool wantsSteps() const override { return false; }
 
 private:
     Counts& counts_;

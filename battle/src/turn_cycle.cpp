@@ -47,7 +47,7 @@ void Battle::runTurn(Command fighter0, Command fighter1) {
         if (!knockOutCheck()) endOfTurn();
     }
     tellTurnEnded();
-    if (state_.ended) tell(event::End{state_.winner, state_.endReason});
+    if (state_.ended) view_->onEvent(event::End{state_.winner, state_.endReason});
 }
 
 void Battle::startOfTurnAbilities() {
@@ -153,7 +153,7 @@ void Battle::endBattle(int winner, EndReason reason) {
 
 void Battle::tellTurnEnded() {
     if (view_->wantsStateHash()) state_.turnHash = stateHash();
-    tell(event::Turn{turnRecordOf(state_)});
+    view_->onEvent(event::Turn{turnRecordOf(state_)});
 }
 
 }  // namespace vex

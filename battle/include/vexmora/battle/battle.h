@@ -222,7 +222,11 @@ public:
     BattleSettings& settings() { return settings_; }
     const BattleSettings& settings() const { return settings_; }
     // Hands one visible step to the view.
-    void tell(const BattleEvent& event) { view_->onEvent(event); }
+    // A step of the turn, for a view that watches them; the event is made only then.
+    template <class Event>
+    void tell(Event&& event) {
+        if (viewWantsSteps_) view_->onEvent(BattleEvent(std::forward<Event>(event)));
+    }
     BattleStatistics& statistics() { return *statistics_; }
 
     // Fighter 0 then 1, or 1 then 0 on the client of a network battle.
@@ -311,6 +315,7 @@ private:
     HitExplanation lastHit_{};
     HitListener* hitListener_ = nullptr;
     bool viewWantsHits_ = false;  // the view asked for the Hit events
+    bool viewWantsSteps_ = true;  // the view watches the steps of a turn, not only its end
     bool keepsHitRecords() const { return hitListener_ != nullptr || viewWantsHits_; }
     DrawPurpose drawScope_ = DrawPurpose::Unnoted;
     std::array<PowerMemo, 2> attackPower_{};

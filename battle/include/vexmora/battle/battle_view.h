@@ -20,12 +20,17 @@ public:
     // A view that shows why each hit came out as it did (the battle log) asks for the Hit
     // events here: the battle then keeps a record of every hit. Others cost nothing.
     virtual bool wantsHitRecords() const { return false; }
+    // A view that reads only the end of each turn and of the battle (a simulation's tally) says
+    // so here: the battle then tells it only the Turn and End events (and Hit, when asked for),
+    // and makes no event of the steps between.
+    virtual bool wantsSteps() const { return true; }
 };
 
 // Discards everything: for simulations and benchmarks.
 class NullView final : public BattleView {
 public:
     void onEvent(const BattleEvent&) override {}
+    bool wantsSteps() const override { return false; }
 };
 
 }  // namespace vex
