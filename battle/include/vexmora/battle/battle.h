@@ -221,8 +221,8 @@ public:
     const FighterState& fighter(int side) const { return state_.fighter[static_cast<size_t>(side)]; }
     BattleSettings& settings() { return settings_; }
     const BattleSettings& settings() const { return settings_; }
-    // Hands one visible step to the view.
-    // A step of the turn, for a view that watches them; the event is made only then.
+    // Hands one visible step of the turn to a view that watches the steps; the event is made
+    // only then. The end of a turn, of the battle and each hit record reach every view directly.
     template <class Event>
     void tell(Event&& event) {
         if (viewWantsSteps_) view_->onEvent(BattleEvent(std::forward<Event>(event)));
